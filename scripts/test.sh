@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (warnings are errors)
+# and runs the whole test suite; then checks that clang builds the tree without a warning.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+jobs=$(nproc)
+
+build="$root/build/test"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+  -DVEKA_SANITIZE=ON -DVEKA_WERROR=ON >/dev/null
+cmake --build "$build" -j"$jobs"
+
+if [ "${VEKA_SKIP_CLANG:-0}" != 1 ]; then
+  clang_build="$root/build/clang"
+  cmake -S "$root" -B "$clang_build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DVEKA_WERROR=ON >/dev/null
+  cmake --build "$clang_build" -j"$jobs"
+fi
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd "$build"
+ctest --output-on-failure -j"$jobs"

@@ -1,0 +1,70 @@
+// veka4-cli: the command-line companion of Veka, on the same core as the program.
+#include <iostream>
+
+#include "cli/commands.h"
+#include "module/default_folder.h"
+#include "module/image.h"
+
+namespace {
+
+constexpr const char* kHelp = R"(Usage: veka4-cli [options] COMMAND ARGUMENTS...
+
+Commands:
+  sysex system N VALUE             the message that sets system parameter N (1..64)
+  sysex part PART N VALUE          ... part parameter N (1..111) of PART (A1 .. D16);
+                                   parameter 111 prints its RPN sequence
+  sysex drum MAP NOTE N VALUE      ... drum map parameter N (1..9) of MAP (A1 .. D2)
+  sysex userdrum SET NOTE N VALUE  ... user drum set parameter N (1..12), SET 0 or 1
+      Each message is printed as hexadecimal bytes, then the port letter it goes to.
+  text part|system|drum|userdrum N VALUE
+                                   the text a window shows for the value
+                                   (drum: --reference R, userdrum: --set S --note K)
+  tone MAP BANK PROGRAM            the tone name (MAP 1 = SC-55 .. 4 = SC-8850 map)
+  drumset MAP PROGRAM [NOTE]       the drum set name, or the instrument of a note
+      tone and drumset exit with 1 when there is no such tone, set or instrument.
+
+Options:
+  --module-type 1|2|3   1 SC-88 family, 2 SC-88Pro family, 3 SC-8850 family (default)
+  --device-id N         device id of the messages (default 16 = 10 hex)
+  --max-part 16|32|64   parts on 1, 2 or 4 ports (default 16)
+  --japanese            Japanese texts
+  --help, --version
+
+A bad argument prints one line on standard error and exits with 2.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace veka;
+    using namespace veka::cli;
+    try {
+        const TOptions o = ParseOptions(argc, argv);
+        if (o.Help) { std::cout << kHelp; return 0; }
+        if (o.Version) { std::cout << "veka4-cli " << VEKA_VERSION << '\n'; return 0; }
+        if (o.Positional.empty()) throw EUsage("no command given (veka4-cli --help lists them)");
+
+        const std::string& command = o.Positional[0];
+        int (*run)(TVGS&, const TOptions&, std::ostream&) = nullptr;
+        if (command == "sysex") run = SysexCommand;
+        else if (command == "text") run = TextCommand;
+        else if (command == "tone") run = ToneCommand;
+        else if (command == "drumset") run = DrumSetCommand;
+        else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
+
+        TVGS image(FindDefaultFolder(), o.ModuleType);
+        image.DeviceId = o.DeviceId;
+        image.MaxPart = o.MaxPart;
+        image.Language = o.Language;
+        return run(image, o, std::cout);
+    } catch (const EUsage& e) {
+        std::cerr << "veka4-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const EFileError& e) {
+        std::cerr << "veka4-cli: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "veka4-cli: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,169 @@
+#pragma once
+// TVGS: the in-memory image of one GS sound module - system and effect parameters, 16 parts on
+// each of four ports, two drum maps per port and two user drum sets - with the look-ups built
+// from the default data files. Every change goes through a set operation, which raises
+// OnChange so the owner can transmit it at once.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "module/default_data.h"
+#include "module/language.h"
+#include "module/one_parameter.h"
+#include "module/parameter_tables.h"
+
+namespace veka {
+
+class TVGS;
+
+using TChangeEvent = std::function<void(int port, const TVGS& sender, const TOneParameter& onePara,
+                                        const TLinkData& linkData, const std::string& comment)>;
+using TProgressEvent = std::function<void(int maxValue, int currentValue, const std::string& text)>;
+using TNotifyEvent = std::function<void()>;
+
+// Module types: the family of the module the image stands for.
+enum TModuleType : int { mtSC88 = 1, mtSC88Pro = 2, mtSC8850 = 3 };
+
+// What the owner knows of the drum set in one drum map of one port.
+struct TDrumSetRecord {
+    int ToneMap = 0;    // bank select LSB
+    int Program = 0;
+    bool Found = false; // LoadDrumSet found a drum set of that name
+};
+
+class TVGS {
+public:
+    // Reads the default data folder; throws EFileError naming a missing or short file.
+    explicit TVGS(const std::string& defaultFolder, int moduleType = mtSC8850);
+    ~TVGS();
+    TVGS(const TVGS&) = delete;
+    TVGS& operator=(const TVGS&) = delete;
+
+    // Events. OnChange is raised synchronously by every set operation.
+    TChangeEvent OnChange;
+    TProgressEvent OnProgress;
+    TNotifyEvent OnFinished;
+    // A drum set was loaded into (port, map): an open drum window showing that map refreshes.
+    std::function<void(int port, int map)> OnDrumSetLoaded;
+    // The system's one waiting primitive, injected by the owner (tests record the waits).
+    std::function<void(int milliseconds)> PumpWait;
+
+    // Settings the image reads.
+    int ModuleType() const { return ModuleType_; }
+    void SetModuleType(int moduleType);      // stores the type only; see ApplyModuleType
+    int ToneMapOfModuleType() const { return ModuleType_ + 1; }
+    int DeviceId = 0x10;
+    int MaxPart = 0;                         // 0: 16 parts, 1: 32, 2: 64
+    int ActivePortCount() const { return MaxPart <= 0 ? 1 : MaxPart == 1 ? 2 : 4; }
+    TLanguage Language = TLanguage::English;
+    int CurrentPort = 0;                     // the port selected in the main window
+
+    // Index checks: every operation below ignores indices outside these ranges.
+    static bool ValidSystem(int number) { return number >= 1 && number <= kSystemParameterCount; }
+    static bool ValidPart(int port, int part, int parameter) {
+        return port >= 0 && port < kPortCount && part >= 1 && part <= kPartsPerPort && parameter >= 1 &&
+               parameter <= kPartParameterCount;
+    }
+    static bool ValidDrum(int port, int map, int parameter, int note) {
+        return port >= 0 && port < kPortCount && map >= 1 && map <= kDrumMapsPerPort && parameter >= 1 &&
+               parameter <= kDrumParameterCount && note >= 0 && note < kNoteCount;
+    }
+    static bool ValidUserDrum(int set, int parameter, int note) {
+        return set >= 0 && set < kUserDrumSetCount && parameter >= 1 && parameter <= kUserDrumParameterCount &&
+               note >= 0 && note < kNoteCount;
+    }
+
+    // Direct access to the records (for readers, windows and message builders). Out-of-range
+    // indices give a scratch record that belongs to nothing, never memory outside the image.
+    TOneParameter& System(int number);
+    TOneParameter& Part(int port, int part, int parameter);
+    TOneParameter& Drum(int port, int map, int parameter, int note);
+    TOneParameter& UserDrum(int set, int parameter, int note);
+    const TOneParameter& System(int number) const;
+    const TOneParameter& Part(int port, int part, int parameter) const;
+    const TOneParameter& Drum(int port, int map, int parameter, int note) const;
+    const TOneParameter& UserDrum(int set, int parameter, int note) const;
+    TOneParameter GetSystemParameter(int number) const { return System(number); }
+
+    // The link of the last set operation (and of the whole-image transmission).
+    TLinkData Link;
+
+    // Set operations: store, fill Link, build the comment, raise OnChange. No range check.
+    void SetSystemValue(int number, int32_t value);
+    void SetPartValue(int port, int part, int32_t value, int parameter);  // parameter 111: nothing
+    void SetDrumValue(int port, int map, int32_t value, int parameter, int note);
+    void SetUserDrumValue(int set, int note, int32_t value, int parameter);
+
+    void SetPartTone(int port, int part, int rhythm, int program, int toneMap, int bankMsb);
+    void LoadDrumSet(int port, int map, int program, int toneMap);
+    void ShareDrumTone(int port, int part, int map);
+    void ApplyModuleType();
+    void ApplySystemSideEffects(int number, int32_t value);
+    void ApplyMacro(int kind, int macro);
+    void LoadInsertionType(int msb, int lsb);
+    void ApplyInsertionDefaults(int msb, int lsb);
+    // After a user drum set was read: maps whose drum set is program 64 or 65 take its values.
+    void CopyUserDrumsIntoMaps();
+
+    // The insertion type collected by LoadInsertionType, and each parameter's text kind.
+    const std::vector<TInsertionParameterRecord>& InsertionParameters() const { return InsertionParameters_; }
+    const std::vector<std::string>& InsertionTexts() const { return InsertionTexts_; }
+
+    // Look-ups. Names are returned as stored (12 characters, trailing blanks included).
+    std::string ToneName(int bankMsb, int toneMap, int program) const;
+    std::string DrumSetName(int toneMap, int program) const;
+    std::string ToneOrDrumSetName(int bankMsb, int toneMap, bool isDrum, int program) const;
+    std::string DrumNoteName(int toneMap, int program, int note);
+    // The part's tone or drum set, as the part lists show it.
+    std::string PartToneName(int port, int part);
+
+    // Predicates.
+    bool UserDrumNoteModified(int set, int note) const;
+    bool ScaleTuningModified(int port, int part) const;
+    int FindDrumPartByProgram(int port, int program) const;
+    int FindPartByMap(int port, int map) const;
+
+    // The drum set in each (port, map 1..2).
+    TDrumSetRecord& DrumSet(int port, int map);
+    const TDrumSetRecord& DrumSet(int port, int map) const;
+
+    // Part copy, exchange and initialise, written without OnChange; progress through
+    // OnProgress. Parameters 1 and 3 (port and channel) stay with their part on copy and
+    // exchange. The caller transmits the changed parts afterwards.
+    void CopyPart(int port, int from, int to);
+    void ExchangePart(int port, int first, int second);
+    void InitializePart(int port, int part);
+
+    const TDefaultData& Data() const { return *Data_; }
+
+private:
+    void FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment);
+    void Wait(int milliseconds);
+
+    std::unique_ptr<TDefaultData> Data_;
+    int ModuleType_ = mtSC8850;
+    std::vector<TOneParameter> System_;    // [number]
+    std::vector<TOneParameter> Parts_;     // [port][part][parameter]
+    std::vector<TOneParameter> Drums_;     // [port][map][note][parameter]
+    std::vector<TOneParameter> UserDrums_; // [set][note][parameter]
+    TDrumSetRecord DrumSets_[kPortCount][kDrumMapsPerPort + 1];
+    TOneParameter Scratch_;
+    TDrumSetRecord ScratchDrumSet_;
+    std::vector<TInsertionParameterRecord> InsertionParameters_;
+    std::vector<std::string> InsertionTexts_;
+    // One-entry cache of the drum note names of the last (tone map, program) asked.
+    int CachedNoteMap_ = -1, CachedNoteProgram_ = -1;
+    std::vector<TDrumNoteRecord> CachedNotes_;
+};
+
+// Names and numbering of parts and drum maps.
+std::string PartName(int port, int part);      // "A1" .. "D16"
+std::string DrumMapName(int port, int map);    // "A1", "A2" .. "D2"
+bool GlobalPartToPortPart(int number, int& port, int& part);  // 1..64
+bool GlobalMapToPortMap(int number, int& port, int& map);     // 1..8
+int GlobalPartNumber(int port, int part);
+// Parses "A1" .. "D16" (parts) or "A1" .. "D2" (maps, maxPart 2); false when not a name.
+bool ParsePartName(std::string_view text, int& port, int& part, int maxPart = kPartsPerPort);
+
+}  // namespace veka
