@@ -4,6 +4,7 @@
 
 #include "module/debug_check.h"
 #include "module/exclusive.h"
+#include "module/user_messages.h"
 
 namespace veka {
 
@@ -390,7 +391,7 @@ int TVGS::FindPartByMap(int port, int map) const {
 void TVGS::CopyPart(int port, int from, int to) {
     if (!ValidPart(port, from, 1) || !ValidPart(port, to, 1)) { VEKA_IGNORED("CopyPart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, "processing");
+        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
         Part(port, to, n).Value = Part(port, from, n).Value;
     }
@@ -399,7 +400,7 @@ void TVGS::CopyPart(int port, int from, int to) {
 void TVGS::ExchangePart(int port, int first, int second) {
     if (!ValidPart(port, first, 1) || !ValidPart(port, second, 1)) { VEKA_IGNORED("ExchangePart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, "processing");
+        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
         std::swap(Part(port, first, n).Value, Part(port, second, n).Value);
     }
@@ -408,7 +409,7 @@ void TVGS::ExchangePart(int port, int first, int second) {
 void TVGS::InitializePart(int port, int part) {
     if (!ValidPart(port, part, 1)) { VEKA_IGNORED("InitializePart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, "processing");
+        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         TOneParameter& p = Part(port, part, n);
         p.Value = p.Default;
     }
