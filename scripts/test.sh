@@ -20,5 +20,9 @@ fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cd "$build"
-ctest --output-on-failure -j"$jobs"
+(cd "$build" && ctest --output-on-failure -j"$jobs")
+
+# Every reader of untrusted files is fuzzed for a short while on each run.
+if [ "${VEKA_SKIP_FUZZ:-0}" != 1 ]; then
+  bash "$root/scripts/fuzz.sh" "${VEKA_FUZZ_SECONDS:-15}"
+fi
