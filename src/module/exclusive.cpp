@@ -108,13 +108,21 @@ TBytes BuildDrumMessage(const TVGS& image, bool userDrum, int port, int mapOrSet
     return BuildDT1(image.DeviceId, p.Address.Bytes, std::span<const uint8_t>(&data, 1));
 }
 
-TBytes BuildChangeMessage(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link) {
-    if (record.Address.Length != 3) return {};
-    std::array<uint8_t, 3> address = record.Address.Bytes;
+TDataSet ChangeDataSet(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link) {
+    TDataSet set;
+    if (record.Address.Length != 3) return set;
+    set.Address = record.Address.Bytes;
+    // Any scale step goes out as the whole block of twelve at the address of C.
     if (link.Kind == LinkPart && link.Index >= ppScaleTuningC && link.Index <= ppScaleTuningB)
-        address = image.Part(port, link.Owner, ppScaleTuningC).Address.Bytes;
-    const TBytes data = EncodeData(image, port, link, record.Value);
-    return BuildDT1(image.DeviceId, address, data);
+        set.Address = image.Part(port, link.Owner, ppScaleTuningC).Address.Bytes;
+    set.Data = EncodeData(image, port, link, record.Value);
+    set.Valid = true;
+    return set;
+}
+
+TBytes BuildChangeMessage(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link) {
+    const TDataSet set = ChangeDataSet(image, port, record, link);
+    return set.Valid ? BuildDT1(image.DeviceId, set.Address, set.Data) : TBytes{};
 }
 
 TBytes GsResetMessage(int deviceId) {

@@ -50,6 +50,13 @@ TBytes BuildDT1(int deviceId, const std::array<uint8_t, 3>& address, std::span<c
 TBytes BuildSystemMessage(const TVGS& image, int number);
 TBytes BuildPartMessage(const TVGS& image, int port, int part, int parameter);  // empty for 111
 TBytes BuildDrumMessage(const TVGS& image, bool userDrum, int port, int mapOrSet, int parameter, int note);
+// Address and data bytes of the message the live path sends for one change.
+struct TDataSet {
+    std::array<uint8_t, 3> Address{};
+    TBytes Data;
+    bool Valid = false;  // false for a parameter without an exclusive address
+};
+TDataSet ChangeDataSet(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link);
 // The message the live path sends for one change (the record and link of an OnChange):
 // the record's address (parameter 33's for any scale tuning) with EncodeData's bytes.
 TBytes BuildChangeMessage(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link);

@@ -309,6 +309,26 @@ void TVGS::ApplyInsertionDefaults(int msb, int lsb) {
     for (int n = spEfxSendToReverb; n <= spEfxSendEqSwitch; ++n) System_[n].Value = System_[n].Default;
 }
 
+void TVGS::RecomputeEffectDefaults() {
+    static constexpr int kFirst[3] = {6, 13, 22};
+    static constexpr int kLast[3] = {11, 20, 31};
+    static constexpr int kMacroParameter[3] = {spReverbMacro, spChorusMacro, spDelayMacro};
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::optional<TMacroRecord> rec = Data_->ReadMacro(kind, System_[kMacroParameter[kind]].Value);
+        if (!rec) continue;
+        for (int n = kFirst[kind]; n <= kLast[kind]; ++n) System_[n].Default = rec->Values[n - kFirst[kind]];
+    }
+    const int32_t type = System_[spEfxType].Value;
+    LoadInsertionType(type / 128, type % 128);
+    for (const auto& rec : InsertionParameters_) {
+        if (rec.Slot < 1 || rec.Slot > 20) continue;
+        TOneParameter& p = System_[rec.Slot + 36];
+        p.Max = rec.Max;
+        p.Min = rec.Min;
+        p.Default = rec.Default;
+    }
+}
+
 void TVGS::CopyUserDrumsIntoMaps() {
     for (int set = 0; set < kUserDrumSetCount; ++set) {
         const int program = 64 + set;

@@ -3,6 +3,7 @@
 // each of four ports, two drum maps per port and two user drum sets - with the look-ups built
 // from the default data files. Every change goes through a set operation, which raises
 // OnChange so the owner can transmit it at once.
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include "module/language.h"
 #include "module/one_parameter.h"
 #include "module/parameter_tables.h"
+#include "module/setup_record.h"
 
 namespace veka {
 
@@ -103,6 +105,10 @@ public:
     void ApplyMacro(int kind, int macro);
     void LoadInsertionType(int msb, int lsb);
     void ApplyInsertionDefaults(int msb, int lsb);
+    // After effect values were read back from the module: the macro details' defaults follow
+    // the macros and the insertion slots take their type's ranges and defaults; values stay as
+    // read and nothing is transmitted.
+    void RecomputeEffectDefaults();
     // After a user drum set was read: maps whose drum set is program 64 or 65 take its values.
     void CopyUserDrumsIntoMaps();
 
@@ -136,6 +142,11 @@ public:
     void InitializePart(int port, int part);
 
     const TDefaultData& Data() const { return *Data_; }
+
+    // Setup files: the records collected for the next write (each collector inserts at the
+    // front, so sections collected later come first), and the section headers of the last read.
+    std::deque<TSetupRecord> DifferenceList;
+    std::vector<TSetupRecord> HeaderList;
 
 private:
     void FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment);

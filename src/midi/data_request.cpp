@@ -1,0 +1,372 @@
+#include "midi/data_request.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "module/exclusive.h"
+
+namespace veka {
+
+namespace {
+
+constexpr size_t kMaxReply = 255;
+constexpr int kProbeWaitMs = 100;
+
+struct TPortItems {
+    TRequestItem Parts, Map1, Map2;
+};
+constexpr TPortItems kPortItems[4] = {
+    {riPartsA, riMap1A, riMap2A}, {riPartsB, riMap1B, riMap2B}, {riPartsC, riMap1C, riMap2C}, {riPartsD, riMap1D, riMap2D}};
+
+struct TSystemRange {
+    TRequestItem Item;
+    int First, Last;
+};
+constexpr TSystemRange kSystemRanges[] = {{riMaster, 1, 4},   {riReverb, 5, 11}, {riChorus, 12, 20},
+                                          {riDelay, 21, 31},  {riEq, 32, 35},    {riInsertion, 36, 64}};
+
+std::array<uint8_t, 3> SizeBytes(int n) { return {0, 0, uint8_t(n & 0x7F)}; }
+
+// Writes the log next to its final name first, so a failed write leaves the old log whole.
+void SaveLog(const std::string& path, const std::vector<std::string>& lines) {
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : lines) out << line << "\r\n";
+        if (!out) return;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) std::filesystem::remove(temp, ec);
+}
+
+}  // namespace
+
+int RequestBlocks(TRequestItem item) {
+    switch (item) {
+        case riPartsA: case riPartsB: case riPartsC: case riPartsD: return 1760;
+        case riMap1A: case riMap2A: case riMap1B: case riMap2B:
+        case riMap1C: case riMap2C: case riMap1D: case riMap2D: return 1152;
+        case riReverb: return 7;
+        case riChorus: return 9;
+        case riDelay: return 11;
+        case riEq: return 4;
+        case riInsertion: return 29;
+        case riMaster: return 4;
+        case riUserDrum65: case riUserDrum66: return 1536;
+        default: return 0;
+    }
+}
+
+TDataRequest::TDataRequest(TTransmitter& transmitter, TMidiInput& input, TInputRouter& router)
+    : Transmitter_(transmitter), Input_(input), Router_(router) {
+    Router_.OnExclusive = [this](const TMyMidiEvent& event) { OnExclusive(event); };
+}
+
+std::string TDataRequest::Text(const char* english, const char* japanese) const {
+    return Transmitter_.Image().Language == TLanguage::Japanese ? japanese : english;
+}
+
+void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
+    TPumpWait& clock = Transmitter_.Pump();
+    if (Received_ == 0) FirstReplyMs_ = clock.NowMs();
+    ++Received_;
+    const size_t length = std::min(event.Sysex.size(), kMaxReply);
+    LastReply_.assign(event.Sysex.begin(), event.Sysex.begin() + long(length));
+    if (ProgressDisplay_) {
+        if (Received_ == 49) Reply49Ms_ = clock.NowMs() - FirstReplyMs_;
+        if (Received_ % 2 == 0) {
+            Marker_ = (Marker_ + 1) % 15;
+            if (OnMarker) OnMarker(Marker_);
+        }
+        if (Received_ % 30 == 0 && Received_ > 50 && Total_ > 0) {
+            const int percent = int(std::lround(double(Received_) / double(Total_) * 100.0));
+            const long rest = std::lround(double(int64_t(Total_) - int64_t(Received_)) / 50.0 * double(Reply49Ms_) / 1000.0);
+            char text[160];
+            if (rest > 60) {
+                if (Transmitter_.Image().Language == TLanguage::Japanese)
+                    std::snprintf(text, sizeof text, "推定残り時間 :  %ld 分 %ld 秒 (%u Block 受信済み)", rest / 60, rest % 60, Received_);
+                else
+                    std::snprintf(text, sizeof text, "Rest of time: %ld min %ld sec (%u blocks received)", rest / 60, rest % 60, Received_);
+            } else if (Transmitter_.Image().Language == TLanguage::Japanese) {
+                std::snprintf(text, sizeof text, "推定残り時間 :  %ld 秒 (%u Block 受信済み)", rest, Received_);
+            } else {
+                std::snprintf(text, sizeof text, "Rest of time: %ld sec (%u blocks received)", rest, Received_);
+            }
+            if (OnRestTime) OnRestTime(percent, text);
+        }
+    }
+    ReplyArrived_ = true;
+}
+
+bool TDataRequest::WaitForReply(int ms) {
+    const bool arrived = Transmitter_.Pump().WaitFor(ms, [this] { return ReplyArrived_; });
+    ReplyArrived_ = false;
+    return arrived;
+}
+
+std::vector<uint8_t> TDataRequest::RequestBlock(int port, const std::array<uint8_t, 3>& address,
+                                                const std::array<uint8_t, 3>& size) {
+    LastReply_.clear();
+    if (port < 0 || port > Transmitter_.ActivePortCount() - 1) return {};
+    TPumpWait& clock = Transmitter_.Pump();
+    const int64_t start = clock.NowMs();
+    const TSysexHeaders headers = MakeHeaders(Transmitter_.Image().DeviceId);
+    std::vector<uint8_t> message(headers.RQ1.begin(), headers.RQ1.end());
+    const std::array<uint8_t, 6> body = {uint8_t(address[0] & 0x7F), uint8_t(address[1] & 0x7F), uint8_t(address[2] & 0x7F),
+                                         uint8_t(size[0] & 0x7F),    uint8_t(size[1] & 0x7F),    uint8_t(size[2] & 0x7F)};
+    message.insert(message.end(), body.begin(), body.end());
+    message.push_back(Checksum(body));
+    message.push_back(0xF7);
+    ReplyArrived_ = false;
+    Transmitter_.Port(port).SendLong(message);
+    if (Transmitter_.OnFlash) Transmitter_.OnFlash(port);
+    clock.Wait(TTransmitter::kSysexWaitMs);
+    const bool arrived = WaitForReply(DataReqWaitMs);
+    RoundTripMs_ = int(clock.NowMs() - start);
+    if (arrived) return LastReply_;
+    ShowOnModuleDisplay("Receved : " + std::to_string(Received_));
+    return {};
+}
+
+std::string TDataRequest::ShowOnModuleDisplay(const std::string& text) {
+    const std::string shown = text.substr(0, 32);
+    std::vector<uint8_t> letters;
+    for (char c : shown) letters.push_back(uint8_t(c) & 0x7F);
+    const TBytes message = DisplayMessage(Transmitter_.Image().DeviceId, {0x10, 0x00, 0x00}, letters);
+    if (Transmitter_.Port(0).IsOpen()) Transmitter_.Port(0).SendLong(message);
+    return HexText(message, Transmitter_.SysxSpace);
+}
+
+bool TDataRequest::ProbeModel() {
+    const uint8_t request[] = {0xF0, 0x7E, uint8_t(Transmitter_.Image().DeviceId & 0x7F), 0x06, 0x01, 0xF7};
+    LastReply_.clear();
+    ReplyArrived_ = false;
+    Transmitter_.Port(0).SendLong(request);
+    return WaitForReply(kProbeWaitMs) && LastReply_.size() >= 10 && LastReply_[9] == 4;
+}
+
+void TDataRequest::StartReception() {
+    Input_.Start();
+}
+
+void TDataRequest::StopReception() {
+    if (!Router_.Thru) Input_.Stop();
+}
+
+int TDataRequest::DetectModel(std::string* report) {
+    StartReception();
+    const bool accepted = Router_.AcceptExclusive;
+    Router_.AcceptExclusive = true;
+    int result = 10;
+    const uint8_t device = uint8_t(Transmitter_.Image().DeviceId & 0x7F);
+    const uint8_t identity[] = {0xF0, 0x7E, device, 0x06, 0x01, 0xF7};
+    LastReply_.clear();
+    ReplyArrived_ = false;
+    Transmitter_.Port(0).SendLong(identity);
+    if (WaitForReply(kProbeWaitMs) && LastReply_.size() >= 14) {
+        const std::vector<uint8_t>& r = LastReply_;
+        if (r[9] == 4) result = 2;
+        if (r[9] == 6) result = 3;
+        if (report && (result == 2 || result == 3)) {
+            char text[256];
+            std::snprintf(text, sizeof text,
+                          "Identity Reply\r\n Device family code(LSB,MSB): %2x,%2x\r\n Device family number "
+                          "code(LSB,MSB): %2x,%2x\r\n Software revision level: %2x,%2x,%2x,%2x\r\n\r\n Result:%s",
+                          r[6], r[7], r[8], r[9], r[10], r[11], r[12], r[13], result == 2 ? "SC-88Pro" : "SC-8850");
+            *report = text;
+        }
+    } else {
+        // The SC-88 does not answer the identity request: ask it for one byte it has. The
+        // request carries a whole size field so the module can answer it, and the reply is
+        // recognised by its own header and the address asked for.
+        const std::array<uint8_t, 6> body = {0x40, 0x40, 0x20, 0x00, 0x00, 0x01};
+        const TSysexHeaders headers = MakeHeaders(Transmitter_.Image().DeviceId);
+        std::vector<uint8_t> message(headers.RQ1.begin(), headers.RQ1.end());
+        message.insert(message.end(), body.begin(), body.end());
+        message.push_back(Checksum(body));
+        message.push_back(0xF7);
+        LastReply_.clear();
+        ReplyArrived_ = false;
+        Transmitter_.Port(0).SendLong(message);
+        if (WaitForReply(kProbeWaitMs) && LastReply_.size() >= 8) {
+            const std::vector<uint8_t>& r = LastReply_;
+            const bool header = r[0] == 0xF0 && r[1] == 0x41 && r[3] == 0x42 && r[4] == 0x12 && r[5] == 0x40 && r[6] == 0x40;
+            if (header && (r[7] == 0x20 || r[7] == 0x40)) result = 1;
+        }
+    }
+    Router_.AcceptExclusive = accepted;
+    StopReception();
+    return result;
+}
+
+TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::string& logPath,
+                                 const std::atomic<bool>* cancel) {
+    TVGS& image = Transmitter_.Image();
+    TRequestReport report;
+    TRequestSelection selection = requested;
+    const int activePorts = Transmitter_.ActivePortCount();
+    // Items of ports that are not active are never requested, so they are not counted either.
+    for (int port = activePorts; port < 4; ++port)
+        selection[kPortItems[port].Parts] = selection[kPortItems[port].Map1] = selection[kPortItems[port].Map2] = false;
+    if (image.ModuleType() == mtSC88) selection[riInsertion] = false;
+    auto total = [&] {
+        uint32_t sum = 0;
+        for (int i = 0; i < riItemCount; ++i)
+            if (selection[size_t(i)]) sum += uint32_t(RequestBlocks(TRequestItem(i)));
+        return sum;
+    };
+    Total_ = total();
+    if (Total_ == 0) return report;
+
+    const bool accepted = Router_.AcceptExclusive;
+    Router_.AcceptExclusive = true;
+    StartReception();
+    if (!ProbeModel() && image.ModuleType() == mtSC88Pro) {
+        image.SetModuleType(mtSC88);
+        selection[riInsertion] = false;
+        report.SwitchedToSC88 = true;
+        report.Notice = Text(
+            "SC-88Pro is selected in Veka. But connected device is not SC-88Pro.\r\nSC-88 to be selected , then.",
+            "Vekaへの設定はSC-88Proですが、現在接続されている音源はSC-88Proではありません\r\nVekaでの設定をSC-88に変更します");
+        Total_ = total();
+        if (Total_ == 0) {
+            StopReception();
+            Router_.AcceptExclusive = accepted;
+            return report;
+        }
+    }
+    const bool sc88 = image.ModuleType() == mtSC88;
+    std::vector<std::string> log;
+    const bool takeLog = !logPath.empty();
+    if (Transmitter_.OnBusy) Transmitter_.OnBusy(true);
+    Received_ = 0;
+    Marker_ = 0;
+    ProgressDisplay_ = true;
+    report.Ran = true;
+    auto cancelled = [cancel] { return cancel && cancel->load(); };
+    auto logResult = [&](bool ok) {
+        if (takeLog) log.push_back((ok ? "Succeeded / " : "Failed / ") + std::to_string(RoundTripMs_) + "ms\r\n");
+    };
+    auto changed = [&] {
+        if (Transmitter_.OnModified) Transmitter_.OnModified();
+    };
+
+    try {
+        for (int port = 0; port < activePorts && !cancelled(); ++port) {
+            if (!selection[kPortItems[port].Parts]) continue;
+            for (int part = 1; part <= kPartsPerPort && !cancelled(); ++part) {
+                for (int n = 1; n < kPartParameterCount && !cancelled(); ++n) {
+                    TOneParameter& p = image.Part(port, part, n);
+                    if (sc88 && p.ProOnly == 2) {
+                        --Total_;
+                        continue;
+                    }
+                    if (OnRequest) OnRequest(Text("/ Part Parameter", "/ Part Parameter"), std::string(p.Name));
+                    const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(p.Size));
+                    if (takeLog) log.push_back("Request : Part " + PartName(port, part) + " " + std::string(p.Name));
+                    logResult(!reply.empty());
+                    if (const auto value = DecodeReply(image, rkPart, n, reply, port); value && *value != p.Value) {
+                        p.Value = *value;
+                        changed();
+                    }
+                }
+                const int map = image.Part(port, part, ppRhythm).Value;
+                if (map == 1 || map == 2)
+                    image.LoadDrumSet(port, map, image.Part(port, part, ppToneNumber).Value % 128,
+                                      image.Part(port, part, ppToneMap).Value);
+            }
+        }
+        for (int port = 0; port < activePorts && !cancelled(); ++port)
+            for (int map = 1; map <= kDrumMapsPerPort && !cancelled(); ++map) {
+                if (!selection[map == 1 ? kPortItems[port].Map1 : kPortItems[port].Map2]) continue;
+                for (int note = 0; note < kNoteCount && !cancelled(); ++note)
+                    for (int n = 1; n <= kDrumParameterCount && !cancelled(); ++n) {
+                        TOneParameter& p = image.Drum(port, map, n, note);
+                        if (OnRequest) OnRequest(Text("/ Drum Parameter", "/ Drum Parameter"), std::string(p.Name));
+                        const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(1));
+                        if (takeLog)
+                            log.push_back("Request : Drum " + DrumMapName(port, map) + " / Inst. " + std::to_string(note) +
+                                          ", Para. " + std::string(p.Name));
+                        logResult(!reply.empty());
+                        if (const auto value = DecodeReply(image, 1, n, reply, port); value && *value != p.Value) {
+                            p.Value = *value;
+                            changed();
+                        }
+                    }
+            }
+        for (int set = 0; set < kUserDrumSetCount && !cancelled(); ++set) {
+            if (!selection[set == 0 ? riUserDrum65 : riUserDrum66]) continue;
+            for (int note = 0; note < kNoteCount && !cancelled(); ++note)
+                for (int n = 1; n <= kUserDrumParameterCount && !cancelled(); ++n) {
+                    TOneParameter& p = image.UserDrum(set, n, note);
+                    if (OnRequest) OnRequest(Text("/ User Drum Parameter", "/ User Drum Parameter"), std::string(p.Name));
+                    const std::vector<uint8_t> reply = RequestBlock(0, p.Address.Bytes, SizeBytes(1));
+                    if (takeLog)
+                        log.push_back("Request : User Drum Set " + std::to_string(set) + " / Inst. " + std::to_string(note) +
+                                      ", Para. " + std::string(p.Name));
+                    logResult(!reply.empty());
+                    if (const auto value = DecodeReply(image, 3, n, reply); value && *value != p.Value) {
+                        p.Value = *value;
+                        changed();
+                    }
+                }
+        }
+        std::vector<std::pair<int, std::vector<uint8_t>>> systemReplies;
+        for (int n = 1; n <= kSystemParameterCount && !cancelled(); ++n) {
+            bool wanted = false;
+            for (const TSystemRange& range : kSystemRanges)
+                if (n >= range.First && n <= range.Last && selection[range.Item]) wanted = true;
+            if (!wanted) continue;
+            const TOneParameter& p = image.System(n);
+            if (sc88 && p.ProOnly == 2) {
+                --Total_;
+                continue;
+            }
+            if (OnRequest)
+                OnRequest(Text("/ System or Effect Parameter", "/ System or Effect Parameter"), std::string(p.Name));
+            std::vector<uint8_t> reply = RequestBlock(0, p.Address.Bytes, SizeBytes(p.Size));
+            if (takeLog) log.push_back("Request : System or Effect / " + std::string(p.Name));
+            logResult(!reply.empty());
+            systemReplies.emplace_back(n, std::move(reply));
+        }
+        bool anySystem = false;
+        for (const auto& [n, reply] : systemReplies)
+            if (const auto value = DecodeReply(image, rkSystem, n, reply); value) {
+                if (*value != image.System(n).Value) changed();
+                image.System(n).Value = *value;
+                anySystem = true;
+            }
+        if (anySystem) image.RecomputeEffectDefaults();
+    } catch (...) {
+        ProgressDisplay_ = false;
+        StopReception();
+        Router_.AcceptExclusive = accepted;
+        if (Transmitter_.OnBusy) Transmitter_.OnBusy(false);
+        throw;
+    }
+
+    StopReception();
+    ProgressDisplay_ = false;
+    if (Transmitter_.OnBusy) Transmitter_.OnBusy(false);
+    Router_.AcceptExclusive = accepted;
+
+    report.Received = Received_;
+    report.Requested = Total_;
+    char text[128];
+    const bool complete = Received_ == Total_;
+    if (image.Language == TLanguage::Japanese)
+        std::snprintf(text, sizeof text, "受信数 : %u Block / 要求数 : %u Block\r\n", Received_, Total_);
+    else
+        std::snprintf(text, sizeof text, "Receved : %u blocks/Requested : %u blocks\r\n", Received_, Total_);
+    report.Text = text;
+    report.Text += complete ? Text("Completed", "正常に受信できました")
+                            : Text("Data transmission is interrupted.\r\n(Make sure the setup or connection of your device.)",
+                                   "異常終了\r\n機器の接続、MIDI ｲﾝﾀｰﾌｪｰｽ ﾄﾞﾗｲﾊﾞｰ等を確認してください");
+    if (takeLog) SaveLog(logPath, log);
+    return report;
+}
+
+}  // namespace veka

@@ -1,0 +1,200 @@
+#include "midi/midi_devices.h"
+
+#include <jack/jack.h>
+#include <rtmidi/RtMidi.h>
+
+#include <regex>
+
+#include "midi/virtual_module.h"
+
+namespace veka {
+
+namespace {
+
+constexpr const char* kClientName = "Veka";
+
+void QuietRtMidiError(RtMidiError::Type, const std::string&, void*) {}
+void QuietJack(const char*) {}
+
+// Asking JACK for its ports when no server runs makes libjack complain on standard error, and
+// an absent back end is no error here; so look quietly first.
+bool JackServerRunning() {
+    jack_set_error_function(QuietJack);
+    jack_set_info_function(QuietJack);
+    jack_status_t status{};
+    jack_client_t* client = jack_client_open("veka-probe", JackNoStartServer, &status);
+    if (!client) return false;
+    jack_client_close(client);
+    return true;
+}
+
+std::vector<RtMidi::Api> Backends() {
+    std::vector<RtMidi::Api> compiled;
+    RtMidi::getCompiledApi(compiled);
+    std::vector<RtMidi::Api> apis;
+    for (RtMidi::Api api : {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK}) {
+        if (std::find(compiled.begin(), compiled.end(), api) == compiled.end()) continue;
+        if (api == RtMidi::UNIX_JACK && !JackServerRunning()) continue;
+        apis.push_back(api);
+    }
+    return apis;
+}
+
+TMidiBackend BackendOf(RtMidi::Api api) { return api == RtMidi::UNIX_JACK ? TMidiBackend::Jack : TMidiBackend::Alsa; }
+RtMidi::Api ApiOf(TMidiBackend backend) { return backend == TMidiBackend::Jack ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA; }
+
+template <typename TRt>
+std::vector<TMidiDeviceInfo> ListPorts() {
+    std::vector<TMidiDeviceInfo> list;
+    for (RtMidi::Api api : Backends()) {
+        try {
+            TRt rt(api, kClientName);
+            rt.setErrorCallback(QuietRtMidiError, nullptr);
+            const unsigned count = rt.getPortCount();
+            for (unsigned i = 0; i < count; ++i) {
+                const std::string name = TMidiDevices::StableName(rt.getPortName(i));
+                // Our own ports are not devices to talk to.
+                if (name.rfind(std::string(kClientName) + ":", 0) == 0) continue;
+                list.push_back({name, BackendOf(api)});
+            }
+        } catch (const RtMidiError&) {
+            // A back end that cannot start (no /dev/snd/seq, say) contributes nothing.
+        }
+    }
+    return list;
+}
+
+// Opens the port of that name on its back end: indices of a back end shift when devices come
+// and go, names do not.
+template <typename TRt>
+void OpenByName(TRt& rt, const TMidiDeviceInfo& info, const char* portName) {
+    const unsigned count = rt.getPortCount();
+    for (unsigned i = 0; i < count; ++i) {
+        if (TMidiDevices::StableName(rt.getPortName(i)) != info.Name) continue;
+        rt.openPort(i, portName);
+        if (!rt.isPortOpen()) throw EMidiDeviceError("MIDI device " + info.Name + " could not be opened");
+        return;
+    }
+    throw EMidiDeviceError("MIDI device " + info.Name + " is not there any more");
+}
+
+class TRtMidiOutDevice : public IMidiOutDevice {
+public:
+    explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Out_(ApiOf(info.Backend), kClientName) {
+        Out_.setErrorCallback(QuietRtMidiError, nullptr);
+        OpenByName(Out_, info, "Veka Out");
+    }
+    void Send(std::span<const uint8_t> message) override {
+        try {
+            Out_.sendMessage(message.data(), message.size());
+        } catch (const RtMidiError& e) {
+            throw EMidiDeviceError(e.getMessage());
+        }
+    }
+
+private:
+    RtMidiOut Out_;
+};
+
+class TRtMidiInDevice : public IMidiInDevice {
+public:
+    TRtMidiInDevice(const TMidiDeviceInfo& info, TMidiInCallback callback, void* user)
+        : In_(ApiOf(info.Backend), kClientName, 4096), Callback_(callback), User_(user) {
+        In_.setErrorCallback(QuietRtMidiError, nullptr);
+        In_.ignoreTypes(false, true, true);  // keep exclusive, drop timing clock and active sensing
+        OpenByName(In_, info, "Veka In");
+    }
+    ~TRtMidiInDevice() override {
+        In_.cancelCallback();
+        In_.closePort();
+    }
+    void Start() override {
+        if (!Started_) In_.setCallback(&TRtMidiInDevice::Deliver, this);
+        Started_ = true;
+    }
+    void Stop() override {
+        if (Started_) In_.cancelCallback();
+        Started_ = false;
+    }
+
+private:
+    static void Deliver(double delta, std::vector<unsigned char>* message, void* self) {
+        auto* me = static_cast<TRtMidiInDevice*>(self);
+        if (message && !message->empty()) me->Callback_(me->User_, delta, message->data(), message->size());
+    }
+
+    RtMidiIn In_;
+    TMidiInCallback Callback_;
+    void* User_;
+    bool Started_ = false;
+};
+
+}  // namespace
+
+TMidiDevices& TMidiDevices::Instance() {
+    static TMidiDevices devices;
+    return devices;
+}
+
+std::string TMidiDevices::StableName(const std::string& name) {
+    static const std::regex kClientPort(R"(\s+\d+:\d+$)");
+    return std::regex_replace(name, kClientPort, "");
+}
+
+void TMidiDevices::SetVirtualModule(std::shared_ptr<TVirtualModule> module) {
+    Virtual_ = std::move(module);
+    Listed_ = false;
+}
+
+void TMidiDevices::Refresh() {
+    Outputs_ = ListPorts<RtMidiOut>();
+    Inputs_ = ListPorts<RtMidiIn>();
+    if (Virtual_) {
+        for (int port = 0; port < TVirtualModule::kPorts; ++port)
+            Outputs_.push_back({TVirtualModule::OutputName(port), TMidiBackend::Virtual});
+        Inputs_.push_back({TVirtualModule::InputName(), TMidiBackend::Virtual});
+    }
+    Listed_ = true;
+}
+
+const std::vector<TMidiDeviceInfo>& TMidiDevices::Outputs() {
+    if (!Listed_) Refresh();
+    return Outputs_;
+}
+
+const std::vector<TMidiDeviceInfo>& TMidiDevices::Inputs() {
+    if (!Listed_) Refresh();
+    return Inputs_;
+}
+
+std::unique_ptr<IMidiOutDevice> TMidiDevices::OpenOutput(int index) {
+    const auto& list = Outputs();
+    if (index < 0 || size_t(index) >= list.size()) throw EMidiDeviceError("Invalid device ID");
+    const TMidiDeviceInfo& info = list[size_t(index)];
+    if (info.Backend == TMidiBackend::Virtual) {
+        if (!Virtual_) throw EMidiDeviceError("The virtual module is not running");
+        return Virtual_->OpenOutput(TVirtualModule::PortOfOutputName(info.Name));
+    }
+    try {
+        return std::make_unique<TRtMidiOutDevice>(info);
+    } catch (const RtMidiError& e) {
+        throw EMidiDeviceError(e.getMessage());
+    }
+}
+
+std::unique_ptr<IMidiInDevice> TMidiDevices::OpenInput(int index, TMidiInCallback callback, void* user) {
+    const auto& list = Inputs();
+    if (index < 0 || size_t(index) >= list.size()) throw EMidiDeviceError("Invalid device ID");
+    const TMidiDeviceInfo& info = list[size_t(index)];
+    if (info.Backend == TMidiBackend::Virtual) {
+        if (!Virtual_) throw EMidiDeviceError("The virtual module is not running");
+        return Virtual_->OpenInput(callback, user);
+    }
+    try {
+        return std::make_unique<TRtMidiInDevice>(info, callback, user);
+    } catch (const RtMidiError& e) {
+        throw EMidiDeviceError(e.getMessage());
+    }
+}
+
+}  // namespace veka

@@ -1,0 +1,74 @@
+#pragma once
+// The MIDI devices of the machine: the combined list of every back end that answers (the ALSA
+// sequencer first, then JACK), plus the built-in virtual module when it is switched on. A back
+// end that cannot start contributes no devices. Names are stable across restarts.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace veka {
+
+class TVirtualModule;
+
+// A failure of a device operation; the text is the back end's own.
+class EMidiDeviceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class IMidiOutDevice {
+public:
+    virtual ~IMidiOutDevice() = default;
+    // One complete message (a channel message or F0 .. F7); throws EMidiDeviceError.
+    virtual void Send(std::span<const uint8_t> message) = 0;
+};
+
+// Called on the driver's thread with one complete message; must not allocate or block.
+using TMidiInCallback = void (*)(void* user, double deltaSeconds, const uint8_t* data, size_t size);
+
+class IMidiInDevice {
+public:
+    virtual ~IMidiInDevice() = default;
+    virtual void Start() = 0;  // deliver messages to the callback from now on
+    virtual void Stop() = 0;   // deliver nothing until Start
+};
+
+enum class TMidiBackend { Alsa, Jack, Virtual };
+
+struct TMidiDeviceInfo {
+    std::string Name;
+    TMidiBackend Backend = TMidiBackend::Alsa;
+};
+
+class TMidiDevices {
+public:
+    static TMidiDevices& Instance();
+
+    // Adds the virtual module's four outputs and one input to the lists (nullptr removes them).
+    void SetVirtualModule(std::shared_ptr<TVirtualModule> module);
+    std::shared_ptr<TVirtualModule> VirtualModule() const { return Virtual_; }
+
+    // Reads the device lists anew.
+    void Refresh();
+    const std::vector<TMidiDeviceInfo>& Outputs();
+    const std::vector<TMidiDeviceInfo>& Inputs();
+
+    // Open a device of the last lists read; throws EMidiDeviceError (also when it is gone).
+    std::unique_ptr<IMidiOutDevice> OpenOutput(int index);
+    std::unique_ptr<IMidiInDevice> OpenInput(int index, TMidiInCallback callback, void* user);
+
+    // The stable form of a back end's port name ("Midi Through:Port-0 14:0" -> "Midi Through:Port-0").
+    static std::string StableName(const std::string& name);
+
+private:
+    TMidiDevices() = default;
+    bool Listed_ = false;
+    std::vector<TMidiDeviceInfo> Outputs_, Inputs_;
+    std::shared_ptr<TVirtualModule> Virtual_;
+};
+
+}  // namespace veka

@@ -1,0 +1,57 @@
+#pragma once
+// TMidiOutput: one MIDI output device. Opens and closes it, sends channel messages and whole
+// exclusive messages. Sends are synchronous here, so Onmidioutput follows the send at once.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+#include "midi/midi_devices.h"
+#include "midi/midi_event.h"
+
+namespace veka {
+
+class EmidioutputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TMidiOutput {
+public:
+    TMidiOutput();
+    ~TMidiOutput();
+    TMidiOutput(const TMidiOutput&) = delete;
+    TMidiOutput& operator=(const TMidiOutput&) = delete;
+
+    int DeviceID() const { return DeviceID_; }
+    // Only while closed; below the device count (-1 = the first device, as a mapper would).
+    void SetDeviceID(int id);
+    const std::string& ProductName() const { return ProductName_; }
+    // Only while closed; selects the device of that name.
+    void SetProductName(const std::string& name);
+    int DeviceCount() const { return DeviceCount_; }
+
+    // True when the device was opened; never throws. LastError() keeps the reason.
+    bool Open();
+    bool Close();
+    bool IsOpen() const { return Device_ != nullptr; }
+    const std::string& LastError() const { return LastError_; }
+
+    void SendShort(uint8_t status, uint8_t data1, uint8_t data2);
+    void SendLong(std::span<const uint8_t> bytes);
+    void SendEvent(const TMyMidiEvent& event);
+
+    std::function<void()> Onmidioutput;
+    std::function<void(uint8_t b1, uint8_t b2, uint8_t b3)> OnChannelMessage;
+
+private:
+    int DeviceID_ = -1;
+    std::string ProductName_;
+    int DeviceCount_ = 0;
+    std::string LastError_;
+    std::unique_ptr<IMidiOutDevice> Device_;
+};
+
+}  // namespace veka

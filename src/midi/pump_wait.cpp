@@ -1,0 +1,48 @@
+#include "midi/pump_wait.h"
+
+#include <thread>
+
+namespace veka {
+
+int64_t TSteadyPumpWait::NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void TSteadyPumpWait::Wait(int ms) {
+    WaitFor(ms, [] { return false; });
+}
+
+bool TSteadyPumpWait::WaitFor(int ms, const std::function<bool()>& done) {
+    using namespace std::chrono;
+    const auto end = steady_clock::now() + milliseconds(ms < 0 ? 0 : ms);
+    for (;;) {
+        if (Process) Process();
+        if (done()) return true;
+        const auto now = steady_clock::now();
+        if (now >= end) return false;
+        std::this_thread::sleep_for(std::min<steady_clock::duration>(end - now, milliseconds(1)));
+    }
+}
+
+void TFakePumpWait::Wait(int ms) {
+    Waits.push_back(ms);
+    if (Process) Process();
+    Now += ms;
+}
+
+bool TFakePumpWait::WaitFor(int ms, const std::function<bool()>& done) {
+    Waits.push_back(ms);
+    if (Process) Process();
+    if (done()) return true;
+    Now += ms;
+    return false;
+}
+
+int64_t TFakePumpWait::TotalWaited() const {
+    int64_t total = 0;
+    for (int w : Waits) total += w;
+    return total;
+}
+
+}  // namespace veka

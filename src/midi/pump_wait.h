@@ -1,0 +1,46 @@
+#pragma once
+// The system's one waiting primitive. A wait keeps handling events (received MIDI, timers, the
+// windows) until its time has passed, so other work goes on inside a long transmission. The
+// program injects the real one; tests inject a clock that records the waits and never sleeps.
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace veka {
+
+class TPumpWait {
+public:
+    virtual ~TPumpWait() = default;
+    // Milliseconds of a monotonic clock.
+    virtual int64_t NowMs() = 0;
+    // Handle events until ms have passed.
+    virtual void Wait(int ms) = 0;
+    // Handle events until done() or ms have passed; the final answer of done().
+    virtual bool WaitFor(int ms, const std::function<bool()>& done) = 0;
+};
+
+// Waits on the steady clock, calling Process (the owner's event handling) about every
+// millisecond. The windowed program uses its own kind that runs the Qt event loop.
+class TSteadyPumpWait : public TPumpWait {
+public:
+    std::function<void()> Process;
+    int64_t NowMs() override;
+    void Wait(int ms) override;
+    bool WaitFor(int ms, const std::function<bool()>& done) override;
+};
+
+// A clock that never sleeps: each wait is recorded and moves the clock on at once, after the
+// pending events were handled once.
+class TFakePumpWait : public TPumpWait {
+public:
+    std::function<void()> Process;
+    std::vector<int> Waits;
+    int64_t Now = 0;
+    int64_t NowMs() override { return Now; }
+    void Wait(int ms) override;
+    bool WaitFor(int ms, const std::function<bool()>& done) override;
+    int64_t TotalWaited() const;
+};
+
+}  // namespace veka

@@ -1,0 +1,138 @@
+// Send All: every modified value of the image, in a fixed order, with progress reports.
+#include "midi/transmitter.h"
+#include "module/user_messages.h"
+
+namespace veka {
+
+namespace {
+
+// Runs the clean-up of Send All on every way out, a send error included.
+struct TBusyGuard {
+    TTransmitter& Owner;
+    TVGS& Image;
+    explicit TBusyGuard(TTransmitter& owner, TVGS& image) : Owner(owner), Image(image) {
+        if (Owner.OnBusy) Owner.OnBusy(true);
+    }
+    ~TBusyGuard() {
+        if (Image.OnFinished) Image.OnFinished();
+        if (Owner.OnBusy) Owner.OnBusy(false);
+    }
+};
+
+}  // namespace
+
+std::string TTransmitter::Progress(const char* english, const char* japanese) const {
+    return Image_.Language == TLanguage::Japanese ? japanese : english;
+}
+
+void TTransmitter::SendPartParameter(int port, const TOneParameter& record, bool force, int parameter, int part) {
+    if (record.Value == record.Default && !force) return;
+    Image_.Link = TLinkData{LinkPart, part, parameter, 0, 0};
+    const TDataSet set = ChangeDataSet(Image_, port, record, Image_.Link);
+    if (!set.Valid) return;
+    SendSysx(port, set.Address, set.Data);
+    Wait_.Wait(kSysexWaitMs);
+    const int map = Image_.Part(port, part, ppRhythm).Value;
+    if (parameter == ppToneNumber && map != 0) {
+        TDrumSetRecord& drumSet = Image_.DrumSet(port, map);
+        drumSet.ToneMap = Image_.Part(port, part, ppToneMap).Value;
+        drumSet.Program = record.Value % 128;
+    }
+}
+
+void TTransmitter::SendPart(int port, int part, bool force) {
+    if (!TVGS::ValidPart(port, part, 1)) return;
+    for (int n = 1; n < ppMasterCoarseTuning; ++n) {
+        if (n == ppToneNumber || n == ppRhythm || n == ppToneMap) continue;
+        if (n > ppScaleTuningC && n <= ppScaleTuningB) continue;  // sent with C as one block
+        if (n == ppScaleTuningC) {
+            // One message carries all twelve steps; it goes when any of them differs.
+            if (force || Image_.ScaleTuningModified(port, part))
+                SendPartParameter(port, Image_.Part(port, part, n), true, n, part);
+            continue;
+        }
+        SendPartParameter(port, Image_.Part(port, part, n), force, n, part);
+    }
+    const TOneParameter& coarse = Image_.Part(port, part, ppMasterCoarseTuning);
+    if (IsModified(coarse)) SendRpn(port, part, 0, 2, coarse.Value, 0);
+    // The tone goes last, after its rhythm mode and tone map, so the module selects it last.
+    for (int n : {ppRhythm, ppToneMap, ppToneNumber}) SendPartParameter(port, Image_.Part(port, part, n), true, n, part);
+    if (Image_.OnFinished) Image_.OnFinished();
+}
+
+bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
+    TBusyGuard guard(*this, Image_);
+    auto progress = [this](int max, int current, const std::string& text) {
+        if (Image_.OnProgress) Image_.OnProgress(max, current, text);
+    };
+    Image_.Link.Kind = LinkSystem;
+    if (init) {
+        const uint8_t mode = 0;
+        SendSysx(0, {0x00, 0x00, 0x7F}, std::span<const uint8_t>(&mode, 1));
+        Wait_.Wait(kInitWaitMs);
+    }
+    if (system) {
+        for (int n = 1; n <= kSystemParameterCount; ++n) {
+            progress(kSystemParameterCount, n - 1,
+                     Progress("Sending System / Effect Parameter", "System / Effect Parameter 送信中"));
+            const TOneParameter& p = Image_.System(n);
+            if (!IsModified(p)) continue;
+            Image_.Link = TLinkData{LinkSystem, n, 0, 0, 0};
+            SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, Image_.Link, p.Value));
+            Wait_.Wait(kSysexWaitMs);
+        }
+    }
+    Image_.Link.Kind = LinkPart;
+    if (parts) {
+        for (int port = 0; port < ActivePortCount(); ++port)
+            for (int part = 1; part <= kPartsPerPort; ++part) {
+                progress(kPartsPerPort, part,
+                         "Part " + PartName(port, part) + " " + std::string(UserMessage(27, Image_.Language)));
+                SendPart(port, part, false);
+            }
+    }
+    Image_.Link.Kind = LinkDrum;
+    if (drums) {
+        int step = 0;
+        for (int port = 0; port < ActivePortCount(); ++port)
+            for (int map = 1; map <= kDrumMapsPerPort; ++map) {
+                progress(4, ++step, Progress("Sending Drum Set Parameter", "Drum Set Parameter 送信中"));
+                for (int note = 0; note < kNoteCount; ++note)
+                    for (int n = 1; n <= kDrumParameterCount; ++n) {
+                        const TOneParameter& p = Image_.Drum(port, map, n, note);
+                        if (!IsModified(p)) continue;
+                        Image_.Link = TLinkData{LinkDrum, map, n, p.Value, 0};
+                        SendSysx(port, p.Address.Bytes, EncodeData(Image_, port, Image_.Link, p.Value));
+                        Wait_.Wait(kSysexWaitMs);
+                    }
+            }
+    }
+    Image_.Link.Kind = LinkUserDrum;
+    if (userDrums) {
+        const int max = userDrumsAll ? 2 * kNoteCount : 2;
+        int step = 0;
+        for (int set = 0; set < kUserDrumSetCount; ++set) {
+            if (!userDrumsAll)
+                progress(max, ++step, Progress("Sending User Drum Set Parameter", "User Drum Set Parameter 送信中"));
+            for (int note = 0; note < kNoteCount; ++note) {
+                if (userDrumsAll) progress(max, ++step, std::string(UserMessage(75, Image_.Language)));
+                for (int n = 1; n <= kUserDrumParameterCount; ++n) {
+                    const TOneParameter& p = Image_.UserDrum(set, n, note);
+                    if (!userDrumsAll && !IsModified(p)) continue;
+                    Image_.Link = TLinkData{LinkUserDrum, set, n, p.Value, 0};
+                    SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, Image_.Link, p.Value));
+                    Wait_.Wait(kSysexWaitMs);
+                }
+            }
+        }
+        // A drum part playing a user drum set reloads it when its tone number comes again.
+        for (int port = 0; port < ActivePortCount(); ++port)
+            for (int program : {64, 65}) {
+                const int part = Image_.FindDrumPartByProgram(port, program);
+                if (part > 0) SendRaw(port, ToneReselectMessage(Image_, port, part));
+            }
+    }
+    return true;
+}
+
+}  // namespace veka

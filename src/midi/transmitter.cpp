@@ -1,0 +1,85 @@
+#include "midi/transmitter.h"
+
+namespace veka {
+
+TTransmitter::TTransmitter(TVGS& image, TPumpWait& wait) : Image_(image), Wait_(wait) {
+    for (auto& port : Ports_) port = std::make_unique<TMidiOutput>();
+}
+
+void TTransmitter::Attach() {
+    Image_.OnChange = [this](int port, const TVGS&, const TOneParameter& record, const TLinkData& link,
+                             const std::string& comment) { SendParameter(port, record, link, comment); };
+    Image_.PumpWait = [this](int ms) { Wait_.Wait(ms); };
+}
+
+void TTransmitter::Flash(int port) {
+    if (OnFlash) OnFlash(port);
+}
+
+std::string TTransmitter::SendSysx(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data) {
+    if (port < 0 || port > ActivePortCount() - 1) return {};
+    const TBytes message = BuildDT1(Image_.DeviceId, address, data);
+    Port(port).SendLong(message);
+    Flash(port);
+    Wait_.Wait(kSysexWaitMs);
+    return HexText(message, SysxSpace);
+}
+
+void TTransmitter::SendParameter(int port, const TOneParameter& record, const TLinkData& link,
+                                 const std::string& comment) {
+    if (OnModified) OnModified();
+    // The bytes come from the port of the change itself, so a scale tuning change of Port B
+    // carries Port B's twelve values whatever port the windows show.
+    const TDataSet set = ChangeDataSet(Image_, port, record, link);
+    if (!set.Valid) return;
+    const int output = OutputForMessage(TLinkKind(link.Kind), port, ActivePortCount());
+    if (output < 0) return;
+    const std::string text = SendSysx(output, set.Address, set.Data);
+    LastHexText = text;
+    if (OnHexText) OnHexText(text);
+    if (!comment.empty()) {
+        const bool dropped = History.Add(text, comment, record.Value);
+        if (OnHistory) OnHistory(History.Entries().front(), dropped);
+    }
+}
+
+void TTransmitter::SendRpn(int port, int part, int nMsb, int nLsb, int vMsb, int vLsb) {
+    if (part < 1 || part > 16 || port < 0 || port > ActivePortCount() - 1) return;
+    const auto sequence = RpnSequence(part - 1, nMsb, nLsb, vMsb, vLsb);
+    for (size_t i = 0; i < sequence.size(); ++i) {
+        Port(port).SendShort(sequence[i].Status, sequence[i].Data1, sequence[i].Data2);
+        if (i + 1 < sequence.size()) Wait_.Wait(TransWaitMs);
+    }
+}
+
+void TTransmitter::SendRaw(int port, std::span<const uint8_t> message) {
+    if (port < 0 || port > ActivePortCount() - 1 || message.empty()) return;
+    Port(port).SendLong(message);
+}
+
+void TTransmitter::Panic() {
+    for (int port = 0; port < ActivePortCount(); ++port) {
+        if (!Port(port).IsOpen()) continue;  // reach every module that can be reached
+        for (int channel = 0; channel < 16; ++channel) Port(port).SendShort(uint8_t(0xB0 + channel), 120, 0);
+    }
+}
+
+bool TTransmitter::OpenPorts(const std::array<int, 4>& deviceIds) {
+    bool incomplete = false;
+    for (int port = 0; port < ActivePortCount(); ++port) {
+        const int id = deviceIds[size_t(port)];
+        if (id < 0 || id >= Port(port).DeviceCount()) {
+            incomplete = true;
+            continue;
+        }
+        try {
+            Port(port).SetDeviceID(id);
+            Port(port).Open();
+        } catch (const EmidioutputError&) {
+            incomplete = true;
+        }
+    }
+    return incomplete;
+}
+
+}  // namespace veka

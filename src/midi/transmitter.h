@@ -1,0 +1,79 @@
+#pragma once
+// The transmission services the main window owns: the four output ports (Port A to D), framing
+// and pacing of exclusive messages, controller sequences, Panic, Send All, and the events that
+// drive the lamps, the hex text and the history.
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "midi/history.h"
+#include "midi/midi_output.h"
+#include "midi/pump_wait.h"
+#include "module/exclusive.h"
+#include "module/image.h"
+
+namespace veka {
+
+class TTransmitter {
+public:
+    static constexpr int kSysexWaitMs = 7;      // after every framed exclusive message
+    static constexpr int kInitWaitMs = 500;     // after the system mode set of Send All
+
+    TTransmitter(TVGS& image, TPumpWait& wait);
+    TTransmitter(const TTransmitter&) = delete;
+    TTransmitter& operator=(const TTransmitter&) = delete;
+
+    TMidiOutput& Port(int index) { return *Ports_[size_t(index & 3)]; }
+    int ActivePortCount() const { return Image_.ActivePortCount(); }
+    TVGS& Image() { return Image_; }
+    TPumpWait& Pump() { return Wait_; }
+
+    bool SysxSpace = true;   // one blank between the bytes of the hex text
+    int TransWaitMs = 5;     // "trans wait(ms)": between the messages of a controller sequence
+
+    // Makes SendParameter the image's change handler.
+    void Attach();
+
+    // Frames a DT1 and sends it on the port's output; empty text when the port is not active.
+    std::string SendSysx(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data);
+    // The image's change handler: one DT1 for the change, the hex text, the history.
+    void SendParameter(int port, const TOneParameter& record, const TLinkData& link, const std::string& comment);
+    // An RPN sequence for part 1..16 on the port (nothing for other parts or inactive ports).
+    void SendRpn(int port, int part, int nMsb, int nLsb, int vMsb, int vLsb);
+    // A whole message written straight to the port: no pause, no lamp, no history.
+    void SendRaw(int port, std::span<const uint8_t> message);
+    // All Sound Off on every channel of every active, open port.
+    void Panic();
+
+    // Opens the active ports from stored device numbers; true when any active port had none
+    // (the port dialog is then shown).
+    bool OpenPorts(const std::array<int, 4>& deviceIds);
+
+    // Whole-image transmission; true when it ran to the end. A send error propagates after
+    // the clean-up (OnFinished, OnBusy(false)).
+    bool SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
+    void SendPart(int port, int part, bool force);
+    void SendPartParameter(int port, const TOneParameter& record, bool force, int parameter, int part);
+
+    // Events.
+    std::function<void(int port)> OnFlash;                       // a port's green lamp
+    std::function<void(const std::string& hex)> OnHexText;       // the status bar text
+    std::function<void(const THistoryEntry& entry, bool droppedOldest)> OnHistory;
+    std::function<void()> OnModified;                            // the setup has changed
+    std::function<void(bool busy)> OnBusy;                       // disable the main window, hourglass
+
+    THistory History;
+    std::string LastHexText;
+
+private:
+    void Flash(int port);
+    std::string Progress(const char* english, const char* japanese) const;
+
+    TVGS& Image_;
+    TPumpWait& Wait_;
+    std::array<std::unique_ptr<TMidiOutput>, 4> Ports_;
+};
+
+}  // namespace veka
