@@ -8,7 +8,15 @@ namespace veka::cli {
 namespace {
 
 // Options of individual commands, each taking a value.
-const char* const kExtraWithValue[] = {"--reference", "--set", "--note"};
+const char* const kExtraWithValue[] = {"--reference", "--set", "--note", "--out", "--in", "--what", "--wait", "--log"};
+// Options of individual commands that stand alone ("--virtual-module" may carry "=FILE").
+const char* const kExtraFlags[] = {"--virtual-module", "--user-drums-all"};
+
+bool IsFlag(const std::string& name) {
+    for (const char* flag : kExtraFlags)
+        if (name == flag) return true;
+    return false;
+}
 
 bool TakesValue(const std::string& name) {
     if (name == "--module-type" || name == "--device-id" || name == "--max-part") return true;
@@ -51,6 +59,7 @@ TOptions ParseOptions(int argc, char** argv) {
         if (name == "--help") { o.Help = true; continue; }
         if (name == "--version") { o.Version = true; continue; }
         if (name == "--japanese") { o.Language = TLanguage::Japanese; continue; }
+        if (IsFlag(name)) { o.Extra.emplace_back(name, hasValue ? value : std::string()); continue; }
         if (!TakesValue(name)) throw EUsage("unknown option " + name);
         if (!hasValue) {
             if (i + 1 >= argc) throw EUsage(name + " needs a value");

@@ -15,6 +15,12 @@ int SysexCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int TextCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int ToneCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int DrumSetCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int InfoCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int PortsCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int SendCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int RequestCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int IdentifyCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int PanicCommand(TVGS& image, const TOptions& options, std::ostream& out);
 
 // Names as the module stores them end in blanks; the command line prints them without.
 std::string TrimRight(std::string text);

@@ -22,6 +22,23 @@ Commands:
   tone MAP BANK PROGRAM            the tone name (MAP 1 = SC-55 .. 4 = SC-8850 map)
   drumset MAP PROGRAM [NOTE]       the drum set name, or the instrument of a note
       tone and drumset exit with 1 when there is no such tone, set or instrument.
+  info FILE                        kind, sections and every stored value of a setup
+                                   file or effect preset (.ga4 .ga3 .1pg .1dg .1ug .cst
+                                   .rev .cho .del .eq .ief), one value per line
+  ports                            the numbered MIDI outputs and inputs
+  send FILE --out A=DEV[,B=DEV..] [--user-drums-all]
+                                   load a setup file and send it all (a whole setup
+                                   starts with a reset of the module)
+  request --out DEV --in DEV --what ITEMS [--wait MS] [--log FILE] OUT.ga4
+                                   read the module's data back and save it; ITEMS is a
+                                   comma list of master, reverb, chorus, delay, eq,
+                                   insertion, userdrum65, userdrum66, parts:P, drum1:P,
+                                   drum2:P (P = A..D) or all
+  identify --out DEV --in DEV      ask the module which model it is
+  panic --out A=DEV[,B=DEV..]      All Sound Off on every channel
+      DEV is a number from 'ports' or a unique part of a device name. The MIDI
+      commands take --virtual-module[=SETUP] (or VEKA_VIRTUAL_MODULE=1|SETUP) to
+      talk to the built-in virtual module.
 
 Options:
   --module-type 1|2|3   1 SC-88 family, 2 SC-88Pro family, 3 SC-8850 family (default)
@@ -50,6 +67,12 @@ int main(int argc, char** argv) {
         else if (command == "text") run = TextCommand;
         else if (command == "tone") run = ToneCommand;
         else if (command == "drumset") run = DrumSetCommand;
+        else if (command == "info") run = InfoCommand;
+        else if (command == "ports") run = PortsCommand;
+        else if (command == "send") run = SendCommand;
+        else if (command == "request") run = RequestCommand;
+        else if (command == "identify") run = IdentifyCommand;
+        else if (command == "panic") run = PanicCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

@@ -3,6 +3,9 @@
 #include <jack/jack.h>
 #include <rtmidi/RtMidi.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <regex>
 
 #include "midi/virtual_module.h"
@@ -28,12 +31,16 @@ bool JackServerRunning() {
     return true;
 }
 
+// Without the sequencer device ALSA cannot start, and asking it anyway only prints errors.
+bool AlsaSequencerPresent() { return access("/dev/snd/seq", R_OK | W_OK) == 0; }
+
 std::vector<RtMidi::Api> Backends() {
     std::vector<RtMidi::Api> compiled;
     RtMidi::getCompiledApi(compiled);
     std::vector<RtMidi::Api> apis;
     for (RtMidi::Api api : {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK}) {
         if (std::find(compiled.begin(), compiled.end(), api) == compiled.end()) continue;
+        if (api == RtMidi::LINUX_ALSA && !AlsaSequencerPresent()) continue;
         if (api == RtMidi::UNIX_JACK && !JackServerRunning()) continue;
         apis.push_back(api);
     }

@@ -4,6 +4,7 @@
 
 #include "module/exclusive.h"
 #include "module/image.h"
+#include "module/setup_reader.h"
 
 namespace veka {
 
@@ -103,6 +104,17 @@ void TVirtualModule::LoadImage(const TVGS& image) {
         }
         PowerOn_[port] = Memory_[size_t(port)];
     }
+}
+
+void TVirtualModule::LoadSetupFile(const std::string& fileName, const std::string& defaultFolder) {
+    TVGS image(defaultFolder, Model_);
+    for (int port = 0; port < kPorts; ++port)
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) image.LoadDrumSet(port, map, 0, image.ToneMapOfModuleType());
+    image.MaxPart = 2;  // a module answers on every port
+    TFixedSetupFileHost host;
+    const TSetupReadResult result = ReadSetupFile(image, host, 0, fileName);
+    if (!result.Ok()) throw EFileError(fileName + ": " + result.Text(TLanguage::English));
+    LoadImage(image);
 }
 
 void TVirtualModule::Reset(int port) { Memory_[size_t(port)] = PowerOn_[port]; }

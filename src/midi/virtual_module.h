@@ -41,6 +41,8 @@ public:
 
     // Takes every value of the image as the module's state, and as what a reset restores.
     void LoadImage(const TVGS& image);
+    // Starts from the values of a setup file read onto the power-on image; throws EFileError.
+    void LoadSetupFile(const std::string& fileName, const std::string& defaultFolder);
     // A message arriving on the output of a port.
     void Receive(int port, std::span<const uint8_t> message);
 

@@ -1,0 +1,224 @@
+// veka4-cli ports, send, request, identify and panic: the MIDI side of the program from the
+// command line, through the same session the program uses.
+#include <iostream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "midi/midi_session.h"
+#include "midi/virtual_module.h"
+#include "module/default_folder.h"
+#include "module/difference_list.h"
+#include "module/image.h"
+#include "module/setup_file.h"
+#include "module/setup_file_kind.h"
+#include "module/setup_reader.h"
+
+namespace veka::cli {
+
+namespace {
+
+void StartVirtualModuleIfAsked(const TOptions& o) {
+    TVirtualModuleRequest request = VirtualModuleFromEnvironment();
+    if (const auto option = ExtraOption(o, "--virtual-module")) {
+        request.Enabled = true;
+        request.SetupFile = *option;
+    }
+    if (request.Enabled) StartVirtualModule(o.ModuleType, FindDefaultFolder(), request.SetupFile);
+}
+
+std::string Crlf(std::string text) {
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    return text;
+}
+
+int Device(const std::vector<TMidiDeviceInfo>& list, const std::string& text, const char* what) {
+    std::string error;
+    const int index = FindDevice(list, text, &error);
+    if (index < 0) throw EUsage(std::string(what) + ": " + error + " (veka4-cli ports lists them)");
+    return index;
+}
+
+// "--out A=DEVICE,B=DEVICE" or "--out DEVICE" (Port A); every active port needs a device.
+std::array<int, 4> OutputDevices(const TOptions& o, int activePorts) {
+    const auto option = ExtraOption(o, "--out");
+    if (!option) throw EUsage("--out DEVICE or --out A=DEVICE[,B=DEVICE...] is needed");
+    std::array<int, 4> ids = {-1, -1, -1, -1};
+    const auto& outputs = TMidiDevices::Instance().Outputs();
+    std::stringstream items(*option);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        int port = 0;
+        std::string device = item;
+        if (item.size() > 2 && item[1] == '=') {
+            const char letter = char(item[0] & ~0x20);
+            if (letter < 'A' || letter > 'D') throw EUsage("--out: '" + item + "' names no port A to D");
+            port = letter - 'A';
+            device = item.substr(2);
+        }
+        ids[size_t(port)] = Device(outputs, device, "--out");
+    }
+    for (int port = 0; port < activePorts; ++port)
+        if (ids[size_t(port)] < 0)
+            throw EUsage(std::string("--out: Port ") + char('A' + port) + " needs a device with this --max-part");
+    return ids;
+}
+
+void OpenOutputs(TMidiSession& session, const std::array<int, 4>& ids) {
+    for (int port = 0; port < 4; ++port) {
+        if (ids[size_t(port)] < 0) continue;
+        TMidiOutput& out = session.Transmitter.Port(port);
+        out.SetDeviceID(ids[size_t(port)]);
+        if (!out.Open()) throw EmidioutputError(out.ProductName() + ": " + out.LastError());
+    }
+}
+
+void OpenInput(TMidiSession& session, const TOptions& o) {
+    const auto option = ExtraOption(o, "--in");
+    if (!option) throw EUsage("--in DEVICE is needed");
+    session.Input.SetDeviceID(Device(TMidiDevices::Instance().Inputs(), *option, "--in"));
+    session.Input.Open();
+}
+
+void ProgressToStandardError(TVGS& image) {
+    image.OnProgress = [](int max, int current, const std::string& text) {
+        std::cerr << "\r" << text << " (" << current << "/" << max << ")\033[K" << std::flush;
+    };
+}
+
+TRequestSelection ParseItems(const std::string& text) {
+    TRequestSelection s{};
+    std::stringstream items(text);
+    std::string item;
+    const TRequestItem parts[4] = {riPartsA, riPartsB, riPartsC, riPartsD};
+    const TRequestItem map1[4] = {riMap1A, riMap1B, riMap1C, riMap1D};
+    const TRequestItem map2[4] = {riMap2A, riMap2B, riMap2C, riMap2D};
+    while (std::getline(items, item, ',')) {
+        if (item == "all") { s.fill(true); continue; }
+        if (item == "master") { s[riMaster] = true; continue; }
+        if (item == "reverb") { s[riReverb] = true; continue; }
+        if (item == "chorus") { s[riChorus] = true; continue; }
+        if (item == "delay") { s[riDelay] = true; continue; }
+        if (item == "eq") { s[riEq] = true; continue; }
+        if (item == "insertion") { s[riInsertion] = true; continue; }
+        if (item == "userdrum65") { s[riUserDrum65] = true; continue; }
+        if (item == "userdrum66") { s[riUserDrum66] = true; continue; }
+        const auto colon = item.find(':');
+        if (colon != std::string::npos && colon + 2 == item.size()) {
+            const char letter = char(item[colon + 1] & ~0x20);
+            const std::string what = item.substr(0, colon);
+            if (letter >= 'A' && letter <= 'D') {
+                const int port = letter - 'A';
+                if (what == "parts") { s[parts[port]] = true; continue; }
+                if (what == "drum1") { s[map1[port]] = true; continue; }
+                if (what == "drum2") { s[map2[port]] = true; continue; }
+            }
+        }
+        throw EUsage("--what: '" + item + "' is not an item (master, reverb, chorus, delay, eq, insertion, "
+                     "userdrum65, userdrum66, parts:P, drum1:P, drum2:P, all)");
+    }
+    return s;
+}
+
+const char* ModelName(int model) {
+    switch (model) {
+        case 1: return "SC-88";
+        case 2: return "SC-88Pro";
+        case 3: return "SC-8850";
+        default: return "unknown";
+    }
+}
+
+}  // namespace
+
+int PortsCommand(TVGS&, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 1) throw EUsage("usage: veka4-cli ports [--virtual-module]");
+    StartVirtualModuleIfAsked(o);
+    auto& devices = TMidiDevices::Instance();
+    devices.Refresh();
+    out << "Outputs:\n";
+    for (size_t i = 0; i < devices.Outputs().size(); ++i) out << "  " << i << ": " << devices.Outputs()[i].Name << '\n';
+    out << "Inputs:\n";
+    for (size_t i = 0; i < devices.Inputs().size(); ++i) out << "  " << i << ": " << devices.Inputs()[i].Name << '\n';
+    return 0;
+}
+
+int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 2) throw EUsage("usage: veka4-cli send FILE --out A=DEVICE[,B=...] [--user-drums-all]");
+    StartVirtualModuleIfAsked(o);
+    const std::string& file = o.Positional[1];
+    const auto ids = OutputDevices(o, image.ActivePortCount());
+    TFixedSetupFileHost host;
+    const TSetupReadResult read = ReadSetupFile(image, host, 0, file);
+    if (!read.Ok()) {
+        std::cerr << "veka4-cli: " << file << ": "
+                  << Crlf(read.Status == TSetupReadStatus::Cancelled ? "cancelled" : read.Text(TLanguage::English)) << '\n';
+        return 1;
+    }
+    TMidiSession session(image);
+    OpenOutputs(session, ids);
+    int messages = 0;
+    for (int port = 0; port < 4; ++port) session.Transmitter.Port(port).Onmidioutput = [&messages] { ++messages; };
+    ProgressToStandardError(image);
+    // A whole setup starts from a reset module, as the program does when it opens one.
+    const bool whole = read.Kind == TSetupFileKind::Ga4 || read.Kind == TSetupFileKind::Ga3;
+    session.Transmitter.SendAll(whole, true, true, true, true, ExtraOption(o, "--user-drums-all").has_value());
+    std::cerr << '\n';
+    out << "Sent " << messages << " exclusive messages\n";
+    return 0;
+}
+
+int RequestCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 2)
+        throw EUsage("usage: veka4-cli request --out DEVICE --in DEVICE --what ITEMS [--wait MS] [--log FILE] OUT.ga4");
+    StartVirtualModuleIfAsked(o);
+    const auto what = ExtraOption(o, "--what");
+    if (!what) throw EUsage("--what ITEMS is needed");
+    const TRequestSelection selection = ParseItems(*what);
+    TMidiSession session(image);
+    OpenOutputs(session, OutputDevices(o, image.ActivePortCount()));
+    OpenInput(session, o);
+    if (const auto wait = ExtraOption(o, "--wait")) session.Request.DataReqWaitMs = ParseInt(*wait, "--wait", 300, 10000);
+    session.Request.OnRequest = [](const std::string& category, const std::string& parameter) {
+        std::cerr << "\rReceiving " << category << " " << parameter << "\033[K" << std::flush;
+    };
+    const TRequestReport report = session.Request.Run(selection, ExtraOption(o, "--log").value_or(""));
+    std::cerr << '\n';
+    if (!report.Notice.empty()) std::cerr << Crlf(report.Notice) << '\n';
+    if (!report.Ran) {
+        out << "Nothing was requested\n";
+        return 0;
+    }
+    out << Crlf(report.Text) << '\n';
+    BuildDifferenceList(image);
+    const TSetupWriteResult written = WriteSetupFile(image, o.Positional[1]);
+    if (!written.Ok()) {
+        std::cerr << "veka4-cli: " << Crlf(written.Text(TLanguage::English)) << '\n';
+        return 1;
+    }
+    return report.Received == report.Requested ? 0 : 1;
+}
+
+int IdentifyCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 1) throw EUsage("usage: veka4-cli identify --out DEVICE --in DEVICE");
+    StartVirtualModuleIfAsked(o);
+    TMidiSession session(image);
+    OpenOutputs(session, OutputDevices(o, 1));
+    OpenInput(session, o);
+    std::string report;
+    const int model = session.Request.DetectModel(&report);
+    out << ModelName(model) << '\n';
+    if (!report.empty()) out << Crlf(report) << '\n';
+    return model == 10 ? 1 : 0;
+}
+
+int PanicCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 1) throw EUsage("usage: veka4-cli panic --out A=DEVICE[,B=...]");
+    StartVirtualModuleIfAsked(o);
+    TMidiSession session(image);
+    OpenOutputs(session, OutputDevices(o, image.ActivePortCount()));
+    session.Transmitter.Panic();
+    out << "All Sound Off sent on " << image.ActivePortCount() * 16 << " channels\n";
+    return 0;
+}
+
+}  // namespace veka::cli
