@@ -141,11 +141,17 @@ std::string TDataRequest::ShowOnModuleDisplay(const std::string& text) {
 }
 
 bool TDataRequest::ProbeModel() {
+    // The reply must reach this handler whoever calls: reception on, replies accepted.
+    const bool accepted = Router_.AcceptExclusive;
+    Router_.AcceptExclusive = true;
+    StartReception();
     const uint8_t request[] = {0xF0, 0x7E, uint8_t(Transmitter_.Image().DeviceId & 0x7F), 0x06, 0x01, 0xF7};
     LastReply_.clear();
     ReplyArrived_ = false;
     Transmitter_.Port(0).SendLong(request);
-    return WaitForReply(kProbeWaitMs) && LastReply_.size() >= 10 && LastReply_[9] == 4;
+    const bool sc88Pro = WaitForReply(kProbeWaitMs) && LastReply_.size() >= 10 && LastReply_[9] == 4;
+    Router_.AcceptExclusive = accepted;
+    return sc88Pro;
 }
 
 void TDataRequest::StartReception() {
