@@ -1,0 +1,84 @@
+// The MIDI commands of the command-line companion against the built-in virtual module.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Out;
+};
+
+TRun Cli(const std::string& args) {
+    const std::string command = std::string(VEKA_CLI) + " " + args + " 2>/dev/null";
+    TRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.Out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A whole setup whose only change is "Master Volume" = 99: one system section 1..64.
+std::vector<uint8_t> MasterVolumeSetup() {
+    return {'V', 'e', 'k', 'a', '4', '0', 16, 0, 0, 0, 0, 1, 64, 0, 1, 0, 0, 0, 2, 0, 0, 0, 99, 0, 0, 0};
+}
+
+class MidiCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Folder = std::filesystem::temp_directory_path() / ("veka-midi-cli-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(Folder);
+        Setup = Folder / "master.ga4";
+        const auto bytes = MasterVolumeSetup();
+        std::ofstream(Setup, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+    }
+    void TearDown() override { std::filesystem::remove_all(Folder); }
+    std::filesystem::path Folder, Setup;
+};
+
+TEST_F(MidiCli, PortsIdentifyAndPanic) {
+    const TRun ports = Cli("ports --virtual-module");
+    EXPECT_EQ(ports.Status, 0);
+    EXPECT_NE(ports.Out.find("Virtual Module Port D"), std::string::npos);
+    EXPECT_NE(ports.Out.find("Virtual Module Out"), std::string::npos);
+    EXPECT_EQ(Cli("identify --out 'Port A' --in Virtual --virtual-module").Out.substr(0, 8), "SC-8850\n");
+    EXPECT_EQ(Cli("--module-type 2 identify --out 0 --in 0 --virtual-module").Out.substr(0, 9), "SC-88Pro\n");
+    EXPECT_EQ(Cli("--module-type 1 identify --out 0 --in 0 --virtual-module").Out, "SC-88\n");
+    EXPECT_EQ(Cli("--max-part 64 panic --out A=0,B=1,C=2,D=3 --virtual-module").Out,
+              "All Sound Off sent on 64 channels\n");
+    EXPECT_EQ(Cli("--max-part 32 panic --out A=0 --virtual-module").Status, 2);  // Port B has no device
+    EXPECT_EQ(Cli("identify --out 'Virtual Module' --in 0 --virtual-module").Status, 2);  // not unique
+}
+
+TEST_F(MidiCli, SendAndRequestRoundTrip) {
+    const TRun send = Cli("send " + Setup.string() + " --out A=0 --virtual-module");
+    EXPECT_EQ(send.Status, 0);
+    EXPECT_EQ(send.Out, "Sent 50 exclusive messages\n");  // Init, Master Volume, 3 per part
+
+    // A module that starts from the setup answers the same value: the file comes back whole.
+    const auto out = Folder / "read.ga4";
+    const TRun request = Cli("request --out 0 --in 0 --what master,reverb --virtual-module=" + Setup.string() + " " +
+                             out.string());
+    EXPECT_EQ(request.Status, 0) << request.Out;
+    EXPECT_NE(request.Out.find("Receved : 11 blocks/Requested : 11 blocks"), std::string::npos);
+    EXPECT_EQ(ReadBytes(out), MasterVolumeSetup());
+    EXPECT_EQ(Cli("request --out 0 --in 0 --what bogus --virtual-module " + out.string()).Status, 2);
+}
+
+}  // namespace
