@@ -18,11 +18,13 @@ if [ "${VEKA_SKIP_CLANG:-0}" != 1 ]; then
   cmake --build "$clang_build" -j"$jobs"
 fi
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd "$build" && ctest --output-on-failure -j"$jobs")
-
 # Every reader of untrusted files is fuzzed for a short while on each run.
 if [ "${VEKA_SKIP_FUZZ:-0}" != 1 ]; then
   bash "$root/scripts/fuzz.sh" "${VEKA_FUZZ_SECONDS:-15}"
 fi
+
+# The test run comes last so its summary closes the output.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd "$build"
+ctest --output-on-failure -j"$jobs"

@@ -1,0 +1,277 @@
+// Reading a Standard MIDI File into TSMF. Every length and count comes from a stranger's file:
+// each is checked against the bytes that are really there before anything is taken or
+// allocated, and the reader moves forward on every step, so it ends on any input.
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "module/safe_file.h"
+#include "smf/smf.h"
+#include "smf/vlq.h"
+
+namespace veka {
+
+namespace {
+
+uint32_t Be32(std::span<const uint8_t> b, size_t at) {
+    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+uint16_t Be16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] << 8 | b[at + 1]); }
+
+bool Tag(std::span<const uint8_t> b, size_t at, const char* tag) { return std::memcmp(&b[at], tag, 4) == 0; }
+
+}  // namespace
+
+bool TSMF::LoadFromFile(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!ReadWholeFile(path, kMaxFileSize, bytes, error)) {
+        Clear();
+        TextList.clear();
+        Warnings_.clear();
+        LastError_ = error;
+        return false;
+    }
+    return LoadFromBytes(bytes, path);
+}
+
+bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name) {
+    TextList.clear();
+    Clear();
+    Warnings_.clear();
+    LastError_.clear();
+    Tempo = 0;
+    TempoMicroseconds = 0;
+    Numerator = Denominator = 0;
+    TimeSignatureData.clear();
+    Notice.clear();
+    KeySignature.clear();
+    for (std::string& n : TrackNames) n.clear();
+    TempoSeen_ = TimeSignatureSeen_ = false;
+    NextProgress_ = 1000;
+
+    const std::string who = name.empty() ? std::string("the song") : name;
+    auto fail = [&](const std::string& why) {
+        Clear();
+        LastError_ = who + ": " + why;
+        return false;
+    };
+
+    if (bytes.size() > kMaxFileSize) return fail("the file is larger than 64 MiB");
+    if (bytes.size() < 14 || !Tag(bytes, 0, "MThd")) return fail("not a Standard MIDI File (no \"MThd\" header)");
+    const uint32_t headerLength = Be32(bytes, 4);
+    if ((headerLength & 0xFF) != 6) return fail("the header length does not end in 6");
+    if (headerLength > bytes.size() - 8) return fail("the header runs past the end of the file");
+    Format = Be16(bytes, 8);
+    const int trackCount = Be16(bytes, 10);
+    if (bytes[12] & 0x80) return fail("SMPTE time division is not supported");
+    TimeBase = Be16(bytes, 12);
+    if (Format > 2) return fail("unknown format " + std::to_string(Format));
+    if (trackCount == 0) return fail("the header announces no track");
+    if (trackCount > kMaxTracks) return fail("the header announces more than 128 tracks");
+    if (TimeBase == 0) return fail("the time base is 0");
+    SetTrackCount(trackCount);
+
+    // A longer header is allowed by the format for later extensions; its extra bytes are skipped.
+    size_t pos = 8 + size_t(headerLength);
+    int track = 0;
+    while (track < trackCount) {
+        if (bytes.size() - pos < 8) {
+            if (pos < bytes.size() || track == 0)
+                Warnings_.push_back(who + ": the file ends before track " + std::to_string(track + 1));
+            break;
+        }
+        const uint32_t length = Be32(bytes, pos + 4);
+        const size_t start = pos + 8;
+        const size_t available = bytes.size() - start;
+        if (!Tag(bytes, pos, "MTrk")) {
+            // Chunks of other kinds are not tracks: step over them.
+            if (length > available) break;
+            pos = start + length;
+            continue;
+        }
+        size_t end = start + length;
+        if (length > available) {
+            Warnings_.push_back(who + ": track " + std::to_string(track + 1) + " is cut short by the end of the file");
+            end = bytes.size();
+        }
+        if (!ParseTrack(track, bytes.subspan(start, end - start), start, bytes.size(), who)) return fail(LastError_);
+        pos = end;
+        ++track;
+    }
+    if (track < trackCount && Warnings_.empty())
+        Warnings_.push_back(who + ": the file holds fewer tracks than its header announces");
+
+    Normalise();
+    if (OnFinished) OnFinished();
+    return true;
+}
+
+bool TSMF::ParseTrack(int index, std::span<const uint8_t> chunk, size_t fileOffset, size_t fileSize,
+                      const std::string& name) {
+    TSMFEventList& list = Tracks[size_t(index)];
+    // An event takes at least two bytes; a track of three-byte events is the common case.
+    list.reserve(std::max(list.capacity(), chunk.size() / 3 + 1));
+    const std::string where = "track " + std::to_string(index + 1);
+    const uint8_t trackField = Format == 0 ? kNoTrack : uint8_t(index);
+    const std::string loading = "Loading " + name;
+    auto cutShort = [&](const char* what) {
+        Warnings_.push_back(name + ": " + where + ": " + what + " runs past the end of the track; the rest is ignored");
+    };
+
+    size_t p = 0;
+    uint8_t running = 0;
+    int64_t now = 0;
+    while (p < chunk.size()) {
+        if (fileOffset + p >= NextProgress_) {
+            Progress(int(std::min<size_t>(fileSize, INT32_MAX)), int(fileOffset + p), loading);
+            NextProgress_ = fileOffset + p + 1000;
+        }
+        uint32_t delta = 0;
+        const TVlqResult dr = DecodeVlq(chunk, p, delta);
+        if (dr == TVlqResult::TooLong) {
+            LastError_ = where + ": a delta time is longer than 4 bytes";
+            return false;
+        }
+        if (dr == TVlqResult::Truncated || p >= chunk.size()) {
+            cutShort("a delta time");
+            break;
+        }
+        now += delta;
+        if (now > std::numeric_limits<int32_t>::max()) {
+            LastError_ = where + ": the track is longer than 2147483647 ticks";
+            return false;
+        }
+
+        TSMFEvent e;
+        e.Time = int32_t(delta);
+        e.Track = trackField;
+        const uint8_t b = chunk[p];
+        if (b < 0xF0) {
+            uint8_t status = b;
+            if (b < 0x80) {
+                if (running == 0) {
+                    LastError_ = where + ": running status without a status byte before it";
+                    return false;
+                }
+                status = running;
+            } else {
+                ++p;
+                running = b;
+            }
+            const uint8_t high = status & 0xF0;
+            const size_t need = (high == 0xC0 || high == 0xD0) ? 1 : 2;
+            if (chunk.size() - p < need) {
+                cutShort("a channel message");
+                break;
+            }
+            e.Kind = ekMidi;
+            e.Status = status;
+            e.Data1 = chunk[p];
+            e.Data2 = need == 2 ? chunk[p + 1] : 0;
+            p += need;
+        } else if (b == 0xF0 || b == 0xF7) {
+            // F7 starts a continuation packet; it is kept with its bytes like an exclusive
+            // message, so that nothing after it is misread.
+            size_t q = p + 1;
+            uint32_t length = 0;
+            const TVlqResult lr = DecodeVlq(chunk, q, length);
+            if (lr == TVlqResult::TooLong) {
+                LastError_ = where + ": an exclusive length is longer than 4 bytes";
+                return false;
+            }
+            if (lr == TVlqResult::Truncated || length > chunk.size() - q) {
+                cutShort("an exclusive message");
+                break;
+            }
+            e.Kind = ekSysx;
+            e.SetData(b, chunk.subspan(q, length));
+            p = q + length;
+        } else if (b == 0xFF) {
+            if (chunk.size() - p < 2) {
+                cutShort("a meta event");
+                break;
+            }
+            size_t q = p + 2;
+            uint32_t length = 0;
+            const TVlqResult lr = DecodeVlq(chunk, q, length);
+            if (lr == TVlqResult::TooLong) {
+                LastError_ = where + ": a meta event length is longer than 4 bytes";
+                return false;
+            }
+            if (lr == TVlqResult::Truncated || length > chunk.size() - q) {
+                cutShort("a meta event");
+                break;
+            }
+            e.Kind = ekMeta;
+            e.Status = 0xFF;
+            e.Data1 = chunk[p + 1];
+            e.Data2 = int32_t(length);
+            e.SetData(chunk.subspan(q, length));
+            p = q + length;
+            ReadMetaSideEffects(index, int32_t(now), e);
+        } else {
+            // A system common or real-time byte has no place in a file: kept as a record of its
+            // own without data, which the writer leaves out.
+            ++p;
+            e.Kind = ekNone;
+        }
+        list.push_back(std::move(e));
+    }
+    return true;
+}
+
+void TSMF::ReadMetaSideEffects(int track, int32_t absoluteTime, const TSMFEvent& e) {
+    const auto d = e.Data();
+    switch (e.Data1) {
+        case mtTempo:
+            if (!TempoSeen_ && d.size() >= 3) {
+                const uint32_t us = uint32_t(d[0]) << 16 | uint32_t(d[1]) << 8 | d[2];
+                if (us > 0) {
+                    TempoSeen_ = true;
+                    TempoMicroseconds = us;
+                    Tempo = int(std::lround(60000000.0 / us));
+                }
+            }
+            break;
+        case mtTimeSignature:
+            // Exponents above 6 (a 1/64 note) are no time signature a song can mean.
+            if (!TimeSignatureSeen_ && d.size() >= 2 && d[0] > 0 && d[1] <= 6) {
+                TimeSignatureSeen_ = true;
+                Numerator = d[0];
+                Denominator = 1 << d[1];
+                TimeSignatureData.assign(d.begin(), d.end());
+            }
+            break;
+        case mtNotice: Notice.assign(e.Text()); break;
+        case mtKeySignature: KeySignature.assign(d.begin(), d.end()); break;
+        case mtTrackName:
+            if (track >= 0 && track < kMaxTracks) TrackNames[size_t(track)].assign(e.Text());
+            break;
+        case mtText:
+            if (track == 0 && absoluteTime == 0) TextList.emplace_back(e.Text());
+            break;
+        default: break;
+    }
+}
+
+void TSMF::Normalise() {
+    // A format 0 file has one track; should it hold more, they are joined rather than lost.
+    if (Format != 0 || Tracks.size() > 1) MergeTracks();
+    if (!Tracks.empty()) {
+        TSMFEventList& first = Tracks[0];
+        DeltaToAbsolute(first);
+        for (uint8_t type : {mtNotice, mtTimeSignature, mtKeySignature, mtTempo}) {
+            for (auto it = first.begin(); it != first.end(); ++it) {
+                if (it->IsMeta(type)) {
+                    first.erase(it);
+                    break;
+                }
+            }
+        }
+        AbsoluteToDelta(first);
+    }
+    if (Format != 0) SplitTracks();
+}
+
+}  // namespace veka
