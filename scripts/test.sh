@@ -23,6 +23,22 @@ if [ "${VEKA_SKIP_FUZZ:-0}" != 1 ]; then
   bash "$root/scripts/fuzz.sh" "${VEKA_FUZZ_SECONDS:-15}"
 fi
 
+# The JACK tests need a server: without sound hardware the dummy driver serves. Synchronous mode
+# makes the server wait for every client, so a busy machine slows the cycles down instead of
+# dropping MIDI between clients. A server started here is stopped on exit.
+export JACK_NO_START_SERVER=1
+if command -v jackd >/dev/null && [ "$(jack_wait -c 2>/dev/null)" != running ]; then
+  jackd -r -S -t 2000 -d dummy -r 48000 -p 256 >"$build/jackd.log" 2>&1 &
+  jack_pid=$!
+  trap 'kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null; true' EXIT
+  for _ in $(seq 100); do
+    [ "$(jack_wait -c 2>/dev/null)" = running ] && break
+    kill -0 "$jack_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ "$(jack_wait -c 2>/dev/null)" = running ] || echo "JACK server did not start (see $build/jackd.log)" >&2
+fi
+
 # The test run comes last so its summary closes the output.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -8,9 +8,9 @@ namespace veka::cli {
 namespace {
 
 // Options of individual commands, each taking a value.
-const char* const kExtraWithValue[] = {"--reference", "--set", "--note", "--out", "--in", "--what", "--wait", "--log"};
+const char* const kExtraWithValue[] = {"--reference", "--set", "--note", "--out", "--in", "--what", "--wait", "--log", "--format", "--timebase", "--order"};
 // Options of individual commands that stand alone ("--virtual-module" may carry "=FILE").
-const char* const kExtraFlags[] = {"--virtual-module", "--user-drums-all"};
+const char* const kExtraFlags[] = {"--virtual-module", "--user-drums-all", "--with-text", "--dummy-notes"};
 
 bool IsFlag(const std::string& name) {
     for (const char* flag : kExtraFlags)

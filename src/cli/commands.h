@@ -21,6 +21,8 @@ int SendCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int RequestCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int IdentifyCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int PanicCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int ConvertCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int EmbedCommand(TVGS& image, const TOptions& options, std::ostream& out);
 
 // Names as the module stores them end in blanks; the command line prints them without.
 std::string TrimRight(std::string text);

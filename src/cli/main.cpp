@@ -25,6 +25,16 @@ Commands:
   info FILE                        kind, sections and every stored value of a setup
                                    file or effect preset (.ga4 .ga3 .1pg .1dg .1ug .cst
                                    .rev .cho .del .eq .ief), one value per line
+  convert IN OUT [--format 0|1] [--timebase N] [--with-text] [--dummy-notes]
+          [--order FILE.scd]       by the extensions: a setup file to .syx (its
+                                   modified values as data-set messages) or to .mid (a
+                                   song holding the setup), or a .mid to .ga4 (the
+                                   song's setup as a whole setup file)
+  embed SETUP SONG.mid OUT.mid [options as convert]
+                                   the setup in front of the song, replacing a setup
+                                   written there before; --format defaults to 1, the
+                                   song keeps its time base and tempo. The order list
+                                   is default.scd beside the program unless --order.
   ports                            the numbered MIDI outputs and inputs
   send FILE --out A=DEV[,B=DEV..] [--user-drums-all]
                                    load a setup file and send it all (a whole setup
@@ -73,6 +83,8 @@ int main(int argc, char** argv) {
         else if (command == "request") run = RequestCommand;
         else if (command == "identify") run = IdentifyCommand;
         else if (command == "panic") run = PanicCommand;
+        else if (command == "convert") run = ConvertCommand;
+        else if (command == "embed") run = EmbedCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <regex>
+#include <cctype>
 
 #include "midi/virtual_module.h"
 
@@ -18,6 +18,21 @@ constexpr const char* kClientName = "Veka";
 
 void QuietRtMidiError(RtMidiError::Type, const std::string&, void*) {}
 void QuietJack(const char*) {}
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// One of our own ports: "Veka:..", or "Veka-01:.." and on, as JACK names further clients of ours.
+bool IsOwnPort(const std::string& name) {
+    const std::string client = kClientName;
+    if (name.compare(0, client.size(), client) != 0) return false;
+    size_t i = client.size();
+    if (i < name.size() && name[i] == '-') {
+        const size_t digits = ++i;
+        while (i < name.size() && IsDigit(name[i])) ++i;
+        if (i == digits) return false;
+    }
+    return i < name.size() && name[i] == ':';
+}
 
 // Asking JACK for its ports when no server runs makes libjack complain on standard error, and
 // an absent back end is no error here; so look quietly first.
@@ -60,8 +75,7 @@ std::vector<TMidiDeviceInfo> ListPorts() {
             const unsigned count = rt.getPortCount();
             for (unsigned i = 0; i < count; ++i) {
                 const std::string name = TMidiDevices::StableName(rt.getPortName(i));
-                // Our own ports are not devices to talk to.
-                if (name.rfind(std::string(kClientName) + ":", 0) == 0) continue;
+                if (IsOwnPort(name)) continue;  // not a device to talk to
                 list.push_back({name, BackendOf(api)});
             }
         } catch (const RtMidiError&) {
@@ -90,16 +104,26 @@ public:
     explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Out_(ApiOf(info.Backend), kClientName) {
         Out_.setErrorCallback(QuietRtMidiError, nullptr);
         OpenByName(Out_, info, "Veka Out");
+        // RtMidi reports a failed send (an ALSA write error, say) only through the error
+        // callback and then returns normally; catch it so the caller hears of it.
+        Out_.setErrorCallback(&TRtMidiOutDevice::NoteFailure, this);
     }
     void Send(std::span<const uint8_t> message) override {
+        Failure_.clear();
         try {
             Out_.sendMessage(message.data(), message.size());
         } catch (const RtMidiError& e) {
             throw EMidiDeviceError(e.getMessage());
         }
+        if (!Failure_.empty()) throw EMidiDeviceError(Failure_);
     }
 
 private:
+    static void NoteFailure(RtMidiError::Type, const std::string& text, void* self) {
+        static_cast<TRtMidiOutDevice*>(self)->Failure_ = text.empty() ? "MIDI message not sent" : text;
+    }
+
+    std::string Failure_;  // before Out_: RtMidi may still call back while Out_ is destroyed
     RtMidiOut Out_;
 };
 
@@ -144,8 +168,18 @@ TMidiDevices& TMidiDevices::Instance() {
 }
 
 std::string TMidiDevices::StableName(const std::string& name) {
-    static const std::regex kClientPort(R"(\s+\d+:\d+$)");
-    return std::regex_replace(name, kClientPort, "");
+    // Drops a trailing " client:port" pair of numbers (no std::regex: g++ 12 warns inside it).
+    const auto digitsBefore = [&name](size_t end) {
+        while (end > 0 && IsDigit(name[end - 1])) --end;
+        return end;
+    };
+    const size_t port = digitsBefore(name.size());
+    if (port == name.size() || port == 0 || name[port - 1] != ':') return name;
+    const size_t client = digitsBefore(port - 1);
+    if (client == port - 1) return name;
+    size_t cut = client;
+    while (cut > 0 && std::isspace(static_cast<unsigned char>(name[cut - 1]))) --cut;
+    return cut == client ? name : name.substr(0, cut);
 }
 
 void TMidiDevices::SetVirtualModule(std::shared_ptr<TVirtualModule> module) {

@@ -73,9 +73,10 @@ int CollectPart(TVGS& image, int port, int part) {
 int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile) {
     if (!TVGS::ValidDrum(port, map, 1, 0)) return 0;
     const uint8_t globalMap = uint8_t(port * kDrumMapsPerPort + map);
+    const std::string label = "Drum " + DrumMapName(port, map);
     int count = 0;
     for (int note = 0; note < kNoteCount; ++note) {
-        Progress(image, 127, note, "Drum " + DrumMapName(port, map));
+        Progress(image, 127, note, label);
         for (int n = 1; n <= kDrumParameterCount; ++n) {
             const TOneParameter& p = image.Drum(port, map, n, note);
             if (!IsModified(p)) continue;
@@ -94,9 +95,10 @@ int CollectUserDrumSet(TVGS& image, int set) {
     if (!TVGS::ValidUserDrum(set, 1, 0)) return 0;
     bool marked[kNoteCount] = {};
     for (int note = 0; note < kNoteCount; ++note) marked[note] = image.UserDrumNoteModified(set, note);
+    const std::string label = "User Drum " + std::to_string(set);
     int count = 0;
     for (int note = 0; note < kNoteCount; ++note) {
-        Progress(image, 127, note, "User Drum " + std::to_string(set));
+        Progress(image, 127, note, label);
         if (!marked[note]) continue;
         for (int n = 1; n <= kUserDrumParameterCount; ++n) {
             Front(image, uint8_t(set), uint8_t(note), uint8_t(n), image.UserDrum(set, n, note).Value);

@@ -212,7 +212,7 @@ constexpr std::array<TWordName, 12> kWordNames = {{
 
 bool InRange(int v) { return v >= 0 && v <= 127; }
 
-std::string WithSign(int value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
+std::string WithSign(long long value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
 
 // Units follow the number after a blank, except "%", which is written against it.
 std::string UnitSuffix(std::string_view unit) {
@@ -327,15 +327,16 @@ std::string EqFreqText(TEqBand band, int v) {
     return std::to_string(v);
 }
 
-std::string LevelPercentText(int v) { return std::to_string((v - 64) * 2) + "%"; }
-std::string LevelPercentInvertedText(int v) { return std::to_string((64 - v) * 2) + "%"; }
+// Values may come from files as stored: 64-bit arithmetic keeps every one of them defined.
+std::string LevelPercentText(int v) { return std::to_string((static_cast<long long>(v) - 64) * 2) + "%"; }
+std::string LevelPercentInvertedText(int v) { return std::to_string((64 - static_cast<long long>(v)) * 2) + "%"; }
 
 std::string InsertionValueText(std::string_view kind, std::string_view detail, int v) {
     if (kind == "number") return std::to_string(v);
-    if (kind == "number_plus1") return std::to_string(v + 1);
-    if (kind == "signed") return WithSign(v - 64) + UnitSuffix(detail);
-    if (kind == "signed_x2") return WithSign((v - 64) * 2) + UnitSuffix(detail);
-    if (kind == "times2") return std::to_string(v * 2) + UnitSuffix(detail);
+    if (kind == "number_plus1") return std::to_string(static_cast<long long>(v) + 1);
+    if (kind == "signed") return WithSign(static_cast<long long>(v) - 64) + UnitSuffix(detail);
+    if (kind == "signed_x2") return WithSign((static_cast<long long>(v) - 64) * 2) + UnitSuffix(detail);
+    if (kind == "times2") return std::to_string(static_cast<long long>(v) * 2) + UnitSuffix(detail);
     if (kind == "pan") return InsertionPanText(v);
     if (kind == "balance") return detail == "A,B" ? BalanceText("A", "B", v) : BalanceText("Dry", "Effect", v);
     if (kind == "words") return WordText(detail, v);

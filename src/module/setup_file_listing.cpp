@@ -15,6 +15,12 @@ std::string Line(const std::string& object, std::string_view name, int32_t value
     return object + " " + std::string(name) + " = " + std::to_string(value) + " (" + text + ")";
 }
 
+// The value texts are made for values the windows can set; a file may hold any number.
+bool InRange(const TOneParameter& p, int32_t value) { return value >= p.Min && value <= p.Max; }
+std::string OutOfRange(const TOneParameter& p) {
+    return "outside " + std::to_string(p.Min) + ".." + std::to_string(p.Max);
+}
+
 std::string Skipped(const std::string& object, const char* what, int number, int32_t value, const char* why) {
     return object + " " + what + " " + std::to_string(number) + " = " + std::to_string(value) + " (skipped: " +
            why + ")";
@@ -26,14 +32,19 @@ void SystemLines(TVGS& image, const TSetupSection& s, std::vector<std::string>& 
             out.push_back(Skipped("System", "parameter", item.B0, item.V, "no such parameter"));
             continue;
         }
+        const TOneParameter& p = image.System(item.B0);
+        if (!InRange(p, item.V)) {
+            out.push_back(Line("System", p.Name, item.V, OutOfRange(p)));
+            continue;
+        }
         std::string text = SystemValueText(image, item.B0, item.V);
-        if (item.B0 == spEfxType && item.V >= 0) {
+        if (item.B0 == spEfxType) {
             // The insertion effect type by its name.
             const int index = image.Data().InsertionIndexOf(item.V / 128, item.V % 128);
             if (index >= 0) text = image.Data().InsertionTypes()[size_t(index)].Name;
             while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
         }
-        out.push_back(Line("System", image.System(item.B0).Name, item.V, text));
+        out.push_back(Line("System", p.Name, item.V, text));
     }
 }
 
@@ -47,10 +58,15 @@ void PartLines(TVGS& image, const TSetupSection& s, std::vector<std::string>& ou
             out.push_back(Skipped(object, "parameter", n, item.V, "no such parameter"));
             continue;
         }
-        const std::string_view name = image.Part(0, 1, n).Name;
+        const TOneParameter& p = valid ? image.Part(port, part, n) : image.Part(0, 1, n);
+        const std::string_view name = p.Name;
         if (!valid) {
             out.push_back(object + " " + std::string(name) + " = " + std::to_string(item.V) +
                           " (skipped: no such part)");
+            continue;
+        }
+        if (!InRange(p, item.V)) {
+            out.push_back(Line(object, name, item.V, OutOfRange(p) + ", read as " + std::to_string(item.V > p.Max ? p.Max : p.Min)));
             continue;
         }
         // "Pitch Offset Fine" is shown as its offset from the centre, as the part window does.
@@ -73,10 +89,14 @@ void DrumLines(TVGS& image, const TSetupSection& s, std::vector<std::string>& ou
             out.push_back(Skipped(object, "parameter", item.B2, item.V, "no such parameter"));
             continue;
         }
+        const TOneParameter& p = image.Drum(port, map, item.B2, item.B1);
+        if (!InRange(p, item.V)) {
+            out.push_back(Line(object, p.Name, item.V, OutOfRange(p)));
+            continue;
+        }
         // Pitch is shown against the drum set's own pitch of the note; 60 without a drum set.
         const int reference = image.DrumSet(port, map).Found ? image.Drum(port, map, 1, item.B1).Default : 60;
-        out.push_back(Line(object, image.Drum(port, map, item.B2, item.B1).Name, item.V,
-                           DrumValueText(image, -1, item.B2, item.V, item.B1 + 1, reference)));
+        out.push_back(Line(object, p.Name, item.V, DrumValueText(image, -1, item.B2, item.V, item.B1 + 1, reference)));
     }
 }
 
@@ -90,9 +110,13 @@ void UserDrumLines(TVGS& image, const TSetupSection& s, std::vector<std::string>
             out.push_back(Skipped(object, "parameter", item.B2, item.V, why));
             continue;
         }
+        const TOneParameter& p = image.UserDrum(item.B0, item.B2, item.B1);
+        if (!InRange(p, item.V)) {
+            out.push_back(Line(object, p.Name, item.V, OutOfRange(p)));
+            continue;
+        }
         const int reference = image.UserDrum(item.B0, 1, item.B1).Default;
-        out.push_back(Line(object, image.UserDrum(item.B0, item.B2, item.B1).Name, item.V,
-                           DrumValueText(image, item.B0, item.B2, item.V, item.B1 + 1, reference)));
+        out.push_back(Line(object, p.Name, item.V, DrumValueText(image, item.B0, item.B2, item.V, item.B1 + 1, reference)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "module/value_texts.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
@@ -8,7 +9,8 @@ namespace veka {
 
 namespace {
 
-std::string WithPlus(int value) {
+// Values reach here from files as they were stored, so the arithmetic is done in 64 bits.
+std::string WithPlus(int64_t value) {
     return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
 }
 
@@ -54,7 +56,7 @@ std::string Fixed2Text(double value) {
     return text;
 }
 
-std::string SignedText(int value) { return WithPlus(value - 64); }
+std::string SignedText(int value) { return WithPlus(int64_t(value) - 64); }
 
 std::string PanText(int value) {
     if (value == 0) return "Random";
@@ -124,7 +126,7 @@ std::string PartValueText(TLanguage /*language*/, int parameter, int n) {
         case 12:
             return PanText(n);
         case 19:
-            return (n > 8192 ? "+" : "") + Fixed2Text((n - 8192) * 0.01220703125) + " cent";
+            return (n > 8192 ? "+" : "") + Fixed2Text((double(n) - 8192) * 0.01220703125) + " cent";
         case 21:
             if (n == 4) return {};
             if (n >= 1 && n <= 3)
@@ -149,7 +151,7 @@ std::string DrumValueText(TLanguage language, int parameter, int n, int referenc
     const bool english = language == TLanguage::English;
     switch (parameter) {
         case 1:
-            return WithPlus(n - reference);
+            return WithPlus(int64_t(n) - reference);
         case 4:
             return PanText(n);
         case 7:
@@ -162,7 +164,7 @@ std::string DrumValueText(TLanguage language, int parameter, int n, int referenc
                 return Pick(std::array<std::string_view, 3>{"SC55 Map", "SC88 Map", "SC88Pro Map"}, n - 1);
             return std::to_string(n);
         case 11: {
-            std::string text = std::to_string(n + 1) + "(" + std::to_string(n) + ")";
+            std::string text = std::to_string(int64_t(n) + 1) + "(" + std::to_string(n) + ")";
             const std::string name = drumSetName ? drumSetName(sourceMap, n) : std::string();
             // The "not found" texts read as a continuation of the number, so no blank before them.
             if (name.empty()) return text + (english ? " does not exist." : "に対応するドラムキットはありません");

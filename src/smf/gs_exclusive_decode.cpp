@@ -54,7 +54,7 @@ struct TTarget {
     int Port = 0, Owner = 0, Parameter = 0, Note = 0, Size = 1;
 };
 
-bool FindTarget(uint32_t address, TTarget& t) {
+bool FindTarget(uint32_t address, int basePort, TTarget& t) {
     const uint8_t a1 = uint8_t(address >> 14 & 0x7F), a2 = uint8_t(address >> 7 & 0x7F), a3 = uint8_t(address & 0x7F);
     const TAddressTables& tables = Tables();
     if (a1 == 0x40 && a2 <= 3) {
@@ -68,7 +68,7 @@ bool FindTarget(uint32_t address, TTarget& t) {
         if (row < 0) return false;
         const int n = tables.Part[size_t(row)][a3];
         if (n == 0) return false;
-        t = {LinkPart, a1 == 0x40 ? 0 : 1, PartOfBlock(a2 & 0x0F), n, 0, PartRows()[size_t(n)].Size};
+        t = {LinkPart, a1 == 0x40 ? basePort : 1, PartOfBlock(a2 & 0x0F), n, 0, PartRows()[size_t(n)].Size};
         return true;
     }
     if (a1 == 0x00 && a2 == 0x01) {  // "Ch. Msg Rx Port": the only part address with its port
@@ -79,7 +79,7 @@ bool FindTarget(uint32_t address, TTarget& t) {
     if (a1 == 0x41 || a1 == 0x41 + kPortBOffset) {
         const int map = (a2 >> 4) + 1, parameter = a2 & 0x0F;
         if (map > kDrumMapsPerPort || parameter < 1 || parameter > kDrumParameterCount) return false;
-        t = {LinkDrum, a1 == 0x41 ? 0 : 1, map, parameter, a3, 1};
+        t = {LinkDrum, a1 == 0x41 ? basePort : 1, map, parameter, a3, 1};
         return true;
     }
     if (a1 == 0x21) {
@@ -119,8 +119,10 @@ int GsAddressPort(const std::array<uint8_t, 3>& address) {
     }
 }
 
-TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> m, std::vector<TGsAssignment>& out) {
+TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> m, std::vector<TGsAssignment>& out,
+                              int basePort) {
     out.clear();
+    if (basePort < 0 || basePort >= kPortCount) basePort = 0;
     if (m.size() < 6 || m.front() != 0xF0 || m.back() != 0xF7) return TGsMessage::NotUnderstood;
     const auto inner = m.subspan(1, m.size() - 2);
     if (std::any_of(inner.begin(), inner.end(), [](uint8_t b) { return b >= 0x80; })) return TGsMessage::NotUnderstood;
@@ -140,7 +142,7 @@ TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> m, std:
     size_t i = 0;
     while (i < data.size()) {
         TTarget t;
-        if (!FindTarget(address, t) || data.size() - i < size_t(t.Size)) {
+        if (!FindTarget(address, basePort, t) || data.size() - i < size_t(t.Size)) {
             out.clear();
             return TGsMessage::NotUnderstood;
         }

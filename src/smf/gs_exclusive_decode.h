@@ -1,7 +1,7 @@
 #pragma once
 // Reading Roland GS data-set messages found in a song back into parameter values: the inverse
 // of the builders in module/exclusive.h. Part and drum map addresses are understood in their
-// Port A form (40.., 41..) and their Port B form (50.., 51..); system, effect and user drum
+// first form (40.., 41..) and their Port B form (50.., 51..); system, effect and user drum
 // addresses exist once.
 #include <array>
 #include <cstdint>
@@ -33,7 +33,11 @@ enum class TGsMessage {
 };
 
 // Decodes a whole exclusive message, F0 through F7. out is filled only for Parameters.
-TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> message, std::vector<TGsAssignment>& out);
+// basePort is the port that part and drum map addresses of the first form (40.., 41..) mean:
+// 0, or the port a song track names with a MIDI port meta event (a second module on a cable
+// of its own reads its parts there).
+TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> message, std::vector<TGsAssignment>& out,
+                             int basePort = 0);
 
 // The port a part or drum map message addresses in a song: 0 for 40../41.., 1 for 50../51..,
 // -1 for every other address.

@@ -62,6 +62,10 @@ private:
     std::vector<int> Parts_;
 };
 
+// The end of a track's setup area: its first note-on above velocity 2. Events after it in the
+// track are not examined, even at the same tick.
+bool IsRealNote(const TSMFEvent& e) { return e.IsChannel() && (e.Status & 0xF0) == 0x90 && e.Data2 > 2; }
+
 void SetClamped(TOneParameter& p, int32_t value) { p.Value = std::clamp(value, std::min(p.Min, p.Max), p.Max); }
 
 // Part parameter carried by a controller of the table (bank select MSB and LSB included).
@@ -101,7 +105,7 @@ public:
             DeltaToAbsolute(list);
             events += list.size();
             for (const TSMFEvent& e : list) {
-                if (e.IsChannel() && (e.Status & 0xF0) == 0x90 && e.Data2 > 2) {
+                if (IsRealNote(e)) {
                     Horizon_[t] = e.Time;
                     hasNote[t] = true;
                     smallest = std::min(smallest, e.Time);
@@ -150,10 +154,11 @@ private:
     std::vector<TRxChange> CollectRxChanges(int32_t smallest) {
         std::vector<TRxChange> changes;
         std::vector<TGsAssignment> values;
-        for (const TSMFEventList& list : Smf_.Tracks)
-            for (const TSMFEvent& e : list) {
-                if (e.Time > smallest) break;
-                if (e.Kind != ekSysx || DecodeGsExclusive(Image_, e.Data(), values) != TGsMessage::Parameters) continue;
+        for (size_t t = 0; t < Smf_.Tracks.size(); ++t)
+            for (const TSMFEvent& e : Smf_.Tracks[t]) {
+                if (e.Time > smallest || IsRealNote(e)) break;
+                if (e.Kind != ekSysx || DecodeGsExclusive(Image_, e.Data(), values, Port_[t]) != TGsMessage::Parameters)
+                    continue;
                 for (const TGsAssignment& a : values)
                     if (a.Kind == LinkPart && a.Parameter == ppRxChannel) changes.push_back({e.Time, a.Port, a.Owner, a.Value});
             }
@@ -182,12 +187,12 @@ private:
             Channels_->StartTrack();
             for (size_t i = 0; i < list.size(); ++i) {
                 const TSMFEvent& e = list[i];
-                if (e.Time > Horizon_[t]) break;
+                if (e.Time > Horizon_[t] || IsRealNote(e)) break;
                 Progress();
                 if (e.IsChannel()) {
                     if (ApplyChannelMessage(e, Port_[t])) Remove(t, i);
                 } else if (e.Kind == ekSysx) {
-                    const TGsMessage kind = DecodeGsExclusive(Image_, e.Data(), values);
+                    const TGsMessage kind = DecodeGsExclusive(Image_, e.Data(), values, Port_[t]);
                     if (kind == TGsMessage::NotUnderstood) continue;
                     for (const TGsAssignment& a : values) ApplyExclusive(a);
                     Remove(t, i);
@@ -282,7 +287,7 @@ private:
             std::array<TState, 16> state{};
             for (size_t i = 0; i < list.size(); ++i) {
                 const TSMFEvent& e = list[i];
-                if (e.Time > Horizon_[t]) break;
+                if (e.Time > Horizon_[t] || IsRealNote(e)) break;
                 Progress();
                 if (!e.IsChannel() || (e.Status & 0xF0) != 0xB0) continue;
                 TState& s = state[size_t(e.Channel())];

@@ -18,9 +18,10 @@ struct TAnalysisResult {
     std::string Message;    // the shared-channel message to show; empty when there is none
 };
 
-// The image should start from its GS defaults (GsResetImage). Channel messages go to the parts
-// of Port A, or of the port a track names with a MIDI port meta event (FF 21). The song's
-// tracks have delta times before and after; a format 0 song comes back split into tracks.
+// The image should start from its GS defaults (GsResetImage). Channel messages, and part and
+// drum map exclusives in their first address form, go to Port A - or to the port a track names
+// with a MIDI port meta event (FF 21). The song's tracks have delta times before and after; a
+// format 0 song comes back split into tracks.
 TAnalysisResult AnalyzeSetup(TVGS& image, TSMF& smf);
 
 std::string SharedChannelMessage(int count, TLanguage language);

@@ -76,11 +76,7 @@ bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name
     size_t pos = 8 + size_t(headerLength);
     int track = 0;
     while (track < trackCount) {
-        if (bytes.size() - pos < 8) {
-            if (pos < bytes.size() || track == 0)
-                Warnings_.push_back(who + ": the file ends before track " + std::to_string(track + 1));
-            break;
-        }
+        if (bytes.size() - pos < 8) break;
         const uint32_t length = Be32(bytes, pos + 4);
         const size_t start = pos + 8;
         const size_t available = bytes.size() - start;
@@ -99,8 +95,9 @@ bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name
         pos = end;
         ++track;
     }
-    if (track < trackCount && Warnings_.empty())
-        Warnings_.push_back(who + ": the file holds fewer tracks than its header announces");
+    if (track < trackCount)
+        Warnings_.push_back(who + ": the file holds " + std::to_string(track) + " of the " +
+                            std::to_string(trackCount) + " tracks its header announces");
 
     Normalise();
     if (OnFinished) OnFinished();

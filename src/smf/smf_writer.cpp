@@ -1,5 +1,6 @@
 // Writing TSMF as a Standard MIDI File, format 0 or 1, without running status.
 #include <algorithm>
+#include <cstdint>
 
 #include "module/safe_file.h"
 #include "smf/smf.h"
@@ -28,7 +29,13 @@ bool WorthWriting(const TSMFEventList& list) {
 void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vector<uint8_t>& body) {
     body.clear();
     uint64_t carry = 0;
+    uint64_t total = 0;  // a reader adds the deltas up in 31 bits: they must fit
     bool endWritten = false;
+    auto putDelta = [&](uint64_t delta) {
+        delta = std::min<uint64_t>({delta, kMaxVlq, uint64_t(INT32_MAX) - total});
+        total += delta;
+        EncodeVlq(uint32_t(delta), body);
+    };
     for (size_t i = 0; i < list.size(); ++i) {
         const TSMFEvent& e = list[i];
         const uint64_t delta = carry + uint64_t(std::max<int32_t>(0, e.Time));
@@ -46,7 +53,7 @@ void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vecto
             continue;
         }
         carry = 0;
-        EncodeVlq(uint32_t(std::min<uint64_t>(delta, kMaxVlq)), body);
+        putDelta(delta);
         if (e.Kind == ekMidi) {
             body.push_back(e.Status);
             body.push_back(e.Data1 & 0x7F);
@@ -73,7 +80,7 @@ void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vecto
     }
     if (!endWritten) {
         // Every chunk ends with an End of Track, whatever the list held.
-        EncodeVlq(uint32_t(std::min<uint64_t>(carry, kMaxVlq)), body);
+        putDelta(carry);
         body.insert(body.end(), {0xFF, mtEndOfTrack, 0x00});
     }
     out.insert(out.end(), {'M', 'T', 'r', 'k'});

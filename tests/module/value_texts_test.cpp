@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+
+#include "module/effect_texts.h"
+
 #include <string>
 
 namespace veka {
@@ -132,6 +137,27 @@ TEST(ValueTexts, MacroNames) {
     EXPECT_EQ(MacroName(MacroDelay, -1), "");
     EXPECT_EQ(MacroName(3, 0), "");
     EXPECT_EQ(MacroCount(MacroDelay), 10);
+}
+
+}  // namespace
+}  // namespace veka
+
+namespace veka {
+namespace {
+
+// Values read from files reach the texts as they were stored: extreme ones must stay defined.
+TEST(ValueTextExtremes, NoOverflowAtTheEndsOfInt) {
+    const int extremes[] = {INT_MIN, INT_MIN + 1, -1, INT_MAX - 1, INT_MAX};
+    for (int v : extremes) {
+        EXPECT_FALSE(SignedText(v).empty());
+        EXPECT_FALSE(PartValueText(TLanguage::English, 19, v).empty());
+        EXPECT_FALSE(DrumValueText(TLanguage::English, 1, v, 60, 2, [](int, int) { return std::string(); }).empty());
+        EXPECT_FALSE(DrumValueText(TLanguage::English, 11, v, 60, 2, [](int, int) { return std::string(); }).empty());
+        EXPECT_FALSE(LevelPercentText(v).empty());
+        for (const char* kind : {"signed", "signed_x2", "times2", "number_plus1"})
+            EXPECT_FALSE(InsertionValueText(kind, "", v).empty());
+    }
+    EXPECT_EQ(SignedText(INT_MIN), std::to_string(int64_t(INT_MIN) - 64));
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+// veka4-cli convert IN OUT: a setup file to ".syx" or ".mid", or a song's setup to ".ga4".
+#include <iostream>
+#include <stdexcept>
+
+#include "cli/commands.h"
+#include "cli/song_options.h"
+#include "module/difference_list.h"
+#include "module/image.h"
+#include "module/safe_file.h"
+#include "module/setup_file.h"
+#include "module/user_messages.h"
+#include "smf/exclusive_export.h"
+#include "smf/image_reset.h"
+#include "smf/owner_name.h"
+#include "smf/setup_analysis.h"
+#include "smf/smf.h"
+
+namespace veka::cli {
+
+namespace {
+
+constexpr int kNothingChanged = 20;  // "The data is not changed. ..."
+
+int Fail(const std::string& text) {
+    std::cerr << "veka4-cli: " << OneLine(text) << '\n';
+    return 1;
+}
+
+int SetupToSysex(TVGS& image, const std::string& in, const std::string& out) {
+    ReadSetupInto(image, in);
+    const auto messages = ModifiedValueMessages(image);
+    if (messages.empty()) return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
+    std::string error;
+    if (!ReplaceFile(out, SysexFileBytes(messages), error)) return Fail(error);
+    return 0;
+}
+
+int SetupToSong(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
+    const TSmfWriteOptions options = SongWriteOptions(o, 0);
+    const TOrderList order = SongOrderList(o);
+    ReadSetupInto(image, in);
+    TSMF smf;
+    smf.Language = image.Language;
+    std::string error;
+    if (!ExportSmf(image, smf, order, out, options, UserFullName(), error)) return Fail(out + ": " + error);
+    return 0;
+}
+
+int SongToSetup(TVGS& image, const std::string& in, const std::string& out) {
+    TSMF smf;
+    smf.Language = image.Language;
+    GsResetImage(image);
+    if (!smf.LoadFromFile(in)) return Fail("read error: " + smf.LastError());
+    for (const std::string& w : smf.Warnings()) std::cerr << "veka4-cli: " << w << '\n';
+    const TAnalysisResult analysis = AnalyzeSetup(image, smf);
+    if (!analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(analysis.Message) << '\n';
+    if (BuildDifferenceList(image) == 0)
+        return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
+    const TSetupWriteResult written = WriteSetupFile(image, out);
+    if (!written.Ok()) return Fail(written.Text(image.Language));
+    return 0;
+}
+
+}  // namespace
+
+int ConvertCommand(TVGS& image, const TOptions& o, std::ostream&) {
+    if (o.Positional.size() != 3)
+        throw EUsage("usage: veka4-cli convert IN OUT [--format 0|1] [--timebase N] [--with-text] [--dummy-notes] "
+                     "[--order FILE.scd]");
+    const std::string& in = o.Positional[1];
+    const std::string& out = o.Positional[2];
+    try {
+        if (IsSongFile(in)) {
+            if (!HasExtension(out, ".ga4")) throw EUsage("a song converts to a .ga4 setup file, not " + out);
+            return SongToSetup(image, in, out);
+        }
+        if (HasExtension(out, ".syx")) return SetupToSysex(image, in, out);
+        if (IsSongFile(out)) return SetupToSong(image, o, in, out);
+        throw EUsage("cannot convert " + in + " to " + out + " (a setup file to .syx or .mid, a .mid to .ga4)");
+    } catch (const EUsage&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        return Fail(e.what());
+    }
+}
+
+}  // namespace veka::cli

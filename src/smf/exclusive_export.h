@@ -1,0 +1,20 @@
+#pragma once
+// The exclusive-message export of the whole image (".syx"): one DT1 message per modified
+// value, in the order Send All sends them, each complete from F0 to F7.
+#include <cstdint>
+#include <vector>
+
+namespace veka {
+
+class TVGS;
+
+// System 1..64; then for each active port its parts (parameters in ascending order with the
+// scale tuning as one message, the drum map assignment, tone map and tone last); its drum
+// maps; then the user drum sets. "Master Coarse Tuning" has no exclusive form and is left out.
+// Port B's part and drum map messages carry their second-module addresses (SongFormOfMessage).
+std::vector<std::vector<uint8_t>> ModifiedValueMessages(const TVGS& image);
+
+// The messages back to back, nothing between them.
+std::vector<uint8_t> SysexFileBytes(const std::vector<std::vector<uint8_t>>& messages);
+
+}  // namespace veka

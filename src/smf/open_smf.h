@@ -1,0 +1,41 @@
+#pragma once
+// OpenSmf: reading a song's GS setup into the module image, the part of the main window's open
+// path for ".mid" files that needs no window. What the window does (message boxes, the status
+// bar, the settings file) goes through TSmfHost; the transmission of the image afterwards
+// (Send All) is the caller's.
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "smf/setup_analysis.h"
+
+namespace veka {
+
+class TSMF;
+class TVGS;
+
+struct TSmfHost {
+    std::function<void(const std::string& text)> Message;  // a plain message box
+    std::function<void(const std::string& text)> Status;   // the status bar
+    std::function<void(const std::string& section, const std::string& key, const std::string& value)> StoreSetting;
+};
+
+struct TOpenSmfResult {
+    bool Read = false;          // the song was read and analysed
+    TAnalysisResult Analysis;
+    bool EmbedEnabled = false;  // the working copy exists: "読み取ったSMFに埋め込み" can be used
+    std::string Description;    // "Last SMF : <path> date : <when>", stored as "SMF" / "current file"
+    std::string Error;          // why the song or the working copy could not be handled
+};
+
+// "Last SMF : " + path + " " + "date : " + when (Japanese: "最後に読み取ったSMF : ", "読み取った日時 : ").
+std::string LastSmfDescription(const std::string& path, std::chrono::system_clock::time_point when,
+                               TLanguage language);
+
+// Resets the image (GS reset), reads the song, analyses it, writes what remains as the working
+// copy "Temp.smf" in programFolder, and clears the track names.
+TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
+                       const TSmfHost& host,
+                       std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+
+}  // namespace veka

@@ -1,0 +1,83 @@
+#pragma once
+// The far end of the program's MIDI ports in the JACK tests: a client of its own, written
+// straight against libjack so that it shares nothing with the code under test. Its input port
+// records every event; its output port puts out queued messages from the process callback, as
+// many per cycle as the pace and the port buffer allow, the rest in the cycles after.
+#include <jack/jack.h>
+#include <jack/ringbuffer.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace veka::test {
+
+// Limits of one cycle's output; a message larger than the byte limit still goes alone.
+struct TJackPace {
+    size_t EventsPerCycle = SIZE_MAX;
+    size_t BytesPerCycle = SIZE_MAX;
+};
+
+class TJackPeer {
+public:
+    // Opens and activates a client named after name (the server may add a suffix); throws
+    // std::runtime_error when that fails.
+    explicit TJackPeer(const std::string& name, TJackPace pace = {});
+    ~TJackPeer();
+    TJackPeer(const TJackPeer&) = delete;
+    TJackPeer& operator=(const TJackPeer&) = delete;
+
+    // Empty when a JACK server answers, else why not. Never starts a server.
+    static std::string ServerAbsence();
+
+    // Full port names ("client:port"), as the device lists show them.
+    const std::string& InputName() const { return InputName_; }
+    const std::string& OutputName() const { return OutputName_; }
+
+    // Queues one message for the output; false when the queue has no room for it.
+    bool Send(std::span<const uint8_t> message);
+    bool Send(std::initializer_list<uint8_t> message) { return Send(std::span(message.begin(), message.size())); }
+    // True once every queued message was put out (or dropped as too large for the port).
+    bool WaitSent(std::chrono::milliseconds timeout);
+
+    // Everything the input recorded so far, in arrival order.
+    const std::vector<std::vector<uint8_t>>& Received();
+    // True once at least count messages were recorded.
+    bool WaitReceived(size_t count, std::chrono::milliseconds timeout);
+
+    uint64_t RecordOverflows() const { return RecordOverflows_.load(); }  // input events not recorded
+    uint64_t OversizeDrops() const { return OversizeDrops_.load(); }      // messages the port cannot hold
+    uint64_t Xruns() const { return Xruns_.load(); }
+    uint64_t Cycles() const { return Cycles_.load(); }
+    size_t PortBufferBytes() const { return PortBufferBytes_.load(); }   // largest event of an empty cycle
+
+private:
+    void Release();
+    static int Process(jack_nframes_t frames, void* self);
+    static int Xrun(void* self);
+    void Record(void* buffer);
+    void Emit(void* buffer, jack_nframes_t frames);
+
+    TJackPace Pace_;
+    jack_client_t* Client_ = nullptr;
+    jack_port_t* In_ = nullptr;
+    jack_port_t* Out_ = nullptr;
+    std::string InputName_, OutputName_;
+    // Each ring carries messages as a 32-bit length followed by the bytes.
+    jack_ringbuffer_t* Outgoing_ = nullptr;   // test thread -> process callback
+    jack_ringbuffer_t* Incoming_ = nullptr;   // process callback -> test thread
+    uint64_t Queued_ = 0;                     // test thread only
+    std::atomic<uint64_t> Emitted_{0};
+    std::atomic<uint64_t> RecordOverflows_{0};
+    std::atomic<uint64_t> OversizeDrops_{0};
+    std::atomic<uint64_t> Xruns_{0};
+    std::atomic<uint64_t> Cycles_{0};
+    std::atomic<size_t> PortBufferBytes_{0};
+    std::vector<std::vector<uint8_t>> Received_;
+};
+
+}  // namespace veka::test
