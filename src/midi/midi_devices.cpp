@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <thread>
 
 #include "midi/virtual_module.h"
 
@@ -44,6 +46,20 @@ bool JackServerRunning() {
     if (!client) return false;
     jack_client_close(client);
     return true;
+}
+
+// JACK applies a new connection at a cycle boundary, and what a port puts out before then goes
+// nowhere; so an opened output waits until two cycles have begun (a second at most).
+void AwaitJackCycles() {
+    jack_client_t* probe = jack_client_open("veka-probe", JackNoStartServer, nullptr);
+    if (!probe) return;
+    const jack_nframes_t period = jack_get_buffer_size(probe);
+    const jack_nframes_t start = jack_last_frame_time(probe);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (jack_nframes_t(jack_last_frame_time(probe) - start) < 2 * period &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    jack_client_close(probe);
 }
 
 // Without the sequencer device ALSA cannot start, and asking it anyway only prints errors.
@@ -104,6 +120,7 @@ public:
     explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Out_(ApiOf(info.Backend), kClientName) {
         Out_.setErrorCallback(QuietRtMidiError, nullptr);
         OpenByName(Out_, info, "Veka Out");
+        if (info.Backend == TMidiBackend::Jack) AwaitJackCycles();
         // RtMidi reports a failed send (an ALSA write error, say) only through the error
         // callback and then returns normally; catch it so the caller hears of it.
         Out_.setErrorCallback(&TRtMidiOutDevice::NoteFailure, this);

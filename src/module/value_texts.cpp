@@ -122,11 +122,11 @@ std::string PartValueText(TLanguage /*language*/, int parameter, int n) {
             return Pick(std::array<std::string_view, 3>{"Normal", "Drum Map 1", "Drum Map 2"}, n);
         case 8:
             // The part window hands in the stored value minus 128.
-            return (n > 0 ? "+" : "") + Fixed2Text(n / 10.0) + " Hz";
+            return std::string(n > 0 ? "+" : "").append(Fixed2Text(n / 10.0)).append(" Hz");
         case 12:
             return PanText(n);
         case 19:
-            return (n > 8192 ? "+" : "") + Fixed2Text((double(n) - 8192) * 0.01220703125) + " cent";
+            return std::string(n > 8192 ? "+" : "").append(Fixed2Text((double(n) - 8192) * 0.01220703125)).append(" cent");
         case 21:
             if (n == 4) return {};
             if (n >= 1 && n <= 3)

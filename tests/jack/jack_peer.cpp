@@ -137,6 +137,18 @@ void TJackPeer::Emit(void* buffer, jack_nframes_t frames) {
     }
 }
 
+bool TJackPeer::WaitConnected(jack_port_t* port, std::chrono::milliseconds timeout) {
+    const auto start = std::chrono::steady_clock::now();
+    if (!PollUntil(timeout, [port] { return jack_port_connected(port) > 0; })) return false;
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    return WaitCycles(2, timeout > spent ? timeout - spent : std::chrono::milliseconds(0));
+}
+
+bool TJackPeer::WaitCycles(uint64_t count, std::chrono::milliseconds timeout) {
+    const uint64_t target = Cycles_.load(std::memory_order_relaxed) + count;
+    return PollUntil(timeout, [this, target] { return Cycles_.load(std::memory_order_relaxed) >= target; });
+}
+
 bool TJackPeer::Send(std::span<const uint8_t> message) {
     if (message.empty() || message.size() > kRingBytes) return false;
     const auto size = uint32_t(message.size());

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -38,6 +39,12 @@ public:
     const std::string& InputName() const { return InputName_; }
     const std::string& OutputName() const { return OutputName_; }
 
+    // True once the output has a connection and two cycles have run since: JACK applies a new
+    // connection at a cycle boundary, and what is sent before it goes nowhere.
+    bool WaitOutputConnected(std::chrono::milliseconds timeout) { return WaitConnected(Out_, timeout); }
+    // True once count more cycles have run.
+    bool WaitCycles(uint64_t count, std::chrono::milliseconds timeout);
+
     // Queues one message for the output; false when the queue has no room for it.
     bool Send(std::span<const uint8_t> message);
     bool Send(std::initializer_list<uint8_t> message) { return Send(std::span(message.begin(), message.size())); }
@@ -57,6 +64,7 @@ public:
 
 private:
     void Release();
+    bool WaitConnected(jack_port_t* port, std::chrono::milliseconds timeout);
     static int Process(jack_nframes_t frames, void* self);
     static int Xrun(void* self);
     void Record(void* buffer);
