@@ -29,6 +29,9 @@ int Fail(const std::string& text) {
 int SetupToSysex(TVGS& image, const std::string& in, const std::string& out) {
     ReadSetupInto(image, in);
     const auto messages = ModifiedValueMessages(image);
+    if (const int left = ValuesLeftOut(image); left > 0)
+        std::cerr << "veka4-cli: " << left << " values of Ports C and D are left out: one stream of messages has no "
+                  << "address for them (a song keeps them, in tracks naming their port)\n";
     if (messages.empty()) return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
     std::string error;
     if (!ReplaceFile(out, SysexFileBytes(messages), error)) return Fail(error);

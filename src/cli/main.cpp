@@ -27,9 +27,10 @@ Commands:
                                    .rev .cho .del .eq .ief), one value per line
   convert IN OUT [--format 0|1] [--timebase N] [--with-text] [--dummy-notes]
           [--order FILE.scd]       by the extensions: a setup file to .syx (its
-                                   modified values as data-set messages) or to .mid (a
-                                   song holding the setup), or a .mid to .ga4 (the
-                                   song's setup as a whole setup file)
+                                   modified values of Ports A and B as data-set
+                                   messages) or to .mid (a song holding the setup),
+                                   or a .mid to .ga4 (the song's setup as a whole
+                                   setup file)
   embed SETUP SONG.mid OUT.mid [options as convert]
                                    the setup in front of the song, replacing a setup
                                    written there before; --format defaults to 1, the

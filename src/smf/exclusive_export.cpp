@@ -1,5 +1,7 @@
 #include "smf/exclusive_export.h"
 
+#include <algorithm>
+
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "smf/setup_writer.h"
@@ -13,7 +15,7 @@ std::vector<std::vector<uint8_t>> ModifiedValueMessages(const TVGS& image) {
     };
     for (int n = 1; n <= kSystemParameterCount; ++n)
         if (IsModified(image.System(n))) add(BuildSystemMessage(image, n));
-    for (int port = 0; port < image.ActivePortCount(); ++port) {
+    for (int port = 0; port < std::min(image.ActivePortCount(), 2); ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part) {
             auto partMessage = [&](int n) { add(SongFormOfMessage(BuildPartMessage(image, port, part, n), port)); };
             for (int n = 1; n < ppMasterCoarseTuning; ++n) {
@@ -38,6 +40,18 @@ std::vector<std::vector<uint8_t>> ModifiedValueMessages(const TVGS& image) {
             for (int n = 1; n <= kUserDrumParameterCount; ++n)
                 if (IsModified(image.UserDrum(set, n, note))) add(BuildDrumMessage(image, true, 0, set, n, note));
     return out;
+}
+
+int ValuesLeftOut(const TVGS& image) {
+    int count = 0;
+    for (int port = 2; port < image.ActivePortCount(); ++port) {
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            for (int n = 1; n < ppMasterCoarseTuning; ++n) count += IsModified(image.Part(port, part, n));
+        for (int map = 1; map <= kDrumMapsPerPort; ++map)
+            for (int note = 0; note < kNoteCount; ++note)
+                for (int n = 1; n <= kDrumParameterCount; ++n) count += IsModified(image.Drum(port, map, n, note));
+    }
+    return count;
 }
 
 std::vector<uint8_t> SysexFileBytes(const std::vector<std::vector<uint8_t>>& messages) {

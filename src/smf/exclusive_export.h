@@ -8,11 +8,15 @@ namespace veka {
 
 class TVGS;
 
-// System 1..64; then for each active port its parts (parameters in ascending order with the
-// scale tuning as one message, the drum map assignment, tone map and tone last); its drum
-// maps; then the user drum sets. "Master Coarse Tuning" has no exclusive form and is left out.
-// Port B's part and drum map messages carry their second-module addresses (SongFormOfMessage).
+// System 1..64; then for Port A and (with 32 or 64 parts) Port B their parts (parameters in
+// ascending order with the scale tuning as one message, the drum map assignment, tone map and
+// tone last) and drum maps; then the user drum sets. "Master Coarse Tuning" has no exclusive
+// form and is left out. Port B's part and drum map messages carry their second-module
+// addresses (SongFormOfMessage). Ports C and D have no address of their own in one stream of
+// messages - written in Port A's form they would set Port A's parts - so they are left out:
+// ValuesLeftOut counts their modified values.
 std::vector<std::vector<uint8_t>> ModifiedValueMessages(const TVGS& image);
+int ValuesLeftOut(const TVGS& image);
 
 // The messages back to back, nothing between them.
 std::vector<uint8_t> SysexFileBytes(const std::vector<std::vector<uint8_t>>& messages);

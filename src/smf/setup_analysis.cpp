@@ -94,35 +94,43 @@ public:
     TAnalysisResult Run() {
         if (Smf_.Format == 0) Smf_.SplitTracks();
         const size_t count = Smf_.Tracks.size();
-        Horizon_.assign(count, kNoHorizon);
         Port_.assign(count, 0);
-        Flags_.resize(count);
-        size_t events = 0;
+        Times_.assign(count, {});
+        Flags_.assign(count, {});
+        // The lists keep their delta times: only the setup area at the start of each track,
+        // up to its first real note, is looked at, with its absolute times beside it.
         int32_t smallest = kNoHorizon;
         std::vector<bool> hasNote(count, false);
         for (size_t t = 0; t < count; ++t) {
-            TSMFEventList& list = Smf_.Tracks[t];
-            DeltaToAbsolute(list);
-            events += list.size();
+            const TSMFEventList& list = Smf_.Tracks[t];
+            int32_t now = 0;
+            bool portSeen = false;
             for (const TSMFEvent& e : list) {
+                now = AddTicks(now, e.Time);
                 if (IsRealNote(e)) {
-                    Horizon_[t] = e.Time;
                     hasNote[t] = true;
-                    smallest = std::min(smallest, e.Time);
+                    smallest = std::min(smallest, now);
                     break;
                 }
-            }
-            for (const TSMFEvent& e : list)
-                if (e.IsMeta(mtPort) && e.DataLength() >= 1) {
+                if (!portSeen && e.IsMeta(mtPort) && e.DataLength() >= 1) {
                     Port_[t] = e.Data()[0] < kPortCount ? e.Data()[0] : 0;
-                    break;
+                    portSeen = true;
                 }
+                Times_[t].push_back(now);
+            }
         }
         // A track without a real note is read up to the first note of the song; a song with no
         // note at all (a setup on its own) is read to its end.
-        for (size_t t = 0; t < count; ++t)
-            if (!hasNote[t]) Horizon_[t] = smallest;
-        TotalEvents_ = int(std::min<size_t>(events, INT32_MAX));
+        size_t events = 0;
+        for (size_t t = 0; t < count; ++t) {
+            if (!hasNote[t]) {
+                auto& times = Times_[t];
+                times.erase(std::upper_bound(times.begin(), times.end(), smallest), times.end());
+            }
+            Flags_[t].assign(Times_[t].size(), false);
+            events += Times_[t].size();
+        }
+        TotalEvents_ = int(std::min<size_t>(events * 3, INT32_MAX));
 
         TAnalysisResult result;
         result.OverlapCount = CountSharedChannels();
@@ -131,7 +139,7 @@ public:
         ApplyDrumSettings();
         NumberPass(false);
         NumberPass(true);
-        for (TSMFEventList& list : Smf_.Tracks) AbsoluteToDelta(list);
+        for (size_t t = 0; t < count; ++t) RemoveFlaggedKeepingTimes(Smf_.Tracks[t], Flags_[t]);
         result.Applied = Applied_;
         if (result.OverlapCount > 0) result.Message = SharedChannelMessage(result.OverlapCount, Image_.Language);
         if (Image_.OnFinished) Image_.OnFinished();
@@ -155,12 +163,13 @@ private:
         std::vector<TRxChange> changes;
         std::vector<TGsAssignment> values;
         for (size_t t = 0; t < Smf_.Tracks.size(); ++t)
-            for (const TSMFEvent& e : Smf_.Tracks[t]) {
-                if (e.Time > smallest || IsRealNote(e)) break;
+            for (size_t i = 0; i < Times_[t].size() && Times_[t][i] <= smallest; ++i) {
+                const TSMFEvent& e = Smf_.Tracks[t][i];
                 if (e.Kind != ekSysx || DecodeGsExclusive(Image_, e.Data(), values, Port_[t]) != TGsMessage::Parameters)
                     continue;
                 for (const TGsAssignment& a : values)
-                    if (a.Kind == LinkPart && a.Parameter == ppRxChannel) changes.push_back({e.Time, a.Port, a.Owner, a.Value});
+                    if (a.Kind == LinkPart && a.Parameter == ppRxChannel)
+                        changes.push_back({Times_[t][i], a.Port, a.Owner, a.Value});
             }
         return changes;
     }
@@ -170,27 +179,22 @@ private:
             Image_.OnProgress(TotalEvents_, Counted_, AnalyzingText(Image_.Language));
     }
 
+    // Applied events are flagged and go at the end; the later passes no longer see them.
     void Remove(size_t track, size_t index) {
         if (!Flags_[track][index]) ++Applied_;
         Flags_[track][index] = true;
     }
 
-    void Compact() {
-        for (size_t t = 0; t < Smf_.Tracks.size(); ++t) RemoveFlagged(Smf_.Tracks[t], Flags_[t]);
-    }
-
     void MainPass() {
         std::vector<TGsAssignment> values;
         for (size_t t = 0; t < Smf_.Tracks.size(); ++t) {
-            TSMFEventList& list = Smf_.Tracks[t];
-            Flags_[t].assign(list.size(), false);
+            const TSMFEventList& list = Smf_.Tracks[t];
             Channels_->StartTrack();
-            for (size_t i = 0; i < list.size(); ++i) {
+            for (size_t i = 0; i < Times_[t].size(); ++i) {
                 const TSMFEvent& e = list[i];
-                if (e.Time > Horizon_[t] || IsRealNote(e)) break;
                 Progress();
                 if (e.IsChannel()) {
-                    if (ApplyChannelMessage(e, Port_[t])) Remove(t, i);
+                    if (ApplyChannelMessage(e, Port_[t], Times_[t][i])) Remove(t, i);
                 } else if (e.Kind == ekSysx) {
                     const TGsMessage kind = DecodeGsExclusive(Image_, e.Data(), values, Port_[t]);
                     if (kind == TGsMessage::NotUnderstood) continue;
@@ -199,15 +203,14 @@ private:
                 }
             }
         }
-        Compact();
     }
 
-    bool ApplyChannelMessage(const TSMFEvent& e, int port) {
+    bool ApplyChannelMessage(const TSMFEvent& e, int port, int32_t time) {
         const uint8_t high = e.Status & 0xF0;
         if (high != 0xB0 && high != 0xC0) return false;
         const int parameter = high == 0xB0 ? ParameterOfController(e.Data1) : ppToneNumber;
         if (parameter == 0) return false;
-        const std::vector<int>& parts = Channels_->PartsOn(port, e.Channel(), e.Time);
+        const std::vector<int>& parts = Channels_->PartsOn(port, e.Channel(), time);
         if (parts.empty()) return false;
         for (int part : parts) {
             TOneParameter& p = Image_.Part(port, part, parameter);
@@ -281,15 +284,13 @@ private:
         const uint8_t msbCc = rpn ? kRpnMsb : kNrpnMsb, lsbCc = rpn ? kRpnLsb : kNrpnLsb;
         const uint8_t otherMsb = rpn ? kNrpnMsb : kRpnMsb, otherLsb = rpn ? kNrpnLsb : kRpnLsb;
         for (size_t t = 0; t < Smf_.Tracks.size(); ++t) {
-            TSMFEventList& list = Smf_.Tracks[t];
-            Flags_[t].assign(list.size(), false);
+            const TSMFEventList& list = Smf_.Tracks[t];
             Channels_->StartTrack();
             std::array<TState, 16> state{};
-            for (size_t i = 0; i < list.size(); ++i) {
+            for (size_t i = 0; i < Times_[t].size(); ++i) {
                 const TSMFEvent& e = list[i];
-                if (e.Time > Horizon_[t] || IsRealNote(e)) break;
                 Progress();
-                if (!e.IsChannel() || (e.Status & 0xF0) != 0xB0) continue;
+                if (Flags_[t][i] || !e.IsChannel() || (e.Status & 0xF0) != 0xB0) continue;
                 TState& s = state[size_t(e.Channel())];
                 const uint8_t cc = e.Data1;
                 const int v = e.Data2 & 0x7F;
@@ -311,28 +312,28 @@ private:
                     } else if (parameter == ppBendPitchControl) {
                         value = 64 + v;  // the bend range in semitones above the centre
                     }
-                    if (!SetOnChannel(t, e, parameter, value)) continue;
+                    if (!SetOnChannel(t, i, parameter, value)) continue;
                     Remove(t, s.MsbAt);
                     Remove(t, s.LsbAt);
                     Remove(t, i);
                 } else if (cc == kDataEntryLsb && rpn && s.FineMsb >= 0) {
-                    if (SetOnChannel(t, e, ppPitchFineTune, s.FineMsb * 128 + v)) Remove(t, i);
+                    if (SetOnChannel(t, i, ppPitchFineTune, s.FineMsb * 128 + v)) Remove(t, i);
                     s.FineMsb = -1;
                 }
             }
         }
-        Compact();
     }
 
-    bool SetOnChannel(size_t track, const TSMFEvent& e, int parameter, int32_t value) {
-        const std::vector<int>& parts = Channels_->PartsOn(Port_[track], e.Channel(), e.Time);
+    bool SetOnChannel(size_t track, size_t index, int parameter, int32_t value) {
+        const TSMFEvent& e = Smf_.Tracks[track][index];
+        const std::vector<int>& parts = Channels_->PartsOn(Port_[track], e.Channel(), Times_[track][index]);
         for (int part : parts) SetClamped(Image_.Part(Port_[track], part, parameter), value);
         return !parts.empty();
     }
 
     TVGS& Image_;
     TSMF& Smf_;
-    std::vector<int32_t> Horizon_;
+    std::vector<std::vector<int32_t>> Times_;  // absolute times of each track's setup area
     std::vector<int> Port_;
     std::vector<std::vector<bool>> Flags_;
     std::optional<TChannelMap> Channels_;

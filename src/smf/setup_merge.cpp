@@ -42,11 +42,47 @@ bool CarriesNothing(const TSMFEventList& list) {
 
 int32_t LastTime(const TSMFEventList& list) { return list.empty() ? 0 : list.back().Time; }
 
+size_t LeadingNames(const TSMFEventList& track) {
+    size_t n = 0;
+    while (n < track.size() && track[n].Time == 0 && track[n].IsMeta(mtTrackName)) ++n;
+    return n;
+}
+
+// Puts a list (absolute times) into a song track (delta times) by time. Only the song's events
+// up to the list's last time are touched; the rest keeps its deltas, but for the first. At
+// equal times the song's events come first (songFirst) or the list's - the song track's
+// leading names always stay in front.
+void InsertByTime(TSMFEventList& track, TSMFEventList&& list, bool songFirst) {
+    if (list.empty()) return;
+    const int32_t last = list.back().Time;
+    size_t n = 0;
+    int32_t now = 0;
+    while (n < track.size() && AddTicks(now, track[n].Time) <= last) now = AddTicks(now, track[n++].Time);
+    TSMFEventList prefix(std::make_move_iterator(track.begin()), std::make_move_iterator(track.begin() + std::ptrdiff_t(n)));
+    DeltaToAbsolute(prefix);
+    TSMFEventList merged;
+    if (songFirst) {
+        merged = MergeByTime(std::move(prefix), std::move(list));
+    } else {
+        const size_t names = LeadingNames(prefix);
+        merged.assign(std::make_move_iterator(prefix.begin()), std::make_move_iterator(prefix.begin() + std::ptrdiff_t(names)));
+        prefix.erase(prefix.begin(), prefix.begin() + std::ptrdiff_t(names));
+        for (TSMFEvent& e : MergeByTime(std::move(list), std::move(prefix))) merged.push_back(std::move(e));
+    }
+    const int32_t mergedEnd = LastTime(merged);
+    AbsoluteToDelta(merged);
+    if (n < track.size()) track[n].Time = std::max<int32_t>(0, AddTicks(now, track[n].Time) - mergedEnd);
+    merged.reserve(merged.size() + track.size() - n);
+    for (size_t i = n; i < track.size(); ++i) merged.push_back(std::move(track[i]));
+    track = std::move(merged);
+}
+
 }  // namespace
 
 void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
     if (smf.Tracks.empty()) smf.AddTrack();
-    for (TSMFEventList& list : smf.Tracks) DeltaToAbsolute(list);
+    // The setup's lists are small: they are merged with absolute times. The song keeps its
+    // delta times, so only the events near its start are touched.
     DeltaToAbsolute(setup.Conductor);
     for (TPartList& part : setup.Parts) DeltaToAbsolute(part.Events);
 
@@ -65,9 +101,8 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
     const int32_t bar = smf.BarLength();
     const int64_t delay = (int64_t(setupEnd) / bar + 1) * bar;
     for (TSMFEventList& list : smf.Tracks) {
-        size_t i = 0;
-        while (i < list.size() && list[i].Time == 0 && list[i].IsMeta(mtTrackName)) ++i;
-        for (; i < list.size(); ++i) list[i].Time = AddTicks(list[i].Time, delay);
+        const size_t first = LeadingNames(list);
+        if (first < list.size()) list[first].Time = AddTicks(list[first].Time, delay);
     }
 
     // 3. The conductor joins the first track; the song's own name wins over "Conductor Track",
@@ -77,8 +112,8 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
         DropEndOfTrack(first);
         DropEndOfTrack(setup.Conductor);
         if (HasTrackName(first)) DropTrackNames(setup.Conductor);
-        first = MergeByTime(std::move(first), std::move(setup.Conductor));
-        first.push_back(MakeEndOfTrack(LastTime(first)));
+        InsertByTime(first, std::move(setup.Conductor), true);
+        first.push_back(MakeEndOfTrack(0));
     }
 
     // 4. Part lists in front of the song track on their channel, or in a track of their own.
@@ -94,28 +129,20 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
             TSMFEventList& track = smf.Tracks[size_t(target)];
             DropEndOfTrack(list);
             if (HasTrackName(track)) DropTrackNames(list);
-            // The song track's own name stays its first event.
-            size_t names = 0;
-            while (names < track.size() && track[names].Time == 0 && track[names].IsMeta(mtTrackName)) ++names;
-            TSMFEventList head(std::make_move_iterator(track.begin()),
-                               std::make_move_iterator(track.begin() + std::ptrdiff_t(names)));
-            track.erase(track.begin(), track.begin() + std::ptrdiff_t(names));
-            track = MergeByTime(std::move(head), MergeByTime(std::move(list), std::move(track)));
+            InsertByTime(track, std::move(list), false);
             continue;
         }
         if (CarriesNothing(list)) continue;
         const int added = smf.AddTrack();
         if (added >= 0) {
+            AbsoluteToDelta(list);
             smf.Tracks[size_t(added)] = std::move(list);
             smf.TrackNames[size_t(added)].clear();
         } else {
             // All 128 tracks are in use: the list joins the first track rather than being lost.
-            TSMFEventList& first = smf.Tracks[0];
             DropEndOfTrack(list);
             DropTrackNames(list);
-            DropEndOfTrack(first);
-            first = MergeByTime(std::move(first), std::move(list));
-            first.push_back(MakeEndOfTrack(LastTime(first)));
+            InsertByTime(smf.Tracks[0], std::move(list), false);
         }
     }
 
@@ -132,7 +159,6 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
             swapped = true;
         }
     }
-    for (TSMFEventList& list : smf.Tracks) AbsoluteToDelta(list);
 }
 
 void InstallSetup(TSMF& smf, TSetupTracks&& setup) {

@@ -272,9 +272,9 @@ private:
 
     void BuildDrums(int port) {
         const std::string text = Texts(Image_.Language, "Drum Parameterの準備中", "Preparing Drum Parameters");
-        std::vector<int> drumItems;
+        std::vector<const TOrderItem*> drumItems;
         for (const TOrderItem& item : Order_)
-            if (item.Group == ogDrum && item.Index >= 1 && item.Index <= kDrumParameterCount) drumItems.push_back(item.ChangedOnly ? item.Index : -item.Index);
+            if (item.Group == ogDrum && item.Index >= 1 && item.Index <= kDrumParameterCount) drumItems.push_back(&item);
         if (drumItems.empty()) return;
         // Parts sharing a drum map share its values: each map is written once.
         std::set<int> written;
@@ -287,10 +287,10 @@ private:
             for (int note = 0; note < kNoteCount; ++note) {
                 Progress(kNoteCount, note + 1, text);
                 std::string noteName;
-                for (int signed_n : drumItems) {
-                    const int n = std::abs(signed_n);
+                for (const TOrderItem* item : drumItems) {
+                    const int n = item->Index;
                     const TOneParameter& p = Image_.Drum(port, map, n, note);
-                    if (signed_n > 0 && !IsModified(p)) continue;
+                    if (item->ChangedOnly && !IsModified(p)) continue;
                     if (Options_.WithText && noteName.empty()) {
                         noteName = Trim(Image_.DrumNoteName(toneMap, program, note));
                         if (noteName.empty()) noteName = NoteText(note);

@@ -136,12 +136,19 @@ void TSMF::SplitTracks() {
     // Added events may go to tracks above the highest read one (a channel's track).
     count = std::max(count, needed);
 
-    SetTrackCount(count);
+    // Each track is allocated once, at its size: a song in memory stays a small multiple of
+    // its file also while it is split.
+    std::vector<size_t> sizes(size_t(count), 1);
+    for (const TSMFEvent& e : all)
+        if (!e.IsEndOfTrack()) ++sizes[size_t(e.Track < kMaxTracks ? e.Track : TrackByKind(e))];
+    Tracks.resize(size_t(count));
+    for (size_t t = 0; t < Tracks.size(); ++t) Tracks[t].reserve(sizes[t]);
     for (TSMFEvent& e : all) {
         if (e.IsEndOfTrack()) continue;
         const int t = e.Track < kMaxTracks ? e.Track : TrackByKind(e);
         Tracks[size_t(t)].push_back(std::move(e));
     }
+    all = TSMFEventList();
     for (TSMFEventList& list : Tracks) {
         AbsoluteToDelta(list);
         list.push_back(MakeEndOfTrack(0));

@@ -72,6 +72,12 @@ public:
     bool AddEvent(TSMFEventList& list, int32_t time, uint8_t track, uint8_t kind, int32_t metaType,
                   std::span<const uint8_t> data, uint8_t status, uint8_t data1, int32_t data2);
 
+    // What LoadFromBytes does after reading the chunks: the first notice, time signature, key
+    // signature and tempo of the song are taken out (their values stay in the fields above);
+    // a format 1 song's tracks each end with one End of Track, as merging and splitting them
+    // by each event's track field would leave them.
+    void Normalise();
+
     // Bar length in ticks by the time signature (4/4 when there is none), at least 1.
     int BarLength() const;
 
@@ -82,7 +88,6 @@ private:
     bool ParseTrack(int index, std::span<const uint8_t> chunk, size_t fileOffset, size_t fileSize,
                     const std::string& name);
     void ReadMetaSideEffects(int track, int32_t absoluteTime, const TSMFEvent& e);
-    void Normalise();
     void Progress(int maxValue, int current, const std::string& text) {
         if (OnProgress) OnProgress(maxValue, current, text);
     }

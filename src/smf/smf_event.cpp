@@ -114,14 +114,33 @@ int FirstChannel(const TSMFEventList& list) {
     return kNoChannel;
 }
 
-void RemoveFlagged(TSMFEventList& list, const std::vector<bool>& flags) {
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (i < flags.size() && flags[i]) continue;
+namespace {
+
+void Compact(TSMFEventList& list, const std::vector<bool>& flags, bool carryDelta) {
+    const size_t n = std::min(list.size(), flags.size());
+    size_t i = 0;
+    while (i < n && !flags[i]) ++i;  // nothing before the first removal moves
+    size_t out = i;
+    int64_t carry = 0;
+    for (; i < list.size(); ++i) {
+        if (i < n && flags[i]) {
+            if (carryDelta) carry += list[i].Time;
+            continue;
+        }
+        if (carry != 0) {
+            list[i].Time = AddTicks(list[i].Time, carry);
+            carry = 0;
+        }
         if (out != i) list[out] = std::move(list[i]);
         ++out;
     }
     list.resize(out);
 }
+
+}  // namespace
+
+void RemoveFlagged(TSMFEventList& list, const std::vector<bool>& flags) { Compact(list, flags, false); }
+
+void RemoveFlaggedKeepingTimes(TSMFEventList& list, const std::vector<bool>& flags) { Compact(list, flags, true); }
 
 }  // namespace veka

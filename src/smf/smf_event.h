@@ -80,6 +80,10 @@ void AbsoluteToDelta(TSMFEventList& list);
 // Low four bits of the first channel message's status, kNoChannel when there is none.
 int FirstChannel(const TSMFEventList& list);
 // Removes the events whose flag is set, keeping the order (for lists with absolute times).
+// Flags beyond the list's end are ignored; events beyond the flags' end stay.
 void RemoveFlagged(TSMFEventList& list, const std::vector<bool>& flags);
+// The same for a list with delta times: a removed event's delta passes to the next event
+// that stays, so every other event keeps its time.
+void RemoveFlaggedKeepingTimes(TSMFEventList& list, const std::vector<bool>& flags);
 
 }  // namespace veka

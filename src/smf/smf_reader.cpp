@@ -2,6 +2,7 @@
 // each is checked against the bytes that are really there before anything is taken or
 // allocated, and the reader moves forward on every step, so it ends on any input.
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -19,6 +20,37 @@ uint32_t Be32(std::span<const uint8_t> b, size_t at) {
 uint16_t Be16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] << 8 | b[at + 1]); }
 
 bool Tag(std::span<const uint8_t> b, size_t at, const char* tag) { return std::memcmp(&b[at], tag, 4) == 0; }
+
+// How many events a track chunk holds, found by stepping over them the way ParseTrack reads
+// them (stopping where it would stop), so the list is allocated once and at its size.
+size_t CountEvents(std::span<const uint8_t> chunk) {
+    size_t p = 0, n = 0;
+    uint8_t running = 0;
+    uint32_t value = 0;
+    while (p < chunk.size()) {
+        if (DecodeVlq(chunk, p, value) != TVlqResult::Ok || p >= chunk.size()) break;
+        const uint8_t b = chunk[p];
+        if (b < 0xF0) {
+            const uint8_t status = b < 0x80 ? running : b;
+            if (status == 0) break;
+            if (b >= 0x80) {
+                ++p;
+                running = b;
+            }
+            const size_t need = (status & 0xE0) == 0xC0 ? 1 : 2;
+            if (chunk.size() - p < need) break;
+            p += need;
+        } else if (b == 0xF0 || b == 0xF7 || b == 0xFF) {
+            size_t q = p + (b == 0xFF ? 2 : 1);
+            if (q > chunk.size() || DecodeVlq(chunk, q, value) != TVlqResult::Ok || value > chunk.size() - q) break;
+            p = q + value;
+        } else {
+            ++p;
+        }
+        ++n;
+    }
+    return n;
+}
 
 }  // namespace
 
@@ -107,8 +139,7 @@ bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name
 bool TSMF::ParseTrack(int index, std::span<const uint8_t> chunk, size_t fileOffset, size_t fileSize,
                       const std::string& name) {
     TSMFEventList& list = Tracks[size_t(index)];
-    // An event takes at least two bytes; a track of three-byte events is the common case.
-    list.reserve(std::max(list.capacity(), chunk.size() / 3 + 1));
+    list.reserve(CountEvents(chunk));
     const std::string where = "track " + std::to_string(index + 1);
     const uint8_t trackField = Format == 0 ? kNoTrack : uint8_t(index);
     const std::string loading = "Loading " + name;
@@ -254,21 +285,59 @@ void TSMF::ReadMetaSideEffects(int track, int32_t absoluteTime, const TSMFEvent&
 
 void TSMF::Normalise() {
     // A format 0 file has one track; should it hold more, they are joined rather than lost.
-    if (Format != 0 || Tracks.size() > 1) MergeTracks();
-    if (!Tracks.empty()) {
-        TSMFEventList& first = Tracks[0];
-        DeltaToAbsolute(first);
-        for (uint8_t type : {mtNotice, mtTimeSignature, mtKeySignature, mtTempo}) {
-            for (auto it = first.begin(); it != first.end(); ++it) {
-                if (it->IsMeta(type)) {
-                    first.erase(it);
-                    break;
-                }
+    if (Format == 0 && Tracks.size() > 1) MergeTracks();
+    if (Tracks.empty()) return;
+
+    // The first notice, time signature, key signature and tempo of the song - first in time,
+    // the lower track on equal times, as in the merged song - leave it; their values stay here.
+    struct TFirst {
+        int64_t Time = INT64_MAX;
+        size_t Track = 0, Index = 0;
+    };
+    constexpr uint8_t kTaken[4] = {mtNotice, mtTimeSignature, mtKeySignature, mtTempo};
+    TFirst first[4];
+    for (size_t t = 0; t < Tracks.size(); ++t) {
+        bool seen[4] = {};
+        int64_t now = 0;
+        int left = 4;
+        for (size_t i = 0; i < Tracks[t].size() && left > 0; ++i) {
+            const TSMFEvent& e = Tracks[t][i];
+            now += e.Time;
+            if (e.Kind != ekMeta) continue;
+            for (int k = 0; k < 4; ++k) {
+                if (e.Data1 != kTaken[k] || seen[k]) continue;
+                seen[k] = true;
+                --left;
+                if (now < first[k].Time) first[k] = {now, t, i};
             }
         }
-        AbsoluteToDelta(first);
     }
-    if (Format != 0) SplitTracks();
+    std::vector<std::vector<bool>> drop(Tracks.size());
+    for (const TFirst& f : first) {
+        if (f.Time == INT64_MAX) continue;
+        drop[f.Track].resize(Tracks[f.Track].size(), false);
+        drop[f.Track][f.Index] = true;
+    }
+    if (Format == 0) {
+        RemoveFlaggedKeepingTimes(Tracks[0], drop[0]);
+        return;
+    }
+
+    // Format 1 (and 2): each event stays in its track - what merging the tracks and splitting
+    // them again by each event's track gives, without moving the song twice. Every track ends
+    // with one End of Track right after its last event; a song whose events are all in its
+    // first track gets the 18 tracks of a split song.
+    int highest = -1;
+    for (size_t t = 0; t < Tracks.size(); ++t) {
+        TSMFEventList& list = Tracks[t];
+        drop[t].resize(list.size(), false);
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i].IsEndOfTrack()) drop[t][i] = true;
+        RemoveFlaggedKeepingTimes(list, drop[t]);
+        if (!list.empty()) highest = int(t);
+    }
+    Tracks.resize(size_t(highest <= 0 ? 18 : highest + 1));
+    for (TSMFEventList& list : Tracks) list.push_back(MakeEndOfTrack(0));
 }
 
 }  // namespace veka

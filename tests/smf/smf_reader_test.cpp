@@ -228,6 +228,42 @@ TEST(SmfReader, ConductorValuesAreTakenOutOfTheFirstTrack) {
     EXPECT_TRUE(t[4].IsEndOfTrack());
 }
 
+// Normalising keeps each event in its track: the same as merging every track, taking the
+// first conductor events out of the merged song and splitting it again by track field.
+TEST(SmfReader, NormalisingIsMergingAndSplittingWithoutTheMoves) {
+    auto meta = [](int32_t t, uint8_t type, uint8_t track) { return MakeTextEvent(t, type, "x", track); };
+    auto note = [](int32_t t, uint8_t track) { return MakeChannelEvent(t, uint8_t(0x90 | track), 60, 100, track); };
+    const std::vector<std::vector<TSMFEventList>> songs = {
+        // Tempo in two tracks at the same time (the lower track's goes), a time signature later in
+        // track 0 than in track 2, End of Track events in the middle and with a delta.
+        {{meta(0, mtTrackName, 0), meta(5, mtTimeSignature, 0), meta(0, mtTempo, 0), MakeEndOfTrack(7, 0)},
+         {meta(5, mtTempo, 1), note(0, 1), MakeEndOfTrack(0, 1), note(3, 1), MakeEndOfTrack(9, 1)},
+         {meta(1, mtTimeSignature, 2), meta(0, mtKeySignature, 2), meta(0, mtNotice, 2), note(2, 2), meta(0, mtNotice, 2)},
+         {MakeEndOfTrack(0, 3)}},
+        // Everything in the first track: 18 tracks come back.
+        {{meta(0, mtTempo, 0), note(4, 0), MakeEndOfTrack(0, 0)}, {MakeEndOfTrack(0, 1)}},
+        // No events at all.
+        {{MakeEndOfTrack(0, 0)}, {MakeEndOfTrack(0, 1)}, {MakeEndOfTrack(0, 2)}},
+    };
+    for (const auto& tracks : songs) {
+        TSMF fast, reference;
+        fast.Format = reference.Format = 1;
+        fast.Tracks = reference.Tracks = tracks;
+        fast.Normalise();
+        reference.MergeTracks();
+        TSMFEventList& merged = reference.Tracks[0];
+        DeltaToAbsolute(merged);
+        for (uint8_t type : {mtNotice, mtTimeSignature, mtKeySignature, mtTempo}) {
+            const auto it = std::find_if(merged.begin(), merged.end(), [type](const TSMFEvent& e) { return e.IsMeta(type); });
+            if (it != merged.end()) merged.erase(it);
+        }
+        AbsoluteToDelta(merged);
+        reference.SplitTracks();
+        ASSERT_EQ(fast.TrackCount(), reference.TrackCount());
+        for (int t = 0; t < fast.TrackCount(); ++t) EXPECT_EQ(fast.Tracks[size_t(t)], reference.Tracks[size_t(t)]) << t;
+    }
+}
+
 TEST(SmfReader, ProgressEveryThousandBytes) {
     TBytes body;
     for (int i = 0; i < 1500; ++i) Append(body, {0x01, 0x90, 0x3C, 0x40});

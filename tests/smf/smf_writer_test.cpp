@@ -121,21 +121,6 @@ TEST(SmfWriter, Format0FromFormat1IsOneTrackInTimeOrderWithOneName) {
     EXPECT_EQ((at30 + 1)->Status, 0x99);
 }
 
-TEST(SmfWriter, Format0RoundTripIsStable) {
-    TSMF smf;
-    ASSERT_TRUE(smf.LoadFromBytes(ThreeTrackSong()));
-    const TBytes first = smf.SaveToBytes(0);
-    TSMF again;
-    ASSERT_TRUE(again.LoadFromBytes(first));
-    const TBytes second = again.SaveToBytes(0);
-    // The second write adds only the merge's 10 ticks before the End of Track.
-    TSMF third;
-    ASSERT_TRUE(third.LoadFromBytes(second));
-    auto a = Absolute(again)[0], b = Absolute(third)[0];
-    ASSERT_EQ(a.size(), b.size());
-    for (size_t i = 0; i + 1 < a.size(); ++i) EXPECT_EQ(a[i], b[i]) << i;
-}
-
 TEST(SmfWriter, ShortTracksOfRealEventsAreKept) {
     TSMF smf;
     smf.TimeBase = 96;
