@@ -1,30 +1,17 @@
 // The command-line companion run as a user runs it: output, errors and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "run_command.h"
 
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-};
+using TRun = veka::test::TCommandRun;
 
 // Runs veka4-cli with the arguments; standard error is folded into Out when asked.
 TRun Cli(const std::string& args, bool withErrors = false) {
-    const std::string command = std::string(VEKA_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-    TRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.Out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return veka::test::RunCommand(std::string(VEKA_CLI) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null"));
 }
 
 TEST(CliSysex, MessagesAndTheirPorts) {

@@ -1,5 +1,7 @@
 // veka4-cli info on setup files and presets written here byte by byte.
 #include <gtest/gtest.h>
+
+#include "run_command.h"
 #include <sys/wait.h>
 
 #include <array>
@@ -54,14 +56,10 @@ protected:
     TRun Info(const std::string& args) {
         const std::string err = (Dir / "stderr.txt").string();
         const std::string command = std::string(VEKA_CLI) + " " + args + " 2>" + err;
+        const veka::test::TCommandRun run = veka::test::RunCommand(command);
         TRun r;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return r;
-        std::array<char, 4096> buf{};
-        size_t n;
-        while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.Out.append(buf.data(), n);
-        const int status = pclose(pipe);
-        r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.Status = run.Status;
+        r.Out = run.Out;
         std::ifstream in(err);
         r.Err.assign(std::istreambuf_iterator<char>(in), {});
         return r;

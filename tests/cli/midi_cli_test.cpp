@@ -1,32 +1,19 @@
 // The MIDI commands of the command-line companion against the built-in virtual module.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "run_command.h"
+
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-};
+using TRun = veka::test::TCommandRun;
 
 TRun Cli(const std::string& args) {
-    const std::string command = std::string(VEKA_CLI) + " " + args + " 2>/dev/null";
-    TRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.Out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return veka::test::RunCommand(std::string(VEKA_CLI) + " " + args + " 2>/dev/null");
 }
 
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {

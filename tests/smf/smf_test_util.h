@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "module/image.h"
+#include "run_command.h"
 
 namespace veka::test {
 
@@ -104,15 +105,8 @@ struct TRun {
 
 // Runs a shell command; standard error is folded into Out.
 inline TRun Run(const std::string& command) {
-    TRun r;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.Out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    const TCommandRun run = RunCommand(command + " 2>&1");
+    return TRun{run.Status, run.Out};
 }
 
 inline std::string Quote(const std::string& path) { return "'" + path + "'"; }
