@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "module/default_folder.h"
+#include "fuzz_image.h"
 #include "module/image.h"
 #include "smf/order_file.h"
 #include "smf/setup_analysis.h"
@@ -20,14 +20,7 @@
 namespace {
 
 veka::TVGS& Image() {
-    static const std::unique_ptr<veka::TVGS> image = [] {
-        // The fuzz build keeps its programs in fuzz/ and the default data in bin/default.
-        const char* env = std::getenv("VEKA_DEFAULT_DIR");
-        const std::string folder = env && *env ? std::string(env) : veka::ProgramFolder() + "/../bin/default";
-        auto made = std::make_unique<veka::TVGS>(folder);
-        made->MaxPart = 1;
-        return made;
-    }();
+    static const std::unique_ptr<veka::TVGS> image = veka::fuzz::MakeImage(1);
     return *image;
 }
 

@@ -1,6 +1,8 @@
 // Setup files: the collectors' order, the file bytes, reading every kind back into a fresh
 // image, and damaged or hostile files.
 #include <gtest/gtest.h>
+
+#include "temp_dir.h"
 #include <sys/resource.h>
 
 #include <csignal>
@@ -22,19 +24,9 @@ namespace fs = std::filesystem;
 using test::TImageFixture;
 using TBytes = std::vector<uint8_t>;
 
-class TTempDir {
-public:
-    TTempDir() {
-        std::random_device random;
-        Path = fs::temp_directory_path() / ("veka-setup-test-" + std::to_string(random()));
-        fs::create_directories(Path);
-    }
-    ~TTempDir() {
-        std::error_code ec;
-        fs::remove_all(Path, ec);
-    }
-    std::string operator/(const std::string& name) const { return (Path / name).string(); }
-    fs::path Path;
+// Each test's own folder.
+struct TTempDir : test::TTempDir {
+    TTempDir() : test::TTempDir("veka-setup-test-") {}
 };
 
 TBytes SetupBytes(const std::vector<TSetupRecord>& records, const char* magic = "Veka40") {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "temp_dir.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -16,19 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using TBytes = std::vector<uint8_t>;
 
-class TTempDir {
-public:
-    TTempDir() {
-        std::random_device random;
-        Path = fs::temp_directory_path() / ("veka-order-test-" + std::to_string(random()));
-        fs::create_directories(Path);
-    }
-    ~TTempDir() {
-        std::error_code ec;
-        fs::remove_all(Path, ec);
-    }
-    std::string operator/(const std::string& name) const { return (Path / name).string(); }
-    fs::path Path;
+// Each test's own folder.
+struct TTempDir : test::TTempDir {
+    TTempDir() : test::TTempDir("veka-order-test-") {}
 };
 
 TBytes FileContents(const std::string& path) {
