@@ -18,6 +18,11 @@ constexpr int kDrumPortStride = (kDrumMapsPerPort + 1) * kDrumMapStride;
 constexpr int kUserNoteStride = kUserDrumParameterCount + 1;
 constexpr int kUserSetStride = kNoteCount * kUserNoteStride;
 
+// Detail parameters each macro sets (reverb, chorus, delay) and the macro parameter itself.
+constexpr int kMacroFirst[3] = {6, 13, 22};
+constexpr int kMacroLast[3] = {11, 20, 31};
+constexpr int kMacroParameter[3] = {spReverbMacro, spChorusMacro, spDelayMacro};
+
 size_t PartIndex(int port, int part, int parameter) {
     return size_t(port) * kPortStride + size_t(part) * kPartStride + size_t(parameter);
 }
@@ -273,15 +278,12 @@ void TVGS::ApplySystemSideEffects(int number, int32_t value) {
 }
 
 void TVGS::ApplyMacro(int kind, int macro) {
-    static constexpr int kFirst[3] = {6, 13, 22};
-    static constexpr int kLast[3] = {11, 20, 31};
-    static constexpr int kMacroParameter[3] = {spReverbMacro, spChorusMacro, spDelayMacro};
     if (kind < 0 || kind > 2) { VEKA_IGNORED("ApplyMacro"); return; }
     // Without a record (a damaged data file) only the macro itself is sent: the module then
     // applies the macro's settings itself, and the detail parameters keep their values.
     if (const std::optional<TMacroRecord> rec = Data_->ReadMacro(kind, macro)) {
-        for (int n = kFirst[kind]; n <= kLast[kind]; ++n) {
-            const int32_t value = rec->Values[n - kFirst[kind]];
+        for (int n = kMacroFirst[kind]; n <= kMacroLast[kind]; ++n) {
+            const int32_t value = rec->Values[n - kMacroFirst[kind]];
             System_[n].Default = value;
             SetSystemValue(n, value);
         }
@@ -298,35 +300,30 @@ void TVGS::LoadInsertionType(int msb, int lsb) {
 
 void TVGS::ApplyInsertionDefaults(int msb, int lsb) {
     SetSystemValue(spEfxType, msb * 128 + lsb);
-    for (const auto& rec : InsertionParameters_) {
-        if (rec.Slot < 1 || rec.Slot > 20) continue;
-        TOneParameter& p = System_[rec.Slot + 36];
-        p.Max = rec.Max;
-        p.Min = rec.Min;
-        p.Default = rec.Default;
-        p.Value = rec.Default;
-    }
+    ApplyInsertionRanges(true);
     for (int n = spEfxSendToReverb; n <= spEfxSendEqSwitch; ++n) System_[n].Value = System_[n].Default;
 }
 
-void TVGS::RecomputeEffectDefaults() {
-    static constexpr int kFirst[3] = {6, 13, 22};
-    static constexpr int kLast[3] = {11, 20, 31};
-    static constexpr int kMacroParameter[3] = {spReverbMacro, spChorusMacro, spDelayMacro};
-    for (int kind = 0; kind < 3; ++kind) {
-        const std::optional<TMacroRecord> rec = Data_->ReadMacro(kind, System_[kMacroParameter[kind]].Value);
-        if (!rec) continue;
-        for (int n = kFirst[kind]; n <= kLast[kind]; ++n) System_[n].Default = rec->Values[n - kFirst[kind]];
-    }
-    const int32_t type = System_[spEfxType].Value;
-    LoadInsertionType(type / 128, type % 128);
+void TVGS::ApplyInsertionRanges(bool resetValues) {
     for (const auto& rec : InsertionParameters_) {
         if (rec.Slot < 1 || rec.Slot > 20) continue;
         TOneParameter& p = System_[rec.Slot + 36];
         p.Max = rec.Max;
         p.Min = rec.Min;
         p.Default = rec.Default;
+        if (resetValues) p.Value = rec.Default;
     }
+}
+
+void TVGS::RecomputeEffectDefaults() {
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::optional<TMacroRecord> rec = Data_->ReadMacro(kind, System_[kMacroParameter[kind]].Value);
+        if (!rec) continue;
+        for (int n = kMacroFirst[kind]; n <= kMacroLast[kind]; ++n) System_[n].Default = rec->Values[n - kMacroFirst[kind]];
+    }
+    const int32_t type = System_[spEfxType].Value;
+    LoadInsertionType(type / 128, type % 128);
+    ApplyInsertionRanges(false);
 }
 
 void TVGS::CopyUserDrumsIntoMaps() {

@@ -151,6 +151,8 @@ public:
 private:
     void FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment);
     void Wait(int milliseconds);
+    // The collected insertion type's ranges and defaults into "Efx Parameter" 1..20.
+    void ApplyInsertionRanges(bool resetValues);
 
     std::unique_ptr<TDefaultData> Data_;
     int ModuleType_ = mtSC8850;
