@@ -25,6 +25,17 @@ std::string TTransmitter::SendSysx(int port, const std::array<uint8_t, 3>& addre
     return HexText(message, SysxSpace);
 }
 
+std::string TTransmitter::SendSysxLogged(int port, const std::array<uint8_t, 3>& address,
+                                         std::span<const uint8_t> data, const std::string& comment, int32_t value) {
+    const std::string text = SendSysx(port, address, data);
+    if (text.empty()) return text;
+    LastHexText = text;
+    if (OnHexText) OnHexText(text);
+    const bool dropped = History.Add(text, comment, value);
+    if (OnHistory) OnHistory(History.Entries().front(), dropped);
+    return text;
+}
+
 void TTransmitter::SendParameter(int port, const TOneParameter& record, const TLinkData& link,
                                  const std::string& comment) {
     if (OnModified) OnModified();

@@ -40,6 +40,10 @@ public:
     std::string SendSysx(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data);
     // The image's change handler: one DT1 for the change, the hex text, the history.
     void SendParameter(int port, const TOneParameter& record, const TLinkData& link, const std::string& comment);
+    // SendSysx that also shows the message as the last hex text and enters it in the history
+    // under comment (the module reset of New is entered as "Init").
+    std::string SendSysxLogged(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data,
+                               const std::string& comment, int32_t value);
     // An RPN sequence for part 1..16 on the port (nothing for other parts or inactive ports).
     void SendRpn(int port, int part, int nMsb, int nLsb, int vMsb, int vLsb);
     // A whole message written straight to the port: no pause, no lamp, no history.

@@ -1,0 +1,185 @@
+// The main window's own commands: New, Save, Send All, Panic, the copy button, the port
+// dialog, About, the contact form, Help and the Window menu.
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QUrl>
+
+#include "midi/widgets/midi_setting_dialog.h"
+#include "module/difference_list.h"
+#include "module/setup_file.h"
+#include "shell/app/contact_form.h"
+#include "shell/app/main_window.h"
+#include "shell/app/splash.h"
+#include "shell/app/sys_info.h"
+
+namespace veka {
+
+void TVekaMainForm::ReportSendError(const std::exception& error) {
+    ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
+}
+
+void TVekaMainForm::New(bool send) {
+    if (!AskSave(63)) return;
+    SetCaption(QString());
+    auto status = [this](const std::string& text) {
+        if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
+    };
+    try {
+        ResetModuleAndImage(Session_->Transmitter, LastNotes_, send, status);
+    } catch (const std::exception& error) {
+        ReportSendError(error);  // the image is reset all the same
+    }
+    FileName_.clear();
+    DataChanged_ = false;
+    if (!send) RefreshAll();
+    if (auto* display = Windows_->Window(wnDisplay))
+        if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
+}
+
+void TVekaMainForm::FileNew() {
+    New(true);
+    RefreshAll();
+}
+
+bool TVekaMainForm::Save() {
+    if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
+    BuildDifferenceList(*Image_);
+    const TSetupWriteResult result = WriteSetupFile(*Image_, FileName_.toStdString());
+    if (!result.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
+        return false;
+    }
+    DataChanged_ = false;
+    SetCaption(FileName_);
+    return true;
+}
+
+bool TVekaMainForm::SaveAllData() {
+    const QString folder = QString::fromStdString(Settings_.ReadString("file path", "veka data", Options_.ProgramFolder));
+    QString name = QFileDialog::getSaveFileName(this, Tr(CommandCaption(TCommand::SaveAllData), Language_), folder,
+                                                QStringLiteral("Veka Data (*.ga4)"));
+    if (name.isEmpty()) return false;
+    if (!name.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) name += QStringLiteral(".ga4");
+    BuildDifferenceList(*Image_);
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
+    if (!result.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
+        return false;
+    }
+    Settings_.WriteString("file path", "veka data", QFileInfo(name).absolutePath().toStdString());
+    DataChanged_ = false;
+    SetCaption(name);
+    return true;
+}
+
+void TVekaMainForm::SendAllCommand(bool allUserDrums) {
+    try {
+        Session_->Transmitter.SendAll(true, true, true, true, true, allUserDrums);
+        ShowMessage(QMessageBox::Information, Message(100, Language_));
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
+void TVekaMainForm::PanicCommand() {
+    try {
+        Session_->Transmitter.Panic();
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
+void TVekaMainForm::CopySysxText() {
+    const std::string text =
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(5), Session_->Transmitter.SysxSpace);
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TVekaMainForm::OpenPortDialog() {
+    const int oldType = Image_->ModuleType();
+    if (PortDialogHook) {
+        PortDialogHook();
+    } else {
+        TMIDISETTING dialog(Session_->Transmitter, Session_->Input, Data_, Settings_, Language_, this);
+        dialog.exec();
+    }
+    Image_->MaxPart = Data_.MaxPart;
+    // The dialog reopens the input; reception starts again here.
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+        try {
+            Session_->Input.Start();
+        } catch (const std::exception& error) {
+            ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
+        }
+    }
+    if (Data_.ModuleType != oldType) {
+        // Another family: the tone maps of every part follow it, on the module too.
+        Image_->SetModuleType(Data_.ModuleType);
+        try {
+            Image_->ApplyModuleType();
+        } catch (const std::exception& error) {
+            ReportSendError(error);
+        }
+    }
+    RefreshAll();
+}
+
+void TVekaMainForm::AboutCommand() {
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+        try {
+            Session_->Request.DetectModel();
+        } catch (const std::exception& error) {
+            ReportSendError(error);
+        }
+    }
+    TMySplash about(Language_ == TLanguage::English, this);
+    about.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    about.exec();
+}
+
+void TVekaMainForm::ContactFormCommand() {
+    const std::string text = ContactFormText(TMySysInfo(), Language_, Image_->ModuleType(), InputLines_, OutputLines_);
+    TInqWindow form(text, Language_, this);
+    form.exec();
+}
+
+void TVekaMainForm::HelpContents() {
+    const QString app = QCoreApplication::applicationDirPath();
+    for (const QString& path : {app + "/help/veka4.html", app + "/../share/veka4/help/veka4.html"}) {
+        if (!QFileInfo::exists(path)) continue;
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) return;
+        break;
+    }
+    ShowMessage(QMessageBox::Warning, Language_ == TLanguage::Japanese
+                                          ? QStringLiteral("ヘルプを開けません (help/veka4.html)")
+                                          : QStringLiteral("The manual (help/veka4.html) could not be opened."));
+}
+
+void TVekaMainForm::MinimizeAll() {
+    const auto list = Mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
+}
+
+void TVekaMainForm::CloseAll() {
+    for (int number : {10, 2, 3, 4, 5, 6, 7, 8, 1, 9})
+        if (TManagedSubWindow* window = Windows_->Window(number)) window->close();
+}
+
+void TVekaMainForm::ArrangeIcons() {
+    // Minimised windows in one row along the bottom, in the order they were created.
+    int left = 0;
+    const int bottom = Mdi_->viewport()->height();
+    for (QMdiSubWindow* window : Mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized()) continue;
+        window->move(left, std::max(0, bottom - window->height()));
+        left += window->width();
+    }
+}
+
+}  // namespace veka

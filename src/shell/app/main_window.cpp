@@ -1,0 +1,375 @@
+#include "shell/app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <cmath>
+#include <iostream>
+
+#include "midi/midi_devices.h"
+#include "midi/widgets/led_panel.h"
+#include "midi/widgets/sysx_history_dialog.h"
+#include "module/default_data.h"
+#include "shell/app/splash.h"
+#include "shell/app/toolbar_icons.h"
+
+namespace veka {
+
+namespace {
+constexpr char kSetting[] = "setting";
+constexpr char kForm[] = "form";
+}  // namespace
+
+TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
+    : Options_(std::move(options)), Splash_(splash),
+      Settings_((QDir(QString::fromStdString(Options_.ProgramFolder)).filePath("Veka.ini")).toStdString()) {
+    setObjectName("TVekaMainForm");
+    setWindowIcon(AppIcon());
+    Mdi_ = new QMdiArea(this);
+    Mdi_->setObjectName("MdiArea");
+    Mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(Mdi_);
+}
+
+TVekaMainForm::~TVekaMainForm() {
+    // The editor windows go before the image and ports they show.
+    if (Mdi_) Mdi_->closeAllSubWindows();
+    delete Mdi_;
+    Mdi_ = nullptr;
+    if (Session_) Session_->Input.Wake = nullptr;
+}
+
+QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                                       QMessageBox::StandardButtons buttons) {
+    if (MessageHook) return MessageHook(icon, text, buttons);
+    QMessageBox box(icon, QString::fromUtf8(kProductTitle), text, buttons, isVisible() ? this : nullptr);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+TBulkContext TVekaMainForm::BulkContext() const {
+    TBulkContext context;
+    context.Language = Language_;
+    context.MainFontName = QApplication::font().family().toStdString();
+    context.MainFontSize = std::max(1, QApplication::font().pointSize());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        context.DesktopWidth = screen->availableGeometry().width();
+        context.DesktopHeight = screen->availableGeometry().height();
+    }
+    TMidiDevices& devices = TMidiDevices::Instance();
+    for (const auto& input : devices.Inputs()) context.InputDeviceNames.push_back(input.Name);
+    context.OutputDeviceCount = int(devices.Outputs().size());
+    return context;
+}
+
+bool TVekaMainForm::Create() {
+    // 1-3: language, current port, program folder.
+    Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
+    // 4: a run that did not end in order is reported once per start until one does.
+    if (!Settings_.ReadBool(kSetting, "perfect finish", true))
+        ShowMessage(QMessageBox::NoIcon, Message(43, Language_));
+    Settings_.WriteBool(kSetting, "perfect finish", false);
+    // 5: nothing can be done without an output.
+    TMidiDevices& devices = TMidiDevices::Instance();
+    devices.Refresh();
+    if (devices.Outputs().empty()) {
+        QString text = Message(70, Language_) + "\n" + Message(29, Language_) + "\n\n" + Message(71, Language_);
+        text += Language_ == TLanguage::Japanese
+                    ? QStringLiteral("\n\n音源なしで試すには --virtual-module を付けて起動してください。")
+                    : QStringLiteral("\n\nTo try Veka without a module, start it with --virtual-module.");
+        ShowMessage(QMessageBox::Warning, text);
+        return false;
+    }
+    // 7: the wallpaper follows the colour depth.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
+    // 10.4-10.5: the module image in the stored module type.
+    const int moduleType = ReadModuleType(Settings_);
+    try {
+        Image_ = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
+    } catch (const std::exception& error) {
+        ShowMessage(QMessageBox::Critical, QString::fromStdString(error.what()));
+        return false;
+    }
+    Image_->Language = Language_;
+    Data_.ModuleType = Image_->ModuleType();
+    // 9: the ports and the input, woken from the driver's thread through an eventfd.
+    Session_ = std::make_unique<TMidiSession>(*Image_, &Wait_);
+    Waker_ = new TInputWaker(this);
+    Waker_->Handler = [this] { Session_->Process(); };
+    Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
+    Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(9); });
+    Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
+        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Data_, Language_);
+        connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
+        return History_;
+    });
+    BuildMenus();
+    BuildToolbars();
+    BuildStatusBar();
+    ConnectSession();
+    // 10.6: the background.
+    ApplyMdiBackground();
+    // 10.8: the device lines of the contact form.
+    for (const auto& input : devices.Inputs()) InputLines_.push_back("[MIDIIN]" + input.Name);
+    for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
+    // 11: settings, ports, maybe the port dialog.
+    LoadSettings();
+    // 13: the input device is another one than last time.
+    if (PortChanged_) {
+        ShowMessage(QMessageBox::Warning, Message(68, Language_));
+        OpenPortDialog();
+    }
+    // 14: the module starts from a known state.
+    if (Data_.Option(2)) New(true);
+    // 15.
+    SetCaption(QString());
+    EnableCommands();
+    return true;
+}
+
+void TVekaMainForm::LoadSettings() {
+    const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext());
+    Image_->MaxPart = Data_.MaxPart;
+    Image_->DeviceId = Data_.DeviceId;
+    TTransmitter& transmitter = Session_->Transmitter;
+    transmitter.SysxSpace = !Data_.SysxSpace.empty();
+    transmitter.TransWaitMs = Data_.TransWait;
+    Session_->Request.DataReqWaitMs = Data_.DataReqWait;
+    Session_->Router.Thru = Data_.Option(10);
+    // The main window's place, kept on the screen.
+    QRect screen(0, 0, 1024, 768);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
+    const int width = std::clamp(Data_.MainWidth, 320, std::max(320, screen.width()));
+    const int height = std::clamp(Data_.MainHeight, 240, std::max(240, screen.height()));
+    const int left = std::clamp(Data_.MainLeft, screen.left(), std::max(screen.left(), screen.right() - width + 1));
+    const int top = std::clamp(Data_.MainTop, screen.top(), std::max(screen.top(), screen.bottom() - height + 1));
+    setGeometry(left, top, width, height);
+    SetButtonCaptions(Data_.ButtonStrings);
+
+    const bool incomplete = transmitter.OpenPorts(Data_.MidiOut);
+    for (int port = 0; port < 4; ++port)
+        if (!transmitter.Port(port).IsOpen()) Data_.MidiOut[size_t(port)] = -1;
+    if (result.InputValid) OpenInput();
+    else Data_.UseMidiIn = false;
+    PortChanged_ = result.PortChanged;
+    if (incomplete || result.PortsIncomplete) OpenPortDialog();
+    RefreshLamps();
+}
+
+QString TVekaMainForm::InputErrorText(const std::string& detail) const {
+    return Language_ == TLanguage::Japanese
+               ? QStringLiteral("MIDI INPUT を開けません: ") + QString::fromStdString(detail)
+               : QStringLiteral("The MIDI input could not be opened: ") + QString::fromStdString(detail);
+}
+
+void TVekaMainForm::OpenInput() {
+    TMidiInput& input = Session_->Input;
+    try {
+        input.Close();
+        input.SetDeviceID(Data_.MidiIn);
+        input.Open();
+        input.Start();
+        Data_.UseMidiIn = true;
+    } catch (const std::exception& error) {
+        Data_.UseMidiIn = false;  // until the next start
+        ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
+    }
+}
+
+void TVekaMainForm::ConnectSession() {
+    TTransmitter& transmitter = Session_->Transmitter;
+    transmitter.OnFlash = [this](int port) {
+        if (port >= 0 && port < 4 && Lamps_[size_t(port)]) Lamps_[size_t(port)]->Flash();
+    };
+    transmitter.OnHexText = [this](const std::string& text) { HexPanel_->setText(QString::fromStdString(text)); };
+    transmitter.OnHistory = [this](const THistoryEntry& entry, bool dropped) {
+        if (History_) History_->AddHistory(entry, dropped);
+    };
+    transmitter.OnModified = [this] { MarkChanged(); };
+    transmitter.OnBusy = [this](bool busy) {
+        if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+        menuBar()->setEnabled(!busy);
+        for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(!busy);
+        Mdi_->setEnabled(!busy);
+    };
+    Session_->Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
+    Image_->OnProgress = [this](int max, int current, const std::string& text) {
+        ShowProgress(QString::fromStdString(text), current, max);
+    };
+    Image_->OnFinished = [this] { ProgressDone(); };
+}
+
+void TVekaMainForm::RefreshLamps() {
+    const int active = Image_ ? Image_->ActivePortCount() : 1;
+    for (int port = 0; port < 4; ++port)
+        if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
+}
+
+void TVekaMainForm::ApplyMdiBackground() {
+    if (Data_.Option(12)) {
+        Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
+        return;
+    }
+    const QString name = ColourDepth_ >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
+    // The program folder first (a user's own tile), then the one shipped beside the program.
+    QPixmap tile;
+    for (const QString& folder : {QString::fromStdString(Options_.ProgramFolder), QCoreApplication::applicationDirPath()})
+        if (tile.load(QDir(folder).filePath(name))) break;
+    if (tile.isNull()) Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
+    else Mdi_->setBackground(QBrush(tile));  // a texture brush tiles from the top-left corner
+}
+
+// Services ------------------------------------------------------------------------------
+
+void TVekaMainForm::MarkChanged() {
+    DataChanged_ = true;
+    if (!windowTitle().contains('*')) SetCaption(FileName_ + "*");
+}
+
+void TVekaMainForm::SetCaption(const QString& text) {
+    setWindowTitle(text.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + text);
+    FileName_ = text;
+    const qsizetype star = FileName_.indexOf('*');
+    if (star >= 0) FileName_.remove(star, 1);
+}
+
+void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
+    if (Status_->text() != text) Status_->setText(text);
+    if (Splash_ && Splash_->isVisible() && total > 0)
+        Splash_->SetProgress(int(std::lround(double(position) / total * 100.0)));
+}
+
+void TVekaMainForm::ProgressDone() { Status_->clear(); }
+
+void TVekaMainForm::SelectPart(int part, QWidget* asker) {
+    CurrentPart_ = std::clamp(part, 1, 16);
+    Session_->Router.CurrentPart = CurrentPart_;
+    for (int number : {int(wnPart), int(wnPatch), int(wnEffect), int(wnKeyboard)})
+        if (TManagedSubWindow* window = Windows_->Window(number); window && window->widget() != asker)
+            if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget())) editor->SelectPart(CurrentPart_);
+}
+
+void TVekaMainForm::PropagateValue(const TLinkData& link, int value, QWidget* asker) {
+    std::vector<int> targets;
+    if (link.Kind == LinkPart) targets = {wnPart, wnEffect, wnMatrix};
+    else if (link.Kind == LinkDrum) targets = {wnDrum};
+    for (int number : targets)
+        if (TManagedSubWindow* window = Windows_->Window(number); window && window->widget() != asker)
+            if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget()))
+                editor->PropagateValue(link.Kind, link.Owner, link.Index, link.Data, value);
+}
+
+void TVekaMainForm::RefreshAll() {
+    RefreshLamps();
+    Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
+        if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget())) editor->RefreshFromImage();
+    });
+}
+
+QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
+QString TVekaMainForm::StatusText() const { return Status_ ? Status_->text() : QString(); }
+
+// Start and close ---------------------------------------------------------------------------
+
+void TVekaMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FirstShow_) {
+        FirstShow_ = false;
+        QTimer::singleShot(0, this, &TVekaMainForm::FirstShow);
+    }
+}
+
+void TVekaMainForm::FirstShow() {
+    // The Part and Patch windows open at their corners once they exist.
+    Windows_->OpenAt(wnPart, 0, 0);
+    Windows_->OpenAt(wnPatch, 60, 60);
+    if (Splash_) {
+        Splash_->close();
+        Splash_->deleteLater();
+        Splash_ = nullptr;
+    }
+    const QString& argument = Options_.FirstArgument;
+    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo::exists(argument))
+        Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
+                                                           : QStringLiteral("Opening files is not available yet: ")) +
+                         argument);
+}
+
+bool TVekaMainForm::AskSave(int message) {
+    if (!DataChanged_) return true;
+    const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) return Save();
+    return true;
+}
+
+void TVekaMainForm::closeEvent(QCloseEvent* event) {
+    if (Closing_ || !Image_) {
+        event->accept();
+        return;
+    }
+    if (!CloseSequence()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TVekaMainForm::CloseSequence() {
+    // 1: the only step that may refuse the close.
+    if (!AskSave(28)) return false;
+    Closing_ = true;
+    // 2-3: which windows were open, each one's place, then the windows themselves.
+    hide();
+    TIniDocument ini = Settings_.Open();
+    for (int n = 1; n <= wnCount; ++n)
+        ini.WriteInteger(kForm, "Win#" + std::to_string(n), Windows_->Window(n) ? 1 : 0);
+    Settings_.Save(ini);
+    for (int n = 1; n <= wnCount; ++n)
+        if (TManagedSubWindow* window = Windows_->Window(n)) {
+            window->StorePosition();
+            window->CloseForGood();
+        }
+    // 4: the settings.
+    const QRect frame = normalGeometry();
+    Data_.MainLeft = frame.left();
+    Data_.MainTop = frame.top();
+    Data_.MainWidth = frame.width();
+    Data_.MainHeight = frame.height();
+    Data_.MaxPart = Image_->MaxPart;
+    Data_.ModuleType = Image_->ModuleType();
+    std::string error;
+    if (!SaveBulk(Settings_, Data_, BulkContext(), error))
+        std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
+    // 5: the input port.
+    Session_->Input.Close();
+    // 8: an orderly end.
+    Settings_.WriteBool(kSetting, "perfect finish", true);
+    // The output ports close with the session when the window is destroyed.
+    return true;
+}
+
+void TVekaMainForm::Activate(const QString& fileName) {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    if (!fileName.isEmpty())
+        Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
+                                                           : QStringLiteral("Opening files is not available yet: ")) +
+                         fileName);
+}
+
+}  // namespace veka

@@ -1,0 +1,160 @@
+#pragma once
+// TVekaMainForm: the frame of the program. It owns the module image, the MIDI session (four
+// output ports, the input, the data request), the settings, the editor windows' slots, the
+// menus and toolbars with the Sysx View bar, and the services the editor windows call.
+// Start-up and the close sequence run here in their fixed order.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "midi/midi_session.h"
+#include "module/image.h"
+#include "shell/app/app_texts.h"
+#include "shell/app/managed_windows.h"
+#include "shell/app/qt_pump_wait.h"
+#include "shell/new_setup.h"
+#include "shell/settings.h"
+
+class QLabel;
+class QMdiArea;
+class QToolBar;
+class QToolButton;
+
+namespace veka {
+
+class TLEDPanel;
+class TMySplash;
+class TSysxHistoryDialog;
+
+struct TStartOptions {
+    QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
+    std::string ProgramFolder;    // Veka.ini, temp.smf, presets
+    std::string DefaultFolder;    // the default data files
+    bool SystemJapanese = false;  // the system language
+    bool English() const { return !SystemJapanese || FirstArgument == QStringLiteral("*ENGLISH"); }
+    bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
+};
+
+class TVekaMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
+    ~TVekaMainForm() override;
+
+    // The creation steps; false when the program must end with exit code 1 (no MIDI output,
+    // default data missing) after the user was told why.
+    bool Create();
+
+    // Every message box goes through here; tests replace it to answer without a screen.
+    using TMessageHook = std::function<QMessageBox::StandardButton(QMessageBox::Icon icon, const QString& text,
+                                                                   QMessageBox::StandardButtons buttons)>;
+    TMessageHook MessageHook;
+    QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // The port dialog; tests replace it (the real one is modal).
+    std::function<void()> PortDialogHook;
+
+    // Services of the editor windows.
+    void MarkChanged();
+    void SetCaption(const QString& text);
+    void ShowProgress(const QString& text, int position, int total);
+    void ProgressDone();
+    void SelectPart(int part, QWidget* asker = nullptr);
+    void PropagateValue(const TLinkData& link, int value, QWidget* asker = nullptr);
+    void RefreshAll();
+
+    // Commands.
+    void New(bool send);
+    void FileNew();
+    bool Save();
+    bool SaveAllData();
+    void SendAllCommand(bool allUserDrums);
+    void PanicCommand();
+    void CopySysxText();
+    void OpenPortDialog();
+    void AboutCommand();
+    void ContactFormCommand();
+    void HelpContents();
+    void MinimizeAll();
+    void CloseAll();
+    void ArrangeIcons();
+    // A second start handed over a file name (or none): come to the front.
+    void Activate(const QString& fileName);
+    void SetButtonCaptions(bool on);
+
+    QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
+    QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
+    TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
+    QString HexText() const;
+    QString StatusText() const;
+    QMdiArea* MdiArea() const { return Mdi_; }
+
+    TVGS& Image() { return *Image_; }
+    TMidiSession& Session() { return *Session_; }
+    TSettings& Settings() { return Settings_; }
+    TSettingsData& Data() { return Data_; }
+    TManagedWindows& Windows() { return *Windows_; }
+    TLanguage Language() const { return Language_; }
+    bool DataChanged() const { return DataChanged_; }
+    const QString& FileName() const { return FileName_; }
+    TLastNotes& LastNotes() { return LastNotes_; }
+    int ColourDepth() const { return ColourDepth_; }
+    const std::vector<std::string>& InputLines() const { return InputLines_; }
+    const std::vector<std::string>& OutputLines() const { return OutputLines_; }
+    // Paints the lamps of the ports in use green and the others in the window colour.
+    void RefreshLamps();
+    void ApplyMdiBackground();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    void BuildMenus();
+    void BuildToolbars();
+    void BuildStatusBar();
+    void ConnectSession();
+    void LoadSettings();
+    void OpenInput();
+    void FirstShow();
+    bool CloseSequence();
+    void EnableCommands();
+    bool AskSave(int message);
+    QString InputErrorText(const std::string& detail) const;
+    void ReportSendError(const std::exception& error);
+    TBulkContext BulkContext() const;
+
+    TStartOptions Options_;
+    TMySplash* Splash_;
+    TLanguage Language_ = TLanguage::Japanese;
+    TSettings Settings_;
+    TSettingsData Data_;
+    TQtPumpWait Wait_;
+    std::unique_ptr<TVGS> Image_;
+    std::unique_ptr<TMidiSession> Session_;
+    TInputWaker* Waker_ = nullptr;
+    TLastNotes LastNotes_;
+    QMdiArea* Mdi_ = nullptr;
+    std::unique_ptr<TManagedWindows> Windows_;
+    std::array<QAction*, size_t(TCommand::Count)> Actions_{};
+    std::array<QToolButton*, size_t(TToolButton::Count)> Buttons_{};
+    std::array<TLEDPanel*, 5> Lamps_{};
+    QToolBar* WindowBar_ = nullptr;
+    QToolBar* SysxBar_ = nullptr;
+    QLabel* HexPanel_ = nullptr;
+    QLabel* Status_ = nullptr;
+    TSysxHistoryDialog* History_ = nullptr;
+    std::vector<std::string> InputLines_, OutputLines_;
+    QString FileName_;
+    bool DataChanged_ = false;
+    bool FirstShow_ = true;
+    bool Closing_ = false;
+    bool PortChanged_ = false;
+    int ColourDepth_ = 24;
+    int CurrentPart_ = 1;
+};
+
+}  // namespace veka

@@ -1,0 +1,119 @@
+#include "shell/app/managed_windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+
+namespace veka {
+
+const char* ManagedWindowName(int number) {
+    static const char* const kNames[] = {"",           "PatchWindow",    "PartWindow1",   "DrumWindow1",
+                                         "UserDrumWindow", "EffectWindow", "KeyboardWindow", "AssignWindow",
+                                         "DisplayWindow", "MasterWindow",  "SysxHistoryDialog"};
+    return number >= 1 && number <= wnCount ? kNames[number] : "";
+}
+
+TManagedSubWindow::TManagedSubWindow(int number, QWidget* content, TSettings& settings,
+                                     const std::function<bool()>& closeMinimizes)
+    : Number_(number), Settings_(settings), CloseMinimizes_(closeMinimizes) {
+    setObjectName(ManagedWindowName(number));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(content);
+    setWindowTitle(content->windowTitle());
+    connect(content, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
+}
+
+void TManagedSubWindow::StorePosition() {
+    if (isMinimized()) return;
+    TWindowPosition position;
+    position.Left = x();
+    position.Top = y();
+    position.Width = width();
+    position.Height = height();
+    Settings_.WindowPosition(ManagedWindowName(Number_), 'W', position);
+}
+
+void TManagedSubWindow::CloseForGood() {
+    ForGood_ = true;
+    close();
+}
+
+void TManagedSubWindow::closeEvent(QCloseEvent* event) {
+    if (!ForGood_ && CloseMinimizes_ && CloseMinimizes_()) {
+        event->ignore();
+        showMinimized();
+        return;
+    }
+    StorePosition();
+    QMdiSubWindow::closeEvent(event);
+}
+
+TManagedWindows::TManagedWindows(QMdiArea& area, TSettings& settings, std::function<bool()> closeMinimizes)
+    : Area_(area), Settings_(settings), CloseMinimizes_(std::move(closeMinimizes)) {}
+
+void TManagedWindows::SetFactory(int number, TFactory factory) {
+    if (number >= 1 && number <= wnCount) Factories_[size_t(number)] = std::move(factory);
+}
+
+bool TManagedWindows::Available(int number) const {
+    return number >= 1 && number <= wnCount && Factories_[size_t(number)] != nullptr;
+}
+
+TManagedSubWindow* TManagedWindows::Window(int number) const {
+    return number >= 1 && number <= wnCount ? Slots_[size_t(number)] : nullptr;
+}
+
+QRect TManagedWindows::KeepInside(const TWindowPosition& position, const QSize& area) {
+    const int width = std::clamp(position.Width, 120, std::max(120, area.width()));
+    const int height = std::clamp(position.Height, 80, std::max(80, area.height()));
+    // A window placed beyond the area comes back so that at least its top-left part shows.
+    const int left = std::clamp(position.Left, 0, std::max(0, area.width() - 100));
+    const int top = std::clamp(position.Top, 0, std::max(0, area.height() - 40));
+    return QRect(left, top, width, height);
+}
+
+TManagedSubWindow* TManagedWindows::Create(int number, const TWindowPosition& position) {
+    QWidget* content = Factories_[size_t(number)]();
+    if (!content) return nullptr;
+    auto* window = new TManagedSubWindow(number, content, Settings_, CloseMinimizes_);
+    Area_.addSubWindow(window);
+    Slots_[size_t(number)] = window;
+    QObject::connect(window, &QObject::destroyed, [this, number, window] {
+        if (Slots_[size_t(number)] == window) Slots_[size_t(number)] = nullptr;
+    });
+    QSize area = Area_.viewport()->size();
+    if (area.width() < 200 || area.height() < 100) area = QSize(1024, 768);  // not laid out yet
+    window->setGeometry(KeepInside(position, area));
+    window->show();
+    return window;
+}
+
+TManagedSubWindow* TManagedWindows::OpenOrBringForward(int number) {
+    if (!Available(number)) return nullptr;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TManagedSubWindow* window = Window(number);
+    if (window) {
+        if (window->isMinimized()) window->showNormal();
+        window->show();
+        Area_.setActiveSubWindow(window);
+        window->raise();
+    } else {
+        TWindowPosition position;
+        Settings_.WindowPosition(ManagedWindowName(number), 'R', position);
+        window = Create(number, position);
+    }
+    QApplication::restoreOverrideCursor();
+    return window;
+}
+
+TManagedSubWindow* TManagedWindows::OpenAt(int number, int left, int top) {
+    if (!Available(number)) return nullptr;
+    if (TManagedSubWindow* window = Window(number)) return window;
+    TWindowPosition position;
+    Settings_.WindowPosition(ManagedWindowName(number), 'R', position);
+    position.Left = left;
+    position.Top = top;
+    return Create(number, position);
+}
+
+}  // namespace veka

@@ -1,0 +1,88 @@
+#pragma once
+// The main window's editor windows: ten fixed slots, each holding its window or nothing, known
+// by number (the "Win#" keys) and by name (the position keys). A slot's window is created from
+// the factory its issue registers; slots without one stay closed and their commands disabled.
+#include <QMdiSubWindow>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "shell/settings.h"
+
+class QMdiArea;
+
+namespace veka {
+
+enum TWindowNumber : int {
+    wnPatch = 1, wnPart, wnDrum, wnUserDrum, wnEffect, wnKeyboard, wnMatrix, wnDisplay, wnMaster, wnSysxHistory,
+    wnCount = 10
+};
+
+// "PatchWindow" .. "SysxHistoryDialog"; empty outside 1..10.
+const char* ManagedWindowName(int number);
+
+// What editor windows offer the main window's services; a window that shows nothing of the
+// image need not implement it.
+class IEditorWindow {
+public:
+    virtual ~IEditorWindow() = default;
+    virtual void RefreshFromImage() {}
+    virtual void SelectPart(int /*part*/) {}
+    // A value changed elsewhere: the window updates its cell of that parameter, if it has one.
+    virtual void PropagateValue(int /*kind*/, int /*owner*/, int /*index*/, int /*data*/, int /*value*/) {}
+};
+
+// The MDI frame of a managed window: keeps the close rules and stores the place on close.
+class TManagedSubWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    TManagedSubWindow(int number, QWidget* content, TSettings& settings, const std::function<bool()>& closeMinimizes);
+    int Number() const { return Number_; }
+    // Stores the place unless minimised (a minimised window keeps its last normal place).
+    void StorePosition();
+    // Close for good, whatever the close-button option says.
+    void CloseForGood();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    int Number_;
+    TSettings& Settings_;
+    std::function<bool()> CloseMinimizes_;
+    bool ForGood_ = false;
+};
+
+class TManagedWindows {
+public:
+    using TFactory = std::function<QWidget*()>;
+
+    TManagedWindows(QMdiArea& area, TSettings& settings, std::function<bool()> closeMinimizes);
+
+    void SetFactory(int number, TFactory factory);
+    bool Available(int number) const;
+    TManagedSubWindow* Window(int number) const;
+    template <typename F> void ForEachOpen(F&& f) const {
+        for (int n = 1; n <= wnCount; ++n)
+            if (TManagedSubWindow* w = Window(n)) f(n, w);
+    }
+
+    // Brings the window forward (restored if minimised) or creates it at its stored place,
+    // kept inside the area. Null when the slot has no factory.
+    TManagedSubWindow* OpenOrBringForward(int number);
+    // Creates it at an explicit place (first show), with the stored size.
+    TManagedSubWindow* OpenAt(int number, int left, int top);
+    // The place clamped so the window's title stays reachable inside the area.
+    static QRect KeepInside(const TWindowPosition& position, const QSize& area);
+
+private:
+    TManagedSubWindow* Create(int number, const TWindowPosition& position);
+
+    QMdiArea& Area_;
+    TSettings& Settings_;
+    std::function<bool()> CloseMinimizes_;
+    std::array<TFactory, wnCount + 1> Factories_{};
+    std::array<TManagedSubWindow*, wnCount + 1> Slots_{};
+};
+
+}  // namespace veka

@@ -1,0 +1,256 @@
+// The main window on the virtual module: the start-up order and its messages, the close
+// sequence's keys, New, Send All, the copy button, the caption switch, the managed windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include "midi/midi_devices.h"
+#include "midi/midi_session.h"
+#include "midi/virtual_module.h"
+#include "midi/widgets/led_panel.h"
+#include "shell/app/main_window.h"
+#include "temp_dir.h"
+
+namespace veka {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartVirtualModule(mtSC8850, VEKA_TEST_DEFAULT_DIR);
+        PortA = FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port A");
+        PortB = FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port B");
+        Input = FindDevice(TMidiDevices::Instance().Inputs(), "Virtual Module");
+        ASSERT_GE(PortA, 0);
+        Options.ProgramFolder = Dir.Path.string();
+        Options.DefaultFolder = VEKA_TEST_DEFAULT_DIR;
+        Options.SystemJapanese = false;
+    }
+    void TearDown() override {
+        Form.reset();
+        TMidiDevices::Instance().SetVirtualModule(nullptr);
+        TMidiDevices::Instance().Refresh();
+    }
+    // Veka.ini with both ports of 32 parts and the input set, as a previous run left it.
+    void WriteCompleteSettings(const std::string& extra = {}) {
+        TSettings settings(Dir / "Veka.ini");
+        settings.WriteInteger("setting", "max part", 1);
+        settings.WriteInteger("midiport", "midiout 0", PortA);
+        settings.WriteInteger("midiport", "midiout 1", PortB);
+        settings.WriteBool("midiport", "use midiin", true);
+        settings.WriteInteger("midiport", "midiin", Input);
+        settings.WriteString("midiport", "driver name : in", TMidiDevices::Instance().Inputs()[size_t(Input)].Name);
+        if (!extra.empty()) settings.WriteBool("setting", extra, false);
+    }
+    TVekaMainForm& Make() {
+        Form = std::make_unique<TVekaMainForm>(Options);
+        Form->MessageHook = [this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+            Messages.push_back(text);
+            return Answer;
+        };
+        Form->PortDialogHook = [this] { ++PortDialogs; };
+        return *Form;
+    }
+    TSettings Ini() { return TSettings(Dir / "Veka.ini"); }
+
+    test::TTempDir Dir;
+    TStartOptions Options;
+    std::unique_ptr<TVekaMainForm> Form;
+    std::vector<QString> Messages;
+    QMessageBox::StandardButton Answer = QMessageBox::Ok;
+    int PortDialogs = 0;
+    int PortA = -1, PortB = -1, Input = -1;
+};
+
+TEST_F(MainWindowTest, StartsWithStoredPortsAndResetsTheModule) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    EXPECT_EQ(PortDialogs, 0);
+    EXPECT_FALSE(Ini().ReadBool("setting", "perfect finish", true));  // running
+    EXPECT_TRUE(form.Session().Transmitter.Port(0).IsOpen());
+    EXPECT_TRUE(form.Session().Transmitter.Port(1).IsOpen());
+    EXPECT_FALSE(form.Session().Transmitter.Port(2).IsOpen());
+    EXPECT_TRUE(form.Session().Input.IsOpen());
+    // Option 2 is on by default: New with sending ran at start.
+    EXPECT_EQ(form.HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
+    ASSERT_FALSE(form.Session().Transmitter.History.Entries().empty());
+    EXPECT_EQ(form.Session().Transmitter.History.Entries().back().Name, "Init");
+    EXPECT_FALSE(form.DataChanged());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01");
+    // Lamps: ports in use green, the others in the window colour.
+    EXPECT_EQ(form.Lamp(1)->Colour(), QColor(0, 255, 0));  // flashed by the part messages
+    for (int tick = 0; tick < 5; ++tick) form.Lamp(1)->Tick();
+    form.RefreshLamps();
+    EXPECT_EQ(form.Lamp(1)->Colour(), QColor(0, 128, 0));
+    EXPECT_EQ(form.Lamp(2)->Colour(), form.Lamp(2)->palette().color(QPalette::Window));
+    // The reset and then a tone map and a program message for every part of both ports.
+    auto module = TMidiDevices::Instance().VirtualModule();
+    ASSERT_TRUE(module);
+    EXPECT_EQ(module->Received(0).size(), 1u + 16u * 2u);
+    EXPECT_EQ(module->Received(1).size(), 16u * 2u);
+}
+
+TEST_F(MainWindowTest, UncleanEndIsReportedFirstAndMissingSettingsOpenThePortDialog) {
+    TSettings(Dir / "Veka.ini").WriteBool("setting", "perfect finish", false);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_EQ(Messages.front(), Message(43, TLanguage::English));
+    EXPECT_EQ(PortDialogs, 1);  // no stored output for Port A
+}
+
+TEST_F(MainWindowTest, AnotherInputDeviceThanLastTimeIsReported) {
+    WriteCompleteSettings();
+    Ini().WriteString("midiport", "driver name : in", "Some Other Interface");
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], Message(68, TLanguage::English));
+    EXPECT_EQ(PortDialogs, 1);
+}
+
+TEST_F(MainWindowTest, CloseSequenceWritesWindowsSettingsAndCleanEnd) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.show();
+    TManagedSubWindow* history = form.Windows().OpenOrBringForward(wnSysxHistory);
+    ASSERT_TRUE(history);
+    history->setGeometry(30, 40, 500, 300);
+    // Changed data with Cancel: nothing happens.
+    form.MarkChanged();
+    EXPECT_TRUE(form.windowTitle().endsWith('*'));
+    Answer = QMessageBox::Cancel;
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(Messages.back(), Message(28, TLanguage::English));
+    EXPECT_FALSE(Ini().ReadBool("setting", "perfect finish", true));
+    EXPECT_EQ(Ini().ReadInteger("form", "Win#10", -1), -1);
+    // No: the close goes through in order.
+    Answer = QMessageBox::No;
+    EXPECT_TRUE(form.close());
+    TSettings ini = Ini();
+    EXPECT_EQ(ini.ReadInteger("form", "Win#10", -1), 1);
+    for (int n = 1; n < 10; ++n) EXPECT_EQ(ini.ReadInteger("form", "Win#" + std::to_string(n), -1), 0) << n;
+    TWindowPosition place;
+    ini.WindowPosition("SysxHistoryDialog", 'R', place);
+    EXPECT_EQ(place, (TWindowPosition{500, 300, 40, 30}));
+    EXPECT_TRUE(ini.ReadBool("setting", "perfect finish", false));
+    EXPECT_EQ(ini.ReadInteger("midiport", "midiout 1", -1), PortB);
+    EXPECT_FALSE(form.Session().Input.IsOpen());
+}
+
+TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
+    WriteCompleteSettings();
+    Ini().WriteBool("other option", "2", false);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    EXPECT_TRUE(form.Session().Transmitter.History.Entries().empty());  // no reset at start
+    form.Image().SetPartValue(0, 3, 50, ppVolume);
+    form.LastNotes().Notes[0][2] = 70;
+    EXPECT_TRUE(form.DataChanged());
+    Answer = QMessageBox::Cancel;
+    form.FileNew();
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 50);
+    Answer = QMessageBox::No;
+    form.FileNew();
+    EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, form.Image().Part(0, 3, ppVolume).Default);
+    EXPECT_EQ(form.LastNotes().Notes[0][2], 64);
+    EXPECT_FALSE(form.DataChanged());
+    EXPECT_EQ(form.Session().Transmitter.History.Entries().front().Name, "Init");
+}
+
+TEST_F(MainWindowTest, SendAllReportsSuccessAndAVanishedDevice) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.SendAllCommand(false);
+    EXPECT_EQ(Messages.back(), Message(100, TLanguage::English));
+    form.Session().Transmitter.Port(0).Close();  // as when the interface is unplugged
+    form.SendAllCommand(false);
+    EXPECT_TRUE(Messages.back().startsWith(Message(90, TLanguage::English)));
+    form.PanicCommand();  // skips the closed port, reaches Port B
+    EXPECT_TRUE(form.isEnabled());
+}
+
+TEST_F(MainWindowTest, CopyButtonDropsF0AndF7WithOption5) {
+    WriteCompleteSettings();
+    Ini().WriteBool("other option", "5", true);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    ASSERT_EQ(form.HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
+    form.ToolButton(TToolButton::Copy)->click();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "41 10 42 12 40 00 7F 00 41");
+}
+
+TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
+    WriteCompleteSettings();
+    Options.SystemJapanese = true;
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    const auto menus = form.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 6);
+    EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
+    EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
+    EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
+    for (TCommand c : {TCommand::Open, TCommand::ViewPart, TCommand::ViewPatch, TCommand::DataRequest,
+                       TCommand::OtherOptions, TCommand::ExportSmf})
+        EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
+    for (TCommand c : {TCommand::New, TCommand::SendAll, TCommand::Panic, TCommand::MidiPortSetup,
+                       TCommand::SysxHistory, TCommand::About, TCommand::ContactForm})
+        EXPECT_TRUE(form.Action(c)->isEnabled()) << int(c);
+    EXPECT_FALSE(form.ToolButton(TToolButton::Part)->isEnabled());
+    EXPECT_TRUE(form.ToolButton(TToolButton::MidiPort)->isEnabled());
+}
+
+TEST_F(MainWindowTest, CaptionSwitchShowsLabelsByScreenWidth) {
+    EXPECT_EQ(ToolButtonLabel(TToolButton::Drum, TLanguage::Japanese, 1024), QString::fromUtf8("ﾄﾞﾗﾑ"));
+    EXPECT_EQ(ToolButtonLabel(TToolButton::Drum, TLanguage::Japanese, 1280), QString::fromUtf8("ドラム"));
+    EXPECT_EQ(ToolButtonLabel(TToolButton::UserDrum, TLanguage::English, 1280), "U.Drum");
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    QToolButton* part = form.ToolButton(TToolButton::Part);
+    EXPECT_EQ(part->toolTip(), "Part Window");
+    EXPECT_EQ(part->size(), QSize(32, 32));
+    form.SetButtonCaptions(true);
+    EXPECT_EQ(part->text(), "Part");
+    EXPECT_TRUE(part->toolTip().isEmpty());
+    EXPECT_GE(part->height(), 36);
+    form.SetButtonCaptions(false);
+    EXPECT_TRUE(part->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, ManagedWindowIsBroughtForwardNotCreatedTwice) {
+    WriteCompleteSettings();
+    TSettings ini = Ini();
+    TWindowPosition absurd{-5, 400, 99999, -20};  // width, height, top, left
+    ini.WindowPosition("SysxHistoryDialog", 'W', absurd);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.resize(800, 600);
+    form.show();
+    TManagedSubWindow* first = form.Windows().OpenOrBringForward(wnSysxHistory);
+    ASSERT_TRUE(first);
+    // Negative values read as 100; a place far below the area is brought back inside it.
+    EXPECT_EQ(first->x(), 100);
+    EXPECT_LT(first->y(), form.MdiArea()->viewport()->height());
+    first->showMinimized();
+    EXPECT_EQ(form.Windows().OpenOrBringForward(wnSysxHistory), first);
+    EXPECT_FALSE(first->isMinimized());
+    EXPECT_EQ(form.MdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(form.Windows().OpenOrBringForward(wnPart), nullptr);  // not built yet
+    form.CloseAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.Windows().Window(wnSysxHistory), nullptr);
+}
+
+}  // namespace
+}  // namespace veka

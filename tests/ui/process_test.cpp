@@ -1,0 +1,183 @@
+// veka4 as a process: the hand-over to a running instance, the start without any MIDI output,
+// the command line, and screenshots of the main window under Xvfb in both languages.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QImage>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "shell/app/single_instance.h"
+#include "temp_dir.h"
+
+namespace veka {
+namespace {
+
+class ProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Runtime = QString::fromStdString(Dir / "run");
+        Home = QString::fromStdString(Dir / "home");
+        QDir().mkpath(Runtime);
+        QDir().mkpath(Home);
+        OldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", Runtime.toLocal8Bit());
+    }
+    void TearDown() override { qputenv("XDG_RUNTIME_DIR", OldRuntime); }
+
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", Runtime);
+        env.insert("VEKA_HOME", Home);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("VEKA_AUTO_ANSWER_MS", "100");
+        env.remove("VEKA_VIRTUAL_MODULE");
+        return env;
+    }
+    // Runs veka4 while this process keeps handling its own events (a first instance here must
+    // answer while the second waits for it).
+    int Run(const QStringList& arguments, QString* errors = nullptr, int timeoutMs = 20000,
+            QProcessEnvironment env = {}) {
+        QProcess process;
+        process.setProcessEnvironment(env.isEmpty() ? Environment() : env);
+        process.start(VEKA_GUI, arguments);
+        if (!process.waitForStarted(5000)) return -100;
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        if (process.state() != QProcess::NotRunning) loop.exec();
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+            return -200;
+        }
+        if (errors) *errors = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -300;
+    }
+
+    test::TTempDir Dir;
+    QString Runtime, Home;
+    QByteArray OldRuntime;
+};
+
+TEST_F(ProcessTest, SecondStartHandsItsFileToTheFirstAndExits) {
+    TSingleInstance first;
+    ASSERT_EQ(first.Start({}), TSingleInstance::First);
+    QStringList received;
+    QObject::connect(&first, &TSingleInstance::Activate, [&](const QString& name) { received << name; });
+
+    const QString longName = QString(300, 'n') + QStringLiteral(".ga4");  // no such file: handed over as typed
+    EXPECT_EQ(Run({longName}), 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(received.size(), 1);
+    EXPECT_EQ(received[0], longName.left(TSingleInstance::kMaxNameBytes));
+
+    // Two arguments: the first is only brought to the front.
+    EXPECT_EQ(Run({"a.ga4", "b.ga4"}), 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(received.size(), 2);
+    EXPECT_TRUE(received[1].isEmpty());
+}
+
+TEST_F(ProcessTest, FirstInstanceThatHangsLetsTheSecondLeaveQuietly) {
+    QLocalServer silent;  // accepts and never answers
+    ASSERT_TRUE(silent.listen(TSingleInstance::ServerName()));
+    QString errors;
+    EXPECT_EQ(Run({"song.ga4"}, &errors), 0);
+    EXPECT_FALSE(errors.contains("message:")) << errors.toStdString();  // no window, no warning
+}
+
+TEST_F(ProcessTest, StaleSocketFromACrashDoesNotStopAStart) {
+    QFile stale(TSingleInstance::ServerName());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    TSingleInstance instance;
+    EXPECT_EQ(instance.Start({}), TSingleInstance::First);
+    QLocalSocket socket;
+    socket.connectToServer(TSingleInstance::ServerName());
+    EXPECT_TRUE(socket.waitForConnected(2000));
+}
+
+TEST_F(ProcessTest, WithoutAnyOutputTheWarningNamesTheVirtualModuleAndExitCodeIsOne) {
+    QProcessEnvironment env = Environment();
+    env.insert("JACK_NO_START_SERVER", "1");
+    env.insert("JACK_DEFAULT_SERVER", "veka-test-no-such-server");
+    QProcess ports;
+    ports.setProcessEnvironment(env);
+    ports.start(QString(VEKA_GUI).replace("/veka4", "/veka4-cli"), {"ports"});
+    ports.waitForFinished(20000);
+    const QString listed = QString::fromLocal8Bit(ports.readAllStandardOutput());
+    if (listed.contains(QStringLiteral("0: ")) && listed.indexOf(QStringLiteral("0: ")) < listed.indexOf("Inputs"))
+        GTEST_SKIP() << "this machine has a MIDI output: " << listed.toStdString();
+    QString errors;
+    EXPECT_EQ(Run({"*ENGLISH"}, &errors, 20000, env), 1);
+    EXPECT_TRUE(errors.contains("There are no MIDI Output.")) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("Veka needs MIDI Output.(At least one)"));
+    EXPECT_TRUE(errors.contains("--virtual-module"));
+}
+
+TEST_F(ProcessTest, CommandLineHelpVersionAndBadOption) {
+    QProcess process;
+    process.start(VEKA_GUI, {"--help"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardOutput().contains("--virtual-module"));
+    process.start(VEKA_GUI, {"--version"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith("veka4 "));
+    process.start(VEKA_GUI, {"--bogus"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 2);
+}
+
+// Distinct colours in a band of the picture: a rendered menu or toolbar has many.
+int Colours(const QImage& image, QRect band) {
+    QSet<QRgb> seen;
+    band &= image.rect();
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
+TEST_F(ProcessTest, ScreenshotsUnderXvfbInBothLanguages) {
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    if (xvfb.isEmpty()) GTEST_SKIP() << "xvfb-run is not installed";
+    QDir().mkpath(VEKA_ARTIFACT_DIR);
+    // Ports as a previous run left them, so no dialog waits at start.
+    QFile ini(Home + "/Veka.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[setting]\nmax part=1\n[midiport]\nmidiout 0=0\nmidiout 1=1\n");
+    ini.close();
+    for (const char* language : {"en", "ja"}) {
+        const QString shot = QStringLiteral(VEKA_ARTIFACT_DIR "/main-window-%1.png").arg(language);
+        QFile::remove(shot);
+        QProcessEnvironment env = Environment();
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("VEKA_SCREENSHOT", shot);
+        env.insert("VEKA_VIRTUAL_MODULE", "1");
+        env.insert("LANG", language == std::string("ja") ? "ja_JP.UTF-8" : "en_US.UTF-8");
+        env.insert("LC_ALL", language == std::string("ja") ? "ja_JP.UTF-8" : "en_US.UTF-8");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(xvfb, {"-a", "-s", "-screen 0 1280x800x24", VEKA_GUI});
+        ASSERT_TRUE(process.waitForFinished(60000)) << language;
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
+        QImage image(shot);
+        ASSERT_FALSE(image.isNull()) << language << ": " << errors.toStdString();
+        EXPECT_EQ(image.size(), QSize(1280, 800));
+        EXPECT_GT(Colours(image, QRect(0, 0, 400, 20)), 8) << "menu bar, " << language;
+        EXPECT_GT(Colours(image, QRect(420, 22, 500, 36)), 8) << "toolbars, " << language;
+        EXPECT_GT(Colours(image, QRect(5, 25, 150, 200)), 8) << "open File menu, " << language;
+    }
+}
+
+}  // namespace
+}  // namespace veka

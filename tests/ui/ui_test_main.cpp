@@ -1,0 +1,12 @@
+// The widget tests run inside one QApplication on the offscreen platform, so they need no
+// display and never show a window on the desktop of whoever runs them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
