@@ -27,6 +27,7 @@ protected:
         Home = QString::fromStdString(Dir / "home");
         QDir().mkpath(Runtime);
         QDir().mkpath(Home);
+        QFile::setPermissions(Runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         OldRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", Runtime.toLocal8Bit());
     }
