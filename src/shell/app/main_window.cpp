@@ -197,6 +197,7 @@ void TVekaMainForm::ConnectSession() {
     };
     transmitter.OnModified = [this] { MarkChanged(); };
     transmitter.OnBusy = [this](bool busy) {
+        Busy_ = busy;
         if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
         menuBar()->setEnabled(!busy);
@@ -320,7 +321,8 @@ void TVekaMainForm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!CloseSequence()) {
+    // A close during Send All would free the ports the transmission still uses.
+    if (Busy_ || !CloseSequence()) {
         event->ignore();
         return;
     }

@@ -152,6 +152,7 @@ private:
     bool DataChanged_ = false;
     bool FirstShow_ = true;
     bool Closing_ = false;
+    bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
     int ColourDepth_ = 24;
     int CurrentPart_ = 1;
