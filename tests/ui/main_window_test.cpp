@@ -14,58 +14,12 @@
 #include "midi/virtual_module.h"
 #include "midi/widgets/led_panel.h"
 #include "shell/app/main_window.h"
-#include "temp_dir.h"
+#include "ui/main_window_fixture.h"
 
 namespace veka {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        StartVirtualModule(mtSC8850, VEKA_TEST_DEFAULT_DIR);
-        PortA = FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port A");
-        PortB = FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port B");
-        Input = FindDevice(TMidiDevices::Instance().Inputs(), "Virtual Module");
-        ASSERT_GE(PortA, 0);
-        Options.ProgramFolder = Dir.Path.string();
-        Options.DefaultFolder = VEKA_TEST_DEFAULT_DIR;
-        Options.SystemJapanese = false;
-    }
-    void TearDown() override {
-        Form.reset();
-        TMidiDevices::Instance().SetVirtualModule(nullptr);
-        TMidiDevices::Instance().Refresh();
-    }
-    // Veka.ini with both ports of 32 parts and the input set, as a previous run left it.
-    void WriteCompleteSettings(const std::string& extra = {}) {
-        TSettings settings(Dir / "Veka.ini");
-        settings.WriteInteger("setting", "max part", 1);
-        settings.WriteInteger("midiport", "midiout 0", PortA);
-        settings.WriteInteger("midiport", "midiout 1", PortB);
-        settings.WriteBool("midiport", "use midiin", true);
-        settings.WriteInteger("midiport", "midiin", Input);
-        settings.WriteString("midiport", "driver name : in", TMidiDevices::Instance().Inputs()[size_t(Input)].Name);
-        if (!extra.empty()) settings.WriteBool("setting", extra, false);
-    }
-    TVekaMainForm& Make() {
-        Form = std::make_unique<TVekaMainForm>(Options);
-        Form->MessageHook = [this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-            Messages.push_back(text);
-            return Answer;
-        };
-        Form->PortDialogHook = [this] { ++PortDialogs; };
-        return *Form;
-    }
-    TSettings Ini() { return TSettings(Dir / "Veka.ini"); }
-
-    test::TTempDir Dir;
-    TStartOptions Options;
-    std::unique_ptr<TVekaMainForm> Form;
-    std::vector<QString> Messages;
-    QMessageBox::StandardButton Answer = QMessageBox::Ok;
-    int PortDialogs = 0;
-    int PortA = -1, PortB = -1, Input = -1;
-};
+using MainWindowTest = test::TMainWindowFixture;
 
 TEST_F(MainWindowTest, StartsWithStoredPortsAndResetsTheModule) {
     WriteCompleteSettings();
@@ -200,13 +154,15 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
-    for (TCommand c : {TCommand::Open, TCommand::ViewPart, TCommand::ViewPatch, TCommand::DataRequest,
+    for (TCommand c : {TCommand::Open, TCommand::ViewDrum, TCommand::ViewPatch, TCommand::DataRequest,
                        TCommand::OtherOptions, TCommand::ExportSmf})
         EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
     for (TCommand c : {TCommand::New, TCommand::SendAll, TCommand::Panic, TCommand::MidiPortSetup,
-                       TCommand::SysxHistory, TCommand::About, TCommand::ContactForm})
+                       TCommand::SysxHistory, TCommand::About, TCommand::ContactForm, TCommand::ViewPart,
+                       TCommand::CustomizePartWindow})
         EXPECT_TRUE(form.Action(c)->isEnabled()) << int(c);
-    EXPECT_FALSE(form.ToolButton(TToolButton::Part)->isEnabled());
+    EXPECT_TRUE(form.ToolButton(TToolButton::Part)->isEnabled());
+    EXPECT_FALSE(form.ToolButton(TToolButton::Drum)->isEnabled());
     EXPECT_TRUE(form.ToolButton(TToolButton::MidiPort)->isEnabled());
 }
 
@@ -245,8 +201,8 @@ TEST_F(MainWindowTest, ManagedWindowIsBroughtForwardNotCreatedTwice) {
     first->showMinimized();
     EXPECT_EQ(form.Windows().OpenOrBringForward(wnSysxHistory), first);
     EXPECT_FALSE(first->isMinimized());
+    EXPECT_EQ(form.Windows().OpenOrBringForward(wnDrum), nullptr);  // not built yet
     EXPECT_EQ(form.MdiArea()->subWindowList().size(), 1);
-    EXPECT_EQ(form.Windows().OpenOrBringForward(wnPart), nullptr);  // not built yet
     form.CloseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form.Windows().Window(wnSysxHistory), nullptr);

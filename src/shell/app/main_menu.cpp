@@ -119,6 +119,7 @@ void TVekaMainForm::BuildMenus() {
 void TVekaMainForm::EnableCommands() {
     // Commands whose windows and dialogs exist; the rest stay visible and disabled.
     for (TCommand c : {TCommand::New, TCommand::Save, TCommand::SaveAllData, TCommand::Exit, TCommand::SendAll,
+                       TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
                        TCommand::ContactForm})

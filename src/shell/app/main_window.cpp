@@ -107,13 +107,11 @@ bool TVekaMainForm::Create() {
     Waker_ = new TInputWaker(this);
     Waker_->Handler = [this] { Session_->Process(); };
     Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
+    TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(9); });
-    Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
-        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Data_, Language_);
-        connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
-        return History_;
-    });
+    RegisterEditorWindows();
     BuildMenus();
+    BuildPartMenu();
     BuildToolbars();
     BuildStatusBar();
     ConnectSession();
@@ -268,7 +266,31 @@ void TVekaMainForm::PropagateValue(const TLinkData& link, int value, QWidget* as
     for (int number : targets)
         if (TManagedSubWindow* window = Windows_->Window(number); window && window->widget() != asker)
             if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget()))
-                editor->PropagateValue(link.Kind, link.Owner, link.Index, link.Data, value);
+                editor->PropagateValue(link, value);
+}
+
+void TVekaMainForm::SetCurrentPort(int port) {
+    if (port < 0 || port >= Image_->ActivePortCount() || port == Image_->CurrentPort) return;
+    TestNote_->Stop();
+    Image_->CurrentPort = port;
+    RefreshAll();
+}
+
+void TVekaMainForm::SetCurrentChannel(int channel) { Session_->Router.CurrentChannel = std::clamp(channel, 0, 15); }
+
+void TVekaMainForm::ReportEditError(const std::exception& error) {
+    if (EditErrorShown_) return;  // one message per gesture, not one per drag step
+    EditErrorShown_ = true;
+    ReportSendError(error);
+}
+
+void TVekaMainForm::PointerPassed(QWidget* window) {
+    if (!Data_.Option(1) || !window) return;
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            if (Mdi_->activeSubWindow() != sub) Mdi_->setActiveSubWindow(sub);
+            return;
+        }
 }
 
 void TVekaMainForm::RefreshAll() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "midi/midi_session.h"
 #include "module/image.h"
@@ -15,6 +16,7 @@
 #include "shell/app/managed_windows.h"
 #include "shell/app/qt_pump_wait.h"
 #include "shell/new_setup.h"
+#include "shell/test_note.h"
 #include "shell/settings.h"
 
 class QLabel;
@@ -37,7 +39,7 @@ struct TStartOptions {
     bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
 };
 
-class TVekaMainForm : public QMainWindow {
+class TVekaMainForm : public QMainWindow, public IEditorHost {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -61,9 +63,33 @@ public:
     void SetCaption(const QString& text);
     void ShowProgress(const QString& text, int position, int total);
     void ProgressDone();
-    void SelectPart(int part, QWidget* asker = nullptr);
-    void PropagateValue(const TLinkData& link, int value, QWidget* asker = nullptr);
-    void RefreshAll();
+    void SelectPart(int part, QWidget* asker = nullptr) override;
+    void PropagateValue(const TLinkData& link, int value, QWidget* asker = nullptr) override;
+    void RefreshAll() override;
+    TTransmitter& Transmitter() override { return Session_->Transmitter; }
+    std::string ProgramFolder() const override { return Options_.ProgramFolder; }
+    int CurrentPort() const override { return Image_ ? Image_->CurrentPort : 0; }
+    void SetCurrentPort(int port) override;
+    int CurrentPart() const override { return CurrentPart_; }
+    void SetCurrentChannel(int channel) override;
+    int LastPartOrder() const override { return LastPartOrder_; }
+    void SetLastPartOrder(int order) override { LastPartOrder_ = std::clamp(order, 0, 3); }
+    TTestNote& TestNote() override { return *TestNote_; }
+    void WaitMs(int ms) override { Wait_.Wait(ms); }
+    QMenu* PartMenu() override { return PartMenu_; }
+    void ReportEditError(const std::exception& error) override;
+    void EndEditGesture() override { EditErrorShown_ = false; }
+    void PointerPassed(QWidget* window) override;
+    void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
+
+    // The part pop-up's commands on the current port.
+    void CopyPartCommand();
+    void ExchangePartCommand();
+    void InitializePartCommand();
+    void CustomizePartWindow();
+    // Replaces the dialog of the part commands in tests: answers the chosen parts (1..16), or
+    // nothing for Cancel.
+    std::function<std::optional<std::pair<int, int>>(int kind)> PartChoiceHook;
 
     // Commands.
     void New(bool send);
@@ -91,12 +117,12 @@ public:
     QString StatusText() const;
     QMdiArea* MdiArea() const { return Mdi_; }
 
-    TVGS& Image() { return *Image_; }
+    TVGS& Image() override { return *Image_; }
     TMidiSession& Session() { return *Session_; }
-    TSettings& Settings() { return Settings_; }
-    TSettingsData& Data() { return Data_; }
+    TSettings& Settings() override { return Settings_; }
+    TSettingsData& Data() override { return Data_; }
     TManagedWindows& Windows() { return *Windows_; }
-    TLanguage Language() const { return Language_; }
+    TLanguage Language() const override { return Language_; }
     bool DataChanged() const { return DataChanged_; }
     const QString& FileName() const { return FileName_; }
     TLastNotes& LastNotes() { return LastNotes_; }
@@ -114,10 +140,13 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildPartMenu();
+    std::optional<std::pair<int, int>> ChooseParts(int kind);
     void BuildToolbars();
     void BuildStatusBar();
     void ConnectSession();
     void LoadSettings();
+    void RegisterEditorWindows();
     void OpenInput();
     void FirstShow();
     bool CloseSequence();
@@ -156,6 +185,10 @@ private:
     bool PortChanged_ = false;
     int ColourDepth_ = 24;
     int CurrentPart_ = 1;
+    int LastPartOrder_ = 0;
+    bool EditErrorShown_ = false;
+    std::unique_ptr<TTestNote> TestNote_;
+    QMenu* PartMenu_ = nullptr;
 };
 
 }  // namespace veka

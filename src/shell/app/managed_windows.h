@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "editors/editor_window.h"
 #include "shell/settings.h"
 
 class QMdiArea;
@@ -20,17 +21,6 @@ enum TWindowNumber : int {
 
 // "PatchWindow" .. "SysxHistoryDialog"; empty outside 1..10.
 const char* ManagedWindowName(int number);
-
-// What editor windows offer the main window's services; a window that shows nothing of the
-// image need not implement it.
-class IEditorWindow {
-public:
-    virtual ~IEditorWindow() = default;
-    virtual void RefreshFromImage() {}
-    virtual void SelectPart(int /*part*/) {}
-    // A value changed elsewhere: the window updates its cell of that parameter, if it has one.
-    virtual void PropagateValue(int /*kind*/, int /*owner*/, int /*index*/, int /*data*/, int /*value*/) {}
-};
 
 // The MDI frame of a managed window: keeps the close rules and stores the place on close.
 class TManagedSubWindow : public QMdiSubWindow {

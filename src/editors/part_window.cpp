@@ -1,0 +1,415 @@
+#include "editors/part_window.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editors/edge_font_panel.h"
+#include "editors/part_order.h"
+#include "editors/part_texts.h"
+#include "midi/transmitter.h"
+#include "module/image.h"
+#include "module/value_texts.h"
+#include "shell/settings.h"
+#include "shell/test_note.h"
+
+namespace veka {
+
+namespace {
+
+constexpr int kReviewMs = 300;  // the note that sounds after an edit
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+int TPartWindow1::DisplayShift(int parameter) {
+    if (parameter == ppPitchOffsetFine) return 128;
+    if (parameter == ppPitchFineTune) return 8192;
+    return 0;
+}
+
+TPartWindow1::TPartWindow1(IEditorHost& host, QWidget* parent) : TVekaTempForm(host, "PartWindow1", parent) {
+    const bool english = host.Language() == TLanguage::English;
+    setWindowTitle(english ? QStringLiteral("Part Window") : QString::fromUtf8("Part 編集"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* top = new QWidget(this);
+    top->setObjectName("Panel1");
+    auto* topRow = new QHBoxLayout(top);
+    topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->setSpacing(2);
+    EdgeFontPanel1_ = new TEdgeFontPanel(top);
+    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
+    EdgeFontPanel1_->SetGradient(host.Data().GradationBar);
+    if (english) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
+    EdgeFontPanel1_->setMinimumHeight(24);
+    topRow->addWidget(EdgeFontPanel1_, 1);
+    auto* buttons = new QWidget(top);
+    buttons->setObjectName("Panel2");
+    auto* buttonRow = new QHBoxLayout(buttons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->setSpacing(1);
+    for (int n = 0; n < 4; ++n) {
+        auto* button = new QToolButton(buttons);
+        button->setObjectName(QStringLiteral("p%1").arg(n));
+        button->setText(QString::number(n + 1));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, [this, n] { p0Click(n); });
+        buttonRow->addWidget(button);
+        OrderButtons_[size_t(n)] = button;
+    }
+    topRow->addWidget(buttons);
+    layout->addWidget(top);
+
+    TabControl1_ = new QTabBar(this);
+    TabControl1_->setObjectName("TabControl1");
+    TabControl1_->setExpanding(false);
+    layout->addWidget(TabControl1_);
+    VekaGrid1_ = new TVekaGrid(this);
+    VekaGrid1_->setObjectName("VekaGrid1");
+    VekaGrid1_->SetFixedCols(kFixedCols);
+    VekaGrid1_->SetFixedRows(1);
+    VekaGrid1_->AllowColumnMove = true;
+    VekaGrid1_->AllowColumnSizing = true;
+    VekaGrid1_->SpeakerCursor = true;
+    VekaGrid1_->setFont(QFont(Utf8(host.Data().FontName), std::max(6, host.Data().FontSize)));
+    layout->addWidget(VekaGrid1_, 1);
+    StatusBar1_ = new QLabel(this);
+    StatusBar1_->setObjectName("StatusBar1");
+    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    layout->addWidget(StatusBar1_);
+
+    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
+    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
+    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    VekaGrid1_->OnColumnMoved = [this](int from, int to) { VekaGrid1ColumnMoved(from, to); };
+    VekaGrid1_->OnMouseDown = [this](QMouseEvent* e) { GridMouseDown(e); };
+    VekaGrid1_->OnMouseMove = [this](QMouseEvent* e) { GridMouseMove(e); };
+    VekaGrid1_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
+    VekaGrid1_->OnEnter = [this] {
+        StatusBar1_->setText(Host().Language() == TLanguage::Japanese
+                                 ? QString::fromUtf8("列名をﾄﾞﾗｯｸﾞして列位置位置、列名の境界をﾄﾞﾗｯｸﾞして列幅変更")
+                                 : QStringLiteral("can customize columun position and width by dragging"));
+    };
+    connect(TabControl1_, &QTabBar::currentChanged, this, &TPartWindow1::TabControl1Change);
+    for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
+                       static_cast<QWidget*>(TabControl1_), VekaGrid1_->viewport()})
+        WatchPointer(w);
+
+    ReloadOrderNames();
+    Rebuild(host.LastPartOrder());
+    SelectPart(host.CurrentPart());
+    FormCreate(EdgeFontPanel1_);
+}
+
+TPartWindow1::~TPartWindow1() {
+    Host().TestNote().Stop();
+    // The order as the window leaves it (widths, moved columns) is kept for the next opening.
+    StoreHeadersInOrder();
+    std::string error;
+    SaveOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(), OrderName(Host().Settings(), Order_), error);
+}
+
+void TPartWindow1::ReloadOrderNames() {
+    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setToolTip(Utf8(OrderName(Host().Settings(), n)));
+}
+
+QString TPartWindow1::StatusText() const { return StatusBar1_->text(); }
+
+int TPartWindow1::ParameterOfColumn(int col) const {
+    return VekaGrid1_->GetCell(col, 0).Link.Index;
+}
+
+int TPartWindow1::FocusedPart() const { return std::clamp(VekaGrid1_->Row(), 1, 16); }
+
+void TPartWindow1::Rebuild(int order) {
+    Rebuilding_ = true;
+    Order_ = std::clamp(order, 0, 3);
+    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setChecked(n == Order_);
+    ShowPortTabs();
+    const int keepRow = VekaGrid1_->Row();
+    VekaGrid1_->SetRowCountCells(kRows);
+    std::string name;
+    const TOrderReadStatus status =
+        LoadOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(), name);
+    if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged)
+        Host().Warn("Order Data 読み取りエラー");
+    if (OrderList_.empty()) DefaultOrder(OrderList_);
+    VekaGrid1_->SetGridSize(int(OrderList_.size()) + kFixedCols, kRows);
+    for (size_t i = 0; i < OrderList_.size(); ++i) {
+        const int col = int(i) + kFixedCols;
+        TOneCell& header = VekaGrid1_->Cell(col, 0);
+        header.Text = PartParameterName(OrderList_[i].Index);
+        header.Link = OrderList_[i];
+        VekaGrid1_->SetColWidth(col, OrderList_[i].Spare);
+    }
+    FitColumns();
+    FillRows();
+    VekaGrid1_->SetFocusCell(std::min(VekaGrid1_->ColCount() - 1, kFixedCols), std::clamp(keepRow, 1, 16));
+    Rebuilding_ = false;
+    VekaGrid1Click();
+    VekaGrid1_->viewport()->update();
+}
+
+void TPartWindow1::ShowPortTabs() {
+    const QSignalBlocker block(TabControl1_);
+    const int ports = Host().Image().ActivePortCount();
+    while (TabControl1_->count() > ports) TabControl1_->removeTab(TabControl1_->count() - 1);
+    while (TabControl1_->count() < ports)
+        TabControl1_->addTab(QStringLiteral("Port %1").arg(QChar('A' + TabControl1_->count())));
+    TabControl1_->setCurrentIndex(std::clamp(Host().CurrentPort(), 0, TabControl1_->count() - 1));
+}
+
+void TPartWindow1::FillRows() {
+    TVGS& image = Host().Image();
+    const int port = Host().CurrentPort();
+    for (int part = 1; part <= 16; ++part) {
+        VekaGrid1_->Cell(0, part).Text = QStringLiteral("%1").arg(part, 2).toStdString();
+        VekaGrid1_->Cell(1, part).Text = image.PartToneName(port, part);
+        for (int col = kFixedCols; col < VekaGrid1_->ColCount(); ++col) FillCell(col, part);
+    }
+}
+
+void TPartWindow1::FillCell(int col, int row) {
+    const int parameter = ParameterOfColumn(col);
+    const TOneParameter& p = Host().Image().Part(Host().CurrentPort(), row, parameter);
+    const int shift = DisplayShift(parameter);
+    TOneCell& cell = VekaGrid1_->Cell(col, row);
+    cell.Max = p.Max - shift;
+    cell.Min = p.Min - shift;
+    cell.Default = p.Default - shift;
+    cell.Value = p.Value - shift;
+    cell.Address = p.Address.Bytes;
+    cell.AddressLength = p.Address.Length;
+    cell.Text.clear();
+    cell.Link = TLinkData{VekaGrid1_->GetCell(col, 0).Link.Kind, row, parameter, 0, 0};
+    cell.ShowAs = 0;
+}
+
+void TPartWindow1::FitColumns() {
+    const QFontMetrics metrics(VekaGrid1_->font());
+    const int number = metrics.horizontalAdvance(QStringLiteral("BBBBB"));
+    const int tone = metrics.horizontalAdvance(QStringLiteral("BBBBBBBBBBBBBBBBBB"));
+    VekaGrid1_->Cell(0, 0).Link.Spare = number;
+    VekaGrid1_->Cell(1, 0).Link.Spare = tone;
+    VekaGrid1_->SetColWidth(0, number);
+    VekaGrid1_->SetColWidth(1, tone);
+}
+
+void TPartWindow1::ShowTitle(int parameter, int value) {
+    EdgeFontPanel1_->SetCaption(Utf8(std::string(PartParameterName(parameter)) + " : " +
+                                     PartValueText(Host().Language(), parameter, value)));
+}
+
+void TPartWindow1::VekaGrid1Click() {
+    if (Rebuilding_) return;
+    const int col = VekaGrid1_->Col();
+    const int parameter = ParameterOfColumn(col);
+    if (parameter >= 1 && parameter <= kPartParameterCount) {
+        const int value = VekaGrid1_->GetCellValue(col, VekaGrid1_->Row()) + DisplayShift(parameter);
+        ShowTitle(parameter, value);
+        StatusBar1_->setText(Utf8(PartHelpText(parameter, Host().Language())));
+    }
+    if (!Auditioning_) {
+        const int part = FocusedPart();
+        Host().SetCurrentChannel(Host().Image().Part(Host().CurrentPort(), part, ppRxChannel).Value);
+        Host().SelectPart(part, this);
+    }
+}
+
+void TPartWindow1::VekaGrid1CellChange(int col, int row, const TOneCell& cell) {
+    const int parameter = ParameterOfColumn(col);
+    if (row < 1 || row > 16 || parameter < 1 || parameter > kPartParameterCount) return;
+    const int value = cell.Value + DisplayShift(parameter);
+    try {
+        Host().Image().SetPartValue(Host().CurrentPort(), row, value, parameter);
+    } catch (const std::exception& error) {
+        Host().ReportEditError(error);  // the value stays in the image
+    }
+    if (parameter == ppToneNumber || parameter == ppToneMap || parameter == ppRhythm)
+        VekaGrid1_->Cell(1, row).Text = Host().Image().PartToneName(Host().CurrentPort(), row);
+    ShowTitle(parameter, value);
+    VekaGrid1Click();
+}
+
+void TPartWindow1::VekaGrid1PutLink(const TOneCell& cell) {
+    Host().EndEditGesture();
+    Host().PropagateValue(cell.Link, cell.Value, this);
+    const int parameter = cell.Link.Index;
+    const int part = cell.Link.Owner;
+    const int port = Host().CurrentPort();
+    if (parameter == ppMasterCoarseTuning && part >= 1 && part <= 16) {
+        // The image does not send this one: it goes once per gesture as an RPN.
+        Host().Image().Part(port, part, ppMasterCoarseTuning).Value = cell.Value;
+        try {
+            Host().Transmitter().SendRpn(port, part, 0, 2, cell.Value, 0);
+        } catch (const std::exception& error) {
+            Host().ReportEditError(error);
+            Host().EndEditGesture();
+        }
+    }
+    if (Host().Data().Option(7)) {
+        VekaGrid1Click();
+        try {
+            Host().TestNote().Start(port, FocusedPart());
+            Host().WaitMs(kReviewMs);
+            Host().TestNote().Stop();
+        } catch (const std::exception& error) {
+            Host().ReportEditError(error);
+            Host().EndEditGesture();
+        }
+    }
+}
+
+void TPartWindow1::VekaGrid1ColumnMoved(int from, int to) {
+    const int f = from - kFixedCols, t = to - kFixedCols;
+    if (f < 0 || t < 0 || f >= int(OrderList_.size()) || t >= int(OrderList_.size())) return;
+    const TLinkData moved = OrderList_[size_t(f)];
+    OrderList_.erase(OrderList_.begin() + f);
+    OrderList_.insert(OrderList_.begin() + t, moved);
+}
+
+void TPartWindow1::StoreHeadersInOrder() {
+    OrderList_.clear();
+    for (int col = kFixedCols; col < VekaGrid1_->ColCount(); ++col) {
+        TLinkData entry = VekaGrid1_->GetCell(col, 0).Link;
+        entry.Spare = VekaGrid1_->ColWidth(col);
+        OrderList_.push_back(entry);
+    }
+}
+
+void TPartWindow1::p0Click(int tag) {
+    QToolButton* button = OrderButtons_[size_t(tag & 3)];
+    if (tag == Order_) {
+        button->setChecked(true);  // one order button is always down
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StoreHeadersInOrder();
+    std::string error;
+    if (!SaveOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(),
+                   OrderName(Host().Settings(), Order_), error))
+        Host().Warn(error);
+    Rebuild(tag);
+    Host().SetLastPartOrder(tag);
+    QApplication::restoreOverrideCursor();
+}
+
+void TPartWindow1::TabControl1Change(int index) {
+    if (Rebuilding_ || index < 0) return;
+    Host().SetCurrentPort(index);  // the main window refreshes every window for the port
+}
+
+void TPartWindow1::RefreshFromImage() {
+    StoreHeadersInOrder();
+    Rebuilding_ = true;
+    ShowPortTabs();
+    FillRows();
+    Rebuilding_ = false;
+    VekaGrid1Click();
+    VekaGrid1_->viewport()->update();
+}
+
+void TPartWindow1::SelectPart(int part) {
+    if (part < 1 || part > 16 || part == VekaGrid1_->Row()) return;
+    VekaGrid1_->SetFocusCell(VekaGrid1_->Col(), part);
+}
+
+void TPartWindow1::PropagateValue(const TLinkData& link, int value) {
+    if (link.Kind != LinkPart) return;
+    VekaGrid1_->SetLinkedValue(link, value);
+}
+
+void TPartWindow1::resizeEvent(QResizeEvent* event) {
+    TVekaTempForm::resizeEvent(event);
+    FitColumns();
+    VekaGrid1_->FitHeight();
+    EdgeFontPanel1_->UpdateBack();
+}
+
+void TPartWindow1::showEvent(QShowEvent* event) {
+    TVekaTempForm::showEvent(event);
+    Host().SelectPart(FocusedPart(), this);
+}
+
+void TPartWindow1::contextMenuEvent(QContextMenuEvent* event) {
+    Host().TestNote().Stop();
+    if (QMenu* menu = Host().PartMenu()) menu->exec(event->globalPos());
+}
+
+// Audition --------------------------------------------------------------------------------
+
+int TPartWindow1::PartRowAt(int y) const {
+    int col = 0, row = 0;
+    if (!VekaGrid1_->CellAt(QPoint(2, y), col, row)) return 0;
+    return row >= 1 && row <= 16 ? row : 0;
+}
+
+void TPartWindow1::StartAudition(int part) {
+    const int port = Host().CurrentPort();
+    Host().SetCurrentChannel(Host().Image().Part(port, part, ppRxChannel).Value);
+    Host().SelectPart(part, this);
+    AuditionPart_ = part;
+    try {
+        Host().TestNote().Start(port, part);
+    } catch (const std::exception& error) {
+        Host().ReportEditError(error);
+    }
+    EdgeFontPanel1_->SetCaption(Utf8(Host().TestNote().Text(port, part)));
+}
+
+void TPartWindow1::GridMouseDown(QMouseEvent* event) {
+    int col = 0, row = 0;
+    const QPoint pos = event->position().toPoint();
+    if (!VekaGrid1_->CellAt(pos, col, row) || col >= kFixedCols || row < 1 || row > 16) return;
+    LastNoteY_ = pos.y();
+    SavedTitle_ = EdgeFontPanel1_->Caption();
+    const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (event->button() != Qt::LeftButton || (mods != Qt::NoModifier && mods != Qt::ControlModifier)) {
+        Host().SetCurrentChannel(Host().Image().Part(Host().CurrentPort(), row, ppRxChannel).Value);
+        Host().SelectPart(row, this);
+        return;
+    }
+    Auditioning_ = true;
+    StartAudition(row);
+}
+
+void TPartWindow1::GridMouseMove(QMouseEvent* event) {
+    if (!Auditioning_ || event->buttons() != Qt::LeftButton) return;
+    const int y = event->position().toPoint().y();
+    const int port = Host().CurrentPort();
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (std::abs(y - LastNoteY_) <= 3) return;
+        Host().TestNote().Stop();
+        Host().TestNote().Shift(port, AuditionPart_, y < LastNoteY_ ? 1 : -1);
+        LastNoteY_ = y;
+        StartAudition(AuditionPart_);
+        return;
+    }
+    const int part = PartRowAt(y);
+    if (part == 0 || part == AuditionPart_) return;
+    Host().TestNote().Stop();
+    StartAudition(part);
+}
+
+void TPartWindow1::GridMouseUp(QMouseEvent* event) {
+    Host().EndEditGesture();
+    if (!Auditioning_) return;
+    Auditioning_ = false;
+    Host().TestNote().Stop();
+    EdgeFontPanel1_->SetCaption(SavedTitle_);
+    const int part = PartRowAt(event->position().toPoint().y());
+    if (part != 0 && !(event->modifiers() & Qt::ControlModifier)) VekaGrid1_->SetFocusCell(VekaGrid1_->Col(), part);
+}
+
+}  // namespace veka

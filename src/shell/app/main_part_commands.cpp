@@ -1,0 +1,133 @@
+// The editor windows the main window can open, the part pop-up menu and its commands (copy,
+// exchange, initialise a part), and the Part window's customisation dialog.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+
+#include "editors/global_select_window.h"
+#include "editors/part_win_custom.h"
+#include "editors/part_window.h"
+#include "midi/widgets/sysx_history_dialog.h"
+#include "shell/app/main_window.h"
+
+namespace veka {
+
+namespace {
+enum TPartCommand { pcCopy = 1, pcExchange = 2, pcInitialize = 3 };
+}  // namespace
+
+void TVekaMainForm::RegisterEditorWindows() {
+    Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
+        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Data_, Language_);
+        connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
+        return History_;
+    });
+    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(*this); });
+}
+
+void TVekaMainForm::BuildPartMenu() {
+    const bool ja = Language_ == TLanguage::Japanese;
+    PartMenu_ = new QMenu(this);
+    PartMenu_->setObjectName("PartMenu");
+    auto add = [this](const char* text, auto&& slot) {
+        QAction* action = PartMenu_->addAction(QString::fromUtf8(text));
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add(ja ? "Part の ｺﾋﾟｰ" : "Copy Part", [this] { CopyPartCommand(); });
+    add(ja ? "Part の交換" : "Exchange Part", [this] { ExchangePartCommand(); });
+    add(ja ? "Part の初期化" : "Initialize Part", [this] { InitializePartCommand(); });
+    PartMenu_->addSeparator();
+    add(ja ? "Part Windowの構成" : "Customize Part Window", [this] { CustomizePartWindow(); });
+    connect(Action(TCommand::CustomizePartWindow), &QAction::triggered, this, [this] { CustomizePartWindow(); });
+    // Held computer-keyboard notes are released before the menu opens.
+    connect(PartMenu_, &QMenu::aboutToShow, this, [this] { TestNote_->Stop(); });
+}
+
+std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {
+    if (PartChoiceHook) return PartChoiceHook(kind);
+    const bool ja = Language_ == TLanguage::Japanese;
+    const int port = Image_->CurrentPort;
+    QStringList parts;
+    for (int part = 1; part <= 16; ++part)
+        parts << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
+    TGlobalSelectWindow dialog(Language_, this);
+    dialog.SetTitle(Message(24, Language_));
+    const int current = CurrentPart_ - 1;
+    if (kind == pcCopy) {
+        dialog.setWindowTitle(ja ? QString::fromUtf8("Part のｺﾋﾟｰ") : QStringLiteral("Copy"));
+        dialog.SetList(1, ja ? QString::fromUtf8("このPartから") : QStringLiteral("From "), parts, current);
+        dialog.SetList(2, ja ? QString::fromUtf8("このPartへｺﾋﾟｰ") : QStringLiteral("To "), parts, current);
+    } else if (kind == pcExchange) {
+        dialog.setWindowTitle(ja ? QString::fromUtf8("Part の交換") : QStringLiteral("Exchange"));
+        dialog.SetList(1, ja ? QString::fromUtf8("このPartと") : QStringLiteral("And"), parts, current);
+        dialog.SetList(2, ja ? QString::fromUtf8("このPartを交換") : QString(), parts, current);
+    } else {
+        dialog.setWindowTitle(ja ? QString::fromUtf8("Part の初期化") : QStringLiteral("Initialize"));
+        dialog.SetList(1, ja ? QString::fromUtf8("このPartを初期化") : QStringLiteral("This part "), parts, current);
+    }
+    dialog.HideUnusedRows();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int first = dialog.Chosen(1) + 1;
+    const int second = kind == pcInitialize ? first : dialog.Chosen(2) + 1;
+    if (first < 1 || first > 16 || second < 1 || second > 16) return std::nullopt;
+    return std::make_pair(first, second);
+}
+
+namespace {
+
+// Runs one part command: the image changes without events, then the changed parts are sent
+// whole (force) and every window shows them.
+template <typename F>
+void RunPartCommand(TVekaMainForm& form, const std::vector<int>& changedParts, F&& change) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    form.ShowProgress(Message(26, form.Language()), 0, 1);
+    change();
+    try {
+        for (int part : changedParts) form.Transmitter().SendPart(form.CurrentPort(), part, true);
+    } catch (const std::exception& error) {
+        form.ShowMessage(QMessageBox::Warning,
+                         Message(90, form.Language()) + "\n\n" + QString::fromStdString(error.what()));
+    }
+    form.ProgressDone();
+    QApplication::restoreOverrideCursor();
+    form.MarkChanged();
+    form.RefreshAll();
+}
+
+}  // namespace
+
+void TVekaMainForm::CopyPartCommand() {
+    const auto choice = ChooseParts(pcCopy);
+    if (!choice) return;
+    const auto [from, to] = *choice;
+    RunPartCommand(*this, {to}, [&] { Image_->CopyPart(Image_->CurrentPort, from, to); });
+}
+
+void TVekaMainForm::ExchangePartCommand() {
+    const auto choice = ChooseParts(pcExchange);
+    if (!choice) return;
+    const auto [first, second] = *choice;
+    RunPartCommand(*this, {first, second}, [&] { Image_->ExchangePart(Image_->CurrentPort, first, second); });
+}
+
+void TVekaMainForm::InitializePartCommand() {
+    const auto choice = ChooseParts(pcInitialize);
+    if (!choice) return;
+    const int part = choice->first;
+    RunPartCommand(*this, {part}, [&] { Image_->InitializePart(Image_->CurrentPort, part); });
+}
+
+void TVekaMainForm::CustomizePartWindow() {
+    TestNote_->Stop();
+    TPartWinCustom dialog(Options_.ProgramFolder, Settings_, Image_->ModuleType(), Language_, this);
+    dialog.exec();
+    if (TManagedSubWindow* window = Windows_->Window(wnPart))
+        if (auto* part = qobject_cast<TPartWindow1*>(window->widget())) {
+            part->ReloadOrderNames();
+            part->Rebuild(part->CurrentOrder());
+        }
+    RefreshAll();
+}
+
+}  // namespace veka

@@ -1,0 +1,205 @@
+// The Part window in a main window on the virtual module: layout, orders, shifted values, and
+// one edit end to end (drag -> image -> DT1 on the port -> hex text, history, other windows).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "editors/edge_font_panel.h"
+#include "editors/part_order.h"
+#include "editors/part_window.h"
+#include "ui/main_window_fixture.h"
+
+namespace veka {
+namespace {
+
+// Records what the main window passes on to another open editor window.
+class TRecordingWindow : public QWidget, public IEditorWindow {
+public:
+    void PropagateValue(const TLinkData& link, int value) override { Values.emplace_back(link, value); }
+    std::vector<std::pair<TLinkData, int>> Values;
+};
+
+class PartWindowTest : public test::TMainWindowFixture {
+protected:
+    TPartWindow1& Open() {
+        WriteCompleteSettings();
+        TVekaMainForm& form = Make();
+        EXPECT_TRUE(form.Create());
+        form.resize(1000, 700);
+        form.show();
+        TManagedSubWindow* sub = form.Windows().OpenOrBringForward(wnPart);
+        EXPECT_TRUE(sub);
+        sub->resize(900, 560);
+        QApplication::processEvents();
+        return *qobject_cast<TPartWindow1*>(sub->widget());
+    }
+    // One drag on a value cell: press, moves of dy pixels each, release.
+    static void Drag(TVekaGrid& grid, int col, int row, const std::vector<int>& moves) {
+        const QPoint start = grid.CellRect(col, row).center();
+        QWidget* view = grid.viewport();
+        auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
+            QApplication::sendEvent(view, &event);
+        };
+        send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        QPoint at = start;
+        for (int dy : moves) {
+            at.ry() += dy;
+            send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        }
+        send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    static int ColumnOf(const TPartWindow1& window, int parameter) {
+        for (int col = 2; col < window.Grid()->ColCount(); ++col)
+            if (window.Grid()->GetCell(col, 0).Link.Index == parameter) return col;
+        return -1;
+    }
+};
+
+TEST_F(PartWindowTest, NeverSavedOrderShowsTheDefaultColumnsAndOneTabPerPort) {
+    TPartWindow1& window = Open();
+    EXPECT_EQ(window.Grid()->RowCount(), 17);
+    ASSERT_EQ(window.Grid()->ColCount(), 2 + 14);
+    const int expected[] = {9, 12, 17, 18, 20, 22, 27, 28, 29, 30, 31, 25, 26, 32};
+    for (int i = 0; i < 14; ++i) EXPECT_EQ(window.Grid()->GetCell(2 + i, 0).Link.Index, expected[i]);
+    EXPECT_EQ(window.Grid()->GetCell(2, 0).Text, "Volume");
+    ASSERT_EQ(window.Tabs()->count(), 2);  // 32 parts
+    EXPECT_EQ(window.Tabs()->tabText(1), "Port B");
+    EXPECT_EQ(window.Grid()->GetCell(0, 3).Text, " 3");
+    EXPECT_EQ(window.Grid()->GetCellValue(2, 3), 100);
+    // The title shows the focused parameter, the status its help.
+    EXPECT_TRUE(window.TitlePanel()->Caption().startsWith("Volume : "));
+    EXPECT_FALSE(window.StatusText().isEmpty());
+}
+
+TEST_F(PartWindowTest, ShiftedParametersShowZeroAtTheirCentre) {
+    TPartWindow1& window = Open();
+    std::vector<TLinkData> order{{LinkPart, 0, ppPitchOffsetFine, 0, 70}, {LinkPart, 0, ppPitchFineTune, 0, 80}};
+    std::string error;
+    ASSERT_TRUE(SaveOrder(order, 1, Dir.Path.string(), Form->Settings(), "Tuning", error)) << error;
+    window.OrderButton(1)->click();
+    EXPECT_EQ(window.CurrentOrder(), 1);
+    EXPECT_TRUE(window.OrderButton(1)->isChecked());
+    EXPECT_FALSE(window.OrderButton(0)->isChecked());
+    ASSERT_EQ(window.Grid()->ColCount(), 4);
+    EXPECT_EQ(window.Grid()->GetCellValue(2, 1), 0);  // Pitch Offset Fine 128
+    EXPECT_EQ(window.Grid()->GetCellValue(3, 1), 0);  // Pitch Fine Tune 8192
+    EXPECT_EQ(window.Grid()->ColWidth(3), 80);
+    // The shift is added back on the way to the image.
+    window.Grid()->SetFocusCell(3, 2);
+    window.Grid()->SetCellValue(3, 2, 100);
+    EXPECT_EQ(Form->Image().Part(0, 2, ppPitchFineTune).Value, 8292);
+    // Pressing the button that is already down changes nothing.
+    window.OrderButton(1)->click();
+    EXPECT_TRUE(window.OrderButton(1)->isChecked());
+    EXPECT_EQ(window.CurrentOrder(), 1);
+}
+
+TEST_F(PartWindowTest, AnOrderKeepsItsWidthsAndMovedColumnsWhenLeftAndPortTabsKeepThem) {
+    TPartWindow1& window = Open();
+    TVekaGrid& grid = *window.Grid();
+    grid.SetColWidth(3, 111);
+    grid.MoveColumn(2, 5);  // Volume behind Reverb Send Level
+    EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
+    EXPECT_EQ(window.OrderList()[3].Index, ppVolume);
+    window.Tabs()->setCurrentIndex(1);
+    EXPECT_EQ(Form->Image().CurrentPort, 1);
+    EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
+    window.OrderButton(2)->click();
+    window.OrderButton(0)->click();
+    EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
+    EXPECT_EQ(grid.GetCell(2, 0).Link.Index, ppPanpot);
+    EXPECT_EQ(grid.ColWidth(2), 111);  // Panpot moved to the front with its width
+}
+
+TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
+    TPartWindow1& window = Open();
+    auto* other = new TRecordingWindow;
+    Form->Windows().SetFactory(wnEffect, [other] { return other; });
+    Form->Windows().OpenOrBringForward(wnEffect);
+    Form->Windows().OpenOrBringForward(wnPart);
+    window.Tabs()->setCurrentIndex(1);
+    TVekaGrid& grid = *window.Grid();
+    const int col = ColumnOf(window, ppVolume);
+    ASSERT_GE(col, 2);
+    grid.SetFocusCell(col, 3);
+    Drag(grid, col, 3, {-3, -3, -3, -3});  // 6 and 9 and 12 pixels above the press: three steps
+    EXPECT_EQ(Form->Image().Part(1, 3, ppVolume).Value, 103);
+    auto module = TMidiDevices::Instance().VirtualModule();
+    EXPECT_EQ(module->Memory(1, 0x40, 0x13, 0x19), 103);
+    EXPECT_EQ(Form->HexText().toStdString(), "F0 41 10 42 12 40 13 19 67 2D F7");
+    const auto& entry = Form->Session().Transmitter.History.Entries().front();
+    EXPECT_EQ(entry.Sysex, "F0 41 10 42 12 40 13 19 67 2D F7");
+    EXPECT_EQ(entry.Value, 103);
+    ASSERT_EQ(other->Values.size(), 1u);  // once, at the end of the gesture
+    EXPECT_EQ(other->Values[0].first.Owner, 3);
+    EXPECT_EQ(other->Values[0].first.Index, ppVolume);
+    EXPECT_EQ(other->Values[0].second, 103);
+    EXPECT_TRUE(Form->DataChanged());
+}
+
+TEST_F(PartWindowTest, ASendThatFailsDuringADragIsReportedOnceAndTheValueStays) {
+    TPartWindow1& window = Open();
+    const size_t before = Messages.size();
+    Form->Session().Transmitter.Port(0).Close();  // the interface is gone
+    TVekaGrid& grid = *window.Grid();
+    grid.SetFocusCell(2, 4);
+    Drag(grid, 2, 4, {-6, -3, -3, -3});
+    EXPECT_EQ(Messages.size(), before + 1);
+    EXPECT_EQ(Form->Image().Part(0, 4, ppVolume).Value, 104);
+    Drag(grid, 2, 4, {-6});  // the next gesture reports again
+    EXPECT_EQ(Messages.size(), before + 2);
+}
+
+TEST_F(PartWindowTest, RowHeaderAuditionsTheLeftButtonOnly) {
+    TPartWindow1& window = Open();
+    auto module = TMidiDevices::Instance().VirtualModule();
+    module->ClearReceived();
+    TVekaGrid& grid = *window.Grid();
+    QWidget* view = grid.viewport();
+    const QPoint header = grid.CellRect(0, 4).center();
+    auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, header, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseButtonRelease, header, Qt::RightButton, Qt::NoButton);
+    EXPECT_TRUE(module->Received(0).empty());
+    send(QEvent::MouseButtonPress, header, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(window.Auditioning());
+    EXPECT_TRUE(window.TitlePanel()->Caption().contains("A4"));
+    send(QEvent::MouseButtonRelease, header, Qt::LeftButton, Qt::NoButton);
+    const auto received = module->Received(0);
+    ASSERT_EQ(received.size(), 2u);
+    const uint8_t channel = uint8_t(Form->Image().Part(0, 4, ppRxChannel).Value);
+    EXPECT_EQ(received[0], (std::vector<uint8_t>{uint8_t(0x90 | channel), 64, 100}));
+    EXPECT_EQ(received[1], (std::vector<uint8_t>{uint8_t(0x80 | channel), 64, 0}));
+    EXPECT_FALSE(window.Auditioning());
+    EXPECT_EQ(Form->CurrentPart(), 4);
+}
+
+TEST_F(PartWindowTest, CopyExchangeAndInitialiseKeepPortAndChannel) {
+    TPartWindow1& window = Open();
+    TVGS& image = Form->Image();
+    image.SetPartValue(0, 1, 50, ppVolume);
+    image.SetPartValue(0, 1, 3, ppRxChannel);
+    const int channel5 = image.Part(0, 5, ppRxChannel).Value;
+    Form->PartChoiceHook = [](int) { return std::make_optional(std::make_pair(1, 5)); };
+    Form->CopyPartCommand();
+    EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 50);
+    EXPECT_EQ(image.Part(0, 5, ppRxChannel).Value, channel5);
+    EXPECT_EQ(window.Grid()->GetCellValue(2, 5), 50);  // the window shows it
+    EXPECT_EQ(TMidiDevices::Instance().VirtualModule()->Memory(0, 0x40, 0x15, 0x19), 50);
+    Form->PartChoiceHook = [](int) { return std::make_optional(std::make_pair(5, 5)); };
+    Form->InitializePartCommand();
+    EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 100);
+    Form->PartChoiceHook = [](int) { return std::optional<std::pair<int, int>>(); };  // Cancel
+    Form->ExchangePartCommand();
+    EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 50);
+}
+
+}  // namespace
+}  // namespace veka
