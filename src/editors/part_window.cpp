@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -335,6 +336,17 @@ void TPartWindow1::resizeEvent(QResizeEvent* event) {
     FitColumns();
     VekaGrid1_->FitHeight();
     EdgeFontPanel1_->UpdateBack();
+    UpdateHeightLimits();
+}
+
+void TPartWindow1::UpdateHeightLimits() {
+    // At most the height that shows all 17 rows, at least the one that shows two parts.
+    const int row = VekaGrid1_->RowHeight() + 1;
+    const int scroll = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int around = findChild<QWidget*>("Panel1")->sizeHint().height() + TabControl1_->sizeHint().height() +
+                       StatusBar1_->sizeHint().height() + scroll + 7 + 2 * VekaGrid1_->frameWidth();
+    setMinimumHeight(around + 3 * row);
+    setMaximumHeight(around + kRows * row);
 }
 
 void TPartWindow1::showEvent(QShowEvent* event) {

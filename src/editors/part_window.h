@@ -68,6 +68,7 @@ private:
     void FillCell(int col, int row);
     void StoreHeadersInOrder();
     void FitColumns();
+    void UpdateHeightLimits();
     void ShowTitle(int parameter, int value);
     int FocusedPart() const;
     int ParameterOfColumn(int col) const;

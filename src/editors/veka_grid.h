@@ -6,12 +6,16 @@
 // (every step) and OnPutLink (a finished gesture that changed the value) into module changes.
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QFontMetrics>
+#include <QStaticText>
 #include <QStringDecoder>
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "editors/veka_cursors.h"
@@ -220,10 +224,30 @@ private:
     bool InWarning_ = false;
     bool Entered_ = false;  // the focus is in the grid or its editor (kept while the window is inactive)
 
-    // Painting caches, renewed when the font changes.
+    // Painting caches, renewed when the font changes. Laid-out texts are kept per value and
+    // per text, so a repaint shapes no text it has drawn before.
+    struct TStringHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    struct THeaderText {
+        int Width = -1;  // the column width the caption was cut for
+        QStaticText Text;
+    };
+    template <class T>
+    using TTextCache = std::unordered_map<std::string, T, TStringHash, std::equal_to<>>;
+    const QStaticText& NumberText(int32_t value) const;
+    const QStaticText& CellText(const std::string& text) const;
+    const QStaticText& HeaderText(const std::string& text, int width) const;
+
     QFont BoldFont_;
+    QFontMetrics Metrics_{QFont()};
+    QFontMetrics BoldMetrics_{QFont()};
     int BiWidth_ = 0;
     mutable QStringDecoder Utf8_{QStringDecoder::Utf8};
+    mutable std::unordered_map<int32_t, QStaticText> NumberTexts_;
+    mutable TTextCache<QStaticText> CellTexts_;
+    mutable TTextCache<THeaderText> HeaderTexts_;
 };
 
 }  // namespace veka

@@ -1,8 +1,9 @@
-// TVekaGrid painting. Only the cells inside the update rectangle are drawn, and texts are
-// built in stack buffers so a repaint allocates nothing per cell.
+// TVekaGrid painting. Only the cells inside the update rectangle are drawn, and every text is
+// laid out once and kept, so a repaint shapes and allocates nothing for texts it drew before.
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 
@@ -37,7 +38,12 @@ int FormatInt(int32_t value, QChar* buffer) {
 void TVekaGrid::UpdateFontCaches() {
     BoldFont_ = font();
     BoldFont_.setBold(true);
-    BiWidth_ = QFontMetrics(BoldFont_).horizontalAdvance(QStringLiteral("BI"));
+    Metrics_ = QFontMetrics(font());
+    BoldMetrics_ = QFontMetrics(BoldFont_);
+    BiWidth_ = BoldMetrics_.horizontalAdvance(QStringLiteral("BI"));
+    NumberTexts_.clear();
+    CellTexts_.clear();
+    HeaderTexts_.clear();
     QFont editorFont = font();
     if (editorFont.pointSizeF() > 1) editorFont.setPointSizeF(editorFont.pointSizeF() - 1);
     else if (editorFont.pixelSize() > 1) editorFont.setPixelSize(editorFont.pixelSize() - 1);
@@ -68,6 +74,65 @@ QString TVekaGrid::DecodeText(const std::string& text, QChar* buffer) const {
     return QString::fromRawData(buffer, end - buffer);
 }
 
+namespace {
+
+constexpr size_t kMaxCachedTexts = 8192;  // far more than a window shows; bounds a long session
+
+QStaticText Prepared(const QString& text, const QFont& font) {
+    QStaticText prepared(text);
+    prepared.setTextFormat(Qt::PlainText);
+    prepared.prepare(QTransform(), font);
+    return prepared;
+}
+
+template <class Map>
+void MakeRoom(Map& cache) {
+    if (cache.size() >= kMaxCachedTexts) cache.clear();
+}
+
+}  // namespace
+
+const QStaticText& TVekaGrid::NumberText(int32_t value) const {
+    if (auto found = NumberTexts_.find(value); found != NumberTexts_.end()) return found->second;
+    MakeRoom(NumberTexts_);
+    QChar buffer[12];
+    const QString text(buffer, FormatInt(value, buffer));
+    return NumberTexts_.emplace(value, Prepared(text, font())).first->second;
+}
+
+const QStaticText& TVekaGrid::CellText(const std::string& text) const {
+    if (auto found = CellTexts_.find(std::string_view(text)); found != CellTexts_.end()) return found->second;
+    MakeRoom(CellTexts_);
+    QChar buffer[4 * kCellTextMax + 2];
+    const QString raw = DecodeText(text, buffer);
+    const QString decoded(raw.constData(), raw.size());  // a deep copy: buffer dies here
+    return CellTexts_.emplace(text, Prepared(decoded, font())).first->second;
+}
+
+const QStaticText& TVekaGrid::HeaderText(const std::string& text, int width) const {
+    auto found = HeaderTexts_.find(std::string_view(text));
+    if (found == HeaderTexts_.end()) {
+        MakeRoom(HeaderTexts_);
+        found = HeaderTexts_.emplace(text, THeaderText{}).first;
+    }
+    THeaderText& header = found->second;
+    if (header.Width == width) return header.Text;
+    // Characters are taken while what was taken so far still fits the column less "BI".
+    QChar buffer[4 * kCellTextMax + 2];
+    const QString decoded = DecodeText(text, buffer);
+    const int room = width - BiWidth_;
+    qsizetype taken = 0;
+    int takenWidth = 0;
+    while (taken < decoded.size() && takenWidth <= room) {
+        const qsizetype units = decoded[taken].isHighSurrogate() && taken + 1 < decoded.size() ? 2 : 1;
+        takenWidth += BoldMetrics_.horizontalAdvance(QString(decoded.constData() + taken, units));
+        taken += units;
+    }
+    header.Width = width;
+    header.Text = Prepared(QString(decoded.constData(), taken), BoldFont_);
+    return header.Text;
+}
+
 void TVekaGrid::PaintCell(QPainter& painter, int col, int row, const QRect& rect) const {
     // The background is already the window colour (filled for the whole update rectangle).
     const TOneCell& cell = *At(col, row);
@@ -76,14 +141,13 @@ void TVekaGrid::PaintCell(QPainter& painter, int col, int row, const QRect& rect
                                : cell.Value < cell.Default ? kBelowDefault
                                                            : palette().color(QPalette::Text);
         painter.setPen(colour);
-        const QFontMetrics& metrics = painter.fontMetrics();
-        const int baseline = rect.y() + rect.height() - 2 - metrics.descent();
-        QChar buffer[4 * kCellTextMax + 2];
+        // Bottom-aligned 2 pixels above the cell's lower edge.
+        const int top = rect.y() + rect.height() - 2 - Metrics_.height();
         if (cell.ShowAs == 0) {
-            const QString text = QString::fromRawData(buffer, FormatInt(cell.Value, buffer));
-            painter.drawText(QPoint(rect.x() + rect.width() - 2 - metrics.horizontalAdvance(text), baseline), text);
-        } else {
-            painter.drawText(QPoint(rect.x() + 2, baseline), DecodeText(cell.Text, buffer));
+            const QStaticText& text = NumberText(cell.Value);
+            painter.drawStaticText(QPointF(rect.x() + rect.width() - 2 - text.size().width(), top), text);
+        } else if (!cell.Text.empty()) {
+            painter.drawStaticText(QPoint(rect.x() + 2, top), CellText(cell.Text));
         }
     }
     if (col == Col_ && row == Row_ && ShowsFocusFrame()) {
@@ -106,22 +170,11 @@ void TVekaGrid::PaintHeader(QPainter& painter, int col, int row, const QRect& re
 
     const TOneCell& cell = *At(col, row);
     if (cell.Text.empty()) return;
-    QChar buffer[4 * kCellTextMax + 2];
-    const QString text = DecodeText(cell.Text, buffer);
-    // Characters are taken while what was taken so far still fits the column less "BI".
-    const QFontMetrics& metrics = painter.fontMetrics();
-    const int room = rect.width() - BiWidth_;
-    int taken = 0, width = 0;
-    while (taken < text.size() && width <= room) {
-        const int units = text[taken].isHighSurrogate() && taken + 1 < text.size() ? 2 : 1;
-        width += units == 1 ? metrics.horizontalAdvance(text[taken])
-                            : metrics.horizontalAdvance(QString::fromRawData(text.constData() + taken, 2));
-        taken += units;
-    }
     const bool focusedHeader = (row == 0 && col == Col_) || (col <= 1 && col < FixedCols_ && row == Row_);
     painter.setPen(focusedHeader ? kBelowDefault : colours.color(QPalette::Text));
-    painter.drawText(QPoint(rect.x() + 2, rect.y() + rect.height() - 1 - metrics.descent()),
-                     QString::fromRawData(text.constData(), taken));
+    // 2 pixels from the left, the text's bottom 1 pixel above the cell's lower edge.
+    painter.drawStaticText(QPoint(rect.x() + 2, rect.y() + rect.height() - 1 - BoldMetrics_.height()),
+                           HeaderText(cell.Text, rect.width()));
 }
 
 void TVekaGrid::paintEvent(QPaintEvent* event) {

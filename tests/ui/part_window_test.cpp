@@ -73,6 +73,10 @@ TEST_F(PartWindowTest, NeverSavedOrderShowsTheDefaultColumnsAndOneTabPerPort) {
     // The title shows the focused parameter, the status its help.
     EXPECT_TRUE(window.TitlePanel()->Caption().startsWith("Volume : "));
     EXPECT_FALSE(window.StatusText().isEmpty());
+    // Sizing stops where all 17 rows show and where two parts still show.
+    const int row = window.Grid()->RowHeight() + 1;
+    EXPECT_LT(window.maximumHeight(), 40 * row);
+    EXPECT_GE(window.maximumHeight() - window.minimumHeight(), 14 * row);
 }
 
 TEST_F(PartWindowTest, ShiftedParametersShowZeroAtTheirCentre) {

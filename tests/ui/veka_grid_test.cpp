@@ -809,6 +809,29 @@ TEST_F(VekaGridTest, ValuesAboveAndBelowTheDefaultAreRedAndBlue) {
     EXPECT_EQ(CountColour(image, leftHalf, Red), 0);
 }
 
+TEST_F(VekaGridTest, ShowAsChoosesBetweenNumberTextAndNothing) {
+    TOneCell& text = Grid->Cell(2, 2);
+    text.ShowAs = 1;
+    text.Text = "HHHHHH";
+    text.Value = 70;  // above the default: the text is red too, at the left
+    TOneCell& hidden = Grid->Cell(3, 2);
+    hidden.ShowAs = 2;
+    hidden.Value = 70;
+    Vp()->repaint();
+    const QImage image = Vp()->grab().toImage();
+    const QRect rect = Grid->CellRect(2, 2);
+    const QRect leftHalf(rect.left() + 1, rect.top() + 1, rect.width() / 2 - 2, rect.height() - 2);
+    EXPECT_GT(CountColour(image, leftHalf, Red), 5);
+    EXPECT_EQ(CountColour(image, Grid->CellRect(3, 2), Red), 0);
+    EXPECT_EQ(CountColour(image, Grid->CellRect(3, 2), Dark), 0);
+
+    // A new text in the same cell is drawn, not a remembered one.
+    text.Text = "I";
+    Vp()->repaint();
+    const QImage narrow = Vp()->grab().toImage();
+    EXPECT_LT(CountColour(narrow, leftHalf, Red), CountColour(image, leftHalf, Red));
+}
+
 TEST_F(VekaGridTest, HeadersOfTheFocusedColumnAndRowAreBlueAndTheCornerIsBlank) {
     for (int col = 0; col < kCols; ++col) Grid->Cell(col, 0).Text = "HHH";
     for (int row = 1; row < kRows; ++row) Grid->Cell(0, row).Text = "HH";
@@ -840,6 +863,12 @@ TEST_F(VekaGridTest, HeaderCaptionIsCutToTheColumn) {
     const QRect beside(header.right() + 3, header.top() + 2, 60, header.height() - 4);
     ASSERT_LT(beside.right(), Vp()->width());
     EXPECT_EQ(CountColour(image, beside, Dark), 0);
+
+    // A wider column shows more of the caption.
+    Grid->SetColWidth(kCols - 1, 64 + 60);
+    Vp()->repaint();
+    const QImage wider = Vp()->grab().toImage();
+    EXPECT_GT(CountColour(wider, beside, Dark), 5);
 }
 
 }  // namespace

@@ -61,15 +61,23 @@ TArguments Parse(int argc, char** argv) {
     return a;
 }
 
-// For the screenshot test: the File menu open over the main window, the screen saved, the end.
+// For the screenshot test: the screen as the program shows itself at first (path), then with
+// the File menu open (path with "-menu" before the extension), then the end.
 void ScheduleScreenshot(veka::TVekaMainForm& form, const QString& path) {
-    QTimer::singleShot(1500, &form, [&form, path] {
+    auto save = [](const QString& file) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const bool saved = screen && screen->grabWindow(0).save(file, "PNG");
+        std::cerr << "veka4: screenshot " << (saved ? "saved: " : "failed: ") << file.toStdString() << std::endl;
+    };
+    QTimer::singleShot(1500, &form, [&form, path, save] {
+        save(path);
         QMenu* file = form.menuBar()->findChild<QMenu*>("FileMenu");
         if (file) form.menuBar()->setActiveAction(file->menuAction());
-        QTimer::singleShot(800, &form, [&form, path] {
-            QScreen* screen = QGuiApplication::primaryScreen();
-            const bool saved = screen && screen->grabWindow(0).save(path, "PNG");
-            std::cerr << "veka4: screenshot " << (saved ? "saved: " : "failed: ") << path.toStdString() << std::endl;
+        QTimer::singleShot(800, &form, [&form, path, save] {
+            QString menuShot = path;
+            const qsizetype dot = menuShot.lastIndexOf('.');
+            menuShot.insert(dot > 0 ? dot : menuShot.size(), QStringLiteral("-menu"));
+            save(menuShot);
             if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
             form.close();
         });
