@@ -53,7 +53,12 @@ TVekaGrid::TVekaGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     Reallocate(5, 5);
 }
 
-TVekaGrid::~TVekaGrid() = default;
+TVekaGrid::~TVekaGrid() {
+    // The base destructors still move the focus and delete the editor; this object must not
+    // hear of it any more.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    Editor_->removeEventFilter(this);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Cell store

@@ -315,6 +315,8 @@ void TVekaGrid::keyPressEvent(QKeyEvent* event) {
         handled = true;
     } else if (key == Qt::Key_Control) {
         EditStep_ = 10;
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        handled = true;  // ends with the grid, as a committed entry's Enter does
     } else if (IsKeypad(event, Qt::Key_Plus)) {
         IncCellValue(EditStep_);
         handled = true;
