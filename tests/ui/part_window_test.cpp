@@ -205,5 +205,29 @@ TEST_F(PartWindowTest, CopyExchangeAndInitialiseKeepPortAndChannel) {
     EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 50);
 }
 
+TEST_F(PartWindowTest, MasterCoarseTuningGoesOnceAtTheEndOfAGestureAndTheReviewNoteSounds) {
+    TPartWindow1& window = Open();
+    std::vector<TLinkData> order{{LinkPart, 0, ppMasterCoarseTuning, 0, 64}};
+    std::string error;
+    ASSERT_TRUE(SaveOrder(order, 3, Dir.Path.string(), Form->Settings(), "Coarse", error)) << error;
+    window.OrderButton(3)->click();
+    Form->Data().Options[6] = true;  // option 7: a note after every edit
+    auto module = TMidiDevices::Instance().VirtualModule();
+    module->ClearReceived();
+    Drag(*window.Grid(), 2, 2, {-6, -3, -3});
+    EXPECT_EQ(Form->Image().Part(0, 2, ppMasterCoarseTuning).Value,
+              Form->Image().Part(0, 2, ppMasterCoarseTuning).Default + 3);
+    const auto received = module->Received(0);
+    int rpnStarts = 0, notesOn = 0, notesOff = 0;
+    for (const auto& m : received) {
+        if (m.size() == 3 && (m[0] & 0xF0) == 0xB0 && m[1] == 0x65) ++rpnStarts;
+        if (m.size() == 3 && (m[0] & 0xF0) == 0x90) ++notesOn;
+        if (m.size() == 3 && (m[0] & 0xF0) == 0x80) ++notesOff;
+    }
+    EXPECT_EQ(rpnStarts, 1);  // the image never sends it; the window sends it once
+    EXPECT_EQ(notesOn, 1);
+    EXPECT_EQ(notesOff, 1);
+}
+
 }  // namespace
 }  // namespace veka
