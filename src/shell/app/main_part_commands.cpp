@@ -100,14 +100,14 @@ void RunPartCommand(TVekaMainForm& form, const std::vector<int>& changedParts, F
 void TVekaMainForm::CopyPartCommand() {
     const auto choice = ChooseParts(pcCopy);
     if (!choice) return;
-    const auto [from, to] = *choice;
+    const int from = choice->first, to = choice->second;
     RunPartCommand(*this, {to}, [&] { Image_->CopyPart(Image_->CurrentPort, from, to); });
 }
 
 void TVekaMainForm::ExchangePartCommand() {
     const auto choice = ChooseParts(pcExchange);
     if (!choice) return;
-    const auto [first, second] = *choice;
+    const int first = choice->first, second = choice->second;
     RunPartCommand(*this, {first, second}, [&] { Image_->ExchangePart(Image_->CurrentPort, first, second); });
 }
 
