@@ -7,17 +7,13 @@
 
 namespace veka {
 
-namespace {
-bool ValidPortPart(int port, int part) { return port >= 0 && port < 4 && part >= 1 && part <= 16; }
-}  // namespace
-
 int TTestNote::Note(int port, int part) const {
-    return ValidPortPart(port, part) ? Notes_.Notes[size_t(port)][size_t(part - 1)] : 64;
+    return TVGS::ValidPart(port, part, 1) ? Notes_.Notes[size_t(port)][size_t(part - 1)] : 64;
 }
 
 void TTestNote::Start(int port, int part) {
     Stop();
-    if (!ValidPortPart(port, part) || port >= Transmitter_.ActivePortCount()) return;
+    if (!TVGS::ValidPart(port, part, 1) || port >= Transmitter_.ActivePortCount()) return;
     const int channel = Transmitter_.Image().Part(port, part, ppRxChannel).Value;
     if (channel < 0 || channel > 15) return;  // receive channel off
     const int note = Note(port, part);
@@ -38,7 +34,7 @@ void TTestNote::Stop() {
 }
 
 void TTestNote::Shift(int port, int part, int delta) {
-    if (!ValidPortPart(port, part)) return;
+    if (!TVGS::ValidPart(port, part, 1)) return;
     int& note = Notes_.Notes[size_t(port)][size_t(part - 1)];
     note = std::clamp(note + delta, 0, 127);
 }

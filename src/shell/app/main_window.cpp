@@ -324,9 +324,14 @@ void TVekaMainForm::FirstShow() {
     }
     const QString& argument = Options_.FirstArgument;
     if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo::exists(argument))
-        Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
-                                                           : QStringLiteral("Opening files is not available yet: ")) +
-                         argument);
+        ShowNotYetOpened(argument);
+}
+
+void TVekaMainForm::ShowNotYetOpened(const QString& fileName) {
+    // Files are opened once the file commands exist; until then the user is told.
+    Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
+                                                       : QStringLiteral("Opening files is not available yet: ")) +
+                     fileName);
 }
 
 bool TVekaMainForm::AskSave(int message) {
@@ -391,9 +396,7 @@ void TVekaMainForm::Activate(const QString& fileName) {
     raise();
     activateWindow();
     if (!fileName.isEmpty())
-        Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
-                                                           : QStringLiteral("Opening files is not available yet: ")) +
-                         fileName);
+        ShowNotYetOpened(fileName);
 }
 
 }  // namespace veka

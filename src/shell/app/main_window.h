@@ -152,6 +152,7 @@ private:
     bool CloseSequence();
     void EnableCommands();
     bool AskSave(int message);
+    void ShowNotYetOpened(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;
     void ReportSendError(const std::exception& error);
     TBulkContext BulkContext() const;
