@@ -4,7 +4,7 @@
 
 #include "module/exclusive.h"
 #include "module/image.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/order_file.h"
 #include "smf/setup_analysis.h"
 #include "smf/setup_merge.h"

@@ -250,7 +250,8 @@ using TUserSet = std::array<TUserNote, kNotes>;
 // (p12) is 0 like every unused note the unit reports.
 std::array<TUserSet, kUserSetCount> ReadUserDrums(const fs::path& dir, const std::array<std::vector<TDrumSet>, 5>& presets) {
     std::vector<std::string> header{"set", "note"};
-    for (int p = 1; p <= kUserParams; ++p) header.push_back("p" + std::to_string(p));
+    // Appended, not "p" + string, which GCC 12 warns of falsely at -O3.
+    for (int p = 1; p <= kUserParams; ++p) header.push_back(std::string("p").append(std::to_string(p)));
     header.push_back("source");
     const fs::path path = dir / "userdrum-defaults.tsv";
 

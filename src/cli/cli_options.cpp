@@ -73,6 +73,7 @@ TOptions ParseOptions(int argc, char** argv) {
             const int parts = ParseInt(value, "--max-part", 16, 64);
             if (parts != 16 && parts != 32 && parts != 64) throw EUsage("--max-part: 16, 32 or 64");
             o.MaxPart = parts == 16 ? 0 : parts == 32 ? 1 : 2;
+            o.MaxPartGiven = true;
         } else {
             o.Extra.emplace_back(name, value);
         }

@@ -19,6 +19,7 @@ struct TOptions {
     int ModuleType = 3;
     int DeviceId = 0x10;
     int MaxPart = 0;  // 0: 16 parts, 1: 32, 2: 64
+    bool MaxPartGiven = false;  // --max-part was on the command line
     TLanguage Language = TLanguage::English;
     bool Help = false;
     bool Version = false;

@@ -10,7 +10,7 @@
 #include "module/setup_file.h"
 #include "module/user_messages.h"
 #include "smf/exclusive_export.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/owner_name.h"
 #include "smf/setup_analysis.h"
 #include "smf/smf.h"
@@ -26,12 +26,33 @@ int Fail(const std::string& text) {
     return 1;
 }
 
-int SetupToSysex(TVGS& image, const std::string& in, const std::string& out) {
+// Without --max-part the image's own values decide the active ports: those up to the highest
+// port holding any, so that nothing read is lost.
+void SettleActivePorts(TVGS& image, const TOptions& o, const TPortValueCounts& counts) {
+    if (!o.MaxPartGiven) image.MaxPart = MaxPartForValues(counts);
+}
+
+// One line for the values of the ports from writtenPorts on, which the output does not hold.
+void ReportPortsLeftOut(const TPortValueCounts& counts, int writtenPorts, const std::string& reason) {
+    int total = 0;
+    for (int port = writtenPorts; port < kPortCount; ++port) total += counts[size_t(port)];
+    if (total == 0) return;
+    std::cerr << "veka4-cli: " << PortValueText(counts, writtenPorts) << (total == 1 ? " was" : " were")
+              << " not written (" << reason << ")\n";
+}
+
+int SetupToSysex(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
     ReadSetupInto(image, in);
+    const TPortValueCounts counts = PortValueCounts(image);
+    SettleActivePorts(image, o, counts);
+    // Ports beyond the active ones are named here; Ports C and D, active but without an
+    // address in one stream of messages, by the line after it.
+    ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
     const auto messages = ModifiedValueMessages(image);
     if (const int left = ValuesLeftOut(image); left > 0)
-        std::cerr << "veka4-cli: " << left << " values of Ports C and D are left out: one stream of messages has no "
-                  << "address for them (a song keeps them, in tracks naming their port)\n";
+        std::cerr << "veka4-cli: " << left << (left == 1 ? " value of Ports C and D is" : " values of Ports C and D are")
+                  << " left out: one stream of messages has no address for them (a song keeps them, in tracks "
+                  << "naming their port)\n";
     if (messages.empty()) return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
     std::string error;
     if (!ReplaceFile(out, SysexFileBytes(messages), error)) return Fail(error);
@@ -39,9 +60,18 @@ int SetupToSysex(TVGS& image, const std::string& in, const std::string& out) {
 }
 
 int SetupToSong(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
-    const TSmfWriteOptions options = SongWriteOptions(o, 0);
+    TSmfWriteOptions options = SongWriteOptions(o, 0);
     const TOrderList order = SongOrderList(o);
     ReadSetupInto(image, in);
+    const TPortValueCounts counts = PortValueCounts(image);
+    SettleActivePorts(image, o, counts);
+    // A format 0 song is one track on one port: a setup for more ports is written as format 1
+    // unless --format asks otherwise.
+    if (!ExtraOption(o, "--format") && image.ActivePortCount() > 1) options.Format = 1;
+    if (options.Format == 0 && image.ActivePortCount() > 1)
+        ReportPortsLeftOut(counts, 1, "--format 0 writes Port A only");
+    else
+        ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
     TSMF smf;
     smf.Language = image.Language;
     std::string error;
@@ -49,7 +79,7 @@ int SetupToSong(TVGS& image, const TOptions& o, const std::string& in, const std
     return 0;
 }
 
-int SongToSetup(TVGS& image, const std::string& in, const std::string& out) {
+int SongToSetup(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
     TSMF smf;
     smf.Language = image.Language;
     GsResetImage(image);
@@ -57,6 +87,9 @@ int SongToSetup(TVGS& image, const std::string& in, const std::string& out) {
     for (const std::string& w : smf.Warnings()) std::cerr << "veka4-cli: " << w << '\n';
     const TAnalysisResult analysis = AnalyzeSetup(image, smf);
     if (!analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(analysis.Message) << '\n';
+    const TPortValueCounts counts = PortValueCounts(image);
+    SettleActivePorts(image, o, counts);
+    ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
     if (BuildDifferenceList(image) == 0)
         return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
     const TSetupWriteResult written = WriteSetupFile(image, out);
@@ -75,9 +108,9 @@ int ConvertCommand(TVGS& image, const TOptions& o, std::ostream&) {
     try {
         if (IsSongFile(in)) {
             if (!HasExtension(out, ".ga4")) throw EUsage("a song converts to a .ga4 setup file, not " + out);
-            return SongToSetup(image, in, out);
+            return SongToSetup(image, o, in, out);
         }
-        if (HasExtension(out, ".syx")) return SetupToSysex(image, in, out);
+        if (HasExtension(out, ".syx")) return SetupToSysex(image, o, in, out);
         if (IsSongFile(out)) return SetupToSong(image, o, in, out);
         throw EUsage("cannot convert " + in + " to " + out + " (a setup file to .syx or .mid, a .mid to .ga4)");
     } catch (const EUsage&) {

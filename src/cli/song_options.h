@@ -1,9 +1,11 @@
 #pragma once
 // What convert and embed share: the song-writing options, the order list and reading the
 // setup file into the image.
+#include <array>
 #include <string>
 
 #include "cli/cli_options.h"
+#include "module/parameter_tables.h"
 #include "smf/order_file.h"
 #include "smf/setup_commands.h"
 
@@ -26,6 +28,18 @@ TOrderList SongOrderList(const TOptions& options);
 // takes its first item. Throws EUsage when the extension is no setup file's, std::runtime_error
 // with the program's message when the file cannot be read.
 void ReadSetupInto(TVGS& image, const std::string& path);
+// The modified values of each port's parts and drum maps, counted as a setup file stores them.
+using TPortValueCounts = std::array<int, kPortCount>;
+TPortValueCounts PortValueCounts(const TVGS& image);
+// The part count (0: 16, 1: 32, 2: 64) whose active ports reach the highest port holding values.
+int MaxPartForValues(const TPortValueCounts& counts);
+// "12 values of Port B and 3 values of Port C" for the ports from firstPort on that hold values;
+// empty when none does.
+std::string PortValueText(const TPortValueCounts& counts, int firstPort);
+// Which ports a part count that leaves ports out (image MaxPart 0 or 1) makes active, as
+// "--max-part 16 writes Port A only".
+std::string MaxPartReach(int maxPart);
+
 // Messages carry CR LF line breaks for message boxes; one line on a terminal.
 std::string OneLine(const std::string& text);
 

@@ -26,11 +26,10 @@ int SysexCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     // The message is built the way the live path builds it: from the change event.
     std::vector<std::pair<TBytes, int>> messages;  // bytes, output
     TLinkKind kind = LinkSystem;
-    image.OnChange = [&](int port, const TVGS& sender, const TOneParameter& record, const TLinkData& link,
-                         const std::string&) {
-        kind = TLinkKind(link.Kind);
-        messages.emplace_back(BuildChangeMessage(sender, port, record, link), port);
-    };
+    const TSubscription listening = image.OnChange.Subscribe([&](const TChangeNotice& change) {
+        kind = TLinkKind(change.Link.Kind);
+        messages.emplace_back(BuildChangeMessage(image, change.Port, change.Record, change.Link), change.Port);
+    });
 
     if (what == "system") {
         Need(o, 4, "sysex system N VALUE");

@@ -103,6 +103,10 @@ private:
 
 }  // namespace
 
+std::string_view OrderDataReadError(TLanguage language) {
+    return language == TLanguage::Japanese ? "Order Data 読み取りエラー" : "Order Data read error";
+}
+
 std::string PartOrderFileName(const std::string& folder, int n) {
     return (std::filesystem::path(folder) / ("partorder" + std::to_string(n) + ".dat")).string();
 }

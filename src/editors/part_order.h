@@ -11,8 +11,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "module/language.h"
 #include "module/one_parameter.h"
 
 namespace veka {
@@ -26,8 +28,8 @@ inline constexpr int32_t kDefaultColumnWidth = 64;
 inline constexpr int32_t kMinColumnWidth = 8;       // widths outside these come from a damaged file
 inline constexpr int32_t kMaxColumnWidth = 2000;
 inline constexpr size_t kOrderNameBytes = 255;
-// What the user is told of an order file that cannot be used (the same text in both languages).
-inline constexpr std::string_view kOrderDataReadError = "Order Data 読み取りエラー";
+// What the user is told of an order file that cannot be used.
+std::string_view OrderDataReadError(TLanguage language);
 
 enum class TOrderReadStatus { Ok, Missing, BadMagic, Damaged };
 
@@ -57,6 +59,38 @@ bool SaveOrder(const std::vector<TLinkData>& list, int n, const std::string& fol
 
 // The 14 columns the part window shows when an order comes back empty.
 void DefaultOrder(std::vector<TLinkData>& list);
+
+// The part window's orders as it keeps them: files in one folder, names in the settings file,
+// and the order shown last.
+class IPartOrderStore {
+public:
+    virtual ~IPartOrderStore() = default;
+    virtual TOrderReadStatus Load(int n, std::vector<TLinkData>& list, std::string& name) = 0;
+    virtual bool Save(const std::vector<TLinkData>& list, int n, std::string& error) = 0;
+    virtual std::string Name(int n) const = 0;
+    virtual int LastOrder() const = 0;
+    virtual void SetLastOrder(int n) = 0;
+};
+
+class TPartOrderFiles : public IPartOrderStore {
+public:
+    TPartOrderFiles(std::string folder, TSettings& settings) : Folder_(std::move(folder)), Settings_(settings) {}
+    TOrderReadStatus Load(int n, std::vector<TLinkData>& list, std::string& name) override {
+        return LoadOrder(list, n, Folder_, Settings_, name);
+    }
+    // Saves under the order's current name.
+    bool Save(const std::vector<TLinkData>& list, int n, std::string& error) override {
+        return SaveOrder(list, n, Folder_, Settings_, OrderName(Settings_, n), error);
+    }
+    std::string Name(int n) const override { return OrderName(Settings_, n); }
+    int LastOrder() const override { return Last_; }
+    void SetLastOrder(int n) override { Last_ = n < 0 ? 0 : n > 3 ? 3 : n; }
+
+private:
+    std::string Folder_;
+    TSettings& Settings_;
+    int Last_ = 0;
+};
 
 // The file's bytes and their reading, without the file system.
 std::vector<uint8_t> OrderFileBytes(const std::vector<TLinkData>& list, const std::string& name);

@@ -158,7 +158,7 @@ void TPartWinCustom::FillLists(int n) {
     if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged) {
         // Before the dialog is on screen the box would have no window to belong to.
         if (isVisible())
-            ShowMessage(QMessageBox::Warning, Utf8(std::string(kOrderDataReadError)));
+            ShowMessage(QMessageBox::Warning, Utf8(std::string(OrderDataReadError(Language_))));
         else
             ReadErrorPending_ = true;
     }
@@ -262,7 +262,7 @@ void TPartWinCustom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (ReadErrorPending_) {
         ReadErrorPending_ = false;
-        ShowMessage(QMessageBox::Warning, Utf8(std::string(kOrderDataReadError)));
+        ShowMessage(QMessageBox::Warning, Utf8(std::string(OrderDataReadError(Language_))));
     }
 }
 

@@ -11,13 +11,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editors/caption.h"
 #include "editors/edge_font_panel.h"
-#include "editors/part_order.h"
 #include "editors/part_texts.h"
-#include "midi/transmitter.h"
 #include "module/image.h"
 #include "module/value_texts.h"
-#include "shell/settings.h"
 #include "shell/test_note.h"
 
 namespace veka {
@@ -28,6 +26,17 @@ constexpr int kReviewMs = 300;  // the note that sounds after an edit
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
+// The window's captions.
+enum TPartText { ptTitle, ptGridHint, ptCount };
+constexpr TCaption kTexts[ptCount] = {
+    {"Part 編集", "Part Window"},
+    {"列名をﾄﾞﾗｯｸﾞして列位置位置、列名の境界をﾄﾞﾗｯｸﾞして列幅変更", "can customize columun position and width by dragging"},
+};
+
+bool IsToneParameter(int parameter) {
+    return parameter == ppToneNumber || parameter == ppToneMap || parameter == ppRhythm;
+}
+
 }  // namespace
 
 int TPartWindow1::DisplayShift(int parameter) {
@@ -36,9 +45,10 @@ int TPartWindow1::DisplayShift(int parameter) {
     return 0;
 }
 
-TPartWindow1::TPartWindow1(IEditorHost& host, QWidget* parent) : TVekaTempForm(host, "PartWindow1", parent) {
-    const bool english = host.Language() == TLanguage::English;
-    setWindowTitle(english ? QStringLiteral("Part Window") : QString::fromUtf8("Part 編集"));
+TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent)
+    : TVekaTempForm(services, "PartWindow1", parent), Orders_(orders) {
+    const bool english = Language() == TLanguage::English;
+    setWindowTitle(Tr(kTexts[ptTitle], Language()));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,7 +60,7 @@ TPartWindow1::TPartWindow1(IEditorHost& host, QWidget* parent) : TVekaTempForm(h
     topRow->setSpacing(2);
     EdgeFontPanel1_ = new TEdgeFontPanel(top);
     EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(host.Data().GradationBar);
+    EdgeFontPanel1_->SetGradient(Options().GradationBar());
     if (english) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
     EdgeFontPanel1_->setMinimumHeight(24);
     topRow->addWidget(EdgeFontPanel1_, 1);
@@ -83,7 +93,7 @@ TPartWindow1::TPartWindow1(IEditorHost& host, QWidget* parent) : TVekaTempForm(h
     VekaGrid1_->AllowColumnMove = true;
     VekaGrid1_->AllowColumnSizing = true;
     VekaGrid1_->SpeakerCursor = true;
-    VekaGrid1_->setFont(QFont(Utf8(host.Data().FontName), std::max(6, host.Data().FontSize)));
+    VekaGrid1_->setFont(QFont(Utf8(Options().GridFontName()), std::max(6, Options().GridFontSize())));
     layout->addWidget(VekaGrid1_, 1);
     StatusBar1_ = new QLabel(this);
     StatusBar1_->setObjectName("StatusBar1");
@@ -97,32 +107,28 @@ TPartWindow1::TPartWindow1(IEditorHost& host, QWidget* parent) : TVekaTempForm(h
     VekaGrid1_->OnMouseDown = [this](QMouseEvent* e) { GridMouseDown(e); };
     VekaGrid1_->OnMouseMove = [this](QMouseEvent* e) { GridMouseMove(e); };
     VekaGrid1_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
-    VekaGrid1_->OnEnter = [this] {
-        StatusBar1_->setText(Host().Language() == TLanguage::Japanese
-                                 ? QString::fromUtf8("列名をﾄﾞﾗｯｸﾞして列位置位置、列名の境界をﾄﾞﾗｯｸﾞして列幅変更")
-                                 : QStringLiteral("can customize columun position and width by dragging"));
-    };
+    VekaGrid1_->OnEnter = [this] { StatusBar1_->setText(Tr(kTexts[ptGridHint], Language())); };
     connect(TabControl1_, &QTabBar::currentChanged, this, &TPartWindow1::TabControl1Change);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1_->viewport()})
         WatchPointer(w);
 
     ReloadOrderNames();
-    Rebuild(host.LastPartOrder());
-    SelectPart(host.CurrentPart());
+    Rebuild(Orders_.LastOrder());
+    SelectPart(Edit().CurrentPart());
     FormCreate(EdgeFontPanel1_);
 }
 
 TPartWindow1::~TPartWindow1() {
-    Host().TestNote().Stop();
+    Audition().TestNote().Stop();
     // The order as the window leaves it (widths, moved columns) is kept for the next opening.
     StoreHeadersInOrder();
     std::string error;
-    SaveOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(), OrderName(Host().Settings(), Order_), error);
+    Orders_.Save(OrderList_, Order_, error);
 }
 
 void TPartWindow1::ReloadOrderNames() {
-    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setToolTip(Utf8(OrderName(Host().Settings(), n)));
+    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setToolTip(Utf8(Orders_.Name(n)));
 }
 
 QString TPartWindow1::StatusText() const { return StatusBar1_->text(); }
@@ -134,46 +140,46 @@ int TPartWindow1::ParameterOfColumn(int col) const {
 int TPartWindow1::FocusedPart() const { return std::clamp(VekaGrid1_->Row(), 1, 16); }
 
 void TPartWindow1::Rebuild(int order) {
-    Rebuilding_ = true;
-    Order_ = std::clamp(order, 0, 3);
-    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setChecked(n == Order_);
-    ShowPortTabs();
-    const int keepRow = VekaGrid1_->Row();
-    VekaGrid1_->SetRowCountCells(kRows);
-    std::string name;
-    const TOrderReadStatus status =
-        LoadOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(), name);
-    if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged)
-        Host().Warn("Order Data 読み取りエラー");
-    if (OrderList_.empty()) DefaultOrder(OrderList_);
-    VekaGrid1_->SetGridSize(int(OrderList_.size()) + kFixedCols, kRows);
-    for (size_t i = 0; i < OrderList_.size(); ++i) {
-        const int col = int(i) + kFixedCols;
-        TOneCell& header = VekaGrid1_->Cell(col, 0);
-        header.Text = PartParameterName(OrderList_[i].Index);
-        header.Link = OrderList_[i];
-        VekaGrid1_->SetColWidth(col, OrderList_[i].Spare);
+    {
+        const TRefreshGuard guard(*this);
+        Order_ = std::clamp(order, 0, 3);
+        Stabilize();
+        ShowPortTabs();
+        const int keepRow = VekaGrid1_->Row();
+        VekaGrid1_->SetRowCountCells(kRows);
+        std::string name;
+        const TOrderReadStatus status = Orders_.Load(Order_, OrderList_, name);
+        if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged)
+            Ui().Warn(std::string(OrderDataReadError(Language())));
+        if (OrderList_.empty()) DefaultOrder(OrderList_);
+        VekaGrid1_->SetGridSize(int(OrderList_.size()) + kFixedCols, kRows);
+        for (size_t i = 0; i < OrderList_.size(); ++i) {
+            const int col = int(i) + kFixedCols;
+            TOneCell& header = VekaGrid1_->Cell(col, 0);
+            header.Text = PartParameterName(OrderList_[i].Index);
+            header.Link = OrderList_[i];
+            VekaGrid1_->SetColWidth(col, OrderList_[i].Spare);
+        }
+        FitColumns();
+        FillRows();
+        VekaGrid1_->SetFocusCell(std::min(VekaGrid1_->ColCount() - 1, kFixedCols), std::clamp(keepRow, 1, 16));
     }
-    FitColumns();
-    FillRows();
-    VekaGrid1_->SetFocusCell(std::min(VekaGrid1_->ColCount() - 1, kFixedCols), std::clamp(keepRow, 1, 16));
-    Rebuilding_ = false;
     VekaGrid1Click();
     VekaGrid1_->viewport()->update();
 }
 
 void TPartWindow1::ShowPortTabs() {
     const QSignalBlocker block(TabControl1_);
-    const int ports = Host().Image().ActivePortCount();
+    const int ports = Image().ActivePortCount();
     while (TabControl1_->count() > ports) TabControl1_->removeTab(TabControl1_->count() - 1);
     while (TabControl1_->count() < ports)
         TabControl1_->addTab(QStringLiteral("Port %1").arg(QChar('A' + TabControl1_->count())));
-    TabControl1_->setCurrentIndex(std::clamp(Host().CurrentPort(), 0, TabControl1_->count() - 1));
+    TabControl1_->setCurrentIndex(std::clamp(Edit().CurrentPort(), 0, TabControl1_->count() - 1));
 }
 
 void TPartWindow1::FillRows() {
-    TVGS& image = Host().Image();
-    const int port = Host().CurrentPort();
+    TVGS& image = Image();
+    const int port = Edit().CurrentPort();
     for (int part = 1; part <= 16; ++part) {
         VekaGrid1_->Cell(0, part).Text = QStringLiteral("%1").arg(part, 2).toStdString();
         VekaGrid1_->Cell(1, part).Text = image.PartToneName(port, part);
@@ -183,7 +189,7 @@ void TPartWindow1::FillRows() {
 
 void TPartWindow1::FillCell(int col, int row) {
     const int parameter = ParameterOfColumn(col);
-    const TOneParameter& p = Host().Image().Part(Host().CurrentPort(), row, parameter);
+    const TOneParameter& p = Image().Part(Edit().CurrentPort(), row, parameter);
     const int shift = DisplayShift(parameter);
     TOneCell& cell = VekaGrid1_->Cell(col, row);
     cell.Max = p.Max - shift;
@@ -209,22 +215,22 @@ void TPartWindow1::FitColumns() {
 
 void TPartWindow1::ShowTitle(int parameter, int value) {
     EdgeFontPanel1_->SetCaption(Utf8(std::string(PartParameterName(parameter)) + " : " +
-                                     PartValueText(Host().Language(), parameter, value)));
+                                     PartValueText(Language(), parameter, value)));
 }
 
 void TPartWindow1::VekaGrid1Click() {
-    if (Rebuilding_) return;
+    if (Refreshing()) return;
     const int col = VekaGrid1_->Col();
     const int parameter = ParameterOfColumn(col);
     if (parameter >= 1 && parameter <= kPartParameterCount) {
         const int value = VekaGrid1_->GetCellValue(col, VekaGrid1_->Row()) + DisplayShift(parameter);
         ShowTitle(parameter, value);
-        StatusBar1_->setText(Utf8(PartHelpText(parameter, Host().Language())));
+        StatusBar1_->setText(Utf8(PartHelpText(parameter, Language())));
     }
     if (!Auditioning_) {
         const int part = FocusedPart();
-        Host().SetCurrentChannel(Host().Image().Part(Host().CurrentPort(), part, ppRxChannel).Value);
-        Host().SelectPart(part, this);
+        Edit().SetCurrentChannel(Image().Part(Edit().CurrentPort(), part, ppRxChannel).Value);
+        Edit().SelectPart(part, this);
     }
 }
 
@@ -233,41 +239,42 @@ void TPartWindow1::VekaGrid1CellChange(int col, int row, const TOneCell& cell) {
     if (row < 1 || row > 16 || parameter < 1 || parameter > kPartParameterCount) return;
     const int value = cell.Value + DisplayShift(parameter);
     try {
-        Host().Image().SetPartValue(Host().CurrentPort(), row, value, parameter);
+        const TVGS::TSenderScope sender(Image(), this);
+        Image().SetPartValue(Edit().CurrentPort(), row, value, parameter);
     } catch (const std::exception& error) {
-        Host().ReportEditError(error);  // the value stays in the image
+        Edit().ReportEditError(error);  // the value stays in the image
     }
-    if (parameter == ppToneNumber || parameter == ppToneMap || parameter == ppRhythm)
-        VekaGrid1_->Cell(1, row).Text = Host().Image().PartToneName(Host().CurrentPort(), row);
+    if (IsToneParameter(parameter)) VekaGrid1_->Cell(1, row).Text = Image().PartToneName(Edit().CurrentPort(), row);
     ShowTitle(parameter, value);
     VekaGrid1Click();
 }
 
 void TPartWindow1::VekaGrid1PutLink(const TOneCell& cell) {
-    Host().EndEditGesture();
-    Host().PropagateValue(cell.Link, cell.Value, this);
+    Edit().EndEditGesture();
     const int parameter = cell.Link.Index;
     const int part = cell.Link.Owner;
-    const int port = Host().CurrentPort();
+    const int port = Edit().CurrentPort();
+    const int value = cell.Value + DisplayShift(parameter);
+    Image().NotifyPut(port, cell.Link, value, this);
     if (parameter == ppMasterCoarseTuning && part >= 1 && part <= 16) {
-        // The image does not send this one: it goes once per gesture as an RPN.
-        Host().Image().Part(port, part, ppMasterCoarseTuning).Value = cell.Value;
+        // Its RPN goes once per gesture, not at every step of the drag.
         try {
-            Host().Transmitter().SendRpn(port, part, 0, 2, cell.Value, 0);
+            const TVGS::TSenderScope sender(Image(), this);
+            Image().SetPartCoarseTuning(port, part, value);
         } catch (const std::exception& error) {
-            Host().ReportEditError(error);
-            Host().EndEditGesture();
+            Edit().ReportEditError(error);
+            Edit().EndEditGesture();
         }
     }
-    if (Host().Data().Option(7)) {
+    if (Options().On(TOption::ReviewEdit)) {
         VekaGrid1Click();
         try {
-            Host().TestNote().Start(port, FocusedPart());
-            Host().WaitMs(kReviewMs);
-            Host().TestNote().Stop();
+            Audition().TestNote().Start(port, FocusedPart());
+            Audition().WaitMs(kReviewMs);
+            Audition().TestNote().Stop();
         } catch (const std::exception& error) {
-            Host().ReportEditError(error);
-            Host().EndEditGesture();
+            Edit().ReportEditError(error);
+            Edit().EndEditGesture();
         }
     }
 }
@@ -298,27 +305,45 @@ void TPartWindow1::p0Click(int tag) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     StoreHeadersInOrder();
     std::string error;
-    if (!SaveOrder(OrderList_, Order_, Host().ProgramFolder(), Host().Settings(),
-                   OrderName(Host().Settings(), Order_), error))
-        Host().Warn(error);
+    if (!Orders_.Save(OrderList_, Order_, error)) Ui().Warn(error);
     Rebuild(tag);
-    Host().SetLastPartOrder(tag);
+    Orders_.SetLastOrder(tag);
     QApplication::restoreOverrideCursor();
 }
 
 void TPartWindow1::TabControl1Change(int index) {
-    if (Rebuilding_ || index < 0) return;
-    Host().SetCurrentPort(index);  // the main window refreshes every window for the port
+    if (Refreshing() || index < 0) return;
+    Edit().SetCurrentPort(index);  // every window shows the port again
 }
 
 void TPartWindow1::RefreshFromImage() {
     StoreHeadersInOrder();
-    Rebuilding_ = true;
-    ShowPortTabs();
-    FillRows();
-    Rebuilding_ = false;
+    {
+        const TRefreshGuard guard(*this);
+        ShowPortTabs();
+        FillRows();
+        Stabilize();
+    }
     VekaGrid1Click();
     VekaGrid1_->viewport()->update();
+}
+
+void TPartWindow1::Stabilize() {
+    // One order button is always down: the one shown.
+    for (int n = 0; n < 4; ++n) OrderButtons_[size_t(n)]->setChecked(n == Order_);
+}
+
+void TPartWindow1::ImageChanged(const TChangeNotice& change) {
+    // A value of the shown port stored elsewhere (the tone browser, a command): its cell and,
+    // for the tone, the tone name follow at once.
+    if (change.Link.Kind != LinkPart || change.Port != Edit().CurrentPort()) return;
+    const int part = change.Link.Owner;
+    if (part < 1 || part > 16) return;
+    VekaGrid1_->SetLinkedValue(change.Link, change.Record.Value - DisplayShift(change.Link.Index));
+    if (IsToneParameter(change.Link.Index)) {
+        VekaGrid1_->Cell(1, part).Text = Image().PartToneName(change.Port, part);
+        VekaGrid1_->RepaintCell(1, part);
+    }
 }
 
 void TPartWindow1::SelectPart(int part) {
@@ -328,7 +353,7 @@ void TPartWindow1::SelectPart(int part) {
 
 void TPartWindow1::PropagateValue(const TLinkData& link, int value) {
     if (link.Kind != LinkPart) return;
-    VekaGrid1_->SetLinkedValue(link, value);
+    VekaGrid1_->SetLinkedValue(link, value - DisplayShift(link.Index));
 }
 
 void TPartWindow1::resizeEvent(QResizeEvent* event) {
@@ -351,12 +376,12 @@ void TPartWindow1::UpdateHeightLimits() {
 
 void TPartWindow1::showEvent(QShowEvent* event) {
     TVekaTempForm::showEvent(event);
-    Host().SelectPart(FocusedPart(), this);
+    Edit().SelectPart(FocusedPart(), this);
 }
 
 void TPartWindow1::contextMenuEvent(QContextMenuEvent* event) {
-    Host().TestNote().Stop();
-    if (QMenu* menu = Host().PartMenu()) menu->exec(event->globalPos());
+    Audition().TestNote().Stop();
+    if (QMenu* menu = Ui().PartMenu()) menu->exec(event->globalPos());
 }
 
 // Audition --------------------------------------------------------------------------------
@@ -368,16 +393,16 @@ int TPartWindow1::PartRowAt(int y) const {
 }
 
 void TPartWindow1::StartAudition(int part) {
-    const int port = Host().CurrentPort();
-    Host().SetCurrentChannel(Host().Image().Part(port, part, ppRxChannel).Value);
-    Host().SelectPart(part, this);
+    const int port = Edit().CurrentPort();
+    Edit().SetCurrentChannel(Image().Part(port, part, ppRxChannel).Value);
+    Edit().SelectPart(part, this);
     AuditionPart_ = part;
     try {
-        Host().TestNote().Start(port, part);
+        Audition().TestNote().Start(port, part);
     } catch (const std::exception& error) {
-        Host().ReportEditError(error);
+        Edit().ReportEditError(error);
     }
-    EdgeFontPanel1_->SetCaption(Utf8(Host().TestNote().Text(port, part)));
+    EdgeFontPanel1_->SetCaption(Utf8(Audition().TestNote().Text(port, part)));
 }
 
 void TPartWindow1::GridMouseDown(QMouseEvent* event) {
@@ -388,8 +413,8 @@ void TPartWindow1::GridMouseDown(QMouseEvent* event) {
     SavedTitle_ = EdgeFontPanel1_->Caption();
     const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (event->button() != Qt::LeftButton || (mods != Qt::NoModifier && mods != Qt::ControlModifier)) {
-        Host().SetCurrentChannel(Host().Image().Part(Host().CurrentPort(), row, ppRxChannel).Value);
-        Host().SelectPart(row, this);
+        Edit().SetCurrentChannel(Image().Part(Edit().CurrentPort(), row, ppRxChannel).Value);
+        Edit().SelectPart(row, this);
         return;
     }
     Auditioning_ = true;
@@ -399,26 +424,26 @@ void TPartWindow1::GridMouseDown(QMouseEvent* event) {
 void TPartWindow1::GridMouseMove(QMouseEvent* event) {
     if (!Auditioning_ || event->buttons() != Qt::LeftButton) return;
     const int y = event->position().toPoint().y();
-    const int port = Host().CurrentPort();
+    const int port = Edit().CurrentPort();
     if (event->modifiers() & Qt::ControlModifier) {
         if (std::abs(y - LastNoteY_) <= 3) return;
-        Host().TestNote().Stop();
-        Host().TestNote().Shift(port, AuditionPart_, y < LastNoteY_ ? 1 : -1);
+        Audition().TestNote().Stop();
+        Audition().TestNote().Shift(port, AuditionPart_, y < LastNoteY_ ? 1 : -1);
         LastNoteY_ = y;
         StartAudition(AuditionPart_);
         return;
     }
     const int part = PartRowAt(y);
     if (part == 0 || part == AuditionPart_) return;
-    Host().TestNote().Stop();
+    Audition().TestNote().Stop();
     StartAudition(part);
 }
 
 void TPartWindow1::GridMouseUp(QMouseEvent* event) {
-    Host().EndEditGesture();
+    Edit().EndEditGesture();
     if (!Auditioning_) return;
     Auditioning_ = false;
-    Host().TestNote().Stop();
+    Audition().TestNote().Stop();
     EdgeFontPanel1_->SetCaption(SavedTitle_);
     const int part = PartRowAt(event->position().toPoint().y());
     if (part != 0 && !(event->modifiers() & Qt::ControlModifier)) VekaGrid1_->SetFocusCell(VekaGrid1_->Col(), part);

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "editors/part_order.h"
 #include "editors/veka_grid.h"
 #include "editors/veka_temp_form.h"
 
@@ -23,7 +24,7 @@ public:
     static constexpr int kRows = 17;       // the header row and parts 1..16
     static constexpr int kFixedCols = 2;   // part number, tone name
 
-    explicit TPartWindow1(IEditorHost& host, QWidget* parent = nullptr);
+    TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent = nullptr);
     ~TPartWindow1() override;
 
     // Shows order n (0..3) on the current port.
@@ -33,8 +34,9 @@ public:
     // The order buttons' hints from the settings file (after the customise dialog).
     void ReloadOrderNames();
 
-    // IEditorWindow
+    // IEditorWindow and the window pattern
     void RefreshFromImage() override;
+    void Stabilize() override;
     void SelectPart(int part) override;
     void PropagateValue(const TLinkData& link, int value) override;
 
@@ -58,6 +60,7 @@ public:
     void TabControl1Change(int index);
 
 protected:
+    void ImageChanged(const TChangeNotice& change) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -84,9 +87,9 @@ private:
     QTabBar* TabControl1_ = nullptr;
     TVekaGrid* VekaGrid1_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
+    IPartOrderStore& Orders_;
     std::vector<TLinkData> OrderList_;
     int Order_ = 0;
-    bool Rebuilding_ = false;
     // Audition state.
     bool Auditioning_ = false;
     int AuditionPart_ = 0;

@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 #include "editors/veka_grid.h"
-#include "shell/app/app_texts.h"
+#include "shell/product.h"
 
 namespace veka {
 namespace {

@@ -3,12 +3,15 @@
 #include <QEvent>
 
 #include "editors/edge_font_panel.h"
-#include "shell/settings.h"
 
 namespace veka {
 
 namespace {
-std::string BarColorKey(const QString& name) { return name.toStdString() + "bar color"; }
+
+// A part or drum value belongs to one port; the windows show the current port only.
+bool OnShownPort(const TLinkData& link, int port, int shown) {
+    return (link.Kind != LinkPart && link.Kind != LinkDrum) || port == shown;
+}
 }  // namespace
 
 QColor TVekaTempForm::ColorFromSetting(int value) {
@@ -20,25 +23,40 @@ int TVekaTempForm::SettingFromColor(const QColor& color) {
     return color.red() | color.green() << 8 | color.blue() << 16;
 }
 
-TVekaTempForm::TVekaTempForm(IEditorHost& host, const QString& name, QWidget* parent)
-    : QWidget(parent), Host_(host) {
+TVekaTempForm::TVekaTempForm(const TWindowServices& services, const QString& name, QWidget* parent)
+    : QWidget(parent), Services_(services) {
     setObjectName(name);
     setMouseTracking(true);
+    TVGS& image = Services_.Edit.Image();
+    Changes_ = image.OnChange.Subscribe([this](const TChangeNotice& change) {
+        if (change.Sender != this) ImageChanged(change);
+    });
+    Puts_ = image.OnValuePut.Subscribe([this](const TPutNotice& put) {
+        if (put.Sender != this && OnShownPort(put.Link, put.Port, Edit().CurrentPort()))
+            PropagateValue(put.Link, put.Value);
+    });
+    Reloads_ = image.OnReloaded.Subscribe([this] { RefreshFromImage(); });
+    DrumSets_ = image.OnDrumSetLoaded.Subscribe([this](int port, int map) { DrumSetLoaded(port, map); });
 }
 
-TVekaTempForm::~TVekaTempForm() { FormDestroy(); }
+TVekaTempForm::~TVekaTempForm() {
+    Changes_.Reset();
+    Puts_.Reset();
+    Reloads_.Reset();
+    DrumSets_.Reset();
+    FormDestroy();
+}
 
 void TVekaTempForm::FormCreate(TEdgeFontPanel* titlePanel) {
     TitlePanel_ = titlePanel;
     if (!TitlePanel_) return;
-    const int stored = Host_.Settings().ReadInteger("form", BarColorKey(objectName()), kDefaultBarColor);
-    TitlePanel_->SetStartColor(ColorFromSetting(stored));
+    TitlePanel_->SetStartColor(ColorFromSetting(Services_.Store.ReadBarColor(objectName().toStdString(), kDefaultBarColor)));
 }
 
 void TVekaTempForm::FormDestroy() {
     if (!TitlePanel_ || Stored_) return;
     Stored_ = true;
-    Host_.Settings().WriteInteger("form", BarColorKey(objectName()), SettingFromColor(TitlePanel_->StartColor()));
+    Services_.Store.WriteBarColor(objectName().toStdString(), SettingFromColor(TitlePanel_->StartColor()));
 }
 
 void TVekaTempForm::WatchPointer(QWidget* widget) {
@@ -47,7 +65,7 @@ void TVekaTempForm::WatchPointer(QWidget* widget) {
 }
 
 bool TVekaTempForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) Host_.PointerPassed(this);
+    if (event->type() == QEvent::MouseMove) Services_.Ui.PointerPassed(this);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -65,8 +65,8 @@ TDataRequest::TDataRequest(TTransmitter& transmitter, TMidiInput& input, TInputR
     Router_.OnExclusive = [this](const TMyMidiEvent& event) { OnExclusive(event); };
 }
 
-std::string TDataRequest::Text(const char* english, const char* japanese) const {
-    return Transmitter_.Image().Language == TLanguage::Japanese ? japanese : english;
+std::string TDataRequest::Text(TTransportText text) const {
+    return std::string(TransportText(text, Transmitter_.Image().Language));
 }
 
 void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
@@ -84,17 +84,7 @@ void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
         if (Received_ % 30 == 0 && Received_ > 50 && Total_ > 0) {
             const int percent = int(std::lround(double(Received_) / double(Total_) * 100.0));
             const long rest = std::lround(double(int64_t(Total_) - int64_t(Received_)) / 50.0 * double(Reply49Ms_) / 1000.0);
-            char text[160];
-            if (rest > 60) {
-                if (Transmitter_.Image().Language == TLanguage::Japanese)
-                    std::snprintf(text, sizeof text, "推定残り時間 :  %ld 分 %ld 秒 (%u Block 受信済み)", rest / 60, rest % 60, Received_);
-                else
-                    std::snprintf(text, sizeof text, "Rest of time: %ld min %ld sec (%u blocks received)", rest / 60, rest % 60, Received_);
-            } else if (Transmitter_.Image().Language == TLanguage::Japanese) {
-                std::snprintf(text, sizeof text, "推定残り時間 :  %ld 秒 (%u Block 受信済み)", rest, Received_);
-            } else {
-                std::snprintf(text, sizeof text, "Rest of time: %ld sec (%u blocks received)", rest, Received_);
-            }
+            const std::string text = RestTimeText(rest, Received_, Transmitter_.Image().Language);
             if (OnRestTime) OnRestTime(percent, text);
         }
     }
@@ -234,9 +224,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         image.SetModuleType(mtSC88);
         selection[riInsertion] = false;
         report.SwitchedToSC88 = true;
-        report.Notice = Text(
-            "SC-88Pro is selected in Veka. But connected device is not SC-88Pro.\r\nSC-88 to be selected , then.",
-            "Vekaへの設定はSC-88Proですが、現在接続されている音源はSC-88Proではありません\r\nVekaでの設定をSC-88に変更します");
+        report.Notice = Text(TTransportText::NotSC88Pro);
         Total_ = total();
         if (Total_ == 0) {
             StopReception();
@@ -257,7 +245,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         if (takeLog) log.push_back((ok ? "Succeeded / " : "Failed / ") + std::to_string(RoundTripMs_) + "ms\r\n");
     };
     auto changed = [&] {
-        if (Transmitter_.OnModified) Transmitter_.OnModified();
+        Transmitter_.Image().MarkDataChanged();
     };
 
     try {
@@ -270,7 +258,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                         --Total_;
                         continue;
                     }
-                    if (OnRequest) OnRequest(Text("/ Part Parameter", "/ Part Parameter"), std::string(p.Name));
+                    if (OnRequest) OnRequest(Text(TTransportText::RequestPart), std::string(p.Name));
                     const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(p.Size));
                     if (takeLog) log.push_back("Request : Part " + PartName(port, part) + " " + std::string(p.Name));
                     logResult(!reply.empty());
@@ -291,7 +279,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                 for (int note = 0; note < kNoteCount && !cancelled(); ++note)
                     for (int n = 1; n <= kDrumParameterCount && !cancelled(); ++n) {
                         TOneParameter& p = image.Drum(port, map, n, note);
-                        if (OnRequest) OnRequest(Text("/ Drum Parameter", "/ Drum Parameter"), std::string(p.Name));
+                        if (OnRequest) OnRequest(Text(TTransportText::RequestDrum), std::string(p.Name));
                         const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(1));
                         if (takeLog)
                             log.push_back("Request : Drum " + DrumMapName(port, map) + " / Inst. " + std::to_string(note) +
@@ -308,7 +296,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             for (int note = 0; note < kNoteCount && !cancelled(); ++note)
                 for (int n = 1; n <= kUserDrumParameterCount && !cancelled(); ++n) {
                     TOneParameter& p = image.UserDrum(set, n, note);
-                    if (OnRequest) OnRequest(Text("/ User Drum Parameter", "/ User Drum Parameter"), std::string(p.Name));
+                    if (OnRequest) OnRequest(Text(TTransportText::RequestUserDrum), std::string(p.Name));
                     const std::vector<uint8_t> reply = RequestBlock(0, p.Address.Bytes, SizeBytes(1));
                     if (takeLog)
                         log.push_back("Request : User Drum Set " + std::to_string(set) + " / Inst. " + std::to_string(note) +
@@ -332,7 +320,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                 continue;
             }
             if (OnRequest)
-                OnRequest(Text("/ System or Effect Parameter", "/ System or Effect Parameter"), std::string(p.Name));
+                OnRequest(Text(TTransportText::RequestSystem), std::string(p.Name));
             std::vector<uint8_t> reply = RequestBlock(0, p.Address.Bytes, SizeBytes(p.Size));
             if (takeLog) log.push_back("Request : System or Effect / " + std::string(p.Name));
             logResult(!reply.empty());
@@ -361,16 +349,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
 
     report.Received = Received_;
     report.Requested = Total_;
-    char text[128];
     const bool complete = Received_ == Total_;
-    if (image.Language == TLanguage::Japanese)
-        std::snprintf(text, sizeof text, "受信数 : %u Block / 要求数 : %u Block\r\n", Received_, Total_);
-    else
-        std::snprintf(text, sizeof text, "Receved : %u blocks/Requested : %u blocks\r\n", Received_, Total_);
-    report.Text = text;
-    report.Text += complete ? Text("Completed", "正常に受信できました")
-                            : Text("Data transmission is interrupted.\r\n(Make sure the setup or connection of your device.)",
-                                   "異常終了\r\n機器の接続、MIDI ｲﾝﾀｰﾌｪｰｽ ﾄﾞﾗｲﾊﾞｰ等を確認してください");
+    report.Text = RequestCountText(Received_, Total_, image.Language);
+    report.Text += Text(complete ? TTransportText::RequestCompleted : TTransportText::RequestInterrupted);
     if (takeLog) SaveLog(logPath, log);
     return report;
 }

@@ -12,6 +12,7 @@
 #include "midi/input_router.h"
 #include "midi/midi_input.h"
 #include "midi/transmitter.h"
+#include "module/transport_texts.h"
 
 namespace veka {
 
@@ -67,7 +68,7 @@ public:
     int64_t Reply49Ms() const { return Reply49Ms_; }
 
 private:
-    std::string Text(const char* english, const char* japanese) const;
+    std::string Text(TTransportText text) const;
     void StartReception();
     void StopReception();
 

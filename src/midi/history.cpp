@@ -13,8 +13,9 @@ bool THistory::Add(const std::string& sysex, const std::string& name, int32_t va
     return false;
 }
 
-std::string SysexCopyText(const std::string& hex, bool dropF0F7, bool spaced) {
+std::string SysexCopyText(const std::string& hex, bool dropF0F7, THexSpacing spacing) {
     if (!dropF0F7) return hex;
+    const bool spaced = spacing == THexSpacing::Blank;
     std::string text = hex;
     const std::string head = spaced ? "F0 " : "F0";
     const std::string tail = spaced ? " F7" : "F7";

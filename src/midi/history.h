@@ -6,6 +6,8 @@
 #include <deque>
 #include <string>
 
+#include "module/exclusive.h"
+
 namespace veka {
 
 struct THistoryEntry {
@@ -29,6 +31,6 @@ private:
 
 // The clipboard text of a hex text: with dropF0F7 the leading "F0" and its separator and the
 // trailing separator and "F7" are removed.
-std::string SysexCopyText(const std::string& hex, bool dropF0F7, bool spaced);
+std::string SysexCopyText(const std::string& hex, bool dropF0F7, THexSpacing spacing);
 
 }  // namespace veka

@@ -6,7 +6,7 @@ TInputRouter::TInputRouter(TMidiInput& input, TTransmitter& transmitter) : Input
 
 void TInputRouter::Pass(int part, uint8_t status, uint8_t data1, uint8_t data2) {
     if (part < 1 || part > 16) return;
-    const int port = Transmitter_.Image().CurrentPort;
+    const int port = CurrentPort;
     if (port < 0 || port >= Transmitter_.ActivePortCount()) return;
     Transmitter_.Port(port).SendShort(status, data1, data2);
     if (Transmitter_.OnFlash) Transmitter_.OnFlash(port);

@@ -15,7 +15,8 @@ public:
     TInputRouter(TMidiInput& input, TTransmitter& transmitter);
 
     bool Thru = false;         // "MIDI INPUTをMIDI OUTPUTにｽﾙｰ"
-    int CurrentPart = 1;       // the part being edited, 1..16, on the image's current port
+    int CurrentPort = 0;       // the port the windows show, 0..3 (the main window's)
+    int CurrentPart = 1;       // the part being edited there, 1..16
     int CurrentChannel = 0;    // its receive channel, 0..15
     bool AcceptExclusive = false;
 

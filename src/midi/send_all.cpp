@@ -21,8 +21,8 @@ struct TBusyGuard {
 
 }  // namespace
 
-std::string TTransmitter::Progress(const char* english, const char* japanese) const {
-    return Image_.Language == TLanguage::Japanese ? japanese : english;
+std::string TTransmitter::Progress(TTransportText text) const {
+    return std::string(TransportText(text, Image_.Language));
 }
 
 void TTransmitter::SendPartParameter(int port, const TOneParameter& record, bool force, int parameter, int part) {
@@ -32,12 +32,8 @@ void TTransmitter::SendPartParameter(int port, const TOneParameter& record, bool
     if (!set.Valid) return;
     SendSysx(port, set.Address, set.Data);
     Wait_.Wait(kSysexWaitMs);
-    const int map = Image_.Part(port, part, ppRhythm).Value;
-    if (parameter == ppToneNumber && map != 0) {
-        TDrumSetRecord& drumSet = Image_.DrumSet(port, map);
-        drumSet.ToneMap = Image_.Part(port, part, ppToneMap).Value;
-        drumSet.Program = record.Value % 128;
-    }
+    // The drum set a drum part selects is the one its map holds from now on.
+    if (parameter == ppToneNumber) Image_.RecordDrumSetOfPart(port, part);
 }
 
 void TTransmitter::SendPart(int port, int part, bool force) {
@@ -54,10 +50,9 @@ void TTransmitter::SendPart(int port, int part, bool force) {
         SendPartParameter(port, Image_.Part(port, part, n), force, n, part);
     }
     const TOneParameter& coarse = Image_.Part(port, part, ppMasterCoarseTuning);
-    if (IsModified(coarse)) SendRpn(port, part, 0, 2, coarse.Value, 0);
+    if (force || IsModified(coarse)) SendRpn(port, part, 0, 2, coarse.Value, 0);
     // The tone goes last, after its rhythm mode and tone map, so the module selects it last.
     for (int n : {ppRhythm, ppToneMap, ppToneNumber}) SendPartParameter(port, Image_.Part(port, part, n), true, n, part);
-    if (Image_.OnFinished) Image_.OnFinished();
 }
 
 bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
@@ -68,13 +63,13 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
     Image_.Link.Kind = LinkSystem;
     if (init) {
         const uint8_t mode = 0;
-        SendSysx(0, {0x00, 0x00, 0x7F}, std::span<const uint8_t>(&mode, 1));
+        SendSysx(0, kSystemModeSetAddress, std::span<const uint8_t>(&mode, 1));
         Wait_.Wait(kInitWaitMs);
     }
     if (system) {
         for (int n = 1; n <= kSystemParameterCount; ++n) {
             progress(kSystemParameterCount, n - 1,
-                     Progress("Sending System / Effect Parameter", "System / Effect Parameter 送信中"));
+                     Progress(TTransportText::SendingSystem));
             const TOneParameter& p = Image_.System(n);
             if (!IsModified(p)) continue;
             Image_.Link = TLinkData{LinkSystem, n, 0, 0, 0};
@@ -94,9 +89,10 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
     Image_.Link.Kind = LinkDrum;
     if (drums) {
         int step = 0;
+        const int maps = ActivePortCount() * kDrumMapsPerPort;
         for (int port = 0; port < ActivePortCount(); ++port)
             for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-                progress(4, ++step, Progress("Sending Drum Set Parameter", "Drum Set Parameter 送信中"));
+                progress(maps, ++step, Progress(TTransportText::SendingDrumSet));
                 for (int note = 0; note < kNoteCount; ++note)
                     for (int n = 1; n <= kDrumParameterCount; ++n) {
                         const TOneParameter& p = Image_.Drum(port, map, n, note);
@@ -113,7 +109,7 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
         int step = 0;
         for (int set = 0; set < kUserDrumSetCount; ++set) {
             if (!userDrumsAll)
-                progress(max, ++step, Progress("Sending User Drum Set Parameter", "User Drum Set Parameter 送信中"));
+                progress(max, ++step, Progress(TTransportText::SendingUserDrumSet));
             for (int note = 0; note < kNoteCount; ++note) {
                 if (userDrumsAll) progress(max, ++step, std::string(UserMessage(75, Image_.Language)));
                 for (int n = 1; n <= kUserDrumParameterCount; ++n) {

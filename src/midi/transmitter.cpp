@@ -7,8 +7,8 @@ TTransmitter::TTransmitter(TVGS& image, TPumpWait& wait) : Image_(image), Wait_(
 }
 
 void TTransmitter::Attach() {
-    Image_.OnChange = [this](int port, const TVGS&, const TOneParameter& record, const TLinkData& link,
-                             const std::string& comment) { SendParameter(port, record, link, comment); };
+    ChangeSubscription_ = Image_.OnChange.Subscribe(
+        [this](const TChangeNotice& change) { SendParameter(change.Port, change.Record, change.Link, change.Comment); });
     Image_.PumpWait = [this](int ms) { Wait_.Wait(ms); };
 }
 
@@ -38,7 +38,11 @@ std::string TTransmitter::SendSysxLogged(int port, const std::array<uint8_t, 3>&
 
 void TTransmitter::SendParameter(int port, const TOneParameter& record, const TLinkData& link,
                                  const std::string& comment) {
-    if (OnModified) OnModified();
+    // Master Coarse Tuning has no exclusive address: the module takes it as an RPN.
+    if (link.Kind == LinkPart && link.Index == ppMasterCoarseTuning) {
+        SendRpn(port, link.Owner, 0, 2, record.Value, 0);
+        return;
+    }
     // The bytes come from the port of the change itself, so a scale tuning change of Port B
     // carries Port B's twelve values whatever port the windows show.
     const TDataSet set = ChangeDataSet(Image_, port, record, link);

@@ -13,6 +13,7 @@
 #include "midi/pump_wait.h"
 #include "module/exclusive.h"
 #include "module/image.h"
+#include "module/transport_texts.h"
 
 namespace veka {
 
@@ -30,10 +31,10 @@ public:
     TVGS& Image() { return Image_; }
     TPumpWait& Pump() { return Wait_; }
 
-    bool SysxSpace = true;   // one blank between the bytes of the hex text
+    THexSpacing SysxSpace = THexSpacing::Blank;  // between the bytes of the hex text
     int TransWaitMs = 5;     // "trans wait(ms)": between the messages of a controller sequence
 
-    // Makes SendParameter the image's change handler.
+    // Makes SendParameter a listener of the image's changes (until the transmitter goes).
     void Attach();
 
     // Frames a DT1 and sends it on the port's output; empty text when the port is not active.
@@ -58,6 +59,8 @@ public:
     // Whole-image transmission; true when it ran to the end. A send error propagates after
     // the clean-up (OnFinished, OnBusy(false)).
     bool SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
+    // Every parameter of the part; with force also the unmodified ones, Master Coarse Tuning's
+    // RPN included, so the module ends up exactly as the image (part copy, exchange, initialise).
     void SendPart(int port, int part, bool force);
     void SendPartParameter(int port, const TOneParameter& record, bool force, int parameter, int part);
 
@@ -65,7 +68,6 @@ public:
     std::function<void(int port)> OnFlash;                       // a port's green lamp
     std::function<void(const std::string& hex)> OnHexText;       // the status bar text
     std::function<void(const THistoryEntry& entry, bool droppedOldest)> OnHistory;
-    std::function<void()> OnModified;                            // the setup has changed
     std::function<void(bool busy)> OnBusy;                       // disable the main window, hourglass
 
     THistory History;
@@ -73,11 +75,12 @@ public:
 
 private:
     void Flash(int port);
-    std::string Progress(const char* english, const char* japanese) const;
+    std::string Progress(TTransportText text) const;
 
     TVGS& Image_;
     TPumpWait& Wait_;
     std::array<std::unique_ptr<TMidiOutput>, 4> Ports_;
+    TSubscription ChangeSubscription_;
 };
 
 }  // namespace veka

@@ -212,13 +212,23 @@ constexpr std::array<TWordName, 12> kWordNames = {{
 
 bool InRange(int v) { return v >= 0 && v <= 127; }
 
-std::string WithSign(long long value) { return value > 0 ? "+" + std::to_string(value) : std::to_string(value); }
+// A number's text after a short prefix ("+5", "L12"), appended to the prefix: GCC 12 at -O3
+// warns falsely of an overlapping copy (-Wrestrict) when a literal is put before a string.
+std::string Prefixed(std::string_view prefix, long long value) {
+    std::string text(prefix);
+    text += std::to_string(value);
+    return text;
+}
+
+std::string WithSign(long long value) { return value > 0 ? Prefixed("+", value) : std::to_string(value); }
 
 // Units follow the number after a blank, except "%", which is written against it.
 std::string UnitSuffix(std::string_view unit) {
     if (unit.empty()) return {};
     if (unit == "%") return "%";
-    return " " + std::string(unit);
+    std::string text = " ";
+    text += unit;
+    return text;
 }
 
 // The index-th entry of a comma-separated list; false when the list is shorter.
@@ -259,9 +269,9 @@ std::string BalanceText(std::string_view dry, std::string_view wet, int v) {
 
 std::string InsertionPanText(int v) {
     if (!InRange(v)) return std::to_string(v);
-    if (v < 64) return "L" + std::to_string(64 - v);
+    if (v < 64) return Prefixed("L", 64 - v);
     if (v == 64) return "Center";
-    return "R" + std::to_string(v - 64);
+    return Prefixed("R", v - 64);
 }
 
 std::string AmountText(double value, std::string_view unit) {
@@ -348,9 +358,9 @@ std::string InsertionValueText(std::string_view kind, std::string_view detail, i
     if (kind == "accel_0_15") return std::to_string(v / 8);
     if (kind == "azimuth_deg") {
         const int degrees = kAzimuthDeg[raw];
-        if (degrees < 0) return "L" + std::to_string(-degrees);
+        if (degrees < 0) return Prefixed("L", -degrees);
         if (degrees == 0 || degrees == 180) return std::to_string(degrees);
-        return "R" + std::to_string(degrees);
+        return Prefixed("R", degrees);
     }
     std::string_view unit;
     if (const TValueTable* table = ValueTable(kind, unit)) return AmountText((*table)[raw], unit);

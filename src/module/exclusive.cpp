@@ -127,11 +127,11 @@ TBytes BuildChangeMessage(const TVGS& image, int port, const TOneParameter& reco
 
 TBytes GsResetMessage(int deviceId) {
     const uint8_t zero = 0;
-    return BuildDT1(deviceId, {0x40, 0x00, 0x7F}, std::span<const uint8_t>(&zero, 1));
+    return BuildDT1(deviceId, kGsResetAddress, std::span<const uint8_t>(&zero, 1));
 }
 
 TBytes SystemModeSetMessage(int deviceId, uint8_t mode) {
-    return BuildDT1(deviceId, {0x00, 0x00, 0x7F}, std::span<const uint8_t>(&mode, 1));
+    return BuildDT1(deviceId, kSystemModeSetAddress, std::span<const uint8_t>(&mode, 1));
 }
 
 TBytes DisplayMessage(int deviceId, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data) {
@@ -276,7 +276,8 @@ int OutputForMessage(TLinkKind kind, int port, int activePortCount) {
 }  // namespace veka
 
 namespace veka {
-std::string HexText(std::span<const uint8_t> bytes, bool spaced) {
+std::string HexText(std::span<const uint8_t> bytes, THexSpacing spacing) {
+    const bool spaced = spacing == THexSpacing::Blank;
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(bytes.size() * 3);

@@ -61,7 +61,9 @@ TDataSet ChangeDataSet(const TVGS& image, int port, const TOneParameter& record,
 // the record's address (parameter 33's for any scale tuning) with EncodeData's bytes.
 TBytes BuildChangeMessage(const TVGS& image, int port, const TOneParameter& record, const TLinkData& link);
 
-// Fixed messages.
+// Fixed messages and their addresses.
+inline constexpr std::array<uint8_t, 3> kGsResetAddress{0x40, 0x00, 0x7F};
+inline constexpr std::array<uint8_t, 3> kSystemModeSetAddress{0x00, 0x00, 0x7F};
 TBytes GsResetMessage(int deviceId);                        // 40 00 7F 00
 TBytes SystemModeSetMessage(int deviceId, uint8_t mode = 0);  // 00 00 7F mode ("Init")
 TBytes DisplayMessage(int deviceId, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data);
@@ -112,6 +114,9 @@ int OutputForMessage(TLinkKind kind, int port, int activePortCount);
 }  // namespace veka
 
 namespace veka {
-// Two upper-case hexadecimal digits per byte, separated by one blank or by nothing.
-std::string HexText(std::span<const uint8_t> bytes, bool spaced = true);
+// How the bytes of an exclusive message's text are separated ("sysx space"): by one blank, or
+// by nothing. One type from the settings file to the status bar, the history and the clipboard.
+enum class THexSpacing { Blank, None };
+// Two upper-case hexadecimal digits per byte, separated as spacing says.
+std::string HexText(std::span<const uint8_t> bytes, THexSpacing spacing = THexSpacing::Blank);
 }  // namespace veka

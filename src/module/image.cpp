@@ -168,7 +168,8 @@ const TDrumSetRecord& TVGS::DrumSet(int port, int map) const {
 }
 
 void TVGS::FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment) {
-    if (OnChange) OnChange(port, *this, record, Link, comment);
+    OnDataChanged();
+    OnChange(TChangeNotice{port, record, Link, comment, Sender_});
 }
 
 void TVGS::Wait(int milliseconds) {
@@ -190,6 +191,23 @@ void TVGS::SetPartValue(int port, int part, int32_t value, int parameter) {
     p.Value = value;
     Link = TLinkData{LinkPart, part, parameter, 0, 0};
     FillLinkAndRaise(port, p, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
+}
+
+void TVGS::SetPartCoarseTuning(int port, int part, int32_t value) {
+    if (!ValidPart(port, part, ppMasterCoarseTuning)) { VEKA_IGNORED("SetPartCoarseTuning"); return; }
+    TOneParameter& p = Parts_[PartIndex(port, part, ppMasterCoarseTuning)];
+    p.Value = value;
+    Link = TLinkData{LinkPart, part, ppMasterCoarseTuning, 0, 0};
+    FillLinkAndRaise(port, p, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
+}
+
+void TVGS::RecordDrumSetOfPart(int port, int part) {
+    if (!ValidPart(port, part, 1)) return;
+    const int map = Part(port, part, ppRhythm).Value;
+    if (map < 1 || map > kDrumMapsPerPort) return;
+    TDrumSetRecord& drumSet = DrumSets_[port][map];
+    drumSet.ToneMap = Part(port, part, ppToneMap).Value;
+    drumSet.Program = Part(port, part, ppToneNumber).Value % 128;
 }
 
 void TVGS::SetDrumValue(int port, int map, int32_t value, int parameter, int note) {
@@ -234,7 +252,7 @@ void TVGS::LoadDrumSet(int port, int map, int program, int toneMap) {
         }
     }
     DrumSets_[port][map].Found = found;
-    if (OnDrumSetLoaded) OnDrumSetLoaded(port, map);
+    OnDrumSetLoaded(port, map);
 }
 
 void TVGS::ShareDrumTone(int port, int part, int map) {

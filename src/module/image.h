@@ -2,7 +2,7 @@
 // TVGS: the in-memory image of one GS sound module - system and effect parameters, 16 parts on
 // each of four ports, two drum maps per port and two user drum sets - with the look-ups built
 // from the default data files. Every change goes through a set operation, which raises
-// OnChange so the owner can transmit it at once.
+// OnChange so the transmitter sends it at once and every open window can show it.
 #include <deque>
 #include <functional>
 #include <memory>
@@ -14,13 +14,29 @@
 #include "module/one_parameter.h"
 #include "module/parameter_tables.h"
 #include "module/setup_record.h"
+#include "module/signal.h"
 
 namespace veka {
 
 class TVGS;
 
-using TChangeEvent = std::function<void(int port, const TVGS& sender, const TOneParameter& onePara,
-                                        const TLinkData& linkData, const std::string& comment)>;
+// One stored value as the listeners of OnChange hear it. Sender names who made the change (a
+// window, through TVGS::TSenderScope), so that it need not be told again; null otherwise.
+struct TChangeNotice {
+    int Port;
+    const TOneParameter& Record;
+    const TLinkData& Link;
+    const std::string& Comment;
+    const void* Sender;
+};
+
+// The value an edit gesture ended with: every other open window shows it in its cell.
+struct TPutNotice {
+    int Port;
+    TLinkData Link;
+    int32_t Value;
+    const void* Sender;
+};
 using TProgressEvent = std::function<void(int maxValue, int currentValue, const std::string& text)>;
 using TNotifyEvent = std::function<void()>;
 
@@ -42,12 +58,19 @@ public:
     TVGS(const TVGS&) = delete;
     TVGS& operator=(const TVGS&) = delete;
 
-    // Events. OnChange is raised synchronously by every set operation.
-    TChangeEvent OnChange;
+    // Notifications, each with any number of listeners (the transmitter, every open window).
+    // OnChange is raised synchronously by every set operation, after OnDataChanged.
+    TSignal<const TChangeNotice&> OnChange;
+    TSignal<const TPutNotice&> OnValuePut;
+    // A drum set was loaded into (port, map): an open drum window showing that map refreshes.
+    TSignal<int, int> OnDrumSetLoaded;
+    // The image changed as a whole (a file read, a reset, another port or part count shown).
+    TSignal<> OnReloaded;
+    // The setup differs from what was saved or loaded last.
+    TSignal<> OnDataChanged;
+    // Progress of long work, for the one status bar there is.
     TProgressEvent OnProgress;
     TNotifyEvent OnFinished;
-    // A drum set was loaded into (port, map): an open drum window showing that map refreshes.
-    std::function<void(int port, int map)> OnDrumSetLoaded;
     // The system's one waiting primitive, injected by the owner (tests record the waits).
     std::function<void(int milliseconds)> PumpWait;
 
@@ -59,7 +82,28 @@ public:
     int MaxPart = 0;                         // 0: 16 parts, 1: 32, 2: 64
     int ActivePortCount() const { return MaxPart <= 0 ? 1 : MaxPart == 1 ? 2 : 4; }
     TLanguage Language = TLanguage::English;
-    int CurrentPort = 0;                     // the port selected in the main window
+
+    // Names the sender of the changes made while it lives (scopes nest).
+    class TSenderScope {
+    public:
+        TSenderScope(TVGS& image, const void* sender) : Image_(image), Previous_(image.Sender_) {
+            image.Sender_ = sender;
+        }
+        ~TSenderScope() { Image_.Sender_ = Previous_; }
+        TSenderScope(const TSenderScope&) = delete;
+        TSenderScope& operator=(const TSenderScope&) = delete;
+
+    private:
+        TVGS& Image_;
+        const void* Previous_;
+    };
+    const void* Sender() const { return Sender_; }
+
+    void NotifyReloaded() { OnReloaded(); }
+    void NotifyPut(int port, const TLinkData& link, int32_t value, const void* sender) {
+        OnValuePut(TPutNotice{port, link, value, sender});
+    }
+    void MarkDataChanged() { OnDataChanged(); }
 
     // Index checks: every operation below ignores indices outside these ranges.
     static bool ValidSystem(int number) { return number >= 1 && number <= kSystemParameterCount; }
@@ -94,6 +138,9 @@ public:
     // Set operations: store, fill Link, build the comment, raise OnChange. No range check.
     void SetSystemValue(int number, int32_t value);
     void SetPartValue(int port, int part, int32_t value, int parameter);  // parameter 111: nothing
+    // Master Coarse Tuning (parameter 111) has no exclusive address: the module takes it as an
+    // RPN, which the transmitter sends once per gesture when it hears this change.
+    void SetPartCoarseTuning(int port, int part, int32_t value);
     void SetDrumValue(int port, int map, int32_t value, int parameter, int note);
     void SetUserDrumValue(int set, int note, int32_t value, int parameter);
 
@@ -132,6 +179,8 @@ public:
 
     // The drum set in each (port, map 1..2).
     TDrumSetRecord& DrumSet(int port, int map);
+    // A drum part's map notes the part's tone map and program as its drum set.
+    void RecordDrumSetOfPart(int port, int part);
     const TDrumSetRecord& DrumSet(int port, int map) const;
 
     // Part copy, exchange and initialise, written without OnChange; progress through
@@ -163,6 +212,7 @@ private:
     TDrumSetRecord DrumSets_[kPortCount][kDrumMapsPerPort + 1];
     TOneParameter Scratch_;
     TDrumSetRecord ScratchDrumSet_;
+    const void* Sender_ = nullptr;
     std::vector<TInsertionParameterRecord> InsertionParameters_;
     std::vector<std::string> InsertionTexts_;
     // One-entry cache of the drum note names of the last (tone map, program) asked.

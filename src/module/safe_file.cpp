@@ -68,7 +68,11 @@ bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::s
     fs::path temp;
     // "x": the temporary file is always a new one, never someone else's.
     for (int attempt = 0; attempt < 16 && !f; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+        std::string name = ".";  // appended piece by piece: GCC 12 warns falsely at "." + string
+        name += target.filename().string();
+        name += ".tmp";
+        name += std::to_string(random() % 1000000);
+        temp = folder / name;
         f = std::fopen(temp.c_str(), "wbx");
         if (!f && errno != EEXIST) break;
     }

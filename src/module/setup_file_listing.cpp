@@ -134,8 +134,11 @@ std::string SectionText(TSetupFileKind kind, const TSetupRecord& h) {
             if (kind == TSetupFileKind::OneDrumMap)
                 return "Drum Map, drum set of tone map " + std::to_string(h.B1) + " program " + std::to_string(h.B2);
             int port = 0, map = 0;
-            const std::string name =
-                GlobalMapToPortMap(h.B1, port, map) ? DrumMapName(port, map) : "#" + std::to_string(h.B1);
+            std::string name = "#";  // appended: GCC 12 warns falsely at "#" + string
+            if (GlobalMapToPortMap(h.B1, port, map))
+                name = DrumMapName(port, map);
+            else
+                name += std::to_string(h.B1);
             return "Drum Map " + name + ", drum set program " + std::to_string(h.B2);
         }
         case skUserDrum: return "User Drum " + std::to_string(h.B1);

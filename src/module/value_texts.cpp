@@ -9,10 +9,16 @@ namespace veka {
 
 namespace {
 
-// Values reach here from files as they were stored, so the arithmetic is done in 64 bits.
-std::string WithPlus(int64_t value) {
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
+// A number's text after a short prefix ("+5", "L12"), appended to the prefix: GCC 12 at -O3
+// warns falsely of an overlapping copy (-Wrestrict) when a literal is put before a string.
+std::string Prefixed(std::string_view prefix, long long value) {
+    std::string text(prefix);
+    text += std::to_string(value);
+    return text;
 }
+
+// Values reach here from files as they were stored, so the arithmetic is done in 64 bits.
+std::string WithPlus(int64_t value) { return value > 0 ? Prefixed("+", value) : std::to_string(value); }
 
 template <std::size_t N>
 std::string Pick(const std::array<std::string_view, N>& words, int index) {
@@ -60,9 +66,9 @@ std::string SignedText(int value) { return WithPlus(int64_t(value) - 64); }
 
 std::string PanText(int value) {
     if (value == 0) return "Random";
-    if (value >= 1 && value <= 63) return "L" + std::to_string(64 - value);
+    if (value >= 1 && value <= 63) return Prefixed("L", 64 - value);
     if (value == 64) return "Center";
-    if (value >= 65 && value <= 127) return "R" + std::to_string(value - 64);
+    if (value >= 65 && value <= 127) return Prefixed("R", value - 64);
     return std::to_string(value);
 }
 

@@ -1,7 +1,7 @@
 #include "shell/new_setup.h"
 
 #include "midi/transmitter.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 
 namespace veka {
 
@@ -11,7 +11,7 @@ void ResetModuleAndImage(TTransmitter& transmitter, TLastNotes& notes, bool send
     notes.Reset();
     GsResetImage(image);
     const uint8_t data = 0;
-    transmitter.SendSysxLogged(0, {0x40, 0x00, 0x7F}, std::span<const uint8_t>(&data, 1), "Init", 0);
+    transmitter.SendSysxLogged(0, kGsResetAddress, std::span<const uint8_t>(&data, 1), "Init", 0);
     transmitter.Pump().Wait(TNewSetupSteps::kResetWaitMs);
     if (!send) return;
     if (status) status("Initializing...");

@@ -294,6 +294,8 @@ bool TSettings::WindowPosition(const std::string& name, char mode, TWindowPositi
 
 // ---------------------------------------------------------------------------------------------
 
+THexSpacing SpacingFromSetting(const std::string& /*stored*/) { return THexSpacing::Blank; }
+
 int ActivePortCountOf(int maxPart) { return maxPart <= 0 ? 1 : maxPart == 1 ? 2 : 4; }
 
 int ReadModuleType(const TSettings& settings) {
@@ -326,8 +328,7 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
 
     // 1. Title panels and the separator of the exclusive text.
     data.GradationBar = ini.ReadBool(kFineOption, "gradation bar", true);
-    data.SysxSpace = ini.ReadString(kFineOption, "sysx space", "");
-    if (data.SysxSpace.empty()) data.SysxSpace = " ";
+    data.SysxSpace = SpacingFromSetting(ini.ReadString(kFineOption, "sysx space", ""));
 
     // 2. Parts in use; a value the port loop cannot use is the default.
     data.MaxPart = InRange(ini.ReadInteger(kSetting, "max part", defaults.MaxPart), 0, 2, defaults.MaxPart);

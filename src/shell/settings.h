@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "module/exclusive.h"
 #include "module/language.h"
 
 namespace veka {
@@ -100,11 +101,32 @@ private:
     std::string LastError_;
 };
 
+// "sysx space" as stored: the file keeps a separator text that cannot turn the blank off (an
+// empty value means one blank too), so every stored value gives THexSpacing::Blank.
+THexSpacing SpacingFromSetting(const std::string& stored);
+
 // Number of output ports in use for a "max part" value: 0 gives 1, 1 gives 2, 2 gives 4.
 int ActivePortCountOf(int maxPart);
 
 // "module type" (section "setting"): 1 SC-88, 2 SC-88Pro, 3 SC-8850 family; anything else is 3.
 int ReadModuleType(const TSettings& settings);
+
+// The thirteen other options by what they do; the number is the key in "other option".
+enum class TOption : int {
+    AutoActivate = 1,        // an editor window becomes active when the pointer passes over it
+    ResetAtStart = 2,        // File > New with sending at start
+    PcKeyboard = 3,          // the computer keyboard plays notes
+    SwallowNoteKeys = 4,     // ... and its note keys do nothing else
+    CopyWithoutF0F7 = 5,     // copy of the exclusive text
+    DummyNotes = 6,          // song export: dummy notes in front
+    ReviewEdit = 7,          // a note sounds after every edit (always off in English)
+    LayoutInFile = 8,        // window layouts kept with the ".ga4" files
+    CloseMinimizes = 9,      // an editor window's close button minimises it
+    MidiEcho = 10,           // the input is echoed to the output
+    SmfSetupDialog = 11,     // song export opens its set-up window
+    NoWallpaper = 12,        // grey background instead of the wallpaper
+    SmfWithText = 13,        // song export adds text events
+};
 
 // Every value the bulk load reads and the bulk save writes.
 struct TSettingsData {
@@ -123,7 +145,7 @@ struct TSettingsData {
     bool ButtonStrings = false;
     // fine option
     bool GradationBar = true;
-    std::string SysxSpace = " ";     // read only; empty in the file means one blank
+    THexSpacing SysxSpace = THexSpacing::Blank;  // read only; see SpacingFromSetting
     // midiport
     bool UseMidiIn = false;
     int MidiIn = 0;
@@ -144,6 +166,8 @@ struct TSettingsData {
     std::array<std::string, 9> History;
 
     bool Option(int number) const { return number >= 1 && number <= 13 && Options[size_t(number - 1)]; }
+    bool Option(TOption option) const { return Option(int(option)); }
+    void SetOption(TOption option, bool on) { Options[size_t(int(option) - 1)] = on; }
     friend bool operator==(const TSettingsData&, const TSettingsData&) = default;
 };
 

@@ -133,7 +133,7 @@ TGsMessage DecodeGsExclusive(const TVGS& image, std::span<const uint8_t> m, std:
     if (Checksum(body) != m[m.size() - 2]) return TGsMessage::NotUnderstood;
     const std::array<uint8_t, 3> a = {m[5], m[6], m[7]};
     const auto data = m.subspan(8, m.size() - 10);
-    if ((a == std::array<uint8_t, 3>{0x40, 0x00, 0x7F} || a == std::array<uint8_t, 3>{0x00, 0x00, 0x7F}) &&
+    if ((a == kGsResetAddress || a == kSystemModeSetAddress) &&
         data.size() == 1)
         return TGsMessage::Reset;
 

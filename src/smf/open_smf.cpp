@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "module/image.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/smf.h"
 #include "smf/temp_smf.h"
 

@@ -53,7 +53,8 @@ public:
 
     // Replaces the content with the file's. False with LastError() when the file cannot be
     // read or is no usable Standard MIDI File (then the content is empty). A file cut short
-    // is read up to where it ends, with a note in Warnings().
+    // is read up to where it ends, with a note in Warnings(). System common messages (F1..F6)
+    // in a track are stepped over, with one note in Warnings() for the file.
     bool LoadFromFile(const std::string& path);
     bool LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name = {});
     // Writes the content as format 0 (which first merges every track into one) or 1, through
@@ -97,6 +98,7 @@ private:
     size_t NextProgress_ = 0;
     bool TempoSeen_ = false;
     bool TimeSignatureSeen_ = false;
+    int SystemCommonSkipped_ = 0;  // system common messages stepped over while reading
 };
 
 }  // namespace veka

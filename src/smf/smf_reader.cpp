@@ -21,6 +21,18 @@ uint16_t Be16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] << 
 
 bool Tag(std::span<const uint8_t> b, size_t at, const char* tag) { return std::memcmp(&b[at], tag, 4) == 0; }
 
+// Data bytes of a system common message: F1 time code quarter frame and F3 song select have
+// one, F2 song position two, F6 tune request and the undefined F4 and F5 none.
+bool IsSystemCommon(uint8_t b) { return b >= 0xF1 && b <= 0xF6; }
+size_t SystemCommonDataLength(uint8_t b) { return b == 0xF2 ? 2 : (b == 0xF1 || b == 0xF3) ? 1 : 0; }
+
+// How many bytes from the status byte at p a system common message takes; 0 when the chunk
+// ends before its data bytes do.
+size_t SystemCommonSpan(std::span<const uint8_t> chunk, size_t p) {
+    const size_t span = 1 + SystemCommonDataLength(chunk[p]);
+    return chunk.size() - p < span ? 0 : span;
+}
+
 // How many events a track chunk holds, found by stepping over them the way ParseTrack reads
 // them (stopping where it would stop), so the list is allocated once and at its size.
 size_t CountEvents(std::span<const uint8_t> chunk) {
@@ -44,6 +56,10 @@ size_t CountEvents(std::span<const uint8_t> chunk) {
             size_t q = p + (b == 0xFF ? 2 : 1);
             if (q > chunk.size() || DecodeVlq(chunk, q, value) != TVlqResult::Ok || value > chunk.size() - q) break;
             p = q + value;
+        } else if (IsSystemCommon(b)) {
+            const size_t span = SystemCommonSpan(chunk, p);
+            if (span == 0) break;
+            p += span;
         } else {
             ++p;
         }
@@ -80,6 +96,7 @@ bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name
     KeySignature.clear();
     for (std::string& n : TrackNames) n.clear();
     TempoSeen_ = TimeSignatureSeen_ = false;
+    SystemCommonSkipped_ = 0;
     NextProgress_ = 1000;
 
     const std::string who = name.empty() ? std::string("the song") : name;
@@ -130,6 +147,10 @@ bool TSMF::LoadFromBytes(std::span<const uint8_t> bytes, const std::string& name
     if (track < trackCount)
         Warnings_.push_back(who + ": the file holds " + std::to_string(track) + " of the " +
                             std::to_string(trackCount) + " tracks its header announces");
+    if (SystemCommonSkipped_ > 0)
+        Warnings_.push_back(who + ": " + std::to_string(SystemCommonSkipped_) +
+                            (SystemCommonSkipped_ == 1 ? " system common message" : " system common messages") +
+                            " (time code, song position, song select, tune request) skipped");
 
     Normalise();
     if (OnFinished) OnFinished();
@@ -238,9 +259,25 @@ bool TSMF::ParseTrack(int index, std::span<const uint8_t> chunk, size_t fileOffs
             e.SetData(chunk.subspan(q, length));
             p = q + length;
             ReadMetaSideEffects(index, int32_t(now), e);
+        } else if (IsSystemCommon(b)) {
+            // A system common message has no place in a file but some sequencers leave one
+            // there: it is stepped over by its length and kept as a record without data, which
+            // the writer leaves out, so its delta time stays with the song. On a MIDI cable such
+            // a message ends running status; here the channel running status stays as it was,
+            // because a file that goes on with data bytes after it means the channel message
+            // before it - refusing them, or reading them as a new status, would lose every
+            // event after it.
+            const size_t span = SystemCommonSpan(chunk, p);
+            if (span == 0) {
+                cutShort("a system common message");
+                break;
+            }
+            p += span;
+            e.Kind = ekNone;
+            ++SystemCommonSkipped_;
         } else {
-            // A system common or real-time byte has no place in a file: kept as a record of its
-            // own without data, which the writer leaves out.
+            // A real-time byte has no place in a file: kept as a record of its own without data,
+            // which the writer leaves out.
             ++p;
             e.Kind = ekNone;
         }

@@ -57,7 +57,7 @@ TEST_F(JackTransport, FramedExclusiveMessagesArriveWholeAndInOrder) {
     for (size_t i = 0; i < sets.size(); ++i) {
         const std::array<uint8_t, 3> address = {0x40, uint8_t(0x10 + i % 16), uint8_t(i)};
         expected.push_back(BuildDT1(image.DeviceId, address, sets[i]));
-        EXPECT_EQ(transmitter.SendSysx(0, address, sets[i]), HexText(expected.back(), true));
+        EXPECT_EQ(transmitter.SendSysx(0, address, sets[i]), HexText(expected.back(), THexSpacing::Blank));
     }
 
     ASSERT_TRUE(module.WaitReceived(expected.size(), 3s))
@@ -235,7 +235,7 @@ TEST_F(JackTransport, ThruPassesAKeyboardToTheCurrentPartsChannel) {
     ASSERT_NO_THROW(session.Input.Open());
     session.Input.Start();
     ASSERT_TRUE(keyboard.WaitOutputConnected(3s)) << Describe(keyboard);
-    image.CurrentPort = 0;
+    session.Router.CurrentPort = 0;
     TMidiOutput& out = session.Transmitter.Port(0);
     ASSERT_NO_THROW(out.SetProductName(module.InputName()));
     ASSERT_TRUE(out.Open()) << out.LastError();

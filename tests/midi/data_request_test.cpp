@@ -35,7 +35,7 @@ TEST(DataRequest, PartsAndMasterReturnWhatTheModuleHolds) {
     other.System(2).Value = 99;
     f.Module->LoadImage(other);
     int modified = 0;
-    f.Tx().OnModified = [&] { ++modified; };
+    const TSubscription marks = f.Image->OnDataChanged.Subscribe([&] { ++modified; });
     const TRequestReport report = f.Session->Request.Run(Select({riPartsA, riMaster}), "");
     EXPECT_EQ(report.Requested, 1760u + 4u);
     EXPECT_EQ(report.Received, report.Requested);

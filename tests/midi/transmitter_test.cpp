@@ -21,7 +21,7 @@ TEST(Transmitter, SendSysxFramesWaitsAndRoutes) {
     // Port C with two active ports: nothing, and an empty text.
     EXPECT_EQ(f.Tx().SendSysx(2, {0x40, 0x11, 0x19}, data), "");
     EXPECT_TRUE(f.Sent(2).empty());
-    f.Tx().SysxSpace = false;
+    f.Tx().SysxSpace = THexSpacing::None;
     EXPECT_EQ(f.Tx().SendSysx(0, {0x40, 0x11, 0x19}, data), "F0411042124011196432F7");
     // Content beyond 255 bytes is cut; the message stays framed.
     const std::vector<uint8_t> big(300, 0x01);
@@ -34,7 +34,7 @@ TEST(Transmitter, ParameterChangesGoToTheirPortWithHexTextAndHistory) {
     TMidiFixture f(mtSC8850, 2);
     int modified = 0;
     std::string hex;
-    f.Tx().OnModified = [&] { ++modified; };
+    const TSubscription marks = f.Image->OnDataChanged.Subscribe([&] { ++modified; });
     f.Tx().OnHexText = [&](const std::string& t) { hex = t; };
     f.Image->SetPartValue(1, 3, 90, ppVolume);  // B3 Volume
     EXPECT_EQ(f.Module->Memory(1, 0x40, 0x13, 0x19), 90);
@@ -50,7 +50,7 @@ TEST(Transmitter, ParameterChangesGoToTheirPortWithHexTextAndHistory) {
     EXPECT_EQ(f.Module->Memory(0, 0x21, 0x11, 0x3C), 70);
     EXPECT_EQ(modified, 3);
     // A scale tuning change of Port D carries Port D's twelve values, whatever port is shown.
-    f.Image->CurrentPort = 0;
+    f.Session->Router.CurrentPort = 0;
     f.Image->Part(3, 5, ppScaleTuningC).Value = 70;
     f.Image->SetPartValue(3, 5, 58, ppScaleTuningC + 1);
     EXPECT_EQ(f.Module->Memory(3, 0x40, 0x15, 0x40), 70);
@@ -65,9 +65,9 @@ TEST(Transmitter, HistoryKeepsNinetyNineNewestFirst) {
     ASSERT_EQ(entries.size(), 99u);
     EXPECT_EQ(entries.front().Value, 149 % 128);
     EXPECT_EQ(entries.back().Value, (150 - 99) % 128);
-    EXPECT_EQ(SysexCopyText("F0 41 10 42 12 40 11 19 64 32 F7", true, true), "41 10 42 12 40 11 19 64 32");
-    EXPECT_EQ(SysexCopyText("F0411042124011196432F7", true, false), "411042124011196432");
-    EXPECT_EQ(SysexCopyText("F0 41 F7", false, true), "F0 41 F7");
+    EXPECT_EQ(SysexCopyText("F0 41 10 42 12 40 11 19 64 32 F7", true, THexSpacing::Blank), "41 10 42 12 40 11 19 64 32");
+    EXPECT_EQ(SysexCopyText("F0411042124011196432F7", true, THexSpacing::None), "411042124011196432");
+    EXPECT_EQ(SysexCopyText("F0 41 F7", false, THexSpacing::Blank), "F0 41 F7");
 }
 
 TEST(Transmitter, RpnSequencePanicAndClosedPorts) {

@@ -36,7 +36,7 @@ TEST(ExclusiveFraming, ChecksumHeadersAndFixedMessages) {
     EXPECT_EQ(DisplayMessage(0x10, {0x10, 0x00, 0x00}, letters),
               Bytes({0xF0, 0x41, 0x10, 0x45, 0x12, 0x10, 0x00, 0x00, 'H', 'i', Checksum(Bytes({0x10, 0x00, 0x00, 'H', 'i'})), 0xF7}));
     EXPECT_EQ(HexText(Bytes({0xF0, 0x0A, 0xF7})), "F0 0A F7");
-    EXPECT_EQ(HexText(Bytes({0xF0, 0x0A, 0xF7}), false), "F00AF7");
+    EXPECT_EQ(HexText(Bytes({0xF0, 0x0A, 0xF7}), THexSpacing::None), "F00AF7");
 }
 
 TEST(ExclusiveFraming, LongDataIsCutToTheLongestMessage) {

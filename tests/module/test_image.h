@@ -19,11 +19,13 @@ struct TImageFixture {
     std::unique_ptr<TVGS> Image;
     std::vector<TRecordedChange> Changes;
     std::vector<int> Waits;
+    TSubscription ChangeSubscription;
 
     explicit TImageFixture(int moduleType = mtSC8850)
         : Image(std::make_unique<TVGS>(VEKA_TEST_DEFAULT_DIR, moduleType)) {
-        Image->OnChange = [this](int port, const TVGS&, const TOneParameter& record, const TLinkData& link,
-                                 const std::string& comment) { Changes.push_back({port, record, link, comment}); };
+        ChangeSubscription = Image->OnChange.Subscribe([this](const TChangeNotice& change) {
+            Changes.push_back({change.Port, change.Record, change.Link, change.Comment});
+        });
         Image->PumpWait = [this](int ms) { Waits.push_back(ms); };
     }
     TVGS& operator*() { return *Image; }

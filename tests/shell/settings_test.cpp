@@ -334,7 +334,7 @@ TEST_F(SettingsTest, BulkSaveThenLoadGivesTheSameData) {
         ASSERT_TRUE(Settings.WriteString("Form", "Part Window Order Name" + std::to_string(n), name));
     }
     ASSERT_TRUE(Settings.WriteString("fine option", "sysx space", "-"));
-    saved.SysxSpace = "-";
+    saved.SysxSpace = THexSpacing::Blank;  // the file cannot turn the blank off
 
     TSettingsData loaded;
     const TBulkLoadResult result = LoadBulk(Settings, loaded, context);

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "module/exclusive.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/setup_analysis.h"
 #include "smf/setup_commands.h"
 #include "smf/setup_merge.h"

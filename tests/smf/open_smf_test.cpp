@@ -5,7 +5,7 @@
 #include <map>
 
 #include "module/exclusive.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/open_smf.h"
 #include "smf/setup_commands.h"
 #include "smf/setup_writer.h"

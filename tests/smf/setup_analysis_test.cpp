@@ -4,7 +4,7 @@
 
 #include "module/exclusive.h"
 #include "smf/gs_exclusive_decode.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/setup_analysis.h"
 #include "smf/smf.h"
 #include "test_image.h"

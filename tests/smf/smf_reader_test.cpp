@@ -175,7 +175,7 @@ TEST(SmfReader, AllOf128AnnouncedTracksAreRead) {
 TEST(SmfReader, ContinuationPacketsAndStrayBytesDoNotDerailTheTrack) {
     const TBytes body = {0x00, 0xF0, 0x03, 0x43, 0x12, 0x00,        // first packet, no F7
                          0x05, 0xF7, 0x02, 0x43, 0xF7,              // continuation
-                         0x03, 0xF2,                                // a stray system common byte
+                         0x03, 0xF8,                                // a stray real-time byte
                          0x04, 0x90, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00};
     TSMF smf;
     ASSERT_TRUE(smf.LoadFromBytes(SmfBytes(0, 96, {body})));

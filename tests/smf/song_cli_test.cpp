@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "module/exclusive.h"
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 #include "smf/setup_analysis.h"
 #include "smf/setup_writer.h"
 #include "smf/smf.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "midi/widgets/led_panel.h"
+#include "shell/app/led_panel.h"
 
 namespace veka {
 namespace {

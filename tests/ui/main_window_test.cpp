@@ -12,7 +12,7 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
 #include "midi/virtual_module.h"
-#include "midi/widgets/led_panel.h"
+#include "shell/app/led_panel.h"
 #include "shell/app/main_window.h"
 #include "ui/main_window_fixture.h"
 

@@ -15,11 +15,16 @@
 namespace veka {
 namespace {
 
-// Records what the main window passes on to another open editor window.
+// Records what another open editor window hears of an edit gesture.
 class TRecordingWindow : public QWidget, public IEditorWindow {
 public:
+    explicit TRecordingWindow(TVGS& image)
+        : Puts_(image.OnValuePut.Subscribe([this](const TPutNotice& put) { PropagateValue(put.Link, put.Value); })) {}
     void PropagateValue(const TLinkData& link, int value) override { Values.emplace_back(link, value); }
     std::vector<std::pair<TLinkData, int>> Values;
+
+private:
+    TSubscription Puts_;
 };
 
 class PartWindowTest : public test::TMainWindowFixture {
@@ -110,7 +115,7 @@ TEST_F(PartWindowTest, AnOrderKeepsItsWidthsAndMovedColumnsWhenLeftAndPortTabsKe
     EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
     EXPECT_EQ(window.OrderList()[3].Index, ppVolume);
     window.Tabs()->setCurrentIndex(1);
-    EXPECT_EQ(Form->Image().CurrentPort, 1);
+    EXPECT_EQ(Form->CurrentPort(), 1);
     EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
     window.OrderButton(2)->click();
     window.OrderButton(0)->click();
@@ -121,7 +126,7 @@ TEST_F(PartWindowTest, AnOrderKeepsItsWidthsAndMovedColumnsWhenLeftAndPortTabsKe
 
 TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
     TPartWindow1& window = Open();
-    auto* other = new TRecordingWindow;
+    auto* other = new TRecordingWindow(Form->Image());
     Form->Windows().SetFactory(wnEffect, [other] { return other; });
     Form->Windows().OpenOrBringForward(wnEffect);
     Form->Windows().OpenOrBringForward(wnPart);

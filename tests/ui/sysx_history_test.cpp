@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "midi/widgets/sysx_history_dialog.h"
+#include "shell/app/sysx_history_dialog.h"
 #include "module/exclusive.h"
 
 // Readable QString values in failure messages (internal linkage: each test file has its own).
@@ -137,11 +137,11 @@ protected:
 
 TEST_F(SysxHistoryCopy, WithoutF0F7AndWithoutSeparatorStartsWithTheMakerAndEndsWithTheChecksum) {
     THistory history;
-    history.Add(HexText(Message, false), "GS Reset", 0);
+    history.Add(HexText(Message, THexSpacing::None), "GS Reset", 0);
     history.Add("F0 41 10 42 12 40 01 30 00 0F F7", "Reverb Macro", 0);
     TSettingsData settings;
     settings.Options[4] = true;  // option 5
-    settings.SysxSpace = "";
+    settings.SysxSpace = THexSpacing::None;
     TSysxHistoryDialog window(history, settings, TLanguage::English);
     window.resize(700, 300);
     window.show();
@@ -158,7 +158,7 @@ TEST_F(SysxHistoryCopy, WithoutF0F7AndWithoutSeparatorStartsWithTheMakerAndEndsW
 
 TEST_F(SysxHistoryCopy, OptionOffCopiesTheWholeText) {
     THistory history;
-    history.Add(HexText(Message, true), "GS Reset", 0);
+    history.Add(HexText(Message, THexSpacing::Blank), "GS Reset", 0);
     TSettingsData settings;  // option 5 off, one blank between the bytes
     TSysxHistoryDialog window(history, settings, TLanguage::Japanese);
     window.resize(700, 300);
@@ -166,7 +166,7 @@ TEST_F(SysxHistoryCopy, OptionOffCopiesTheWholeText) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     DoubleClickRow(window, 0);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(HexText(Message, true)));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(HexText(Message, THexSpacing::Blank)));
 
     // The option is read at the click: switching it on while the window is open takes effect.
     settings.Options[4] = true;

@@ -3,18 +3,12 @@
 // of its own. The numbered messages live in module/user_messages.
 #include <QString>
 
+#include "editors/caption.h"
 #include "module/language.h"
+#include "shell/product.h"
 
 namespace veka {
 
-struct TCaption {
-    const char* Japanese;
-    const char* English;
-};
-
-inline QString Tr(const TCaption& caption, TLanguage language) {
-    return QString::fromUtf8(language == TLanguage::Japanese ? caption.Japanese : caption.English);
-}
 QString Message(int number, TLanguage language);
 
 // The main window's commands. The order is the menu order.
@@ -49,8 +43,5 @@ extern const TCaption kCaptionSwitch;   // the toolbar pop-up's check item
 extern const TCaption kWindowOptionBar;
 extern const TCaption kSysxViewBar;
 
-// Product title shown before the file name in the caption, and the version of the splash.
-inline constexpr const char* kProductTitle = "Veka 4.01";
-inline constexpr const char* kVersionText = "Version 4.01";
 
 }  // namespace veka

@@ -10,13 +10,14 @@
 #include <QMdiArea>
 #include <QUrl>
 
-#include "midi/widgets/midi_setting_dialog.h"
+#include "shell/app/midi_setting_dialog.h"
 #include "module/difference_list.h"
 #include "module/setup_file.h"
 #include "shell/app/contact_form.h"
 #include "shell/app/main_window.h"
 #include "shell/app/splash.h"
 #include "shell/app/sys_info.h"
+#include "shell/module_settings.h"
 
 namespace veka {
 
@@ -60,12 +61,37 @@ bool TVekaMainForm::Save() {
     return true;
 }
 
+namespace {
+// The name with ".extension" unless it ends with it already (in any case).
+QString WithExtension(const QString& name, const QString& extension) {
+    if (extension.isEmpty() || name.endsWith("." + extension, Qt::CaseInsensitive)) return name;
+    return name + "." + extension;
+}
+}  // namespace
+
+QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                                      const QString& extension) {
+    // The dialog's own question would see the name before the extension is added, and let an
+    // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
+    const QString answer = SaveNameHook ? SaveNameHook(caption, folder, filter)
+                                        : QFileDialog::getSaveFileName(this, caption, folder, filter, nullptr,
+                                                                       QFileDialog::DontConfirmOverwrite);
+    if (answer.isEmpty()) return {};
+    const QString name = WithExtension(answer, extension);
+    if (QFileInfo::exists(name)) {
+        const QString text = Language_ == TLanguage::Japanese
+                                 ? QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(name).fileName())
+                                 : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
+        if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return {};
+    }
+    return name;
+}
+
 bool TVekaMainForm::SaveAllData() {
     const QString folder = QString::fromStdString(Settings_.ReadString("file path", "veka data", Options_.ProgramFolder));
-    QString name = QFileDialog::getSaveFileName(this, Tr(CommandCaption(TCommand::SaveAllData), Language_), folder,
-                                                QStringLiteral("Veka Data (*.ga4)"));
+    const QString name = ChooseSaveName(Tr(CommandCaption(TCommand::SaveAllData), Language_), folder,
+                                        QStringLiteral("Veka Data (*.ga4)"), QStringLiteral("ga4"));
     if (name.isEmpty()) return false;
-    if (!name.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) name += QStringLiteral(".ga4");
     BuildDifferenceList(*Image_);
     const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
     if (!result.Ok()) {
@@ -97,19 +123,17 @@ void TVekaMainForm::PanicCommand() {
 
 void TVekaMainForm::CopySysxText() {
     const std::string text =
-        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(5), Session_->Transmitter.SysxSpace);
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Session_->Transmitter.SysxSpace);
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TVekaMainForm::OpenPortDialog() {
-    const int oldType = Image_->ModuleType();
     if (PortDialogHook) {
         PortDialogHook();
     } else {
         TMIDISETTING dialog(Session_->Transmitter, Session_->Input, Data_, Settings_, Language_, this);
         dialog.exec();
     }
-    Image_->MaxPart = Data_.MaxPart;
     // The dialog reopens the input; reception starts again here.
     if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
         try {
@@ -118,14 +142,15 @@ void TVekaMainForm::OpenPortDialog() {
             ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
         }
     }
-    if (Data_.ModuleType != oldType) {
-        // Another family: the tone maps of every part follow it, on the module too.
-        Image_->SetModuleType(Data_.ModuleType);
-        try {
-            Image_->ApplyModuleType();
-        } catch (const std::exception& error) {
-            ReportSendError(error);
-        }
+    ApplyModuleSettings();
+}
+
+void TVekaMainForm::ApplyModuleSettings() {
+    // Another family: the tone maps of every part follow it, on the module too.
+    try {
+        veka::ApplyModuleSettings(Data_, *Session_);
+    } catch (const std::exception& error) {
+        ReportSendError(error);
     }
     RefreshAll();
 }
@@ -166,10 +191,7 @@ void TVekaMainForm::MinimizeAll() {
     for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
 }
 
-void TVekaMainForm::CloseAll() {
-    for (int number : {10, 2, 3, 4, 5, 6, 7, 8, 1, 9})
-        if (TManagedSubWindow* window = Windows_->Window(number)) window->close();
-}
+void TVekaMainForm::CloseAll() { Windows_->CloseAll(); }
 
 void TVekaMainForm::ArrangeIcons() {
     // Minimised windows in one row along the bottom, in the order they were created.

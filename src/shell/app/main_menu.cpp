@@ -7,17 +7,6 @@
 
 namespace veka {
 
-namespace {
-
-// The commands that open or bring forward a managed window.
-constexpr std::pair<TCommand, int> kWindowCommands[] = {
-    {TCommand::ViewPatch, wnPatch},   {TCommand::ViewPart, wnPart},         {TCommand::ViewDrum, wnDrum},
-    {TCommand::ViewUserDrum, wnUserDrum}, {TCommand::ViewEffect, wnEffect}, {TCommand::ViewMaster, wnMaster},
-    {TCommand::ViewMatrix, wnMatrix}, {TCommand::ViewDisplay, wnDisplay},   {TCommand::KeyboardWindow, wnKeyboard},
-    {TCommand::SysxHistory, wnSysxHistory}};
-
-}  // namespace
-
 void TVekaMainForm::BuildMenus() {
     const TLanguage lang = Language_;
     for (size_t i = 0; i < Actions_.size(); ++i) {
@@ -112,8 +101,8 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::HelpContents, [this] { HelpContents(); });
     on(TCommand::About, [this] { AboutCommand(); });
     on(TCommand::ContactForm, [this] { ContactFormCommand(); });
-    for (const auto& [command, number] : kWindowCommands)
-        on(command, [this, number = number] { Windows_->OpenOrBringForward(number); });
+    for (const TWindowDescriptor& d : WindowDescriptors())
+        on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
 }
 
 void TVekaMainForm::EnableCommands() {
@@ -125,7 +114,7 @@ void TVekaMainForm::EnableCommands() {
                        TCommand::ContactForm})
         Action(c)->setEnabled(true);
     // The toolbar buttons follow their commands through QAction::changed.
-    for (const auto& [command, number] : kWindowCommands) Action(command)->setEnabled(Windows_->Available(number));
+    for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }
 
 }  // namespace veka

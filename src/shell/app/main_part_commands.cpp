@@ -8,7 +8,7 @@
 #include "editors/global_select_window.h"
 #include "editors/part_win_custom.h"
 #include "editors/part_window.h"
-#include "midi/widgets/sysx_history_dialog.h"
+#include "shell/app/sysx_history_dialog.h"
 #include "shell/app/main_window.h"
 
 namespace veka {
@@ -19,11 +19,11 @@ enum TPartCommand { pcCopy = 1, pcExchange = 2, pcInitialize = 3 };
 
 void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
-        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Data_, Language_);
+        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Options(), Language_);
         connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
         return History_;
     });
-    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(*this); });
+    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
 }
 
 void TVekaMainForm::BuildPartMenu() {
@@ -47,7 +47,7 @@ void TVekaMainForm::BuildPartMenu() {
 std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {
     if (PartChoiceHook) return PartChoiceHook(kind);
     const bool ja = Language_ == TLanguage::Japanese;
-    const int port = Image_->CurrentPort;
+    const int port = CurrentPort_;
     QStringList parts;
     for (int part = 1; part <= 16; ++part)
         parts << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
@@ -83,6 +83,8 @@ void RunPartCommand(TVekaMainForm& form, const std::vector<int>& changedParts, F
     QApplication::setOverrideCursor(Qt::WaitCursor);
     form.ShowProgress(Message(26, form.Language()), 0, 1);
     change();
+    // The commands write the image without change events: the setup is marked here.
+    form.Image().MarkDataChanged();
     try {
         for (int part : changedParts) form.Transmitter().SendPart(form.CurrentPort(), part, true);
     } catch (const std::exception& error) {
@@ -91,7 +93,6 @@ void RunPartCommand(TVekaMainForm& form, const std::vector<int>& changedParts, F
     }
     form.ProgressDone();
     QApplication::restoreOverrideCursor();
-    form.MarkChanged();
     form.RefreshAll();
 }
 
@@ -101,21 +102,21 @@ void TVekaMainForm::CopyPartCommand() {
     const auto choice = ChooseParts(pcCopy);
     if (!choice) return;
     const int from = choice->first, to = choice->second;
-    RunPartCommand(*this, {to}, [&] { Image_->CopyPart(Image_->CurrentPort, from, to); });
+    RunPartCommand(*this, {to}, [&] { Image_->CopyPart(CurrentPort_, from, to); });
 }
 
 void TVekaMainForm::ExchangePartCommand() {
     const auto choice = ChooseParts(pcExchange);
     if (!choice) return;
     const int first = choice->first, second = choice->second;
-    RunPartCommand(*this, {first, second}, [&] { Image_->ExchangePart(Image_->CurrentPort, first, second); });
+    RunPartCommand(*this, {first, second}, [&] { Image_->ExchangePart(CurrentPort_, first, second); });
 }
 
 void TVekaMainForm::InitializePartCommand() {
     const auto choice = ChooseParts(pcInitialize);
     if (!choice) return;
     const int part = choice->first;
-    RunPartCommand(*this, {part}, [&] { Image_->InitializePart(Image_->CurrentPort, part); });
+    RunPartCommand(*this, {part}, [&] { Image_->InitializePart(CurrentPort_, part); });
 }
 
 void TVekaMainForm::CustomizePartWindow() {

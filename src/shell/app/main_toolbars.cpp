@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "midi/widgets/led_panel.h"
+#include "shell/app/led_panel.h"
 #include "shell/app/main_window.h"
 #include "shell/app/toolbar_icons.h"
 

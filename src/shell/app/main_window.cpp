@@ -17,9 +17,10 @@
 #include <iostream>
 
 #include "midi/midi_devices.h"
-#include "midi/widgets/led_panel.h"
-#include "midi/widgets/sysx_history_dialog.h"
 #include "module/default_data.h"
+#include "shell/app/led_panel.h"
+#include "shell/app/sysx_history_dialog.h"
+#include "shell/module_settings.h"
 #include "shell/app/splash.h"
 #include "shell/app/toolbar_icons.h"
 
@@ -102,13 +103,15 @@ bool TVekaMainForm::Create() {
     }
     Image_->Language = Language_;
     Data_.ModuleType = Image_->ModuleType();
+    DataChanges_ = Image_->OnDataChanged.Subscribe([this] { MarkChanged(); });
+    PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // 9: the ports and the input, woken from the driver's thread through an eventfd.
     Session_ = std::make_unique<TMidiSession>(*Image_, &Wait_);
     Waker_ = new TInputWaker(this);
     Waker_->Handler = [this] { Session_->Process(); };
     Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
-    Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(9); });
+    Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     RegisterEditorWindows();
     BuildMenus();
     BuildPartMenu();
@@ -128,7 +131,7 @@ bool TVekaMainForm::Create() {
         OpenPortDialog();
     }
     // 14: the module starts from a known state.
-    if (Data_.Option(2)) New(true);
+    if (Data_.Option(TOption::ResetAtStart)) New(true);
     // 15.
     SetCaption(QString());
     EnableCommands();
@@ -137,13 +140,9 @@ bool TVekaMainForm::Create() {
 
 void TVekaMainForm::LoadSettings() {
     const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext());
-    Image_->MaxPart = Data_.MaxPart;
-    Image_->DeviceId = Data_.DeviceId;
+    // The module type is the image's already (read at its creation): nothing is sent here.
+    veka::ApplyModuleSettings(Data_, *Session_);
     TTransmitter& transmitter = Session_->Transmitter;
-    transmitter.SysxSpace = !Data_.SysxSpace.empty();
-    transmitter.TransWaitMs = Data_.TransWait;
-    Session_->Request.DataReqWaitMs = Data_.DataReqWait;
-    Session_->Router.Thru = Data_.Option(10);
     // The main window's place, kept on the screen.
     QRect screen(0, 0, 1024, 768);
     if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
@@ -193,7 +192,6 @@ void TVekaMainForm::ConnectSession() {
     transmitter.OnHistory = [this](const THistoryEntry& entry, bool dropped) {
         if (History_) History_->AddHistory(entry, dropped);
     };
-    transmitter.OnModified = [this] { MarkChanged(); };
     transmitter.OnBusy = [this](bool busy) {
         Busy_ = busy;
         if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -216,7 +214,7 @@ void TVekaMainForm::RefreshLamps() {
 }
 
 void TVekaMainForm::ApplyMdiBackground() {
-    if (Data_.Option(12)) {
+    if (Data_.Option(TOption::NoWallpaper)) {
         Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
         return;
     }
@@ -254,26 +252,27 @@ void TVekaMainForm::ProgressDone() { Status_->clear(); }
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
     CurrentPart_ = std::clamp(part, 1, 16);
     Session_->Router.CurrentPart = CurrentPart_;
-    for (int number : {int(wnPart), int(wnPatch), int(wnEffect), int(wnKeyboard)})
-        if (TManagedSubWindow* window = Windows_->Window(number); window && window->widget() != asker)
-            if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget())) editor->SelectPart(CurrentPart_);
-}
-
-void TVekaMainForm::PropagateValue(const TLinkData& link, int value, QWidget* asker) {
-    std::vector<int> targets;
-    if (link.Kind == LinkPart) targets = {wnPart, wnEffect, wnMatrix};
-    else if (link.Kind == LinkDrum) targets = {wnDrum};
-    for (int number : targets)
-        if (TManagedSubWindow* window = Windows_->Window(number); window && window->widget() != asker)
-            if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget()))
-                editor->PropagateValue(link, value);
+    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(CurrentPart_); });
 }
 
 void TVekaMainForm::SetCurrentPort(int port) {
-    if (port < 0 || port >= Image_->ActivePortCount() || port == Image_->CurrentPort) return;
+    if (port < 0 || port >= Image_->ActivePortCount() || port == CurrentPort_) return;
     TestNote_->Stop();
-    Image_->CurrentPort = port;
+    CurrentPort_ = port;
+    Session_->Router.CurrentPort = port;
     RefreshAll();
+}
+
+void TVekaMainForm::ShowHelp(const QString& text) {
+    if (Status_) Status_->setText(text);
+}
+
+int TVekaMainForm::ReadBarColor(const std::string& window, int defaultValue) const {
+    return Settings_.ReadInteger(kForm, window + "bar color", defaultValue);
+}
+
+void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
+    Settings_.WriteInteger(kForm, window + "bar color", value);
 }
 
 void TVekaMainForm::SetCurrentChannel(int channel) { Session_->Router.CurrentChannel = std::clamp(channel, 0, 15); }
@@ -285,7 +284,7 @@ void TVekaMainForm::ReportEditError(const std::exception& error) {
 }
 
 void TVekaMainForm::PointerPassed(QWidget* window) {
-    if (!Data_.Option(1) || !window) return;
+    if (!Data_.Option(TOption::AutoActivate) || !window) return;
     for (QWidget* w = window; w; w = w->parentWidget())
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
             if (Mdi_->activeSubWindow() != sub) Mdi_->setActiveSubWindow(sub);
@@ -295,9 +294,10 @@ void TVekaMainForm::PointerPassed(QWidget* window) {
 
 void TVekaMainForm::RefreshAll() {
     RefreshLamps();
-    Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
-        if (auto* editor = dynamic_cast<IEditorWindow*>(window->widget())) editor->RefreshFromImage();
-    });
+    // The shown port may be gone with the ports.
+    CurrentPort_ = std::clamp(CurrentPort_, 0, Image_->ActivePortCount() - 1);
+    Session_->Router.CurrentPort = CurrentPort_;
+    Image_->NotifyReloaded();
 }
 
 QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
@@ -363,22 +363,20 @@ bool TVekaMainForm::CloseSequence() {
     // 2-3: which windows were open, each one's place, then the windows themselves.
     hide();
     TIniDocument ini = Settings_.Open();
-    for (int n = 1; n <= wnCount; ++n)
-        ini.WriteInteger(kForm, "Win#" + std::to_string(n), Windows_->Window(n) ? 1 : 0);
+    for (const TWindowDescriptor& d : WindowDescriptors())
+        ini.WriteInteger(kForm, "Win#" + std::to_string(d.Number), Windows_->Window(d.Number) ? 1 : 0);
     Settings_.Save(ini);
-    for (int n = 1; n <= wnCount; ++n)
-        if (TManagedSubWindow* window = Windows_->Window(n)) {
-            window->StorePosition();
-            window->CloseForGood();
-        }
+    Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
+        window->StorePosition();
+        window->CloseForGood();
+    });
     // 4: the settings.
     const QRect frame = normalGeometry();
     Data_.MainLeft = frame.left();
     Data_.MainTop = frame.top();
     Data_.MainWidth = frame.width();
     Data_.MainHeight = frame.height();
-    Data_.MaxPart = Image_->MaxPart;
-    Data_.ModuleType = Image_->ModuleType();
+    TakeModuleSettings(*Image_, Data_);
     std::string error;
     if (!SaveBulk(Settings_, Data_, BulkContext(), error))
         std::cerr << "veka4: the settings could not be saved: " << error << std::endl;

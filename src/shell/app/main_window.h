@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "editors/part_order.h"
+#include "editors/window_services.h"
 #include "midi/midi_session.h"
 #include "module/image.h"
 #include "shell/app/app_texts.h"
@@ -39,7 +41,11 @@ struct TStartOptions {
     bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
 };
 
-class TVekaMainForm : public QMainWindow, public IEditorHost {
+class TVekaMainForm : public QMainWindow,
+                      public IEditContext,
+                      public IAudition,
+                      public IShellUi,
+                      public IWindowStore {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -57,30 +63,50 @@ public:
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // The port dialog; tests replace it (the real one is modal).
     std::function<void()> PortDialogHook;
+    // The save file dialog; tests replace it and answer a name (empty for Cancel).
+    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
+    // The name to write to: the dialog's answer with the extension added, after the question
+    // whether an existing file of that name may be replaced. Empty when the user declined.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                           const QString& extension);
 
-    // Services of the editor windows.
+    // The services the editor windows get, one interface per job.
+    TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
+    // IEditContext
+    TVGS& Image() override { return *Image_; }
+    TLanguage Language() const override { return Language_; }
+    int CurrentPort() const override { return CurrentPort_; }
+    void SetCurrentPort(int port) override;
+    int CurrentPart() const override { return CurrentPart_; }
+    void SelectPart(int part, QWidget* asker = nullptr) override;
+    void SetCurrentChannel(int channel) override;
+    void ReportEditError(const std::exception& error) override;
+    void EndEditGesture() override { EditErrorShown_ = false; }
+    // IAudition
+    TTestNote& TestNote() override { return *TestNote_; }
+    void WaitMs(int ms) override { Wait_.Wait(ms); }
+    // IShellUi
+    void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
+    QMenu* PartMenu() override { return PartMenu_; }
+    void ShowHelp(const QString& text) override;
+    void PointerPassed(QWidget* window) override;
+    // IWindowStore
+    TOptionsView Options() const override { return TOptionsView(Data_); }
+    int ReadBarColor(const std::string& window, int defaultValue) const override;
+    void WriteBarColor(const std::string& window, int value) override;
+
+    // The shell's own services.
     void MarkChanged();
     void SetCaption(const QString& text);
     void ShowProgress(const QString& text, int position, int total);
     void ProgressDone();
-    void SelectPart(int part, QWidget* asker = nullptr) override;
-    void PropagateValue(const TLinkData& link, int value, QWidget* asker = nullptr) override;
-    void RefreshAll() override;
-    TTransmitter& Transmitter() override { return Session_->Transmitter; }
-    std::string ProgramFolder() const override { return Options_.ProgramFolder; }
-    int CurrentPort() const override { return Image_ ? Image_->CurrentPort : 0; }
-    void SetCurrentPort(int port) override;
-    int CurrentPart() const override { return CurrentPart_; }
-    void SetCurrentChannel(int channel) override;
-    int LastPartOrder() const override { return LastPartOrder_; }
-    void SetLastPartOrder(int order) override { LastPartOrder_ = std::clamp(order, 0, 3); }
-    TTestNote& TestNote() override { return *TestNote_; }
-    void WaitMs(int ms) override { Wait_.Wait(ms); }
-    QMenu* PartMenu() override { return PartMenu_; }
-    void ReportEditError(const std::exception& error) override;
-    void EndEditGesture() override { EditErrorShown_ = false; }
-    void PointerPassed(QWidget* window) override;
-    void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
+    // The image changed as a whole: the lamps and every open window show it again.
+    void RefreshAll();
+    TTransmitter& Transmitter() { return Session_->Transmitter; }
+    std::string ProgramFolder() const { return Options_.ProgramFolder; }
+    IPartOrderStore& PartOrders() { return *PartOrders_; }
+    // Brings the port dialog's record into force (ports, module type, pacing) and shows it.
+    void ApplyModuleSettings();
 
     // The part pop-up's commands on the current port.
     void CopyPartCommand();
@@ -117,12 +143,10 @@ public:
     QString StatusText() const;
     QMdiArea* MdiArea() const { return Mdi_; }
 
-    TVGS& Image() override { return *Image_; }
     TMidiSession& Session() { return *Session_; }
-    TSettings& Settings() override { return Settings_; }
-    TSettingsData& Data() override { return Data_; }
+    TSettings& Settings() { return Settings_; }
+    TSettingsData& Data() { return Data_; }
     TManagedWindows& Windows() { return *Windows_; }
-    TLanguage Language() const override { return Language_; }
     bool DataChanged() const { return DataChanged_; }
     const QString& FileName() const { return FileName_; }
     TLastNotes& LastNotes() { return LastNotes_; }
@@ -185,8 +209,10 @@ private:
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
     int ColourDepth_ = 24;
+    int CurrentPort_ = 0;
     int CurrentPart_ = 1;
-    int LastPartOrder_ = 0;
+    std::unique_ptr<TPartOrderFiles> PartOrders_;
+    TSubscription DataChanges_;
     bool EditErrorShown_ = false;
     std::unique_ptr<TTestNote> TestNote_;
     QMenu* PartMenu_ = nullptr;

@@ -3,14 +3,47 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <algorithm>
 
 namespace veka {
 
+const std::array<TWindowDescriptor, wnCount>& WindowDescriptors() {
+    static const std::array<TWindowDescriptor, wnCount> kDescriptors{{
+        {wnPatch, "PatchWindow", 0, TCommand::ViewPatch, 9},
+        {wnPart, "PartWindow1", 1, TCommand::ViewPart, 2},
+        {wnDrum, "DrumWindow1", 2, TCommand::ViewDrum, 3},
+        {wnUserDrum, "UserDrumWindow", 3, TCommand::ViewUserDrum, 4},
+        {wnEffect, "EffectWindow", 4, TCommand::ViewEffect, 5},
+        {wnKeyboard, "KeyboardWindow", 5, TCommand::KeyboardWindow, 6},
+        {wnMatrix, "AssignWindow", 6, TCommand::ViewMatrix, 7},
+        {wnDisplay, "DisplayWindow", 7, TCommand::ViewDisplay, 8},
+        {wnMaster, "MasterWindow", 9, TCommand::ViewMaster, 10},
+        {wnSysxHistory, "SysxHistoryDialog", 8, TCommand::SysxHistory, 1},
+    }};
+    return kDescriptors;
+}
+
+const TWindowDescriptor* DescriptorOf(int number) {
+    return number >= 1 && number <= wnCount ? &WindowDescriptors()[size_t(number - 1)] : nullptr;
+}
+
+const TWindowDescriptor* DescriptorOfLayoutCode(int code) {
+    for (const TWindowDescriptor& d : WindowDescriptors())
+        if (d.LayoutCode == code) return &d;
+    return nullptr;
+}
+
 const char* ManagedWindowName(int number) {
-    static const char* const kNames[] = {"",           "PatchWindow",    "PartWindow1",   "DrumWindow1",
-                                         "UserDrumWindow", "EffectWindow", "KeyboardWindow", "AssignWindow",
-                                         "DisplayWindow", "MasterWindow",  "SysxHistoryDialog"};
-    return number >= 1 && number <= wnCount ? kNames[number] : "";
+    const TWindowDescriptor* d = DescriptorOf(number);
+    return d ? d->Name : "";
+}
+
+void TManagedWindows::CloseAll() {
+    std::array<const TWindowDescriptor*, wnCount> order{};
+    for (size_t i = 0; i < order.size(); ++i) order[i] = &WindowDescriptors()[i];
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->CloseRank < b->CloseRank; });
+    for (const TWindowDescriptor* d : order)
+        if (TManagedSubWindow* window = Window(d->Number)) window->close();
 }
 
 TManagedSubWindow::TManagedSubWindow(int number, QWidget* content, TSettings& settings,

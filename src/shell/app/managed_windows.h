@@ -1,13 +1,16 @@
 #pragma once
 // The main window's editor windows: ten fixed slots, each holding its window or nothing, known
-// by number (the "Win#" keys) and by name (the position keys). A slot's window is created from
-// the factory its issue registers; slots without one stay closed and their commands disabled.
+// by number (the "Win#" keys), by name (the position keys and layout sections) and by layout
+// code. One table of descriptors holds these facts; Close All, the window list, positions and
+// layouts iterate over it. A slot's window is created from the factory registered for it;
+// slots without one stay closed and their commands disabled.
 #include <QMdiSubWindow>
 #include <array>
 #include <functional>
 #include <string>
 
 #include "editors/editor_window.h"
+#include "shell/app/app_texts.h"
 #include "shell/settings.h"
 
 class QMdiArea;
@@ -19,6 +22,19 @@ enum TWindowNumber : int {
     wnCount = 10
 };
 
+struct TWindowDescriptor {
+    int Number;          // the slot and its "Win#" key, 1..10
+    const char* Name;    // the settings-key prefix and bookmark section
+    int LayoutCode;      // the window code of the layout records (another numbering)
+    TCommand Command;    // the menu command that opens or brings it forward
+    int CloseRank;       // Close All closes in ascending rank
+};
+
+// The ten descriptors in slot order.
+const std::array<TWindowDescriptor, wnCount>& WindowDescriptors();
+// The descriptor of a slot or layout code; null outside the table.
+const TWindowDescriptor* DescriptorOf(int number);
+const TWindowDescriptor* DescriptorOfLayoutCode(int code);
 // "PatchWindow" .. "SysxHistoryDialog"; empty outside 1..10.
 const char* ManagedWindowName(int number);
 
@@ -53,9 +69,18 @@ public:
     bool Available(int number) const;
     TManagedSubWindow* Window(int number) const;
     template <typename F> void ForEachOpen(F&& f) const {
-        for (int n = 1; n <= wnCount; ++n)
-            if (TManagedSubWindow* w = Window(n)) f(n, w);
+        for (const TWindowDescriptor& d : WindowDescriptors())
+            if (TManagedSubWindow* w = Window(d.Number)) f(d.Number, w);
     }
+    // Every open window's content that is an editor window, except the one asking.
+    template <typename F> void ForEachEditor(const QWidget* except, F&& f) const {
+        ForEachOpen([&](int, TManagedSubWindow* w) {
+            if (w->widget() == except) return;
+            if (auto* editor = dynamic_cast<IEditorWindow*>(w->widget())) f(*editor);
+        });
+    }
+    // Closes every open window in the order of Close All (the close-button option applies).
+    void CloseAll();
 
     // Brings the window forward (restored if minimised) or creates it at its stored place,
     // kept inside the area. Null when the slot has no factory.

@@ -1,4 +1,4 @@
-#include "midi/widgets/midi_setting_dialog.h"
+#include "shell/app/midi_setting_dialog.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "midi/widgets/led_panel.h"
+#include "shell/app/led_panel.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "smf/image_reset.h"
+#include "module/image_reset.h"
 
 #include "module/image.h"
 #include "module/parameter_tables.h"

@@ -1,4 +1,4 @@
-#include "midi/widgets/sysx_history_dialog.h"
+#include "shell/app/sysx_history_dialog.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -28,9 +28,9 @@ QTreeWidgetItem* MakeRow(const THistoryEntry& entry) {
 
 }  // namespace
 
-TSysxHistoryDialog::TSysxHistoryDialog(const THistory& history, const TSettingsData& settings,
+TSysxHistoryDialog::TSysxHistoryDialog(const THistory& history, TOptionsView options,
                                        TLanguage language, QWidget* parent)
-    : QWidget(parent), Settings_(settings), List_(new QTreeWidget(this)), Status_(new QLabel(this)) {
+    : QWidget(parent), Options_(options), List_(new QTreeWidget(this)), Status_(new QLabel(this)) {
     FormCreate(history, language);
 }
 
@@ -94,13 +94,13 @@ void TSysxHistoryDialog::AddHistory(const THistoryEntry& entry, bool droppedOlde
 void TSysxHistoryDialog::ListView1DblClick() {
     const QTreeWidgetItem* item = List_->currentItem();
     if (!item) return;
-    const std::string text = SysexCopyText(item->text(colSysx).toStdString(), Settings_.Option(5),
-                                           !Settings_.SysxSpace.empty());
+    const std::string text = SysexCopyText(item->text(colSysx).toStdString(), Options_.On(TOption::CopyWithoutF0F7),
+                                           Options_.SysxSpace());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TSysxHistoryDialog::ListView1MouseMove() {
-    if (!Settings_.Option(1)) return;
+    if (!Options_.On(TOption::AutoActivate)) return;
     for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
         auto* child = qobject_cast<QMdiSubWindow*>(w);
         if (!child) continue;

@@ -9,7 +9,7 @@
 
 #include "midi/history.h"
 #include "module/language.h"
-#include "shell/settings.h"
+#include "shell/options_view.h"
 
 class QLabel;
 class QTreeWidget;
@@ -21,7 +21,7 @@ class TSysxHistoryDialog : public QWidget {
 public:
     enum TColumn { colName, colValue, colSysx, colTime };
 
-    TSysxHistoryDialog(const THistory& history, const TSettingsData& settings, TLanguage language,
+    TSysxHistoryDialog(const THistory& history, TOptionsView options, TLanguage language,
                        QWidget* parent = nullptr);
 
     // A new entry at the top; when the history dropped its oldest, the last row goes too.
@@ -43,7 +43,7 @@ protected:
 private:
     void FormCreate(const THistory& history, TLanguage language);
 
-    const TSettingsData& Settings_;
+    TOptionsView Options_;
     QTreeWidget* List_;
     QLabel* Status_;
 };

@@ -1,0 +1,78 @@
+#pragma once
+// The narrow services the main window offers the editor windows, one interface per job. A
+// window is given the bundle and uses only what it needs; none of them reaches the
+// transmitter, the settings store or the whole settings record.
+#include <QString>
+#include <exception>
+#include <string>
+
+#include "module/language.h"
+#include "shell/options_view.h"
+
+class QMenu;
+class QWidget;
+
+namespace veka {
+
+class TTestNote;
+class TVGS;
+
+// The editing context: the image, the port the windows show, the part being edited, and the
+// end of an edit gesture.
+class IEditContext {
+public:
+    virtual ~IEditContext() = default;
+    virtual TVGS& Image() = 0;
+    virtual TLanguage Language() const = 0;
+    // The port the windows show (0..3) and the part the keyboard plays (1..16).
+    virtual int CurrentPort() const = 0;
+    virtual void SetCurrentPort(int port) = 0;
+    virtual int CurrentPart() const = 0;
+    virtual void SelectPart(int part, QWidget* asker) = 0;
+    virtual void SetCurrentChannel(int channel) = 0;
+    // A send failed during an edit: told once per gesture; EndEditGesture re-arms it.
+    virtual void ReportEditError(const std::exception& error) = 0;
+    virtual void EndEditGesture() = 0;
+};
+
+// Audition and test notes.
+class IAudition {
+public:
+    virtual ~IAudition() = default;
+    virtual TTestNote& TestNote() = 0;
+    // The system's wait (the review note's 300 ms): other handlers run meanwhile.
+    virtual void WaitMs(int ms) = 0;
+};
+
+// The shell's user interface.
+class IShellUi {
+public:
+    virtual ~IShellUi() = default;
+    // A warning box in the program's name (tests answer it).
+    virtual void Warn(const std::string& text) = 0;
+    // The part pop-up menu (copy, exchange, initialise, customise).
+    virtual QMenu* PartMenu() = 0;
+    // The help line of the main window's status bar.
+    virtual void ShowHelp(const QString& text) = 0;
+    // The option to activate a window when the pointer passes over it.
+    virtual void PointerPassed(QWidget* window) = 0;
+};
+
+// What windows keep between sessions, and the options they read.
+class IWindowStore {
+public:
+    virtual ~IWindowStore() = default;
+    virtual TOptionsView Options() const = 0;
+    // The gradient title bar's colour of a window, as the settings file stores colours.
+    virtual int ReadBarColor(const std::string& window, int defaultValue) const = 0;
+    virtual void WriteBarColor(const std::string& window, int value) = 0;
+};
+
+struct TWindowServices {
+    IEditContext& Edit;
+    IAudition& Audition;
+    IShellUi& Ui;
+    IWindowStore& Store;
+};
+
+}  // namespace veka
