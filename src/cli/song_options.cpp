@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "module/default_folder.h"
 #include "module/image.h"

@@ -113,7 +113,7 @@ void TVirtualModule::LoadSetupFile(const std::string& fileName, const std::strin
     image.MaxPart = 2;  // a module answers on every port
     TFixedSetupFileHost host;
     const TSetupReadResult result = ReadSetupFile(image, host, 0, fileName);
-    if (!result.Ok()) throw EFileError(fileName + ": " + result.Text(TLanguage::English));
+    if (!result.Ok()) throw EFileError(fileName + ": " + result.Text(image.Language));
     LoadImage(image);
 }
 

@@ -22,7 +22,8 @@ TModuleSettingsChange ApplyModuleSettings(const TSettingsData& data, TMidiSessio
     // The shown port may be gone with the ports.
     session.Router.CurrentPort = std::clamp(session.Router.CurrentPort, 0, image.ActivePortCount() - 1);
 
-    const int moduleType = std::clamp(data.ModuleType, int(mtSC88), int(mtSC8850));
+    // As the settings file reads it: anything but the three families is the SC-8850 family.
+    const int moduleType = data.ModuleType >= mtSC88 && data.ModuleType <= mtSC8850 ? data.ModuleType : int(mtSC8850);
     if (moduleType != image.ModuleType()) {
         change.ModuleType = true;
         image.SetModuleType(moduleType);

@@ -180,6 +180,70 @@ TEST(SendAll, CleanUpRunsWhenASendFails) {
     EXPECT_EQ(f.Image->Part(0, 1, ppVolume).Value, 100);
 }
 
+TEST(Transmitter, CoarseTuningFromTheImageGoesAsOneRpnOnItsPort) {
+    TMidiFixture f(mtSC8850, 1);
+    int marks = 0;
+    const TSubscription m = f.Image->OnDataChanged.Subscribe([&] { ++marks; });
+    const size_t before = f.Tx().History.Entries().size();
+    f.Image->SetPartCoarseTuning(1, 3, 67);
+    const auto b = f.Sent(1);
+    ASSERT_EQ(b.size(), 4u);  // controllers 101, 100, 6, 38
+    EXPECT_EQ(b[0], Bytes({0xB2, 0x65, 0x00}));
+    EXPECT_EQ(b[1], Bytes({0xB2, 0x64, 0x02}));
+    EXPECT_EQ(b[2], Bytes({0xB2, 0x06, 67}));
+    EXPECT_TRUE(f.Sent(0).empty());
+    EXPECT_EQ(marks, 1);
+    EXPECT_EQ(f.Tx().History.Entries().size(), before);  // no exclusive message
+}
+
+TEST(Transmitter, AForcedPartSendsItsCoarseTuningEvenAtTheDefault) {
+    // Part copy, exchange and initialise force the part: the module must end up as the image,
+    // also when the new coarse tuning is the default and the module still holds another.
+    TMidiFixture f;
+    f.Module->ClearReceived();
+    f.Tx().SendPart(0, 4, true);
+    int rpnValues = 0;
+    for (const auto& m : f.Sent(0))
+        if (m.size() == 3 && m[0] == 0xB3 && m[1] == 0x06) {
+            EXPECT_EQ(m[2], f.Image->Part(0, 4, ppMasterCoarseTuning).Default);
+            ++rpnValues;
+        }
+    EXPECT_EQ(rpnValues, 1);
+    f.Module->ClearReceived();
+    f.Tx().SendPart(0, 4, false);  // Send All: only a modified one
+    for (const auto& m : f.Sent(0)) EXPECT_FALSE(m.size() == 3 && m[1] == 0x06);
+}
+
+TEST(SendAll, ProgressStaysWithinItsMaximumAndFinishesOnceWithFourPorts) {
+    TMidiFixture f(mtSC8850, 2);
+    int finished = 0, over = 0, drumReports = 0, lastDrum = 0;
+    f.Image->OnFinished = [&] { ++finished; };
+    f.Image->OnProgress = [&](int max, int current, const std::string& text) {
+        if (current > max) ++over;
+        if (text == "Sending Drum Set Parameter") {
+            ++drumReports;
+            lastDrum = current;
+            EXPECT_EQ(max, 8);
+        }
+    };
+    f.Image->Drum(3, 2, 2, 40).Value = 30;
+    f.Tx().SendAll(true, true, true, true, true, false);
+    EXPECT_EQ(over, 0);
+    EXPECT_EQ(drumReports, 8);
+    EXPECT_EQ(lastDrum, 8);
+    EXPECT_EQ(finished, 1);  // the status bar is cleared once, at the end
+    EXPECT_EQ(f.Module->Memory(3, 0x41, 0x12, 40), 30);
+}
+
+TEST(TransportTexts, EveryTextExistsInBothLanguages) {
+    for (int n = 0; n < int(TTransportText::Count); ++n) {
+        EXPECT_FALSE(TransportText(TTransportText(n), TLanguage::English).empty()) << n;
+        EXPECT_FALSE(TransportText(TTransportText(n), TLanguage::Japanese).empty()) << n;
+    }
+    EXPECT_EQ(RestTimeText(75, 120, TLanguage::English), "Rest of time: 1 min 15 sec (120 blocks received)");
+    EXPECT_EQ(RestTimeText(40, 60, TLanguage::Japanese), "推定残り時間 :  40 秒 (60 Block 受信済み)");
+}
+
 TEST(Lamp, FadesInFiveTicksAndRestartsOnAFlash) {
     TLampFade lamp(lpkGreen);
     EXPECT_EQ(lamp.Colour(), (TLampColour{0, 105, 0}));

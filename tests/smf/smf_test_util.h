@@ -27,9 +27,9 @@ inline void AppendBe32(TBytes& out, uint32_t v) {
 
 // "MThd" with the given fields, then one "MTrk" chunk per body (its length from the body).
 inline TBytes SmfBytes(int format, int division, const std::vector<TBytes>& tracks, int announced = -1) {
-    TBytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, uint8_t(format)};
     const int n = announced >= 0 ? announced : int(tracks.size());
-    Append(out, {uint8_t(n >> 8), uint8_t(n), uint8_t(division >> 8), uint8_t(division)});
+    TBytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, uint8_t(format),
+                  uint8_t(n >> 8), uint8_t(n), uint8_t(division >> 8), uint8_t(division)};
     for (const TBytes& body : tracks) {
         Append(out, {'M', 'T', 'r', 'k'});
         AppendBe32(out, uint32_t(body.size()));

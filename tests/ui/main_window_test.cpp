@@ -8,6 +8,9 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
@@ -206,6 +209,64 @@ TEST_F(MainWindowTest, ManagedWindowIsBroughtForwardNotCreatedTwice) {
     form.CloseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form.Windows().Window(wnSysxHistory), nullptr);
+}
+
+TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    const std::filesystem::path existing = Dir / "song.ga4";
+    {
+        std::ofstream old(existing, std::ios::binary);
+        old << "the user's earlier setup";
+    }
+    const auto content = [&] {
+        std::ifstream in(existing, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
+        return QString::fromStdString(Dir / "song");  // typed without ".ga4"
+    };
+    const size_t before = Messages.size();
+    Answer = QMessageBox::No;
+    EXPECT_FALSE(form.SaveAllData());
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_TRUE(Messages.back().contains("song.ga4"));
+    EXPECT_EQ(content(), "the user's earlier setup");
+    // Yes replaces it with the setup; a new name asks nothing.
+    Answer = QMessageBox::Yes;
+    EXPECT_TRUE(form.SaveAllData());
+    EXPECT_EQ(content().substr(0, 6), "Veka40");
+    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
+        return QString::fromStdString(Dir / "fresh");
+    };
+    EXPECT_TRUE(form.SaveAllData());
+    EXPECT_EQ(Messages.size(), before + 2);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "fresh.ga4"));
+    EXPECT_TRUE(form.FileName().endsWith("fresh.ga4"));
+}
+
+TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {
+    const auto& table = WindowDescriptors();
+    std::set<std::string> names;
+    std::set<int> codes, ranks;
+    std::set<TCommand> commands;
+    for (size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].Number, int(i) + 1);
+        names.insert(table[i].Name);
+        codes.insert(table[i].LayoutCode);
+        ranks.insert(table[i].CloseRank);
+        commands.insert(table[i].Command);
+    }
+    EXPECT_EQ(names.size(), size_t(wnCount));
+    EXPECT_EQ(commands.size(), size_t(wnCount));
+    EXPECT_EQ(codes, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(ranks.size(), size_t(wnCount));
+    EXPECT_STREQ(ManagedWindowName(wnSysxHistory), "SysxHistoryDialog");
+    EXPECT_EQ(DescriptorOfLayoutCode(8)->Number, wnSysxHistory);  // the layout files' own numbering
+    EXPECT_EQ(DescriptorOfLayoutCode(9)->Number, wnMaster);
+    EXPECT_EQ(DescriptorOf(0), nullptr);
+    EXPECT_EQ(DescriptorOfLayoutCode(10), nullptr);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QToolButton>
+#include <fstream>
 
 #include "editors/edge_font_panel.h"
 #include "editors/part_order.h"
@@ -232,6 +233,74 @@ TEST_F(PartWindowTest, MasterCoarseTuningGoesOnceAtTheEndOfAGestureAndTheReviewN
     EXPECT_EQ(rpnStarts, 1);  // the image never sends it; the window sends it once
     EXPECT_EQ(notesOn, 1);
     EXPECT_EQ(notesOff, 1);
+}
+
+TEST_F(PartWindowTest, ACoarseTuningEditMarksTheSetupChangedSoClosingAsksToSave) {
+    TPartWindow1& window = Open();
+    std::vector<TLinkData> order{{LinkPart, 0, ppMasterCoarseTuning, 0, 64}};
+    std::string error;
+    ASSERT_TRUE(SaveOrder(order, 2, Dir.Path.string(), Form->Settings(), "Coarse", error)) << error;
+    window.OrderButton(2)->click();
+    ASSERT_FALSE(Form->DataChanged());
+    Drag(*window.Grid(), 2, 6, {-6, -3});
+    EXPECT_EQ(Form->Image().Part(0, 6, ppMasterCoarseTuning).Value,
+              Form->Image().Part(0, 6, ppMasterCoarseTuning).Default + 2);
+    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->windowTitle().endsWith('*'));
+    Answer = QMessageBox::Cancel;
+    EXPECT_FALSE(Form->close());
+    EXPECT_EQ(Messages.back(), Message(28, TLanguage::English));
+}
+
+TEST_F(PartWindowTest, InitialisingAPartSendsItsCoarseTuningBackToTheDefault) {
+    Open();
+    TVGS& image = Form->Image();
+    image.SetPartCoarseTuning(0, 5, 70);  // the module holds 70 now
+    auto module = TMidiDevices::Instance().VirtualModule();
+    module->ClearReceived();
+    Form->PartChoiceHook = [](int) { return std::make_optional(std::make_pair(5, 5)); };
+    Form->InitializePartCommand();
+    const int byDefault = image.Part(0, 5, ppMasterCoarseTuning).Default;
+    EXPECT_EQ(image.Part(0, 5, ppMasterCoarseTuning).Value, byDefault);
+    int coarse = 0;
+    for (const auto& m : module->Received(0))
+        if (m.size() == 3 && m[0] == 0xB4 && m[1] == 0x06 && m[2] == byDefault) ++coarse;
+    EXPECT_EQ(coarse, 1);
+    EXPECT_TRUE(Form->DataChanged());
+}
+
+TEST_F(PartWindowTest, AValueStoredElsewhereShowsAtOnceAndAClosedWindowHearsNothing) {
+    TPartWindow1& window = Open();
+    const int col = ColumnOf(window, ppVolume);
+    ASSERT_GE(col, 2);
+    Form->Image().SetPartValue(0, 3, 77, ppVolume);
+    EXPECT_EQ(window.Grid()->GetCellValue(col, 3), 77);
+    Form->Image().SetPartValue(1, 3, 55, ppVolume);  // another port than the one shown
+    EXPECT_EQ(window.Grid()->GetCellValue(col, 3), 77);
+    Form->Image().SetPartTone(0, 4, 0, 5, Form->Image().ToneMapOfModuleType(), 0);
+    EXPECT_EQ(window.Grid()->GetCell(1, 4).Text, Form->Image().PartToneName(0, 4));
+    // The window closes; what the image says afterwards reaches no freed window.
+    Form->Windows().Window(wnPart)->CloseForGood();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Form->Windows().Window(wnPart), nullptr);
+    Form->Image().SetPartValue(0, 3, 78, ppVolume);
+    Form->Image().NotifyPut(0, TLinkData{LinkPart, 3, ppVolume, 0, 0}, 78, nullptr);
+    Form->RefreshAll();
+    EXPECT_EQ(Form->Image().Part(0, 3, ppVolume).Value, 78);
+}
+
+TEST_F(PartWindowTest, ADamagedOrderFileIsReportedInTheDesktopsLanguage) {
+    TPartWindow1& window = Open();
+    {
+        std::ofstream bad(PartOrderFileName(Dir.Path.string(), 1), std::ios::binary);
+        bad << "Not a part order file at all, but long enough to be read";
+    }
+    const size_t before = Messages.size();
+    window.OrderButton(1)->click();
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_EQ(Messages.back(), QStringLiteral("Order Data read error"));
+    EXPECT_EQ(window.Grid()->ColCount(), 2 + 14);  // the default order instead
 }
 
 }  // namespace
