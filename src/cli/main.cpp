@@ -30,7 +30,9 @@ Commands:
                                    modified values of Ports A and B as data-set
                                    messages) or to .mid (a song holding the setup),
                                    or a .mid to .ga4 (the song's setup as a whole
-                                   setup file)
+                                   setup file). Without --max-part the ports come
+                                   from the file; a song for several ports is
+                                   format 1 unless --format 0
   embed SETUP SONG.mid OUT.mid [options as convert]
                                    the setup in front of the song, replacing a setup
                                    written there before; --format defaults to 1, the
@@ -54,7 +56,8 @@ Commands:
 Options:
   --module-type 1|2|3   1 SC-88 family, 2 SC-88Pro family, 3 SC-8850 family (default)
   --device-id N         device id of the messages (default 16 = 10 hex)
-  --max-part 16|32|64   parts on 1, 2 or 4 ports (default 16)
+  --max-part 16|32|64   parts on 1, 2 or 4 ports (default 16; convert: the ports the
+                        file holds, and a line says which values a smaller one leaves out)
   --japanese            Japanese texts
   --help, --version
 

@@ -28,7 +28,9 @@ using TCol = TSysxHistoryDialog;
 // while it is open.
 void Send(THistory& history, TSysxHistoryDialog& window, int count) {
     for (int i = 0; i < count; ++i) {
-        const bool dropped = history.Add("F0 41 10 42 12 40 00 7F 00 41 F7", "p" + std::to_string(i), i);
+        std::string name(1, 'p');
+        name += std::to_string(i);
+        const bool dropped = history.Add("F0 41 10 42 12 40 00 7F 00 41 F7", name, i);
         window.AddHistory(history.Entries().front(), dropped);
     }
 }

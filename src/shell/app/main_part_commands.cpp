@@ -15,6 +15,26 @@ namespace veka {
 
 namespace {
 enum TPartCommand { pcCopy = 1, pcExchange = 2, pcInitialize = 3 };
+
+// The part pop-up menu and the chooser of its commands.
+enum TPartMenuText {
+    pmCopy, pmExchange, pmInitialize, pmCustomize, pmCopyTitle, pmCopyFrom, pmCopyTo, pmExchangeTitle,
+    pmExchangeFirst, pmExchangeSecond, pmInitializeTitle, pmInitializeThis, pmCount
+};
+constexpr TCaption kTexts[pmCount] = {
+    {"Part の ｺﾋﾟｰ", "Copy Part"},
+    {"Part の交換", "Exchange Part"},
+    {"Part の初期化", "Initialize Part"},
+    {"Part Windowの構成", "Customize Part Window"},
+    {"Part のｺﾋﾟｰ", "Copy"},
+    {"このPartから", "From "},
+    {"このPartへｺﾋﾟｰ", "To "},
+    {"Part の交換", "Exchange"},
+    {"このPartと", "And"},
+    {"このPartを交換", ""},
+    {"Part の初期化", "Initialize"},
+    {"このPartを初期化", "This part "},
+};
 }  // namespace
 
 void TVekaMainForm::RegisterEditorWindows() {
@@ -27,18 +47,17 @@ void TVekaMainForm::RegisterEditorWindows() {
 }
 
 void TVekaMainForm::BuildPartMenu() {
-    const bool ja = Language_ == TLanguage::Japanese;
     PartMenu_ = new QMenu(this);
     PartMenu_->setObjectName("PartMenu");
-    auto add = [this](const char* text, auto&& slot) {
-        QAction* action = PartMenu_->addAction(QString::fromUtf8(text));
+    auto add = [this](TPartMenuText text, auto&& slot) {
+        QAction* action = PartMenu_->addAction(Tr(kTexts[text], Language_));
         connect(action, &QAction::triggered, this, slot);
     };
-    add(ja ? "Part の ｺﾋﾟｰ" : "Copy Part", [this] { CopyPartCommand(); });
-    add(ja ? "Part の交換" : "Exchange Part", [this] { ExchangePartCommand(); });
-    add(ja ? "Part の初期化" : "Initialize Part", [this] { InitializePartCommand(); });
+    add(pmCopy, [this] { CopyPartCommand(); });
+    add(pmExchange, [this] { ExchangePartCommand(); });
+    add(pmInitialize, [this] { InitializePartCommand(); });
     PartMenu_->addSeparator();
-    add(ja ? "Part Windowの構成" : "Customize Part Window", [this] { CustomizePartWindow(); });
+    add(pmCustomize, [this] { CustomizePartWindow(); });
     connect(Action(TCommand::CustomizePartWindow), &QAction::triggered, this, [this] { CustomizePartWindow(); });
     // Held computer-keyboard notes are released before the menu opens.
     connect(PartMenu_, &QMenu::aboutToShow, this, [this] { TestNote_->Stop(); });
@@ -46,7 +65,7 @@ void TVekaMainForm::BuildPartMenu() {
 
 std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {
     if (PartChoiceHook) return PartChoiceHook(kind);
-    const bool ja = Language_ == TLanguage::Japanese;
+    const auto text = [this](TPartMenuText id) { return Tr(kTexts[id], Language_); };
     const int port = CurrentPort_;
     QStringList parts;
     for (int part = 1; part <= 16; ++part)
@@ -55,16 +74,16 @@ std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {
     dialog.SetTitle(Message(24, Language_));
     const int current = CurrentPart_ - 1;
     if (kind == pcCopy) {
-        dialog.setWindowTitle(ja ? QString::fromUtf8("Part のｺﾋﾟｰ") : QStringLiteral("Copy"));
-        dialog.SetList(1, ja ? QString::fromUtf8("このPartから") : QStringLiteral("From "), parts, current);
-        dialog.SetList(2, ja ? QString::fromUtf8("このPartへｺﾋﾟｰ") : QStringLiteral("To "), parts, current);
+        dialog.setWindowTitle(text(pmCopyTitle));
+        dialog.SetList(1, text(pmCopyFrom), parts, current);
+        dialog.SetList(2, text(pmCopyTo), parts, current);
     } else if (kind == pcExchange) {
-        dialog.setWindowTitle(ja ? QString::fromUtf8("Part の交換") : QStringLiteral("Exchange"));
-        dialog.SetList(1, ja ? QString::fromUtf8("このPartと") : QStringLiteral("And"), parts, current);
-        dialog.SetList(2, ja ? QString::fromUtf8("このPartを交換") : QString(), parts, current);
+        dialog.setWindowTitle(text(pmExchangeTitle));
+        dialog.SetList(1, text(pmExchangeFirst), parts, current);
+        dialog.SetList(2, text(pmExchangeSecond), parts, current);
     } else {
-        dialog.setWindowTitle(ja ? QString::fromUtf8("Part の初期化") : QStringLiteral("Initialize"));
-        dialog.SetList(1, ja ? QString::fromUtf8("このPartを初期化") : QStringLiteral("This part "), parts, current);
+        dialog.setWindowTitle(text(pmInitializeTitle));
+        dialog.SetList(1, text(pmInitializeThis), parts, current);
     }
     dialog.HideUnusedRows();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -17,6 +17,7 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_input.h"
 #include "midi/transmitter.h"
+#include "editors/caption.h"
 #include "module/user_messages.h"
 
 namespace veka {
@@ -26,6 +27,28 @@ namespace {
 constexpr int kMsgInUse = 94;  // MMSYSTEM004: the device is in use by another program
 
 const char* const kOutputLabels[4] = {"MIDI OUTPUT", "MIDI OUTPUT B", "MIDI OUTPUT C", "MIDI OUTPUT D"};
+
+// The dialog's captions and messages.
+enum TSetupText {
+    stTitle, stActive, stModel, stParts, stParts16, stParts32, stParts64, stClose, stOutputNotActive,
+    stInputIncomplete, stOutputIncomplete, stOutputBIncomplete, stCount
+};
+constexpr TCaption kTexts[stCount] = {
+    {"MIDI Portの設定", "MIDI Port Setup"},
+    {"使う", "Active"},
+    {"音源の種類", "Model"},
+    {"使用ﾊﾟｰﾄ数", "Number of Part"},
+    {"16 (MIDI OUTPUTを 1 つ指定)", "16(Choose one output port.)"},
+    {"32 (MIDI OUTPUTを 2 つ指定)", "32(Choose two output ports.)"},
+    {"64 (MIDI OUTPUTを 4 つ指定)", "64(Choose four output ports.)"},
+    {"閉じる", "Close"},
+    {"MIDI OUTPUTが設定されていません", "MIDI Output is not active."},
+    {"MIDI INPUTの設定が終わっていません\r\nMIDI INPUTを使わないのであれば[使う]のチェックを外してください",
+     "Setting up (MIDI INPUT) has not been completed yet."},
+    {"MIDI OUTPUTの設定が終わっていません", "Setting up (MIDI OUTPUT) has not been completed yet."},
+    {"MIDI OUTPUT Bの設定が終わっていません\r\nMIDI OUTPUT Bを使わないのであれば[使う]のチェックを外してください",
+     "Setting up (MIDI OUTPUT B) has not been completed yet."},
+};
 
 // The list entry of a device name, -1 when the device is not listed (any more).
 int FindName(const QComboBox* list, const std::string& name) {
@@ -44,7 +67,7 @@ TMIDISETTING::TMIDISETTING(TTransmitter& transmitter, TMidiInput& input, TSettin
 void TMIDISETTING::FormCreate(TLanguage language) {
     setObjectName("MIDISETTING");
     setModal(true);
-    setWindowTitle(language == TLanguage::English ? "MIDI Port Setup" : "MIDI Portの設定");
+    setWindowTitle(Tr(kTexts[stTitle], language));
     // Devices may have come or gone since start-up.
     TMidiDevices::Instance().Refresh();
     BuildControls(language);
@@ -52,8 +75,8 @@ void TMIDISETTING::FormCreate(TLanguage language) {
 }
 
 void TMIDISETTING::BuildControls(TLanguage language) {
-    const bool english = language == TLanguage::English;
-    const QString active = english ? "Active" : "使う";
+    const auto text = [language](TSetupText id) { return Tr(kTexts[id], language); };
+    const QString active = text(stActive);
     auto* grid = new QGridLayout;
 
     for (int port = 0; port < 4; ++port) {
@@ -100,17 +123,12 @@ void TMIDISETTING::BuildControls(TLanguage language) {
         }
         return box;
     };
-    RadioGroup1 = makeGroup(english ? "Model" : "音源の種類", "RadioGroup1",
+    RadioGroup1 = makeGroup(text(stModel), "RadioGroup1",
                             {"SC-88,SC-88VL,SC-88ST", "SC-88Pro,SK-88Pro,SC-88ST Pro", "SC-8850,SC-8820"}, Models_);
-    RadioGroup2 = makeGroup(english ? "Number of Part" : "使用ﾊﾟｰﾄ数", "RadioGroup2",
-                            english ? QStringList{"16(Choose one output port.)", "32(Choose two output ports.)",
-                                                  "64(Choose four output ports.)"}
-                                    : QStringList{"16 (MIDI OUTPUTを 1 つ指定)", "32 (MIDI OUTPUTを 2 つ指定)",
-                                                  "64 (MIDI OUTPUTを 4 つ指定)"},
-                            Parts_);
+    RadioGroup2 = makeGroup(text(stParts), "RadioGroup2", {text(stParts16), text(stParts32), text(stParts64)}, Parts_);
     connect(Parts_, &QButtonGroup::idClicked, this, [this] { RadioGroup2Click(); });
 
-    CancelBtn = new QPushButton(english ? "Close" : "閉じる", this);
+    CancelBtn = new QPushButton(text(stClose), this);
     CancelBtn->setObjectName("CancelBtn");
     CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, &TMIDISETTING::CancelBtnClick);
@@ -246,14 +264,13 @@ void TMIDISETTING::done(int result) {
 }
 
 bool TMIDISETTING::ApplyPorts() {
-    const bool english = Language_ == TLanguage::English;
     const int ports = ActivePorts();
     // With no output device at all nothing can be chosen; the window must still let the user out.
     const bool anyDevice = Outputs_[0]->count() > 0;
     for (int port = 0; port < ports && anyDevice; ++port) {
         QComboBox* list = Outputs_[size_t(port)];
         if (OutputListInUse(port) && list->currentIndex() >= 0) continue;
-        ShowMessage(QMessageBox::Warning, english ? "MIDI Output is not active." : "MIDI OUTPUTが設定されていません");
+        ShowMessage(QMessageBox::Warning, Tr(kTexts[stOutputNotActive], Language_));
         if (list->isEnabled())
             list->setFocus();
         else
@@ -287,25 +304,17 @@ bool TMIDISETTING::ApplyPorts() {
 }
 
 bool TMIDISETTING::FormClose() {
-    const bool english = Language_ == TLanguage::English;
     if (cbEnaMidiInput->isChecked() && cbMIDIINPUT->currentIndex() < 0) {
-        ShowMessage(QMessageBox::Warning,
-                    english ? "Setting up (MIDI INPUT) has not been completed yet."
-                            : "MIDI INPUTの設定が終わっていません\r\n"
-                              "MIDI INPUTを使わないのであれば[使う]のチェックを外してください");
+        ShowMessage(QMessageBox::Warning, Tr(kTexts[stInputIncomplete], Language_));
         return false;
     }
     const bool anyDevice = Outputs_[0]->count() > 0;
     if (anyDevice && Outputs_[0]->currentIndex() < 0) {
-        ShowMessage(QMessageBox::Warning, english ? "Setting up (MIDI OUTPUT) has not been completed yet."
-                                                  : "MIDI OUTPUTの設定が終わっていません");
+        ShowMessage(QMessageBox::Warning, Tr(kTexts[stOutputIncomplete], Language_));
         return false;
     }
     if (OutputEnables_[1]->isChecked() && Outputs_[1]->currentIndex() < 0) {
-        ShowMessage(QMessageBox::Warning,
-                    english ? "Setting up (MIDI OUTPUT B) has not been completed yet."
-                            : "MIDI OUTPUT Bの設定が終わっていません\r\n"
-                              "MIDI OUTPUT Bを使わないのであれば[使う]のチェックを外してください");
+        ShowMessage(QMessageBox::Warning, Tr(kTexts[stOutputBIncomplete], Language_));
         return false;
     }
 

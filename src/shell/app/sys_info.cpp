@@ -137,8 +137,16 @@ TMySysInfo::TMySysInfo(const TSysInfoSources& sources) {
 
 std::string TMySysInfo::OsVersionText() const {
     std::string kernel = SysName;
-    if (!Release.empty()) kernel += (kernel.empty() ? "" : " ") + Release;
-    if (!Version.empty()) kernel += (kernel.empty() ? "" : " ") + ("(" + Version + ")");
+    if (!Release.empty()) {
+        if (!kernel.empty()) kernel += ' ';
+        kernel += Release;
+    }
+    if (!Version.empty()) {
+        if (!kernel.empty()) kernel += ' ';
+        kernel += '(';
+        kernel += Version;
+        kernel += ')';
+    }
     if (PrettyName.empty()) return kernel;
     return kernel.empty() ? PrettyName : PrettyName + " / " + kernel;
 }

@@ -1,5 +1,7 @@
 #include "shell/app/sysx_history_dialog.h"
 
+#include "editors/caption.h"
+
 #include <QClipboard>
 #include <QDateTime>
 #include <QEvent>
@@ -34,15 +36,26 @@ TSysxHistoryDialog::TSysxHistoryDialog(const THistory& history, TOptionsView opt
     FormCreate(history, language);
 }
 
+namespace {
+// The window's captions.
+enum THistoryText { htName, htValue, htSysx, htTime, htHint, htCount };
+constexpr TCaption kTexts[htCount] = {
+    {"ﾊﾟﾗﾒｰﾀｰ名", "Parameter"},
+    {"値", "Value"},
+    {"Sysx", "Sysx Text"},
+    {"時間", "Time"},
+    {"ﾊﾟﾗﾒｰﾀｰ名をﾀﾞﾌﾞﾙｸﾘｯｸするとｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", "To copy a sysx text, simply double-click on the parameter name."},
+};
+}  // namespace
+
 void TSysxHistoryDialog::FormCreate(const THistory& history, TLanguage language) {
-    const bool english = language == TLanguage::English;
+    const auto text = [language](THistoryText id) { return Tr(kTexts[id], language); };
     setObjectName("SysxHistoryDialog");
     setWindowTitle("Sysx History");
 
     List_->setObjectName("ListView1");
     List_->setColumnCount(4);
-    List_->setHeaderLabels({english ? "Parameter" : "ﾊﾟﾗﾒｰﾀｰ名", english ? "Value" : "値",
-                            english ? "Sysx Text" : "Sysx", english ? "Time" : "時間"});
+    List_->setHeaderLabels({text(htName), text(htValue), text(htSysx), text(htTime)});
     List_->headerItem()->setTextAlignment(colValue, Qt::AlignRight | Qt::AlignVCenter);
     List_->setRootIsDecorated(false);
     List_->setUniformRowHeights(true);
@@ -65,8 +78,7 @@ void TSysxHistoryDialog::FormCreate(const THistory& history, TLanguage language)
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setSizeGripEnabled(false);
-    Status_->setText(english ? "To copy a sysx text, simply double-click on the parameter name."
-                             : "ﾊﾟﾗﾒｰﾀｰ名をﾀﾞﾌﾞﾙｸﾘｯｸするとｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
+    Status_->setText(text(htHint));
     statusBar->addWidget(Status_, 1);
 
     auto* layout = new QVBoxLayout(this);
