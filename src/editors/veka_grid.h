@@ -135,6 +135,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // A header cut to its column shows its whole caption as a tooltip.
+    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -1,7 +1,9 @@
 // TVekaGrid input: value drags, column sizing and moving, the wheel, the keys and the
 // in-place editor for typed numbers.
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -234,6 +236,23 @@ bool TVekaGrid::event(QEvent* event) {
     return QAbstractScrollArea::event(event);
 }
 
+bool TVekaGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    int col = 0, row = 0;
+    if (CellAt(help->pos(), col, row) && row < FixedRows_) {
+        const TOneCell& cell = GetCell(col, row);
+        const QString whole = QString::fromStdString(cell.Text);
+        if (!whole.isEmpty() && HeaderText(cell.Text, ColWidth(col)).text().size() < whole.size()) {
+            QToolTip::showText(help->globalPos(), whole, viewport(), CellRect(col, row));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+}
+
 bool TVekaGrid::CtrlArrow(int key) {
     const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
     const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
@@ -323,8 +342,10 @@ void TVekaGrid::keyPressEvent(QKeyEvent* event) {
     } else if (IsKeypad(event, Qt::Key_Minus)) {
         IncCellValue(-EditStep_);
         handled = true;
-    } else if (const QString text = event->text(); text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' &&
-                                                   !(shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    } else if (const QString text = event->text();
+               text.size() == 1 && ((text[0] >= u'0' && text[0] <= u'9') || text[0] == u'-') &&
+               !(shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        // The main keyboard's minus starts a negative entry: "-5" must never become 5.
         OpenEditor(text);
         handled = true;
     }

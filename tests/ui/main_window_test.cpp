@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, UncleanEndIsReportedFirstAndMissingSettingsOpenThePortDia
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     ASSERT_FALSE(Messages.empty());
-    EXPECT_EQ(Messages.front(), Message(43, TLanguage::English));
+    EXPECT_TRUE(Messages.front().startsWith(Message(43, TLanguage::English)));
+    EXPECT_TRUE(Messages.front().endsWith(QString::fromStdString(Dir.Path.string()))) << Messages.front().toStdString();
     EXPECT_EQ(PortDialogs, 1);  // no stored output for Port A
 }
 
@@ -244,6 +245,20 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     EXPECT_EQ(Messages.size(), before + 2);
     EXPECT_TRUE(std::filesystem::exists(Dir / "fresh.ga4"));
     EXPECT_TRUE(form.FileName().endsWith("fresh.ga4"));
+}
+
+TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPanicWasSent) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    EXPECT_EQ(form.ModuleFieldText(),
+              QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: Virtual Module Port B"));
+    form.Session().Transmitter.Port(1).Close();
+    form.RefreshAll();
+    EXPECT_EQ(form.ModuleFieldText(), QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: -"));
+    EXPECT_EQ(ModuleStatusText(1, {"X"}), QString::fromUtf8("SC-88 · A: X"));
+    form.PanicCommand();
+    EXPECT_TRUE(form.StatusText().contains("All Sound Off")) << form.StatusText().toStdString();
 }
 
 TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "shell/app/single_instance.h"
+#include "shell/settings.h"
 #include "temp_dir.h"
 
 namespace veka {
@@ -122,6 +123,43 @@ TEST_F(ProcessTest, WithoutAnyOutputTheWarningNamesTheVirtualModuleAndExitCodeIs
     EXPECT_TRUE(errors.contains("There are no MIDI Output.")) << errors.toStdString();
     EXPECT_TRUE(errors.contains("Veka needs MIDI Output.(At least one)"));
     EXPECT_TRUE(errors.contains("--virtual-module"));
+    // Its own orderly end: the next start does not report an unclean exit.
+    EXPECT_TRUE(TSettings((Dir / "home") + "/Veka.ini").ReadBool("setting", "perfect finish", false));
+}
+
+TEST_F(ProcessTest, SigtermRunsTheOrderlyCloseAndTheNextStartIsClean) {
+    QFile ini(Home + "/Veka.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[setting]\nmax part=0\n[midiport]\nmidiout 0=0\n");
+    ini.close();
+    const TSettings settings(Home.toStdString() + "/Veka.ini");
+    QProcessEnvironment env = Environment();
+    env.insert("VEKA_VIRTUAL_MODULE", "1");
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(VEKA_GUI, {"*ENGLISH"});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    // Running: the clean-end flag is down until the program ends in order.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!settings.ReadBool("setting", "perfect finish", true)) loop.quit();
+    });
+    poll.start(50);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    loop.exec();
+    poll.stop();
+    ASSERT_FALSE(settings.ReadBool("setting", "perfect finish", true)) << "the program did not start";
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);  // let it reach its event loop
+    loop.exec();
+    process.terminate();  // SIGTERM
+    ASSERT_TRUE(process.waitForFinished(20000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
+    EXPECT_TRUE(settings.ReadBool("setting", "perfect finish", false));
+    EXPECT_GT(settings.ReadInteger("form", "main width", 0), 0);  // the bulk save ran
+    EXPECT_EQ(settings.ReadInteger("form", "Win#2", -1), 1);      // the Part window was open
 }
 
 TEST_F(ProcessTest, CommandLineHelpVersionAndBadOption) {

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 #include <QLocale>
 #include <QScrollBar>
 #include <QStyle>
@@ -557,6 +559,35 @@ TEST_F(VekaGridTest, NavigationKeysMoveTheFocusWithinTheValueCells) {
 }
 
 // --- Typed entry -----------------------------------------------------------------------------
+
+TEST_F(VekaGridTest, ANegativeTypedValueBelowTheMinimumGivesTheMinimumNeverItsAbsoluteValue) {
+    Grid->SetFocusCell(2, 3);
+    Grid->Cell(2, 3).Min = 0;
+    QTest::keyClick(Grid, Qt::Key_Minus);  // the main keyboard's minus
+    ASSERT_TRUE(Grid->InplaceEditor()->isVisible());
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_5);
+    EXPECT_EQ(Grid->InplaceEditor()->text(), QStringLiteral("-5"));
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(Value(2, 3), 0);
+}
+
+TEST_F(VekaGridTest, AHeaderCutToItsColumnShowsItsWholeCaptionAsATooltip) {
+    Grid->Cell(2, 0).Text = "Reverb Send Level";
+    Grid->Cell(3, 0).Text = "Vol";
+    Grid->SetColWidth(2, 40);
+    Grid->SetColWidth(3, 80);
+    Host.show();
+    QApplication::processEvents();
+    auto tip = [this](int col) {
+        QToolTip::hideText();
+        const QPoint at = Grid->CellRect(col, 0).center();
+        QHelpEvent help(QEvent::ToolTip, at, Grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tip(3), QString());  // shown whole: no tooltip
+    EXPECT_EQ(tip(2), QStringLiteral("Reverb Send Level"));
+}
 
 TEST_F(VekaGridTest, DigitOpensTheEditorOverTheCell) {
     Grid->SetFocusCell(3, 4);

@@ -1,6 +1,7 @@
 // veka4: the windowed editor. Splash, the one-instance rule, the main window, the event loop.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,12 +9,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <cstring>
 #include <iostream>
 
 #include "midi/midi_session.h"
 #include "module/default_folder.h"
 #include "shell/app/main_window.h"
+#include "shell/app/quit_signals.h"
 #include "shell/app/single_instance.h"
 #include "shell/app/splash.h"
 #include "shell/app/toolbar_icons.h"
@@ -128,6 +131,13 @@ int main(int argc, char** argv) {
     veka::TSettings settings(veka::SettingsFilePath());
     const QString first = args.Positional.empty() ? QString() : QString::fromLocal8Bit(args.Positional[0].c_str());
     const bool japanese = QLocale::system().language() == QLocale::Japanese;
+    // Qt's own dialogs and buttons (file dialogs, Yes/No/Cancel) speak the program's language.
+    if (japanese && first != QStringLiteral("*ENGLISH")) {
+        auto* qtTexts = new QTranslator(&app);
+        if (qtTexts->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(qtTexts);
+    }
 
     // The splash comes first, even for a second start that leaves at once.
     veka::TMySplash* splash = nullptr;
@@ -171,6 +181,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QObject::connect(&instance, &veka::TSingleInstance::Activate, &form, &veka::TVekaMainForm::Activate);
+    veka::WatchQuitSignals([&form] {
+        // A dialog open at that moment is cancelled first; the close then runs as from its button.
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        QTimer::singleShot(0, &form, [&form] { form.close(); });
+    });
     form.show();
     if (const QString shot = qEnvironmentVariable("VEKA_SCREENSHOT"); !shot.isEmpty()) ScheduleScreenshot(form, shot);
     return QApplication::exec();

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QMdiArea>
 #include <QUrl>
 
@@ -116,6 +117,8 @@ void TVekaMainForm::SendAllCommand(bool allUserDrums) {
 void TVekaMainForm::PanicCommand() {
     try {
         Session_->Transmitter.Panic();
+        Status_->setText(Language_ == TLanguage::Japanese ? QStringLiteral("Panic: 全ﾁｬﾝﾈﾙに All Sound Off を送信しました")
+                                                          : QStringLiteral("Panic: All Sound Off sent on every channel"));
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
@@ -176,14 +179,21 @@ void TVekaMainForm::ContactFormCommand() {
 
 void TVekaMainForm::HelpContents() {
     const QString app = QCoreApplication::applicationDirPath();
-    for (const QString& path : {app + "/help/veka4.html", app + "/../share/veka4/help/veka4.html"}) {
-        if (!QFileInfo::exists(path)) continue;
-        if (QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) return;
-        break;
+    QString manual;
+    for (const QString& path : {app + "/help/veka4.html", app + "/../share/veka4/help/veka4.html"})
+        if (QFileInfo::exists(path)) {
+            manual = QFileInfo(path).absoluteFilePath();
+            break;
+        }
+    if (!manual.isEmpty()) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) return;
+        // Without a desktop's URL handler the desktop's own opener may still know a browser.
+        if (QProcess::startDetached(QStringLiteral("xdg-open"), {manual})) return;
     }
-    ShowMessage(QMessageBox::Warning, Language_ == TLanguage::Japanese
-                                          ? QStringLiteral("ヘルプを開けません (help/veka4.html)")
-                                          : QStringLiteral("The manual (help/veka4.html) could not be opened."));
+    const QString shown = manual.isEmpty() ? QDir::toNativeSeparators(app + "/help/veka4.html") : manual;
+    ShowMessage(QMessageBox::Warning, (Language_ == TLanguage::Japanese ? QStringLiteral("ヘルプを開けません: ")
+                                                                        : QStringLiteral("The manual could not be opened: ")) +
+                                          shown);
 }
 
 void TVekaMainForm::MinimizeAll() {

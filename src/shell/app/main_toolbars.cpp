@@ -136,6 +136,19 @@ void TVekaMainForm::BuildStatusBar() {
     Status_ = new QLabel(statusBar());
     Status_->setObjectName("StatusText");
     statusBar()->addWidget(Status_, 1);
+    ModuleField_ = new QLabel(statusBar());
+    ModuleField_->setObjectName("ModuleField");
+    statusBar()->addPermanentWidget(ModuleField_);
+}
+
+QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs) {
+    static const char* const kModels[] = {"SC-88", "SC-88Pro", "SC-8850"};
+    QString text = QString::fromUtf8(kModels[std::clamp(moduleType, 1, 3) - 1]);
+    for (size_t port = 0; port < outputs.size() && port < 4; ++port)
+        text += QStringLiteral(" · %1: %2")
+                    .arg(QChar('A' + int(port)))
+                    .arg(outputs[port].empty() ? QStringLiteral("-") : QString::fromStdString(outputs[port]));
+    return text;
 }
 
 }  // namespace veka

@@ -78,7 +78,8 @@ bool TVekaMainForm::Create() {
     Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
     // 4: a run that did not end in order is reported once per start until one does.
     if (!Settings_.ReadBool(kSetting, "perfect finish", true))
-        ShowMessage(QMessageBox::NoIcon, Message(43, Language_));
+        ShowMessage(QMessageBox::NoIcon, Message(43, Language_) + "\n\n" +
+                                             QDir::toNativeSeparators(QFileInfo(QString::fromStdString(Settings_.Path())).absolutePath()));
     Settings_.WriteBool(kSetting, "perfect finish", false);
     // 5: nothing can be done without an output.
     TMidiDevices& devices = TMidiDevices::Instance();
@@ -89,6 +90,7 @@ bool TVekaMainForm::Create() {
                     ? QStringLiteral("\n\n音源なしで試すには --virtual-module を付けて起動してください。")
                     : QStringLiteral("\n\nTo try Veka without a module, start it with --virtual-module.");
         ShowMessage(QMessageBox::Warning, text);
+        Settings_.WriteBool(kSetting, "perfect finish", true);  // an orderly end of its own
         return false;
     }
     // 7: the wallpaper follows the colour depth.
@@ -99,6 +101,7 @@ bool TVekaMainForm::Create() {
         Image_ = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
     } catch (const std::exception& error) {
         ShowMessage(QMessageBox::Critical, QString::fromStdString(error.what()));
+        Settings_.WriteBool(kSetting, "perfect finish", true);
         return false;
     }
     Image_->Language = Language_;
@@ -211,6 +214,14 @@ void TVekaMainForm::RefreshLamps() {
     const int active = Image_ ? Image_->ActivePortCount() : 1;
     for (int port = 0; port < 4; ++port)
         if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
+    if (ModuleField_ && Image_ && Session_) {
+        std::vector<std::string> outputs;
+        for (int port = 0; port < active; ++port) {
+            const TMidiOutput& out = Session_->Transmitter.Port(port);
+            outputs.push_back(out.IsOpen() ? out.ProductName() : std::string());
+        }
+        ModuleField_->setText(ModuleStatusText(Image_->ModuleType(), outputs));
+    }
 }
 
 void TVekaMainForm::ApplyMdiBackground() {
@@ -302,6 +313,7 @@ void TVekaMainForm::RefreshAll() {
 
 QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
 QString TVekaMainForm::StatusText() const { return Status_ ? Status_->text() : QString(); }
+QString TVekaMainForm::ModuleFieldText() const { return ModuleField_ ? ModuleField_->text() : QString(); }
 
 // Start and close ---------------------------------------------------------------------------
 

@@ -32,6 +32,10 @@ class TLEDPanel;
 class TMySplash;
 class TSysxHistoryDialog;
 
+// The status bar's field of what is being edited: "SC-8850 · A: Virtual Module Port A", one
+// entry per port in use ("-" for a port without an open output).
+QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs);
+
 struct TStartOptions {
     QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
     std::string ProgramFolder;    // Veka.ini, temp.smf, presets
@@ -141,6 +145,7 @@ public:
     TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
     QString HexText() const;
     QString StatusText() const;
+    QString ModuleFieldText() const;
     QMdiArea* MdiArea() const { return Mdi_; }
 
     TMidiSession& Session() { return *Session_; }
@@ -200,6 +205,7 @@ private:
     QToolBar* SysxBar_ = nullptr;
     QLabel* HexPanel_ = nullptr;
     QLabel* Status_ = nullptr;
+    QLabel* ModuleField_ = nullptr;  // the module type and each port's output
     TSysxHistoryDialog* History_ = nullptr;
     std::vector<std::string> InputLines_, OutputLines_;
     QString FileName_;
