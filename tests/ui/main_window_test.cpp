@@ -261,6 +261,15 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
     EXPECT_TRUE(form.StatusText().contains("All Sound Off")) << form.StatusText().toStdString();
 }
 
+TEST_F(MainWindowTest, QuittingAtTheFirstStartsPortDialogIsAnOrderlyEnd) {
+    TVekaMainForm& form = Make();  // no Veka.ini: nothing set up
+    form.QuitOfferHook = [] { return true; };
+    EXPECT_FALSE(form.Create());
+    EXPECT_TRUE(form.QuitRequested());
+    EXPECT_EQ(PortDialogs, 1);
+    EXPECT_TRUE(Ini().ReadBool("setting", "perfect finish", false));
+}
+
 TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {
     const auto& table = WindowDescriptors();
     std::set<std::string> names;

@@ -32,6 +32,14 @@ public:
 protected:
     void ShowMessage(QMessageBox::Icon, const QString& text) override { Messages << text; }
     void Beep() override { ++Beeps; }
+    bool AskQuit(const QString& text) override {
+        Questions << text;
+        return QuitAnswer;
+    }
+
+public:
+    QStringList Questions;
+    bool QuitAnswer = false;
 };
 
 int OutputIndex(const std::string& name) {
@@ -194,7 +202,7 @@ TEST_F(MidiSetting, SixtyFourPartsNeedFourDevices) {
     Dialog->OutputList(2)->setCurrentIndex(-1);
     Dialog->CloseButton()->click();
     EXPECT_TRUE(Dialog->isVisible());
-    EXPECT_EQ(Dialog->Messages, QStringList{"MIDI OUTPUTが設定されていません"});
+    EXPECT_EQ(Dialog->Messages, QStringList{"MIDI OUTPUTが設定されていません (MIDI OUTPUT C)"});
     EXPECT_EQ(Dialog->focusWidget(), Dialog->OutputList(2));
 
     Choose(Dialog->OutputList(2), Out(2));
@@ -213,7 +221,7 @@ TEST_F(MidiSetting, UncheckingAPortInUseIsRefusedAtClose) {
     EXPECT_FALSE(Dialog->OutputList(1)->isEnabled());
     Dialog->CloseButton()->click();
     EXPECT_TRUE(Dialog->isVisible());
-    EXPECT_EQ(Dialog->Messages, QStringList{"MIDI Output is not active."});
+    EXPECT_EQ(Dialog->Messages, QStringList{"MIDI Output is not active. (MIDI OUTPUT B)"});
     EXPECT_EQ(Dialog->focusWidget(), Dialog->OutputEnable(1));
     Dialog->OutputEnable(1)->click();
     EXPECT_TRUE(Dialog->OutputList(1)->isEnabled());
@@ -343,6 +351,34 @@ TEST(MidiSettingText, BusyDeviceGetsTheInUseWordingOtherErrorsTheirOwnText) {
     EXPECT_EQ(TMIDISETTING::OpenFailureText("port in use", "Synth", TLanguage::Japanese),
               "MMSYSTEM004 Error : MIDI Port \"Synth\" は既に使用中です。");
     EXPECT_EQ(TMIDISETTING::OpenFailureText("Invalid device ID", "Synth", TLanguage::English), "Invalid device ID");
+}
+
+TEST_F(MidiSetting, AFirstStartExplainsItselfPreselectsTheVirtualModuleAndOffersToQuit) {
+    Midi = std::make_unique<test::TMidiFixture>(mtSC8850, 1);
+    Data.MidiOut = {-1, -1, -1, -1};  // never set up
+    Data.UseMidiIn = false;
+    Data.MaxPart = 1;
+    Dialog = std::make_unique<TRecordingMidiSetting>(Midi->Tx(), Midi->Session->Input, Data, Settings,
+                                                     TLanguage::English);
+    Dialog->SetOfferQuit(true);
+    Dialog->show();
+    const auto* guide = Dialog->findChild<QLabel*>("GuideLabel");
+    ASSERT_TRUE(guide);
+    EXPECT_TRUE(guide->text().contains("each port in use"));
+    EXPECT_EQ(Dialog->OutputList(0)->currentText(), "Virtual Module Port A");
+    EXPECT_EQ(Dialog->OutputList(1)->currentText(), "Virtual Module Port B");
+    // Nothing chosen: closing asks whether to quit; No keeps the dialog, Yes quits.
+    Dialog->OutputList(0)->setCurrentIndex(-1);
+    Dialog->reject();  // Escape or the title bar
+    EXPECT_TRUE(Dialog->isVisible());
+    ASSERT_EQ(Dialog->Questions.size(), 1);
+    EXPECT_TRUE(Dialog->Questions[0].contains("Quit Veka?"));
+    EXPECT_FALSE(Dialog->QuitChosen());
+    Dialog->QuitAnswer = true;
+    Dialog->CloseButton()->click();
+    EXPECT_FALSE(Dialog->isVisible());
+    EXPECT_TRUE(Dialog->QuitChosen());
+    EXPECT_TRUE(Dialog->Messages.isEmpty());  // no "not active" box before the question
 }
 
 }  // namespace

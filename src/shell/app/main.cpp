@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     veka::TVekaMainForm form(options, splash);
     if (!form.Create()) {
         delete splash;
-        return 1;
+        return form.QuitRequested() ? 0 : 1;
     }
     QObject::connect(&instance, &veka::TSingleInstance::Activate, &form, &veka::TVekaMainForm::Activate);
     veka::WatchQuitSignals([&form] {

@@ -130,13 +130,17 @@ void TVekaMainForm::CopySysxText() {
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-void TVekaMainForm::OpenPortDialog() {
+void TVekaMainForm::OpenPortDialog(bool offerQuit) {
     if (PortDialogHook) {
         PortDialogHook();
+        if (offerQuit && QuitOfferHook && !Session_->Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();
     } else {
         TMIDISETTING dialog(Session_->Transmitter, Session_->Input, Data_, Settings_, Language_, this);
+        dialog.SetOfferQuit(offerQuit);
         dialog.exec();
+        QuitRequested_ = dialog.QuitChosen();
     }
+    if (QuitRequested_) return;
     // The dialog reopens the input; reception starts again here.
     if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
         try {

@@ -128,6 +128,10 @@ bool TVekaMainForm::Create() {
     for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
     // 11: settings, ports, maybe the port dialog.
     LoadSettings();
+    if (QuitRequested_) {
+        Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
+        return false;
+    }
     // 13: the input device is another one than last time.
     if (PortChanged_) {
         ShowMessage(QMessageBox::Warning, Message(68, Language_));
@@ -162,7 +166,8 @@ void TVekaMainForm::LoadSettings() {
     if (result.InputValid) OpenInput();
     else Data_.UseMidiIn = false;
     PortChanged_ = result.PortChanged;
-    if (incomplete || result.PortsIncomplete) OpenPortDialog();
+    // Without any output chosen yet, the dialog lets the user quit instead of trapping them.
+    if (incomplete || result.PortsIncomplete) OpenPortDialog(!transmitter.Port(0).IsOpen());
     RefreshLamps();
 }
 

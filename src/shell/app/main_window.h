@@ -67,6 +67,8 @@ public:
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // The port dialog; tests replace it (the real one is modal).
     std::function<void()> PortDialogHook;
+    // The first start's quit offer in tests: true when the user would quit.
+    std::function<bool()> QuitOfferHook;
     // The save file dialog; tests replace it and answer a name (empty for Cancel).
     std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
     // The name to write to: the dialog's answer with the extension added, after the question
@@ -129,7 +131,10 @@ public:
     void SendAllCommand(bool allUserDrums);
     void PanicCommand();
     void CopySysxText();
-    void OpenPortDialog();
+    // offerQuit: a first start without an output, where closing the dialog may quit the program.
+    void OpenPortDialog(bool offerQuit = false);
+    // The user chose to quit at the first start's port dialog: an orderly end, not an error.
+    bool QuitRequested() const { return QuitRequested_; }
     void AboutCommand();
     void ContactFormCommand();
     void HelpContents();
@@ -214,6 +219,7 @@ private:
     bool Closing_ = false;
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
+    bool QuitRequested_ = false;
     int ColourDepth_ = 24;
     int CurrentPort_ = 0;
     int CurrentPart_ = 1;

@@ -17,6 +17,7 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_input.h"
 #include "midi/transmitter.h"
+#include "midi/virtual_module.h"
 #include "editors/caption.h"
 #include "module/user_messages.h"
 
@@ -31,7 +32,7 @@ const char* const kOutputLabels[4] = {"MIDI OUTPUT", "MIDI OUTPUT B", "MIDI OUTP
 // The dialog's captions and messages.
 enum TSetupText {
     stTitle, stActive, stModel, stParts, stParts16, stParts32, stParts64, stClose, stOutputNotActive,
-    stInputIncomplete, stOutputIncomplete, stOutputBIncomplete, stCount
+    stInputIncomplete, stOutputIncomplete, stOutputBIncomplete, stGuide, stQuit, stCount
 };
 constexpr TCaption kTexts[stCount] = {
     {"MIDI Portの設定", "MIDI Port Setup"},
@@ -48,11 +49,29 @@ constexpr TCaption kTexts[stCount] = {
     {"MIDI OUTPUTの設定が終わっていません", "Setting up (MIDI OUTPUT) has not been completed yet."},
     {"MIDI OUTPUT Bの設定が終わっていません\r\nMIDI OUTPUT Bを使わないのであれば[使う]のチェックを外してください",
      "Setting up (MIDI OUTPUT B) has not been completed yet."},
+    {"使用する各 Port の MIDI OUTPUT に音源をつないだ出力を選んでください (16 Part: MIDI OUTPUT、32 Part: B も、"
+     "64 Part: B、C、D も)。MIDI INPUT は音源からデータを読み込むときだけ使います。",
+     "Choose the output your module is connected to for each port in use (16 parts: MIDI OUTPUT; 32: B too; "
+     "64: B, C and D too). The input is needed only to read data back from the module."},
+    {"MIDI OUTPUT がまだ選ばれていません。音源とやり取りするには MIDI OUTPUT が必要です。\n\nVeka を終了しますか?",
+     "No MIDI output is chosen yet; Veka needs one to talk to the module.\n\nQuit Veka?"},
 };
 
 // The list entry of a device name, -1 when the device is not listed (any more).
 int FindName(const QComboBox* list, const std::string& name) {
     return list->findText(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// A port never set up takes the only output there is, or the virtual module's port of its own
+// letter when the virtual module's are the only outputs.
+int Preselected(const std::vector<TMidiDeviceInfo>& outputs, int port) {
+    if (outputs.size() == 1) return port == 0 ? 0 : -1;
+    int found = -1;
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        if (outputs[i].Name.rfind("Virtual Module Port ", 0) != 0) return -1;
+        if (outputs[i].Name == TVirtualModule::OutputName(port)) found = int(i);
+    }
+    return found;
 }
 
 }  // namespace
@@ -139,7 +158,11 @@ void TMIDISETTING::BuildControls(TLanguage language) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(CancelBtn);
+    auto* guide = new QLabel(text(stGuide), this);
+    guide->setObjectName("GuideLabel");
+    guide->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(guide);
     layout->addLayout(grid);
     layout->addLayout(groups);
     layout->addLayout(buttons);
@@ -159,6 +182,7 @@ void TMIDISETTING::FillLists() {
             selected = FindName(list, out.ProductName());
         else if (stored >= 0 && stored < list->count())
             selected = stored;
+        if (selected < 0 && stored < 0) selected = Preselected(devices.Outputs(), port);
         list->setCurrentIndex(selected);
     }
 
@@ -258,6 +282,12 @@ void TMIDISETTING::RadioGroup2Click() {
 void TMIDISETTING::CancelBtnClick() { done(QDialog::Accepted); }
 
 void TMIDISETTING::done(int result) {
+    if (OfferQuit_ && Outputs_[0]->count() > 0 && Outputs_[0]->currentIndex() < 0) {
+        if (!AskQuit(Tr(kTexts[stQuit], Language_))) return;
+        QuitChosen_ = true;
+        QDialog::done(QDialog::Rejected);
+        return;
+    }
     if (!ApplyPorts() || !FormClose()) return;
     // Every way out has applied the setup, so the caller always sees it accepted.
     QDialog::done(result == QDialog::Rejected ? QDialog::Accepted : result);
@@ -270,7 +300,8 @@ bool TMIDISETTING::ApplyPorts() {
     for (int port = 0; port < ports && anyDevice; ++port) {
         QComboBox* list = Outputs_[size_t(port)];
         if (OutputListInUse(port) && list->currentIndex() >= 0) continue;
-        ShowMessage(QMessageBox::Warning, Tr(kTexts[stOutputNotActive], Language_));
+        // Which port lacks its output, after the message's own words.
+        ShowMessage(QMessageBox::Warning, Tr(kTexts[stOutputNotActive], Language_) + " (" + kOutputLabels[port] + ")");
         if (list->isEnabled())
             list->setFocus();
         else
@@ -340,6 +371,11 @@ QString TMIDISETTING::OpenFailureText(const std::string& error, const std::strin
         return QString::fromUtf8(inUse.data(), qsizetype(inUse.size())).replace("%s", QString::fromStdString(deviceName));
     }
     return text;
+}
+
+bool TMIDISETTING::AskQuit(const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void TMIDISETTING::ShowMessage(QMessageBox::Icon icon, const QString& text) {

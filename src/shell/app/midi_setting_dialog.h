@@ -49,7 +49,12 @@ public:
 
     // Every way of closing (the Close button, the title bar, Escape) goes through here and
     // applies the setup first, as the Close button does; a refused close keeps the window open.
+    // With the quit offer on and no output chosen, the user may quit the program instead.
     void done(int result) override;
+
+    // At a first start nothing works without an output: closing without one offers to quit.
+    void SetOfferQuit(bool on) { OfferQuit_ = on; }
+    bool QuitChosen() const { return QuitChosen_; }
 
     // The message for a device that failed to open: the "in use" wording when the back end
     // says the device is busy, else the back end's own text.
@@ -58,6 +63,8 @@ public:
 protected:
     // Every message box passes through here; tests record the texts instead of blocking.
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    // The quit question; true for Yes.
+    virtual bool AskQuit(const QString& text);
     virtual void Beep();
 
 private:
@@ -75,6 +82,8 @@ private:
     // Puts the input on the chosen device; false (with the reason shown) when it failed.
     bool OpenInput(int index);
 
+    bool OfferQuit_ = false;
+    bool QuitChosen_ = false;
     TTransmitter& Transmitter_;
     TMidiInput& Input_;
     TSettingsData& Data_;
