@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -268,6 +269,30 @@ TEST_F(MainWindowTest, QuittingAtTheFirstStartsPortDialogIsAnOrderlyEnd) {
     EXPECT_TRUE(form.QuitRequested());
     EXPECT_EQ(PortDialogs, 1);
     EXPECT_TRUE(Ini().ReadBool("setting", "perfect finish", false));
+}
+
+TEST_F(MainWindowTest, AFirstStartLeavesRoomForTheFrameAndEditorWindowsReturnWhereTheyWere) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LT(form.height(), screen.height());  // the desktop's size, less a frame
+    EXPECT_LT(form.width(), screen.width());
+    form.show();
+    QApplication::processEvents();
+    TManagedSubWindow* part = form.Windows().Window(wnPart);
+    ASSERT_TRUE(part);
+    EXPECT_EQ(part->pos(), QPoint(0, 0));  // never placed: its corner
+    part->move(200, 150);
+    Answer = QMessageBox::No;
+    ASSERT_TRUE(form.close());
+    Form.reset();
+    TVekaMainForm& again = Make();
+    ASSERT_TRUE(again.Create());
+    again.show();
+    QApplication::processEvents();
+    ASSERT_TRUE(again.Windows().Window(wnPart));
+    EXPECT_EQ(again.Windows().Window(wnPart)->pos(), QPoint(200, 150));
 }
 
 TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <cmath>
+#include <tuple>
 #include <iostream>
 
 #include "midi/midi_devices.h"
@@ -27,6 +28,8 @@
 namespace veka {
 
 namespace {
+// Room for a window manager's frame around the main window: borders and the title bar.
+constexpr int kFrameWidth = 16, kFrameHeight = 40;
 constexpr char kSetting[] = "setting";
 constexpr char kForm[] = "form";
 }  // namespace
@@ -150,14 +153,18 @@ void TVekaMainForm::LoadSettings() {
     // The module type is the image's already (read at its creation): nothing is sent here.
     veka::ApplyModuleSettings(Data_, *Session_);
     TTransmitter& transmitter = Session_->Transmitter;
-    // The main window's place, kept on the screen.
+    // The main window's place, kept on the screen with its frame: left and top are the frame's
+    // corner (a window manager puts its title bar and borders there), width and height the
+    // window's own area. The frame's size is known only once the window is shown, so room for a
+    // usual one is kept: a first start (the desktop's size) never puts the title bar off the screen.
     QRect screen(0, 0, 1024, 768);
     if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
-    const int width = std::clamp(Data_.MainWidth, 320, std::max(320, screen.width()));
-    const int height = std::clamp(Data_.MainHeight, 240, std::max(240, screen.height()));
-    const int left = std::clamp(Data_.MainLeft, screen.left(), std::max(screen.left(), screen.right() - width + 1));
-    const int top = std::clamp(Data_.MainTop, screen.top(), std::max(screen.top(), screen.bottom() - height + 1));
-    setGeometry(left, top, width, height);
+    const int width = std::clamp(Data_.MainWidth, 320, std::max(320, screen.width() - kFrameWidth));
+    const int height = std::clamp(Data_.MainHeight, 240, std::max(240, screen.height() - kFrameHeight));
+    const int left = std::clamp(Data_.MainLeft, screen.left(), std::max(screen.left(), screen.right() - width - kFrameWidth + 1));
+    const int top = std::clamp(Data_.MainTop, screen.top(), std::max(screen.top(), screen.bottom() - height - kFrameHeight + 1));
+    resize(width, height);
+    move(left, top);
     SetButtonCaptions(Data_.ButtonStrings);
 
     const bool incomplete = transmitter.OpenPorts(Data_.MidiOut);
@@ -331,9 +338,13 @@ void TVekaMainForm::showEvent(QShowEvent* event) {
 }
 
 void TVekaMainForm::FirstShow() {
-    // The Part and Patch windows open at their corners once they exist.
-    Windows_->OpenAt(wnPart, 0, 0);
-    Windows_->OpenAt(wnPatch, 60, 60);
+    // The Part and Patch windows open where they were last time, or at their corners the first
+    // time (and once they exist).
+    const TIniDocument ini = Settings_.Open();
+    for (const auto& [number, left, top] : {std::tuple{int(wnPart), 0, 0}, std::tuple{int(wnPatch), 60, 60}}) {
+        if (ini.HasKey(kForm, std::string(ManagedWindowName(number)) + " left")) Windows_->OpenOrBringForward(number);
+        else Windows_->OpenAt(number, left, top);
+    }
     if (Splash_) {
         Splash_->close();
         Splash_->deleteLater();
@@ -388,11 +399,13 @@ bool TVekaMainForm::CloseSequence() {
         window->CloseForGood();
     });
     // 4: the settings.
-    const QRect frame = normalGeometry();
-    Data_.MainLeft = frame.left();
-    Data_.MainTop = frame.top();
-    Data_.MainWidth = frame.width();
-    Data_.MainHeight = frame.height();
+    // The frame's corner and the window's own size, as the start places them.
+    const QRect client = normalGeometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    Data_.MainLeft = client.left() - frameOffset.x();
+    Data_.MainTop = client.top() - frameOffset.y();
+    Data_.MainWidth = client.width();
+    Data_.MainHeight = client.height();
     TakeModuleSettings(*Image_, Data_);
     std::string error;
     if (!SaveBulk(Settings_, Data_, BulkContext(), error))
