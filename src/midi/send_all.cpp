@@ -6,6 +6,9 @@ namespace veka {
 
 namespace {
 
+// Thrown between two messages when a stop was asked for; Send All then ends quietly.
+struct TSendAllStopped {};
+
 // Runs the clean-up of Send All on every way out, a send error included.
 struct TBusyGuard {
     TTransmitter& Owner;
@@ -20,6 +23,11 @@ struct TBusyGuard {
 };
 
 }  // namespace
+
+void TTransmitter::NextMessage() {
+    if (StopRequested_) throw TSendAllStopped{};
+    ++SentMessages_;
+}
 
 std::string TTransmitter::Progress(TTransportText text) const {
     return std::string(TransportText(text, Image_.Language));
@@ -56,8 +64,26 @@ void TTransmitter::SendPart(int port, int part, bool force) {
 }
 
 bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
+    StopRequested_ = false;
+    SentMessages_ = 0;
+    LastProgressText_.clear();
     TBusyGuard guard(*this, Image_);
+    // The part sends count their messages too: SendSysx is wrapped for the time of Send All.
+    SendAllRunning_ = true;
+    struct TRunning {
+        bool& Flag;
+        ~TRunning() { Flag = false; }
+    } running{SendAllRunning_};
+    try {
+        return SendAllSteps(init, system, parts, drums, userDrums, userDrumsAll);
+    } catch (const TSendAllStopped&) {
+        return false;
+    }
+}
+
+bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
     auto progress = [this](int max, int current, const std::string& text) {
+        LastProgressText_ = text;
         if (Image_.OnProgress) Image_.OnProgress(max, current, text);
     };
     Image_.Link.Kind = LinkSystem;

@@ -18,6 +18,7 @@ void TTransmitter::Flash(int port) {
 
 std::string TTransmitter::SendSysx(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data) {
     if (port < 0 || port > ActivePortCount() - 1) return {};
+    if (SendAllRunning_) NextMessage();  // a stop asked for during Send All ends it here
     const TBytes message = BuildDT1(Image_.DeviceId, address, data);
     Port(port).SendLong(message);
     Flash(port);

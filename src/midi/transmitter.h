@@ -56,9 +56,16 @@ public:
     // (the port dialog is then shown).
     bool OpenPorts(const std::array<int, 4>& deviceIds);
 
-    // Whole-image transmission; true when it ran to the end. A send error propagates after
-    // the clean-up (OnFinished, OnBusy(false)).
+    // Whole-image transmission; true when it ran to the end, false when RequestStop ended it
+    // between two messages. A send error propagates after the clean-up (OnFinished,
+    // OnBusy(false)). The image is only read.
     bool SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
+    // Asks a running Send All to stop before its next message (from a handler that runs during
+    // its waits: the Stop button, Escape).
+    void RequestStop() { StopRequested_ = true; }
+    // How far the last Send All came: messages sent and its last progress text.
+    int SentMessages() const { return SentMessages_; }
+    const std::string& LastProgressText() const { return LastProgressText_; }
     // Every parameter of the part; with force also the unmodified ones, Master Coarse Tuning's
     // RPN included, so the module ends up exactly as the image (part copy, exchange, initialise).
     void SendPart(int port, int part, bool force);
@@ -81,6 +88,13 @@ private:
     TPumpWait& Wait_;
     std::array<std::unique_ptr<TMidiOutput>, 4> Ports_;
     TSubscription ChangeSubscription_;
+    bool StopRequested_ = false;
+    int SentMessages_ = 0;
+    std::string LastProgressText_;
+    // Inside Send All: counts a message about to go, or ends the transmission when asked to.
+    void NextMessage();
+    bool SendAllSteps(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
+    bool SendAllRunning_ = false;
 };
 
 }  // namespace veka

@@ -235,6 +235,33 @@ TEST(SendAll, ProgressStaysWithinItsMaximumAndFinishesOnceWithFourPorts) {
     EXPECT_EQ(f.Module->Memory(3, 0x41, 0x12, 40), 30);
 }
 
+TEST(SendAll, AStopBetweenTwoMessagesEndsItAndSaysHowFarItCame) {
+    TMidiFixture f;
+    f.Image->Part(0, 3, ppVolume).Value = 90;
+    int waits = 0, finished = 0;
+    bool busy = false;
+    f.Clock.Process = [&] {
+        f.Session->Process();
+        if (++waits == 20) f.Tx().RequestStop();  // the Stop button, pressed during a wait
+    };
+    f.Tx().OnBusy = [&](bool on) { busy = on; };
+    f.Image->OnFinished = [&] { ++finished; };
+    EXPECT_FALSE(f.Tx().SendAll(true, true, true, true, true, true));
+    EXPECT_FALSE(busy);
+    EXPECT_EQ(finished, 1);
+    const int sent = f.Tx().SentMessages();
+    EXPECT_GT(sent, 0);
+    EXPECT_LT(sent, 100);  // far from the 3000 and more of a whole image with all user drums
+    EXPECT_EQ(int(f.Sent(0).size()), sent);
+    EXPECT_FALSE(f.Tx().LastProgressText().empty());
+    EXPECT_EQ(f.Image->Part(0, 3, ppVolume).Value, 90);  // the image is only read
+    // The next Send All starts afresh.
+    f.Clock.Process = [&] { f.Session->Process(); };
+    f.Module->ClearReceived();
+    EXPECT_TRUE(f.Tx().SendAll(false, false, true, false, false, false));
+    EXPECT_EQ(f.Tx().SentMessages(), 48 + 1);
+}
+
 TEST(TransportTexts, EveryTextExistsInBothLanguages) {
     for (int n = 0; n < int(TTransportText::Count); ++n) {
         EXPECT_FALSE(TransportText(TTransportText(n), TLanguage::English).empty()) << n;

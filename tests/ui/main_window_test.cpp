@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -293,6 +296,28 @@ TEST_F(MainWindowTest, AFirstStartLeavesRoomForTheFrameAndEditorWindowsReturnWhe
     QApplication::processEvents();
     ASSERT_TRUE(again.Windows().Window(wnPart));
     EXPECT_EQ(again.Windows().Window(wnPart)->pos(), QPoint(200, 150));
+}
+
+TEST_F(MainWindowTest, SendAllShowsABarAndTheStopButtonEndsItSayingHowFarItCame) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.show();
+    bool barShown = false, stopShown = false;
+    QTimer::singleShot(700, &form, [&] {  // past the reset pause, during the transmission's waits
+        barShown = form.ProgressBar()->isVisible();
+        stopShown = form.StopButton()->isVisible();
+        form.StopButton()->click();
+    });
+    const size_t before = Messages.size();
+    form.SendAllCommand(true);
+    EXPECT_TRUE(barShown);
+    EXPECT_TRUE(stopShown);
+    EXPECT_EQ(Messages.size(), before);  // no "finished" box
+    EXPECT_TRUE(form.StatusText().startsWith("Send All stopped: ")) << form.StatusText().toStdString();
+    EXPECT_FALSE(form.ProgressBar()->isVisible());
+    EXPECT_FALSE(form.StopButton()->isVisible());
+    EXPECT_TRUE(form.menuBar()->isEnabled());
 }
 
 TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {

@@ -107,8 +107,17 @@ bool TVekaMainForm::SaveAllData() {
 
 void TVekaMainForm::SendAllCommand(bool allUserDrums) {
     try {
-        Session_->Transmitter.SendAll(true, true, true, true, true, allUserDrums);
-        ShowMessage(QMessageBox::Information, Message(100, Language_));
+        TTransmitter& transmitter = Session_->Transmitter;
+        if (transmitter.SendAll(true, true, true, true, true, allUserDrums)) {
+            ShowMessage(QMessageBox::Information, Message(100, Language_));
+            return;
+        }
+        const QString last = QString::fromStdString(transmitter.LastProgressText());
+        Status_->setText((Language_ == TLanguage::Japanese
+                              ? QStringLiteral("Send All を中止しました: %1 個のﾒｯｾｰｼﾞを送信済み (%2)")
+                              : QStringLiteral("Send All stopped: %1 messages sent (%2)"))
+                             .arg(transmitter.SentMessages())
+                             .arg(last));
     } catch (const std::exception& error) {
         ReportSendError(error);
     }

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QPushButton>
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
@@ -136,6 +139,24 @@ void TVekaMainForm::BuildStatusBar() {
     Status_ = new QLabel(statusBar());
     Status_->setObjectName("StatusText");
     statusBar()->addWidget(Status_, 1);
+    // Long work shows its progress as a bar, with a way to stop it (also Escape).
+    ProgressBar_ = new QProgressBar(statusBar());
+    ProgressBar_->setObjectName("ProgressBar");
+    ProgressBar_->setMaximumWidth(220);
+    ProgressBar_->hide();
+    statusBar()->addPermanentWidget(ProgressBar_);
+    StopButton_ = new QPushButton(Language_ == TLanguage::Japanese ? QStringLiteral("中止") : QStringLiteral("Stop"),
+                                  statusBar());
+    StopButton_->setObjectName("StopButton");
+    StopButton_->setToolTip(Language_ == TLanguage::Japanese ? QStringLiteral("送信を中止します (Esc)")
+                                                             : QStringLiteral("Stops the transmission (Esc)"));
+    StopButton_->hide();
+    connect(StopButton_, &QPushButton::clicked, this, [this] { Session_->Transmitter.RequestStop(); });
+    statusBar()->addPermanentWidget(StopButton_);
+    StopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    StopShortcut_->setContext(Qt::ApplicationShortcut);
+    StopShortcut_->setEnabled(false);
+    connect(StopShortcut_, &QShortcut::activated, this, [this] { Session_->Transmitter.RequestStop(); });
     ModuleField_ = new QLabel(statusBar());
     ModuleField_->setObjectName("ModuleField");
     statusBar()->addPermanentWidget(ModuleField_);

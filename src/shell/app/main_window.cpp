@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -214,6 +216,8 @@ void TVekaMainForm::ConnectSession() {
         menuBar()->setEnabled(!busy);
         for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(!busy);
         Mdi_->setEnabled(!busy);
+        StopButton_->setVisible(busy);
+        StopShortcut_->setEnabled(busy);
     };
     Session_->Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
     Image_->OnProgress = [this](int max, int current, const std::string& text) {
@@ -266,11 +270,19 @@ void TVekaMainForm::SetCaption(const QString& text) {
 
 void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
     if (Status_->text() != text) Status_->setText(text);
+    if (ProgressBar_ && total > 0) {
+        if (ProgressBar_->maximum() != total) ProgressBar_->setRange(0, total);
+        ProgressBar_->setValue(std::clamp(position, 0, total));
+        if (ProgressBar_->isHidden()) ProgressBar_->show();
+    }
     if (Splash_ && Splash_->isVisible() && total > 0)
         Splash_->SetProgress(int(std::lround(double(position) / total * 100.0)));
 }
 
-void TVekaMainForm::ProgressDone() { Status_->clear(); }
+void TVekaMainForm::ProgressDone() {
+    Status_->clear();
+    if (ProgressBar_) ProgressBar_->hide();
+}
 
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
     CurrentPart_ = std::clamp(part, 1, 16);

@@ -22,6 +22,9 @@
 #include "shell/settings.h"
 
 class QLabel;
+class QProgressBar;
+class QShortcut;
+class QPushButton;
 class QMdiArea;
 class QToolBar;
 class QToolButton;
@@ -151,6 +154,8 @@ public:
     QString HexText() const;
     QString StatusText() const;
     QString ModuleFieldText() const;
+    QProgressBar* ProgressBar() const { return ProgressBar_; }
+    QPushButton* StopButton() const { return StopButton_; }
     QMdiArea* MdiArea() const { return Mdi_; }
 
     TMidiSession& Session() { return *Session_; }
@@ -211,6 +216,9 @@ private:
     QLabel* HexPanel_ = nullptr;
     QLabel* Status_ = nullptr;
     QLabel* ModuleField_ = nullptr;  // the module type and each port's output
+    QProgressBar* ProgressBar_ = nullptr;
+    QPushButton* StopButton_ = nullptr;
+    QShortcut* StopShortcut_ = nullptr;
     TSysxHistoryDialog* History_ = nullptr;
     std::vector<std::string> InputLines_, OutputLines_;
     QString FileName_;
