@@ -21,6 +21,7 @@
 #include "midi/virtual_module.h"
 #include "shell/app/led_panel.h"
 #include "shell/app/main_window.h"
+#include "shell/app/toolbar_icons.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka {
@@ -318,6 +319,23 @@ TEST_F(MainWindowTest, SendAllShowsABarAndTheStopButtonEndsItSayingHowFarItCame)
     EXPECT_FALSE(form.ProgressBar()->isVisible());
     EXPECT_FALSE(form.StopButton()->isVisible());
     EXPECT_TRUE(form.menuBar()->isEnabled());
+}
+
+TEST(ToolbarIcons, TheDisabledFormIsGreyAndFaint) {
+    const QIcon icon = ToolbarIcon(TToolIcon::Drum);
+    const QImage normal = icon.pixmap(32, QIcon::Normal).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage disabled = icon.pixmap(32, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(normal.size(), disabled.size());
+    int coloured = 0, opaque = 0;
+    for (int y = 0; y < disabled.height(); ++y)
+        for (int x = 0; x < disabled.width(); ++x) {
+            const QRgb d = disabled.pixel(x, y);
+            if (qRed(d) != qGreen(d) || qGreen(d) != qBlue(d)) ++coloured;
+            if (qAlpha(d) > 110) ++opaque;
+            EXPECT_LE(qAlpha(d), qAlpha(normal.pixel(x, y)));
+        }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_EQ(opaque, 0);
 }
 
 TEST(WindowDescriptors, OneEntryPerSlotWithItsOwnNameLayoutCodeAndCommand) {

@@ -318,10 +318,28 @@ void DrawKeyboardStrip(QPainter& p, const QRectF& rect, int whiteKeys) {
 
 }  // namespace
 
+QPixmap DisabledForm(const QPixmap& pixmap) {
+    // Grey and faint, so that a command that cannot run looks so whatever the style does.
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 3;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(pixmap.devicePixelRatio());
+    return result;
+}
+
 QIcon ToolbarIcon(TToolIcon icon) {
     QIcon result;
-    for (int size : {16, 24, 32, 48})
-        result.addPixmap(Render(size, kGrid, [icon](QPainter& p) { DrawGlyph(p, icon); }));
+    for (int size : {16, 24, 32, 48}) {
+        const QPixmap normal = Render(size, kGrid, [icon](QPainter& p) { DrawGlyph(p, icon); });
+        result.addPixmap(normal, QIcon::Normal);
+        result.addPixmap(DisabledForm(normal), QIcon::Disabled);
+    }
     return result;
 }
 

@@ -12,7 +12,9 @@ enum class TToolIcon {
 };
 
 // Drawn for 16, 24, 32 and 48 pixels, each size from the same 32-unit design.
+// The disabled form is drawn too: grey and faint.
 QIcon ToolbarIcon(TToolIcon icon);
+QPixmap DisabledForm(const QPixmap& pixmap);
 QIcon AppIcon();
 // 400 x 240: the name over a keyboard strip on a dark ground; the bottom 40 pixels are left
 // plain for the version label the splash puts there.
