@@ -303,5 +303,17 @@ TEST_F(PartWindowTest, ADamagedOrderFileIsReportedInTheDesktopsLanguage) {
     EXPECT_EQ(window.Grid()->ColCount(), 2 + 14);  // the default order instead
 }
 
+TEST_F(PartWindowTest, AnEnlargedWindowGivesTheRoomToTheGridAndStopsAtItsLastRow) {
+    TPartWindow1& window = Open();
+    TManagedSubWindow* sub = Form->Windows().Window(wnPart);
+    ASSERT_TRUE(sub);
+    sub->resize(900, 3000);
+    QApplication::processEvents();
+    EXPECT_LE(window.height(), window.maximumHeight());
+    EXPECT_LT(sub->height() - window.height(), 80);  // the frame only: no empty bands
+    // Every part row shows.
+    EXPECT_GE(window.Grid()->viewport()->height(), 17 * window.Grid()->RowHeight());
+}
+
 }  // namespace
 }  // namespace veka

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <algorithm>
 
@@ -52,6 +53,9 @@ TManagedSubWindow::TManagedSubWindow(int number, QWidget* content, TSettings& se
     setObjectName(ManagedWindowName(number));
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(content);
+    // The frame follows the content's own limits, so a window that stops growing at its last
+    // row stops there as a whole instead of showing empty bands around its content.
+    if (layout()) layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
     setWindowTitle(content->windowTitle());
     connect(content, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
 }
