@@ -222,5 +222,36 @@ TEST_F(ProcessTest, ScreenshotsUnderXvfbInBothLanguages) {
     }
 }
 
+TEST_F(ProcessTest, ScreenshotsUnderAWindowManagerOfTheFirstStartAndOfARestart) {
+    const QString xvfb = QStandardPaths::findExecutable("xvfb-run");
+    const QString openbox = QStandardPaths::findExecutable("openbox");
+    if (xvfb.isEmpty() || openbox.isEmpty()) GTEST_SKIP() << "xvfb-run or openbox is not installed";
+    QDir().mkpath(VEKA_ARTIFACT_DIR);
+    // No Veka.ini: a first start, with its port dialog answered; then a restart from what it saved.
+    for (const char* run : {"first-start", "restart"}) {
+        const QString shot = QStringLiteral(VEKA_ARTIFACT_DIR "/openbox-%1.png").arg(run);
+        QFile::remove(shot);
+        QProcessEnvironment env = Environment();
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("VEKA_SCREENSHOT", shot);
+        env.insert("VEKA_VIRTUAL_MODULE", "1");
+        env.insert("LANG", "en_US.UTF-8");
+        env.insert("LC_ALL", "en_US.UTF-8");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        const QString script = QStringLiteral("%1 & sleep 1; exec \"$0\"").arg(openbox);
+        process.start(xvfb, {"-a", "-s", "-screen 0 1280x800x24", "sh", "-c", script, VEKA_GUI});
+        ASSERT_TRUE(process.waitForFinished(60000)) << run;
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 0) << run << ": " << errors.toStdString();
+        QImage image(shot);
+        ASSERT_FALSE(image.isNull()) << run << ": " << errors.toStdString();
+        // The title bar is on the screen: the top rows are the frame, not the empty desktop.
+        EXPECT_GT(Colours(image, QRect(0, 0, 600, 30)), 4) << run;
+    }
+    const TSettings settings(Home.toStdString() + "/Veka.ini");
+    EXPECT_TRUE(settings.ReadBool("setting", "perfect finish", false));
+}
+
 }  // namespace
 }  // namespace veka
