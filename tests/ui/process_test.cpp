@@ -201,6 +201,9 @@ TEST_F(ProcessTest, ScreenshotsUnderXvfbInBothLanguages) {
         env.remove("QT_QPA_PLATFORM");
         env.insert("VEKA_SCREENSHOT", shot);
         env.insert("VEKA_VIRTUAL_MODULE", "1");
+        const QString dialogShot = QStringLiteral(VEKA_ARTIFACT_DIR "/file-dialog-%1.png").arg(language);
+        QFile::remove(dialogShot);
+        env.insert("VEKA_SCREENSHOT_FILE_DIALOG", dialogShot);
         env.insert("LANG", language == std::string("ja") ? "ja_JP.UTF-8" : "en_US.UTF-8");
         env.insert("LC_ALL", language == std::string("ja") ? "ja_JP.UTF-8" : "en_US.UTF-8");
         QProcess process;
@@ -219,6 +222,7 @@ TEST_F(ProcessTest, ScreenshotsUnderXvfbInBothLanguages) {
         QImage menu(QString(shot).replace(".png", "-menu.png"));
         ASSERT_FALSE(menu.isNull()) << language;
         EXPECT_NE(menu.copy(5, 25, 150, 200), image.copy(5, 25, 150, 200)) << "open File menu, " << language;
+        EXPECT_FALSE(QImage(dialogShot).isNull()) << "file dialog, " << language;
     }
 }
 

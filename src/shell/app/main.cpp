@@ -1,5 +1,6 @@
 // veka4: the windowed editor. Splash, the one-instance rule, the main window, the event loop.
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -82,7 +83,22 @@ void ScheduleScreenshot(veka::TVekaMainForm& form, const QString& path) {
             menuShot.insert(dot > 0 ? dot : menuShot.size(), QStringLiteral("-menu"));
             save(menuShot);
             if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-            form.close();
+            // And Qt's own file dialog, to see it speak the program's language.
+            const QString dialogShot = qEnvironmentVariable("VEKA_SCREENSHOT_FILE_DIALOG");
+            if (dialogShot.isEmpty()) {
+                form.close();
+                return;
+            }
+            auto* dialog = new QFileDialog(&form, form.windowTitle());
+            dialog->setOption(QFileDialog::DontUseNativeDialog);
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->show();
+            QTimer::singleShot(800, &form, [&form, dialog, dialogShot, save] {
+                save(dialogShot);
+                dialog->close();
+                form.close();
+            });
         });
     });
 }
