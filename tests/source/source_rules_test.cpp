@@ -138,8 +138,9 @@ TEST(SourceRules, TheValueWriteCheckFindsWhatItLooksFor) {
 }
 
 TEST(SourceRules, EditorWindowsNeverWriteAParametersValue) {
-    for (const fs::path& file : SourcesUnder(kSource / "editors"))
-        for (int line : ValueWrites(Read(file))) ADD_FAILURE() << file.string() << ":" << line << " writes a Value";
+    for (const char* folder : {"editors", "windows"})
+        for (const fs::path& file : SourcesUnder(kSource / folder))
+            for (int line : ValueWrites(Read(file))) ADD_FAILURE() << file.string() << ":" << line << " writes a Value";
 }
 
 TEST(SourceRules, TheCoreTheTransportAndTheShellsCoreIncludeNoQt) {
@@ -157,7 +158,9 @@ TEST(SourceRules, TheCoreTheTransportAndTheShellsCoreIncludeNoQt) {
 }
 
 TEST(SourceRules, EditorWindowsIncludeNothingOfTheApplication) {
-    for (const fs::path& file : SourcesUnder(kSource / "editors")) {
+    std::vector<fs::path> files = SourcesUnder(kSource / "editors");
+    for (const fs::path& f : SourcesUnder(kSource / "windows")) files.push_back(f);
+    for (const fs::path& file : files) {
         const std::string text = Read(file);
         const size_t at = text.find("#include \"shell/app/");
         if (at != std::string::npos) ADD_FAILURE() << file.string() << ":" << LineOf(text, at) << " includes the application";

@@ -1,0 +1,157 @@
+#include "windows/master_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editors/caption.h"
+#include "editors/veka_grid.h"
+#include "module/image.h"
+#include "shell/test_note.h"
+
+namespace veka {
+
+namespace {
+
+constexpr int kReviewMs = 300;  // the note that sounds after an edit
+constexpr int kDesignedWidth = 233;
+
+// The window's captions: the close button and one status text per row.
+enum TMasterText { mtClose, mtTune, mtVolume, mtKeyShift, mtPan, mtCount };
+constexpr TCaption kTexts[mtCount] = {
+    {"閉じる", "Close"},
+    {"音源全体のチューニング", "Master Tune setting of all the sound module."},
+    {"音源全体のボリューム", "Volume of all the sound module."},
+    {"音源全体の音の高さ(半音単位)", "Pitch of all the sound module."},
+    {"音源全体の音像", "Stereo position for all the sound module."},
+};
+
+}  // namespace
+
+TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
+    : TVekaTempForm(services, "MasterWindow", parent) {
+    setWindowTitle(QStringLiteral("Master Parameter"));
+    VekaGrid1_ = new TVekaGrid(this);
+    VekaGrid1_->setObjectName("VekaGrid1");
+    VekaGrid1_->setFont(QFont(QString::fromStdString(Options().GridFontName()), std::max(6, Options().GridFontSize())));
+    VekaGrid1_->SetGridSize(2, kRows);
+    VekaGrid1_->SetFixedCols(1);
+    VekaGrid1_->SetFixedRows(1);
+    VekaGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    VekaGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int nameWidth = kDesignedWidth * 2 / 3;
+    const int valueWidth = kDesignedWidth - nameWidth;
+    VekaGrid1_->SetColWidth(0, nameWidth);
+    VekaGrid1_->SetColWidth(1, valueWidth);
+    VekaGrid1_->Cell(1, 0).Text = "value";
+    // Exactly the heading and the four rows: no scroll bars, no empty band below.
+    VekaGrid1_->setFixedSize(nameWidth + valueWidth + 5, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth() + 1);
+
+    CancelBtn_ = new QPushButton(Tr(kTexts[mtClose], Language()), this);
+    CancelBtn_->setObjectName("CancelBtn");
+    StatusBar1_ = new QLabel(this);
+    StatusBar1_->setObjectName("StatusBar1");
+    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setSpacing(4);
+    layout->addWidget(VekaGrid1_, 0, Qt::AlignHCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(CancelBtn_);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar1_);
+
+    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
+    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
+    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    connect(CancelBtn_, &QPushButton::clicked, this, &TMasterWindow::CancelBtnClick);
+    for (QWidget* w : {static_cast<QWidget*>(CancelBtn_), static_cast<QWidget*>(StatusBar1_), VekaGrid1_->viewport()})
+        WatchPointer(w);
+
+    RefreshFromImage();
+    VekaGrid1_->SetFocusCell(1, 1);
+    VekaGrid1Click();
+    // Not resizable by its border: the window is as large as its contents.
+    StatusBar1_->setMinimumHeight(2 * StatusBar1_->fontMetrics().height() + 6);
+    setFixedSize(sizeHint());
+}
+
+void TMasterWindow::FillCell(int row) {
+    const TOneParameter& p = Image().System(row);
+    const int shift = Shift(row);
+    VekaGrid1_->Cell(0, row).Text = std::string(p.Name);
+    TOneCell& cell = VekaGrid1_->Cell(1, row);
+    cell.Max = p.Max - shift;
+    cell.Min = p.Min - shift;
+    cell.Default = p.Default - shift;
+    cell.Value = p.Value - shift;
+    cell.Address = p.Address.Bytes;
+    cell.AddressLength = p.Address.Length;
+    cell.Link = TLinkData{LinkSystem, row, 0, 0, 0};
+}
+
+void TMasterWindow::RefreshFromImage() {
+    {
+        const TRefreshGuard guard(*this);
+        for (int row = 1; row < kRows; ++row) FillCell(row);
+    }
+    VekaGrid1_->viewport()->update();
+}
+
+void TMasterWindow::PropagateValue(const TLinkData& link, int value) {
+    if (link.Kind != LinkSystem || link.Owner < 1 || link.Owner >= kRows) return;
+    VekaGrid1_->SetLinkedValue(link, value - Shift(link.Owner));
+}
+
+void TMasterWindow::ImageChanged(const TChangeNotice& change) {
+    if (change.Link.Kind != LinkSystem || change.Link.Owner < 1 || change.Link.Owner >= kRows) return;
+    VekaGrid1_->SetLinkedValue(change.Link, change.Record.Value - Shift(change.Link.Owner));
+}
+
+QString TMasterWindow::StatusText() const { return StatusBar1_->text(); }
+
+void TMasterWindow::VekaGrid1Click() {
+    const int row = std::clamp(VekaGrid1_->Row(), 1, kRows - 1);
+    StatusBar1_->setText(Tr(kTexts[mtTune + row - 1], Language()));
+}
+
+void TMasterWindow::VekaGrid1CellChange(int /*col*/, int row, const TOneCell& cell) {
+    if (Refreshing() || row < 1 || row >= kRows) return;
+    try {
+        const TVGS::TSenderScope sender(Image(), this);
+        Image().SetSystemValue(row, cell.Value + Shift(row));
+    } catch (const std::exception& error) {
+        Edit().ReportEditError(error);  // the value stays in the image
+    }
+    VekaGrid1Click();
+}
+
+void TMasterWindow::VekaGrid1PutLink(const TOneCell& cell) {
+    Edit().EndEditGesture();
+    Image().NotifyPut(0, cell.Link, cell.Value + Shift(cell.Link.Owner), this);
+    if (!Options().On(TOption::ReviewEdit)) return;
+    try {
+        Audition().TestNote().Start(Edit().CurrentPort(), Edit().CurrentPart());
+        Audition().WaitMs(kReviewMs);
+        Audition().TestNote().Stop();
+    } catch (const std::exception& error) {
+        Edit().ReportEditError(error);
+        Edit().EndEditGesture();
+    }
+}
+
+void TMasterWindow::CancelBtnClick() {
+    // The frame closes it (or minimises it, by option 9) and keeps its place.
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (w->inherits("QMdiSubWindow")) {
+            w->close();
+            return;
+        }
+    close();
+}
+
+}  // namespace veka
