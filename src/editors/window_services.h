@@ -5,6 +5,7 @@
 #include <QString>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "module/language.h"
 #include "shell/options_view.h"
@@ -66,6 +67,14 @@ public:
     // The gradient title bar's colour of a window, as the settings file stores colours.
     virtual int ReadBarColor(const std::string& window, int defaultValue) const = 0;
     virtual void WriteBarColor(const std::string& window, int value) = 0;
+};
+
+// Messages a window writes straight to a port (the module's display): no pause after them,
+// the lamp, the hex text and the history as for every exclusive message.
+class IMessageOut {
+public:
+    virtual ~IMessageOut() = default;
+    virtual void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) = 0;
 };
 
 struct TWindowServices {

@@ -73,6 +73,18 @@ void TTransmitter::SendRaw(int port, std::span<const uint8_t> message) {
     Port(port).SendLong(message);
 }
 
+std::string TTransmitter::SendRawLogged(int port, std::span<const uint8_t> message, const std::string& comment) {
+    if (port < 0 || port > ActivePortCount() - 1 || message.empty()) return {};
+    Port(port).SendLong(message);
+    Flash(port);
+    const std::string text = HexText(message, SysxSpace);
+    LastHexText = text;
+    if (OnHexText) OnHexText(text);
+    const bool dropped = History.Add(text, comment, 0);
+    if (OnHistory) OnHistory(History.Entries().front(), dropped);
+    return text;
+}
+
 void TTransmitter::Panic() {
     for (int port = 0; port < ActivePortCount(); ++port) {
         if (!Port(port).IsOpen()) continue;  // reach every module that can be reached

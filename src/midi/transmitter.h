@@ -49,6 +49,9 @@ public:
     void SendRpn(int port, int part, int nMsb, int nLsb, int vMsb, int vLsb);
     // A whole message written straight to the port: no pause, no lamp, no history.
     void SendRaw(int port, std::span<const uint8_t> message);
+    // The same with the lamp, the hex text and a history entry under comment (the module's
+    // display messages); empty text when the port is not active.
+    std::string SendRawLogged(int port, std::span<const uint8_t> message, const std::string& comment);
     // All Sound Off on every channel of every active, open port.
     void Panic();
 
