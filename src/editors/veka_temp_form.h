@@ -40,6 +40,7 @@ public:
     const IEditContext& Edit() const { return Services_.Edit; }
     IAudition& Audition() { return Services_.Audition; }
     IShellUi& Ui() { return Services_.Ui; }
+    IWindowStore& Store() { return Services_.Store; }
     TOptionsView Options() const { return Services_.Store.Options(); }
     TVGS& Image() { return Services_.Edit.Image(); }
     const TVGS& Image() const { return Services_.Edit.Image(); }

@@ -57,6 +57,10 @@ public:
     virtual void ShowHelp(const QString& text) = 0;
     // The option to activate a window when the pointer passes over it.
     virtual void PointerPassed(QWidget* window) = 0;
+    // A save dialog: the name with its extension, after asking whether an existing file may be
+    // replaced; empty when the user declined.
+    virtual QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                                   const QString& extension) = 0;
 };
 
 // What windows keep between sessions, and the options they read.
@@ -67,6 +71,8 @@ public:
     // The gradient title bar's colour of a window, as the settings file stores colours.
     virtual int ReadBarColor(const std::string& window, int defaultValue) const = 0;
     virtual void WriteBarColor(const std::string& window, int value) = 0;
+    // Where the presets of the windows live (the program folder).
+    virtual std::string PresetFolder() const = 0;
 };
 
 // Messages a window writes straight to a port (the module's display): no pause after them,

@@ -8,6 +8,7 @@
 #include "editors/global_select_window.h"
 #include "editors/part_win_custom.h"
 #include "editors/part_window.h"
+#include "windows/display_window.h"
 #include "windows/master_window.h"
 #include "shell/app/sysx_history_dialog.h"
 #include "shell/app/main_window.h"
@@ -46,6 +47,7 @@ void TVekaMainForm::RegisterEditorWindows() {
     });
     Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
+    Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
 }
 
 void TVekaMainForm::BuildPartMenu() {

@@ -298,6 +298,14 @@ void TVekaMainForm::SetCurrentPort(int port) {
     RefreshAll();
 }
 
+void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) {
+    try {
+        Session_->Transmitter.SendRawLogged(port, message, historyName);
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
 void TVekaMainForm::ShowHelp(const QString& text) {
     if (Status_) Status_->setText(text);
 }

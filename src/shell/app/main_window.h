@@ -52,7 +52,8 @@ class TVekaMainForm : public QMainWindow,
                       public IEditContext,
                       public IAudition,
                       public IShellUi,
-                      public IWindowStore {
+                      public IWindowStore,
+                      public IMessageOut {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -77,7 +78,7 @@ public:
     // The name to write to: the dialog's answer with the extension added, after the question
     // whether an existing file of that name may be replaced. Empty when the user declined.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
-                           const QString& extension);
+                           const QString& extension) override;
 
     // The services the editor windows get, one interface per job.
     TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
@@ -103,6 +104,9 @@ public:
     TOptionsView Options() const override { return TOptionsView(Data_); }
     int ReadBarColor(const std::string& window, int defaultValue) const override;
     void WriteBarColor(const std::string& window, int value) override;
+    std::string PresetFolder() const override { return Options_.ProgramFolder; }
+    // IMessageOut, for the display window.
+    void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
 
     // The shell's own services.
     void MarkChanged();
