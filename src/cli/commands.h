@@ -21,6 +21,7 @@ int SendCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int RequestCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int IdentifyCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int PanicCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int DisplayCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int ConvertCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int EmbedCommand(TVGS& image, const TOptions& options, std::ostream& out);
 

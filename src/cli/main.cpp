@@ -49,6 +49,11 @@ Commands:
                                    drum2:P (P = A..D) or all
   identify --out DEV --in DEV      ask the module which model it is
   panic --out A=DEV[,B=DEV..]      All Sound Off on every channel
+  display --text TEXT | --dsp FILE.dsp [--out DEV]
+                                   the module's display messages (the picture of a
+                                   preset, its text or the text given; at most 32
+                                   characters, others than 7-bit ASCII as "?"),
+                                   printed and with --out sent on Port A
       DEV is a number from 'ports' or a unique part of a device name. The MIDI
       commands take --virtual-module[=SETUP] (or VEKA_VIRTUAL_MODULE=1|SETUP) to
       talk to the built-in virtual module.
@@ -87,6 +92,7 @@ int main(int argc, char** argv) {
         else if (command == "request") run = RequestCommand;
         else if (command == "identify") run = IdentifyCommand;
         else if (command == "panic") run = PanicCommand;
+        else if (command == "display") run = DisplayCommand;
         else if (command == "convert") run = ConvertCommand;
         else if (command == "embed") run = EmbedCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");

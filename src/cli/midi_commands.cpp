@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "midi/midi_session.h"
+#include "module/display_data.h"
 #include "midi/virtual_module.h"
 #include "module/default_folder.h"
 #include "module/difference_list.h"
@@ -218,6 +219,37 @@ int PanicCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     OpenOutputs(session, OutputDevices(o, image.ActivePortCount()));
     session.Transmitter.Panic();
     out << "All Sound Off sent on " << image.ActivePortCount() * 16 << " channels\n";
+    return 0;
+}
+
+int DisplayCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    const auto text = ExtraOption(o, "--text");
+    const auto dsp = ExtraOption(o, "--dsp");
+    if (o.Positional.size() != 1 || text.has_value() == dsp.has_value())
+        throw EUsage("usage: veka4-cli display --text TEXT | --dsp FILE.dsp [--out DEVICE]");
+    std::vector<std::pair<TBytes, std::string>> messages;  // bytes, what they show
+    if (dsp) {
+        TDisplayPreset preset;
+        std::string error;
+        if (!ReadDisplayPreset(*dsp, preset, error)) throw EFileError(error);
+        messages.emplace_back(PictureMessage(image.DeviceId, preset.Dots), "picture");
+        if (!preset.Text.empty()) messages.emplace_back(TextMessage(image.DeviceId, preset.Text), preset.Text);
+    } else {
+        const std::string shown = DisplayText(*text);
+        // Say what is sent when it is not what was given (cut, or characters the display lacks).
+        if (shown != *text) std::cerr << "veka4-cli: the display shows \"" << shown << "\"" << std::endl;
+        messages.emplace_back(TextMessage(image.DeviceId, *text), shown);
+    }
+    std::unique_ptr<TMidiSession> session;
+    if (ExtraOption(o, "--out")) {
+        StartVirtualModuleIfAsked(o);
+        session = std::make_unique<TMidiSession>(image);
+        OpenOutputs(*session, OutputDevices(o, 1));
+    }
+    for (const auto& [bytes, shown] : messages) {
+        out << HexText(bytes) << "  " << shown << '\n';
+        if (session) session->Transmitter.SendRaw(0, bytes);
+    }
     return 0;
 }
 

@@ -69,3 +69,35 @@ TEST_F(MidiCli, SendAndRequestRoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MidiCli, DisplayPrintsAndSendsTheDisplaysMessages) {
+    const TRun text = Cli("display --text HELLO");
+    EXPECT_EQ(text.Status, 0);
+    EXPECT_EQ(text.Out, "F0 41 10 45 12 10 00 00 48 45 4C 4C 4F 7C F7  HELLO\n");
+    // A preset: its picture, then its text.
+    std::vector<uint8_t> preset(292, 0);
+    preset[0] = 2;
+    preset[4] = 1;  // dot [0][0]
+    preset[260] = 'H';
+    preset[261] = 'i';
+    const auto file = Folder / "hi.dsp";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(preset.data()), long(preset.size()));
+    const TRun dsp = Cli("display --dsp " + file.string() + " --out 0 --virtual-module");
+    EXPECT_EQ(dsp.Status, 0) << dsp.Out;
+    EXPECT_EQ(dsp.Out.substr(0, 27), "F0 41 10 45 12 10 01 00 10 ");
+    EXPECT_NE(dsp.Out.find("  picture\n"), std::string::npos);
+    EXPECT_NE(dsp.Out.find("48 69"), std::string::npos);
+    // A damaged preset and a missing choice are refused.
+    preset[4] = 7;
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(preset.data()), long(preset.size()));
+    EXPECT_NE(Cli("display --dsp " + file.string()).Status, 0);
+    EXPECT_EQ(Cli("display").Status, 2);
+    // Characters the display lacks are sent as "?", never as bytes of 80 hex or more.
+    const TRun odd = Cli("display --text 'caf\xC3\xA9'");
+    EXPECT_EQ(odd.Status, 0);
+    EXPECT_NE(odd.Out.find("63 61 66 3F"), std::string::npos) << odd.Out;
+}
+
+}  // namespace
