@@ -22,6 +22,10 @@
 
 namespace veka {
 
+namespace {
+constexpr char kSetting[] = "setting";
+}  // namespace
+
 void TVekaMainForm::ReportSendError(const std::exception& error) {
     ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
 }
@@ -121,6 +125,81 @@ void TVekaMainForm::SendAllCommand(bool allUserDrums) {
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
+}
+
+void TVekaMainForm::DataRequestCommand() {
+    const bool ja = Language_ == TLanguage::Japanese;
+    // Replies come through the input: without one there is nothing to wait for.
+    if (!Data_.UseMidiIn || !Session_->Input.IsOpen()) {
+        const QString ask = ja ? QString::fromUtf8("MIDI INPUT が設定されていません\nﾃﾞｰﾀﾘｸｴｽﾄを実行するためにはMIDI Input Portが必要です\nMIDI Input Portの設定を行いますか？")
+                               : QStringLiteral("You have not selected any MIDI Input port.\nThis means you won't be able to execute [Data Request].\nChoose the MIDI Input port now?");
+        if (ShowMessage(QMessageBox::Question, ask, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
+        OpenPortDialog();
+        if (!Data_.UseMidiIn || !Session_->Input.IsOpen()) {
+            ShowMessage(QMessageBox::Warning, ja ? QString::fromUtf8("MIDI INPUT の設定は行われませんでした\n処理を中止します")
+                                                 : QStringLiteral("MIDI Input is not acitve yet.\nData Request was canceled."));
+            return;
+        }
+    }
+    // The stored choice: "req select 100" .. "req select 119" and "Data Req Wait".
+    TDataRequestChoice choice;
+    {
+        const TIniDocument ini = Settings_.Open();
+        for (int i = 0; i < riItemCount; ++i)
+            choice.Selected[size_t(i)] = ini.ReadBool(kSetting, "req select " + std::to_string(100 + i), false);
+    }
+    choice.WaitMs = Data_.DataReqWait;
+    const QString logPath = QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QStringLiteral("DataReq.Log"));
+    if (DataRequestChoiceHook) {
+        const auto chosen = DataRequestChoiceHook(choice);
+        if (!chosen) return;
+        choice = *chosen;
+    } else {
+        TDataReq dialog(choice, Image_->ModuleType() != mtSC88, logPath, Language_, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        choice = dialog.Choice();
+    }
+    TIniDocument ini = Settings_.Open();
+    for (int i = 0; i < riItemCount; ++i)
+        ini.WriteBool(kSetting, "req select " + std::to_string(100 + i), choice.Selected[size_t(i)]);
+    ini.WriteInteger(kSetting, "Data Req Wait", choice.WaitMs);
+    Settings_.Save(ini);
+    Data_.DataReqWait = choice.WaitMs;
+    TDataRequest& request = Session_->Request;
+    request.DataReqWaitMs = choice.WaitMs;
+
+    std::atomic<bool> cancel{false};
+    RequestCancel_ = &cancel;
+    auto* progress = new TDataReqDlg(cancel, Language_, this);
+    RequestProgress_ = progress;
+    progress->show();
+    request.OnRequest = [progress](const std::string& category, const std::string& parameter) {
+        progress->ShowRequest(category, parameter);
+    };
+    request.OnMarker = [progress](int marker) { progress->ShowMarker(marker); };
+    request.OnRestTime = [progress](int percent, const std::string& text) { progress->ShowRestTime(percent, text); };
+    TRequestReport report;
+    bool failed = false;
+    try {
+        report = request.Run(choice.Selected, choice.TakeLog ? logPath.toStdString() : std::string(), &cancel);
+    } catch (const std::exception& error) {
+        failed = true;
+        ReportSendError(error);
+    }
+    request.OnRequest = nullptr;
+    request.OnMarker = nullptr;
+    request.OnRestTime = nullptr;
+    RequestCancel_ = nullptr;
+    RequestProgress_ = nullptr;
+    progress->Finish();
+    progress->close();
+    delete progress;
+    Data_.ModuleType = Image_->ModuleType();  // the probe may have found another family
+    if (!failed && !report.Notice.empty())
+        ShowMessage(QMessageBox::Information, QString::fromStdString(report.Notice).replace("\r\n", "\n"));
+    if (!failed && report.Ran)
+        ShowMessage(QMessageBox::NoIcon, QString::fromStdString(report.Text).replace("\r\n", "\n"));
+    RefreshAll();
 }
 
 void TVekaMainForm::PanicCommand() {

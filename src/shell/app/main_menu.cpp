@@ -94,6 +94,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::SendAll, [this] { SendAllCommand(false); });
     on(TCommand::SendAllUserDrums, [this] { SendAllCommand(true); });
     on(TCommand::Panic, [this] { PanicCommand(); });
+    on(TCommand::DataRequest, [this] { DataRequestCommand(); });
     on(TCommand::MidiPortSetup, [this] { OpenPortDialog(); });
     on(TCommand::MinimizeAll, [this] { MinimizeAll(); });
     on(TCommand::CloseAll, [this] { CloseAll(); });
@@ -111,6 +112,7 @@ void TVekaMainForm::EnableCommands() {
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
+                       TCommand::DataRequest,
                        TCommand::ContactForm})
         Action(c)->setEnabled(true);
     // The toolbar buttons follow their commands through QAction::changed.

@@ -151,12 +151,18 @@ void TVekaMainForm::BuildStatusBar() {
     StopButton_->setToolTip(Language_ == TLanguage::Japanese ? QStringLiteral("送信を中止します (Esc)")
                                                              : QStringLiteral("Stops the transmission (Esc)"));
     StopButton_->hide();
-    connect(StopButton_, &QPushButton::clicked, this, [this] { Session_->Transmitter.RequestStop(); });
+    connect(StopButton_, &QPushButton::clicked, this, [this] {
+        Session_->Transmitter.RequestStop();
+        if (RequestCancel_) *RequestCancel_ = true;
+    });
     statusBar()->addPermanentWidget(StopButton_);
     StopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     StopShortcut_->setContext(Qt::ApplicationShortcut);
     StopShortcut_->setEnabled(false);
-    connect(StopShortcut_, &QShortcut::activated, this, [this] { Session_->Transmitter.RequestStop(); });
+    connect(StopShortcut_, &QShortcut::activated, this, [this] {
+        Session_->Transmitter.RequestStop();
+        if (RequestCancel_) *RequestCancel_ = true;
+    });
     ModuleField_ = new QLabel(statusBar());
     ModuleField_->setObjectName("ModuleField");
     statusBar()->addPermanentWidget(ModuleField_);

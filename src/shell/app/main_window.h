@@ -20,6 +20,7 @@
 #include "shell/new_setup.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
+#include "windows/data_request_window.h"
 
 class QLabel;
 class QProgressBar;
@@ -136,6 +137,13 @@ public:
     bool Save();
     bool SaveAllData();
     void SendAllCommand(bool allUserDrums);
+    // Communication > Data Request: the choice, the request loop with its progress window, the
+    // report; every open window shows what was read.
+    void DataRequestCommand();
+    // Replaces the modal selection window in tests: the choice made, or nothing for Cancel.
+    std::function<std::optional<TDataRequestChoice>(const TDataRequestChoice& stored)> DataRequestChoiceHook;
+    // The progress window while a request runs (tests press its Stop).
+    TDataReqDlg* RequestProgress() const { return RequestProgress_; }
     void PanicCommand();
     void CopySysxText();
     // offerQuit: a first start without an output, where closing the dialog may quit the program.
@@ -232,6 +240,8 @@ private:
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
     bool QuitRequested_ = false;
+    std::atomic<bool>* RequestCancel_ = nullptr;  // while a data request runs
+    TDataReqDlg* RequestProgress_ = nullptr;
     int ColourDepth_ = 24;
     int CurrentPort_ = 0;
     int CurrentPart_ = 1;
