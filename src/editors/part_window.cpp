@@ -190,16 +190,10 @@ void TPartWindow1::FillRows() {
 void TPartWindow1::FillCell(int col, int row) {
     const int parameter = ParameterOfColumn(col);
     const TOneParameter& p = Image().Part(Edit().CurrentPort(), row, parameter);
-    const int shift = DisplayShift(parameter);
     TOneCell& cell = VekaGrid1_->Cell(col, row);
-    cell.Max = p.Max - shift;
-    cell.Min = p.Min - shift;
-    cell.Default = p.Default - shift;
-    cell.Value = p.Value - shift;
-    cell.Address = p.Address.Bytes;
-    cell.AddressLength = p.Address.Length;
+    FillCellFromParameter(cell, p, DisplayShift(parameter),
+                          TLinkData{VekaGrid1_->GetCell(col, 0).Link.Kind, row, parameter, 0, 0});
     cell.Text.clear();
-    cell.Link = TLinkData{VekaGrid1_->GetCell(col, 0).Link.Kind, row, parameter, 0, 0};
     cell.ShowAs = 0;
 }
 

@@ -180,6 +180,16 @@ void TVekaGrid::PutLinkTest(int col, int row) {
     if (OnPutLink) OnPutLink(copy);
 }
 
+void FillCellFromParameter(TOneCell& cell, const TOneParameter& p, int32_t shift, const TLinkData& link) {
+    cell.Max = p.Max - shift;
+    cell.Min = p.Min - shift;
+    cell.Default = p.Default - shift;
+    cell.Value = p.Value - shift;
+    cell.Address = p.Address.Bytes;
+    cell.AddressLength = p.Address.Length;
+    cell.Link = link;
+}
+
 void TVekaGrid::SetLinkedValue(const TLinkData& link, int32_t value) {
     for (int col = FixedCols_; col < Cols_; ++col) {
         for (int row = FixedRows_; row < Rows_; ++row) {

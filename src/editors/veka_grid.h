@@ -44,6 +44,10 @@ struct TOneCell {
     uint8_t ShowAs = 0;                // 0 = Value in decimal, 1 = Text, other = nothing
 };
 
+// A value cell made from a parameter record: its range, default, value and address, each less
+// shift (a parameter shown centred on zero), and its link.
+void FillCellFromParameter(TOneCell& cell, const TOneParameter& p, int32_t shift, const TLinkData& link);
+
 // Cuts text to its first kCellTextMax characters (UTF-8 aware).
 void CutCellText(std::string& text);
 

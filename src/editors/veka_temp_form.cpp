@@ -59,6 +59,15 @@ void TVekaTempForm::FormDestroy() {
     Services_.Store.WriteBarColor(objectName().toStdString(), SettingFromColor(TitlePanel_->StartColor()));
 }
 
+void TVekaTempForm::CloseWindow() {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (w->inherits("QMdiSubWindow")) {
+            w->close();
+            return;
+        }
+    close();
+}
+
 void TVekaTempForm::WatchPointer(QWidget* widget) {
     widget->setMouseTracking(true);
     widget->installEventFilter(this);

@@ -51,6 +51,10 @@ public:
     // Stores the title panel's colour (also run when the window is destroyed).
     void FormDestroy();
 
+    // Closes the window as its frame's close button does (minimised instead by option 9; the
+    // frame keeps its place).
+    void CloseWindow();
+
     // Enables and disables the controls; values stay as they are.
     virtual void Stabilize() {}
     bool Refreshing() const { return Refreshing_ > 0; }

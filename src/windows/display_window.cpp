@@ -206,14 +206,7 @@ void TDisplayWindow::Button2Click() {
     Out_.SendMessage(0, TextMessage(Image().DeviceId, typed), DisplayText(typed));
 }
 
-void TDisplayWindow::Button3Click() {
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (w->inherits("QMdiSubWindow")) {
-            w->close();
-            return;
-        }
-    close();
-}
+void TDisplayWindow::Button3Click() { CloseWindow(); }
 
 void TDisplayWindow::FillPresets() {
     const QString current = cbPreset_->currentText();

@@ -82,16 +82,8 @@ TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
 
 void TMasterWindow::FillCell(int row) {
     const TOneParameter& p = Image().System(row);
-    const int shift = Shift(row);
     VekaGrid1_->Cell(0, row).Text = std::string(p.Name);
-    TOneCell& cell = VekaGrid1_->Cell(1, row);
-    cell.Max = p.Max - shift;
-    cell.Min = p.Min - shift;
-    cell.Default = p.Default - shift;
-    cell.Value = p.Value - shift;
-    cell.Address = p.Address.Bytes;
-    cell.AddressLength = p.Address.Length;
-    cell.Link = TLinkData{LinkSystem, row, 0, 0, 0};
+    FillCellFromParameter(VekaGrid1_->Cell(1, row), p, Shift(row), TLinkData{LinkSystem, row, 0, 0, 0});
 }
 
 void TMasterWindow::RefreshFromImage() {
@@ -144,14 +136,6 @@ void TMasterWindow::VekaGrid1PutLink(const TOneCell& cell) {
     }
 }
 
-void TMasterWindow::CancelBtnClick() {
-    // The frame closes it (or minimises it, by option 9) and keeps its place.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (w->inherits("QMdiSubWindow")) {
-            w->close();
-            return;
-        }
-    close();
-}
+void TMasterWindow::CancelBtnClick() { CloseWindow(); }
 
 }  // namespace veka

@@ -20,18 +20,7 @@ namespace {
 
 class DisplayWindowTest : public test::TMainWindowFixture {
 protected:
-    TDisplayWindow& Open(bool japanese = false) {
-        WriteCompleteSettings();
-        Options.SystemJapanese = japanese;
-        TVekaMainForm& form = Make();
-        EXPECT_TRUE(form.Create());
-        form.resize(1000, 700);
-        form.show();
-        TManagedSubWindow* sub = form.Windows().OpenOrBringForward(wnDisplay);
-        EXPECT_TRUE(sub);
-        QApplication::processEvents();
-        return *qobject_cast<TDisplayWindow*>(sub->widget());
-    }
+    TDisplayWindow& Open(bool japanese = false) { return OpenManaged<TDisplayWindow>(wnDisplay, japanese); }
     static QPoint DotCentre(int column, int row) {
         return QPoint(column * TDotGrid::kCellWidth + TDotGrid::kCellWidth / 2,
                       row * TDotGrid::kCellHeight + TDotGrid::kCellHeight / 2);

@@ -3,6 +3,7 @@
 // and the port dialog answered by the test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMessageBox>
 #include <memory>
 #include <vector>
@@ -53,6 +54,19 @@ protected:
         return *Form;
     }
     TSettings Ini() { return TSettings(Dir / "Veka.ini"); }
+    // A started main window with managed window number open; its content as T.
+    template <typename T> T& OpenManaged(int number, bool japanese = false) {
+        WriteCompleteSettings();
+        Options.SystemJapanese = japanese;
+        TVekaMainForm& form = Make();
+        EXPECT_TRUE(form.Create());
+        form.resize(1000, 700);
+        form.show();
+        TManagedSubWindow* sub = form.Windows().OpenOrBringForward(number);
+        EXPECT_TRUE(sub);
+        QApplication::processEvents();
+        return *qobject_cast<T*>(sub->widget());
+    }
 
     test::TTempDir Dir;
     TStartOptions Options;

@@ -15,18 +15,7 @@ namespace {
 
 class MasterWindowTest : public test::TMainWindowFixture {
 protected:
-    TMasterWindow& Open(bool japanese = false) {
-        WriteCompleteSettings();
-        Options.SystemJapanese = japanese;
-        TVekaMainForm& form = Make();
-        EXPECT_TRUE(form.Create());
-        form.resize(1000, 700);
-        form.show();
-        TManagedSubWindow* sub = form.Windows().OpenOrBringForward(wnMaster);
-        EXPECT_TRUE(sub);
-        QApplication::processEvents();
-        return *qobject_cast<TMasterWindow*>(sub->widget());
-    }
+    TMasterWindow& Open(bool japanese = false) { return OpenManaged<TMasterWindow>(wnMaster, japanese); }
 };
 
 TEST_F(MasterWindowTest, MasterTuneIsShownCentredAndAnEditSendsOneDataSet) {
