@@ -212,9 +212,9 @@ void TDisplayWindow::FillPresets() {
     const QString current = cbPreset_->currentText();
     cbPreset_->clear();
     const QDir folder(QString::fromStdString(Store().PresetFolder()));
-    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.dsp"), QStringLiteral("*.DSP"), QStringLiteral("*.Dsp")},
-                                                      QDir::Files, QDir::Name | QDir::IgnoreCase))
-        if (cbPreset_->findText(file.fileName()) < 0) cbPreset_->addItem(file.fileName());
+    // Name filters match without regard to case: "A.DSP" is listed too.
+    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.dsp")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        cbPreset_->addItem(file.fileName());
     cbPreset_->setCurrentIndex(cbPreset_->findText(current));
 }
 
