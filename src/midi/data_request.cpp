@@ -240,7 +240,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
     Marker_ = 0;
     ProgressDisplay_ = true;
     report.Ran = true;
-    auto cancelled = [cancel] { return cancel && cancel->load(); };
+    // An input that closed part-way (a device unplugged) can bring no more replies: stop there
+    // instead of waiting out every remaining request.
+    auto cancelled = [this, cancel] { return (cancel && cancel->load()) || !Input_.IsOpen(); };
     auto logResult = [&](bool ok) {
         if (takeLog) log.push_back((ok ? "Succeeded / " : "Failed / ") + std::to_string(RoundTripMs_) + "ms\r\n");
     };

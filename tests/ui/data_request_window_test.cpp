@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "midi/pump_wait.h"
+#include "shell/app/splash.h"
 #include "ui/main_window_fixture.h"
 #include "windows/data_request_window.h"
 
@@ -17,6 +19,105 @@ namespace veka {
 namespace {
 
 using DataRequestTest = test::TMainWindowFixture;
+
+// The windowed program on a clock that never sleeps: every wait handles the window's events and
+// what the virtual module answered, then moves the clock on. A lost reply costs no real time.
+class DataRequestOnFakeClock : public test::TMainWindowFixture {
+protected:
+    TVekaMainForm& Start() {
+        Clock.Process = [this] {
+            QApplication::processEvents();
+            if (Started) Form->Session().Process();
+            ++Waits;
+            if (OnWait) OnWait();
+        };
+        Options.Wait = &Clock;
+        WriteCompleteSettings();
+        TVekaMainForm& form = Make();
+        EXPECT_TRUE(form.Create());
+        form.show();
+        Started = true;
+        return form;
+    }
+    // Master, Reverb and the parts of Module A; the parts' volumes and pans are set away from the
+    // module's 100 and 64.
+    void ChooseMasterReverbAndPartsA(TVekaMainForm& form) {
+        form.DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
+            TDataRequestChoice choice = stored;
+            choice.Selected.fill(false);
+            choice.Selected[riMaster] = choice.Selected[riReverb] = choice.Selected[riPartsA] = true;
+            choice.WaitMs = 300;
+            return std::make_optional(choice);
+        };
+        for (int part = 1; part <= 16; ++part) form.Image().Part(0, part, 9).Value = form.Image().Part(0, part, 12).Value = 10;
+        form.Image().System(2).Value = 50;
+    }
+    static int PartsWithValue(TVekaMainForm& form, int parameter, int value) {
+        int count = 0;
+        for (int part = 1; part <= 16; ++part) count += form.Image().Part(0, part, parameter).Value == value;
+        return count;
+    }
+
+    TFakePumpWait Clock;
+    bool Started = false;
+    int Waits = 0;
+    std::function<void()> OnWait;
+};
+
+TEST_F(DataRequestOnFakeClock, EveryFifthReplyLostIsCountedAndTheRestIsInTheImage) {
+    TVekaMainForm& form = Start();
+    ChooseMasterReverbAndPartsA(form);
+    TMidiDevices::Instance().VirtualModule()->DropEveryNthReply(5);
+    form.DataRequestCommand();
+    ASSERT_FALSE(Messages.empty());
+    const int requested = 1760 + 4 + 7;
+    const int dropped = TMidiDevices::Instance().VirtualModule()->RepliesDropped();
+    EXPECT_GT(dropped, requested / 6);
+    const QString counts = QString("Receved : %1 blocks/Requested : %2 blocks").arg(requested - dropped).arg(requested);
+    EXPECT_TRUE(Messages.back().startsWith(counts)) << Messages.back().toStdString();
+    EXPECT_TRUE(Messages.back().contains("interrupted"));
+    // After the probe (reply 1) every part asks 110 values, so the same ones are lost in each part:
+    // parameter n of any part is reply 1 + 110 k + n, lost for n = 4, 9, 14 ... Volume (9) keeps
+    // the image's value everywhere, Panpot (12) is the module's everywhere.
+    EXPECT_EQ(PartsWithValue(form, 9, 10), 16);
+    EXPECT_EQ(PartsWithValue(form, 12, 64), 16);
+    EXPECT_TRUE(form.menuBar()->isEnabled());
+}
+
+TEST_F(DataRequestOnFakeClock, StopPartWayKeepsTheFirstPartsValuesAndLeavesTheRest) {
+    Options.SystemJapanese = true;
+    TVekaMainForm& form = Start();
+    ChooseMasterReverbAndPartsA(form);
+    OnWait = [&] {
+        // Part 1's 110 values are asked first; stop well after them.
+        if (Waits == 600 && form.RequestProgress()) {
+            QDir().mkpath(VEKA_ARTIFACT_DIR);
+            EXPECT_TRUE(form.RequestProgress()->grab().save(VEKA_ARTIFACT_DIR "/data-request-progress-ja.png"));
+            form.RequestProgress()->StopButton()->click();
+        }
+    };
+    form.DataRequestCommand();
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().contains(QString::fromUtf8("異常終了"))) << Messages.back().toStdString();
+    EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
+    EXPECT_EQ(form.Image().Part(0, 16, 9).Value, 10);
+    EXPECT_EQ(form.RequestProgress(), nullptr);
+}
+
+TEST_F(DataRequestOnFakeClock, InputClosedMidRequestEndsWithTheReportNotAHang) {
+    TVekaMainForm& form = Start();
+    ChooseMasterReverbAndPartsA(form);
+    OnWait = [&] {
+        if (Waits == 300) form.Session().Input.Close();
+    };
+    form.DataRequestCommand();
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().contains("interrupted")) << Messages.back().toStdString();
+    EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
+    EXPECT_EQ(form.Image().Part(0, 16, 9).Value, 10);
+    EXPECT_EQ(form.Image().System(2).Value, 50);  // system replies are taken after the loop: none came
+    EXPECT_TRUE(form.menuBar()->isEnabled());
+}
 
 TEST(DataReqWindow, SelectAllTakesWhatTheModuleHasAndTheChoiceComesBack) {
     TDataRequestChoice stored;
@@ -92,6 +193,30 @@ TEST_F(DataRequestTest, StopPartWayKeepsWhatCameAndReportsTheInterruption) {
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains("interrupted")) << Messages.back().toStdString();
     EXPECT_EQ(form.RequestProgress(), nullptr);
+}
+
+TEST_F(DataRequestTest, AboutShowsTheModulesIdentityReply) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.show();
+    QString identity;
+    // The identity request runs its own waits first; the window comes up after them.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+        auto* about = qobject_cast<TMySplash*>(QApplication::activeModalWidget());
+        if (!about) return;
+        poll.stop();
+        identity = about->Identity();
+        QDir().mkpath(VEKA_ARTIFACT_DIR);
+        about->grab().save(VEKA_ARTIFACT_DIR "/about-identity-en.png");
+        about->close();
+    });
+    poll.start(5);
+    form.AboutCommand();
+    EXPECT_EQ(identity.toStdString(),
+              "Identity Reply\n Device family code(LSB,MSB): 42, 0\n Device family number code(LSB,MSB):  0, 6\n"
+              " Software revision level:  0, 3, 0, 0\n\n Result:SC-8850");
 }
 
 }  // namespace

@@ -251,14 +251,16 @@ void TVekaMainForm::ApplyModuleSettings() {
 }
 
 void TVekaMainForm::AboutCommand() {
+    std::string identity;
     if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
         try {
-            Session_->Request.DetectModel();
+            Session_->Request.DetectModel(&identity);
         } catch (const std::exception& error) {
             ReportSendError(error);
         }
     }
     TMySplash about(Language_ == TLanguage::English, this);
+    about.SetIdentity(QString::fromStdString(identity));
     about.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     about.exec();
 }

@@ -114,7 +114,7 @@ bool TVekaMainForm::Create() {
     DataChanges_ = Image_->OnDataChanged.Subscribe([this] { MarkChanged(); });
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // 9: the ports and the input, woken from the driver's thread through an eventfd.
-    Session_ = std::make_unique<TMidiSession>(*Image_, &Wait_);
+    Session_ = std::make_unique<TMidiSession>(*Image_, &Clock());
     Waker_ = new TInputWaker(this);
     Waker_->Handler = [this] { Session_->Process(); };
     Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };

@@ -45,6 +45,7 @@ struct TStartOptions {
     std::string ProgramFolder;    // Veka.ini, temp.smf, presets
     std::string DefaultFolder;    // the default data files
     bool SystemJapanese = false;  // the system language
+    TPumpWait* Wait = nullptr;    // every wait of the program; null: the Qt event loop's own clock
     bool English() const { return !SystemJapanese || FirstArgument == QStringLiteral("*ENGLISH"); }
     bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
 };
@@ -95,7 +96,7 @@ public:
     void EndEditGesture() override { EditErrorShown_ = false; }
     // IAudition
     TTestNote& TestNote() override { return *TestNote_; }
-    void WaitMs(int ms) override { Wait_.Wait(ms); }
+    void WaitMs(int ms) override { Clock().Wait(ms); }
     // IShellUi
     void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
     QMenu* PartMenu() override { return PartMenu_; }
@@ -214,6 +215,7 @@ private:
     TSettings Settings_;
     TSettingsData Data_;
     TQtPumpWait Wait_;
+    TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
     std::unique_ptr<TVGS> Image_;
     std::unique_ptr<TMidiSession> Session_;
     TInputWaker* Waker_ = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/app/splash.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -27,6 +28,12 @@ TMySplash::TMySplash(bool english, QWidget* parent)
     Version_ = new QLabel(QString::fromUtf8(kVersionText) + (english ? QStringLiteral("e") : QString()), this);
     Version_->setObjectName("Version");
     layout->addWidget(Version_);
+    Identity_ = new QLabel(this);
+    Identity_->setObjectName("Identity");
+    Identity_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Identity_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Identity_->hide();
+    layout->addWidget(Identity_);
     Status_ = new QLabel(this);
     Status_->setObjectName("Status");
     layout->addWidget(Status_);
@@ -37,10 +44,13 @@ TMySplash::TMySplash(bool english, QWidget* parent)
     Bar_->hide();
     layout->addWidget(Bar_);
     setFixedWidth(picture.width() + 8);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
+    Centre();
+}
+
+void TMySplash::Centre() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void TMySplash::SetStatus(const QString& text, bool showProgress) {
@@ -52,6 +62,16 @@ void TMySplash::SetStatus(const QString& text, bool showProgress) {
 void TMySplash::SetProgress(int percent) {
     Bar_->setValue(qBound(0, percent, 100));
 }
+
+void TMySplash::SetIdentity(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Identity_->setText(shown);
+    Identity_->setVisible(!shown.isEmpty());
+    Centre();
+}
+
+QString TMySplash::Identity() const { return Identity_->text(); }
 
 QString TMySplash::Status() const { return Status_->text(); }
 int TMySplash::Progress() const { return Bar_->value(); }

@@ -16,6 +16,9 @@ public:
     // Status text; showProgress shows or hides the progress bar.
     void SetStatus(const QString& text, bool showProgress);
     void SetProgress(int percent);
+    // The module's identity reply, shown under the version in the About window (CR LF line ends allowed).
+    void SetIdentity(const QString& text);
+    QString Identity() const;
     QString Status() const;
     int Progress() const;
     bool ProgressVisible() const;
@@ -25,9 +28,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void Centre();
+
     QLabel* Picture_ = nullptr;
     QLabel* Version_ = nullptr;
     QLabel* Status_ = nullptr;
+    QLabel* Identity_ = nullptr;
     QProgressBar* Bar_ = nullptr;
 };
 
