@@ -38,6 +38,12 @@ Commands:
                                    written there before; --format defaults to 1, the
                                    song keeps its time base and tempo. The order list
                                    is default.scd beside the program unless --order.
+  export KIND [OBJECT] SETUP OUT.syx
+                                   the File menu's exclusive-file exports: KIND all,
+                                   part (OBJECT A1 .. D16), drum (A1 .. D2), userdrum
+                                   (65 or 66), reverb, chorus, delay, eq or insertion;
+                                   the modified values as data-set messages back to
+                                   back (amidi -s sends the file as it stands)
   ports                            the numbered MIDI outputs and inputs
   send FILE --out A=DEV[,B=DEV..] [--user-drums-all]
                                    load a setup file and send it all (a whole setup
@@ -95,6 +101,7 @@ int main(int argc, char** argv) {
         else if (command == "display") run = DisplayCommand;
         else if (command == "convert") run = ConvertCommand;
         else if (command == "embed") run = EmbedCommand;
+        else if (command == "export") run = ExportCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

@@ -18,6 +18,13 @@ class TVGS;
 std::vector<std::vector<uint8_t>> ModifiedValueMessages(const TVGS& image);
 int ValuesLeftOut(const TVGS& image);
 
+// The nine exports of the File menu. Part: port 0..3 and part 1..16; DrumMap: port and map 1..2;
+// UserDrum: set 0 (program 65) or 1 (66); the effects take their system parameter ranges
+// (Reverb 5-11, Chorus 12-20, Delay 21-31, EQ 32-35, Insertion 36-64). Only modified values;
+// an object out of range gives no messages.
+enum class TExportKind { All, Part, DrumMap, UserDrum, Reverb, Chorus, Delay, Eq, Insertion };
+std::vector<std::vector<uint8_t>> ExportMessages(const TVGS& image, TExportKind kind, int port = 0, int object = 0);
+
 // The messages back to back, nothing between them.
 std::vector<uint8_t> SysexFileBytes(const std::vector<std::vector<uint8_t>>& messages);
 
