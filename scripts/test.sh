@@ -25,18 +25,22 @@ fi
 
 # The JACK tests need a server: without sound hardware the dummy driver serves. Synchronous mode
 # makes the server wait for every client, so a busy machine slows the cycles down instead of
-# dropping MIDI between clients. A server started here is stopped on exit.
+# dropping MIDI between clients. It has a name of its own, and only the JACK tests are pointed
+# at it (tests/CMakeLists.txt): the other tests never wait on it. A server started here is
+# stopped on exit.
 export JACK_NO_START_SERVER=1
-if command -v jackd >/dev/null && [ "$(jack_wait -c 2>/dev/null)" != running ]; then
-  jackd -r -S -t 2000 -d dummy -r 48000 -p 256 >"$build/jackd.log" 2>&1 &
+jack_server=veka-test
+if command -v jackd >/dev/null && [ "$(jack_wait -s $jack_server -c 2>/dev/null)" != running ]; then
+  jackd -n $jack_server -r -S -t 2000 -d dummy -r 48000 -p 256 >"$build/jackd.log" 2>&1 &
   jack_pid=$!
   trap 'kill "$jack_pid" 2>/dev/null && wait "$jack_pid" 2>/dev/null; true' EXIT
   for _ in $(seq 100); do
-    [ "$(jack_wait -c 2>/dev/null)" = running ] && break
+    [ "$(jack_wait -s $jack_server -c 2>/dev/null)" = running ] && break
     kill -0 "$jack_pid" 2>/dev/null || break
     sleep 0.1
   done
-  [ "$(jack_wait -c 2>/dev/null)" = running ] || echo "JACK server did not start (see $build/jackd.log)" >&2
+  [ "$(jack_wait -s $jack_server -c 2>/dev/null)" = running ] ||
+    echo "JACK server did not start (see $build/jackd.log)" >&2
 fi
 
 # The test run comes last so its summary closes the output.
@@ -44,4 +48,5 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
-ctest --output-on-failure -j"$jobs"
+# No test may hold the run: one that hangs fails after five minutes.
+ctest --output-on-failure --timeout 300 -j"$jobs"

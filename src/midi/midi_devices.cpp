@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "midi/virtual_module.h"
@@ -37,15 +40,47 @@ bool IsOwnPort(const std::string& name) {
 }
 
 // Asking JACK for its ports when no server runs makes libjack complain on standard error, and
-// an absent back end is no error here; so look quietly first.
+// an absent back end is no error here; so look quietly first. A server that has stopped
+// answering (suspended, or wedged by a client) holds jack_client_open for as long as it hangs,
+// and the program with it; so the look runs on a thread of its own, and a server that gives no
+// answer within two seconds counts as absent. While such a look still waits, no second one is
+// started: the server counts as absent until the first returns.
+struct TJackProbe {
+    std::mutex Lock;
+    std::condition_variable Done;
+    bool Finished = false;
+    bool Running = false;
+};
+
 bool JackServerRunning() {
-    jack_set_error_function(QuietJack);
-    jack_set_info_function(QuietJack);
-    jack_status_t status{};
-    jack_client_t* client = jack_client_open("veka-probe", JackNoStartServer, &status);
-    if (!client) return false;
-    jack_client_close(client);
-    return true;
+    static std::mutex probeLock;
+    static std::shared_ptr<TJackProbe> waiting;  // a look that has not returned in time
+    const std::lock_guard<std::mutex> guard(probeLock);
+    if (waiting) {
+        const std::lock_guard<std::mutex> lock(waiting->Lock);
+        if (!waiting->Finished) return false;
+        waiting.reset();
+    }
+    auto probe = std::make_shared<TJackProbe>();
+    std::thread([probe] {
+        jack_set_error_function(QuietJack);
+        jack_set_info_function(QuietJack);
+        jack_status_t status{};
+        jack_client_t* client = jack_client_open("veka-probe", JackNoStartServer, &status);
+        if (client) jack_client_close(client);
+        {
+            const std::lock_guard<std::mutex> lock(probe->Lock);
+            probe->Running = client != nullptr;
+            probe->Finished = true;
+        }
+        probe->Done.notify_all();
+    }).detach();
+    std::unique_lock<std::mutex> lock(probe->Lock);
+    if (!probe->Done.wait_for(lock, std::chrono::seconds(2), [&probe] { return probe->Finished; })) {
+        waiting = probe;
+        return false;
+    }
+    return probe->Running;
 }
 
 // JACK applies a new connection at a cycle boundary, and what a port puts out before then goes
