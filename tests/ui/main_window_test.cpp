@@ -163,13 +163,12 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
-    for (TCommand c : {TCommand::Open, TCommand::ViewDrum, TCommand::ViewPatch, TCommand::OtherOptions,
-                       TCommand::ExportSmf})
+    for (TCommand c : {TCommand::ViewDrum, TCommand::ViewPatch, TCommand::OtherOptions, TCommand::ExportSmf})
         EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
     for (TCommand c : {TCommand::New, TCommand::SendAll, TCommand::Panic, TCommand::MidiPortSetup,
                        TCommand::SysxHistory, TCommand::About, TCommand::ContactForm, TCommand::ViewPart,
                        TCommand::CustomizePartWindow, TCommand::ViewMaster, TCommand::ViewDisplay,
-                       TCommand::DataRequest})
+                       TCommand::DataRequest, TCommand::Open, TCommand::SaveOnePart, TCommand::ExportSysxInsertion})
         EXPECT_TRUE(form.Action(c)->isEnabled()) << int(c);
     EXPECT_TRUE(form.ToolButton(TToolButton::Part)->isEnabled());
     EXPECT_FALSE(form.ToolButton(TToolButton::Drum)->isEnabled());
@@ -231,6 +230,15 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
         std::ifstream in(existing, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
+    // A setup of nothing but defaults has nothing to store.
+    form.SaveNameHook = [&](const QString&, const QString&, const QString&) -> QString {
+        ADD_FAILURE() << "asked for a name with nothing to save";
+        return {};
+    };
+    EXPECT_FALSE(form.SaveAllData());
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().startsWith("The data is not changed."));
+    form.Image().SetSystemValue(2, 90);
     form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
         return QString::fromStdString(Dir / "song");  // typed without ".ga4"
     };

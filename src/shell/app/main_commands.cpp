@@ -15,6 +15,7 @@
 #include "module/difference_list.h"
 #include "module/setup_file.h"
 #include "shell/app/contact_form.h"
+#include "shell/app/file_kinds.h"
 #include "shell/app/main_window.h"
 #include "shell/app/splash.h"
 #include "shell/app/sys_info.h"
@@ -30,8 +31,8 @@ void TVekaMainForm::ReportSendError(const std::exception& error) {
     ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
 }
 
-void TVekaMainForm::New(bool send) {
-    if (!AskSave(63)) return;
+bool TVekaMainForm::New(bool send) {
+    if (!AskSave(63)) return false;
     SetCaption(QString());
     auto status = [this](const std::string& text) {
         if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
@@ -46,23 +47,27 @@ void TVekaMainForm::New(bool send) {
     if (!send) RefreshAll();
     if (auto* display = Windows_->Window(wnDisplay))
         if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
+    return true;
 }
 
-void TVekaMainForm::FileNew() {
-    New(true);
+bool TVekaMainForm::FileNew() {
+    const bool done = New(true);
     RefreshAll();
+    return done;
 }
 
 bool TVekaMainForm::Save() {
     if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
     BuildDifferenceList(*Image_);
-    const TSetupWriteResult result = WriteSetupFile(*Image_, FileName_.toStdString());
+    const QString name = FileName_;
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return false;
     }
+    SaveLayout(name);
     DataChanged_ = false;
-    SetCaption(FileName_);
+    SetCaption(name);
     return true;
 }
 
@@ -93,17 +98,14 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
 }
 
 bool TVekaMainForm::SaveAllData() {
-    const QString folder = QString::fromStdString(Settings_.ReadString("file path", "veka data", Options_.ProgramFolder));
-    const QString name = ChooseSaveName(Tr(CommandCaption(TCommand::SaveAllData), Language_), folder,
-                                        QStringLiteral("Veka Data (*.ga4)"), QStringLiteral("ga4"));
-    if (name.isEmpty()) return false;
-    BuildDifferenceList(*Image_);
-    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
-    if (!result.Ok()) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
+    // A setup of nothing but defaults has nothing to store.
+    if (BuildDifferenceList(*Image_) == 0) {
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
-    Settings_.WriteString("file path", "veka data", QFileInfo(name).absolutePath().toStdString());
+    const QString name = SaveCollected(TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
+    if (name.isEmpty()) return false;
+    SaveLayout(name);
     DataChanged_ = false;
     SetCaption(name);
     return true;

@@ -33,6 +33,14 @@ void TVekaMainForm::BuildMenus() {
     add(file, TCommand::AppendSetupMeasures);
     file->addSeparator();
     add(file, TCommand::Exit);
+    // The recent files after the last separator; entries without a name stay hidden.
+    file->addSeparator();
+    for (size_t n = 0; n < RecentActions_.size(); ++n) {
+        RecentActions_[n] = file->addAction(QString());
+        RecentActions_[n]->setObjectName(QStringLiteral("RecentFile%1").arg(n + 1));
+        connect(RecentActions_[n], &QAction::triggered, this, [this, n] { OpenRecent(int(n)); });
+    }
+    ShowRecentFiles();
 
     QMenu* view = menuBar()->addMenu(Tr(kMenuView, lang));
     view->setObjectName("ViewMenu");
@@ -90,6 +98,12 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::New, [this] { FileNew(); });
     on(TCommand::Save, [this] { Save(); });
     on(TCommand::SaveAllData, [this] { SaveAllData(); });
+    on(TCommand::Open, [this] { OpenCommand(); });
+    on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
+    on(TCommand::SaveOneDrumMap, [this] { SaveObject(TSetupFileKind::OneDrumMap); });
+    on(TCommand::SaveOneUserDrum, [this] { SaveObject(TSetupFileKind::OneUserDrum); });
+    for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
+        on(TCommand(c), [this, kind = TExportKind(c - int(TCommand::ExportSysxAll))] { ExportSysx(kind); });
     on(TCommand::Exit, [this] { close(); });
     on(TCommand::SendAll, [this] { SendAllCommand(false); });
     on(TCommand::SendAllUserDrums, [this] { SendAllCommand(true); });
@@ -108,13 +122,16 @@ void TVekaMainForm::BuildMenus() {
 
 void TVekaMainForm::EnableCommands() {
     // Commands whose windows and dialogs exist; the rest stay visible and disabled.
-    for (TCommand c : {TCommand::New, TCommand::Save, TCommand::SaveAllData, TCommand::Exit, TCommand::SendAll,
+    for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
+                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::Exit, TCommand::SendAll,
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
                        TCommand::DataRequest,
                        TCommand::ContactForm})
         Action(c)->setEnabled(true);
+    for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
+        Action(TCommand(c))->setEnabled(true);
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }

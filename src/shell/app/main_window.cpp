@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -121,6 +125,7 @@ bool TVekaMainForm::Create() {
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     RegisterEditorWindows();
+    setAcceptDrops(true);
     BuildMenus();
     BuildPartMenu();
     BuildToolbars();
@@ -360,8 +365,16 @@ void TVekaMainForm::showEvent(QShowEvent* event) {
 void TVekaMainForm::FirstShow() {
     // The Part and Patch windows open where they were last time, or at their corners the first
     // time (and once they exist).
+    // A file named on the command line is loaded and sent, and its layout opens its windows.
+    const QString& argument = Options_.FirstArgument;
+    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) OpenByName(argument);
+    // Without a layout that opened any, the default windows: an empty frame tells a new user
+    // nothing.
+    bool anyOpen = false;
+    Windows_->ForEachOpen([&anyOpen](int, TManagedSubWindow*) { anyOpen = true; });
     const TIniDocument ini = Settings_.Open();
     for (const auto& [number, left, top] : {std::tuple{int(wnPart), 0, 0}, std::tuple{int(wnPatch), 60, 60}}) {
+        if (anyOpen) break;
         if (ini.HasKey(kForm, std::string(ManagedWindowName(number)) + " left")) Windows_->OpenOrBringForward(number);
         else Windows_->OpenAt(number, left, top);
     }
@@ -370,15 +383,36 @@ void TVekaMainForm::FirstShow() {
         Splash_->deleteLater();
         Splash_ = nullptr;
     }
-    const QString& argument = Options_.FirstArgument;
-    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo::exists(argument))
-        ShowNotYetOpened(argument);
+    FirstShowDone_ = true;
+}
+
+void TVekaMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() && event->mimeData()->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TVekaMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    // Only the first file; opened after the drop has ended, so the file manager is not held.
+    const QString name = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, name] { OpenWhenFree(name); });
+}
+
+void TVekaMainForm::OpenWhenFree(const QString& fileName) {
+    // A transmission or a modal dialog in progress finishes first.
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget()) {
+        QTimer::singleShot(250, this, [this, fileName] { OpenWhenFree(fileName); });
+        return;
+    }
+    OpenByName(fileName);
 }
 
 void TVekaMainForm::ShowNotYetOpened(const QString& fileName) {
-    // Files are opened once the file commands exist; until then the user is told.
-    Status_->setText((Language_ == TLanguage::Japanese ? QStringLiteral("ファイルを開く機能は未実装です: ")
-                                                       : QStringLiteral("Opening files is not available yet: ")) +
+    // The song import comes with its own command; until then the user is told.
+    Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("SMFからの読み取りは未実装です: ")
+                                                       : QStringLiteral("Reading the setup of a song is not available yet: ")) +
                      fileName);
 }
 
@@ -443,8 +477,7 @@ void TVekaMainForm::Activate(const QString& fileName) {
     show();
     raise();
     activateWindow();
-    if (!fileName.isEmpty())
-        ShowNotYetOpened(fileName);
+    if (!fileName.isEmpty()) OpenWhenFree(fileName);
 }
 
 }  // namespace veka

@@ -17,7 +17,11 @@
 #include "shell/app/app_texts.h"
 #include "shell/app/managed_windows.h"
 #include "shell/app/qt_pump_wait.h"
+#include "module/setup_file_kind.h"
+#include "module/setup_reader.h"
 #include "shell/new_setup.h"
+#include "shell/recent_files.h"
+#include "smf/exclusive_export.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
 #include "windows/data_request_window.h"
@@ -75,6 +79,12 @@ public:
     std::function<void()> PortDialogHook;
     // The first start's quit offer in tests: true when the user would quit.
     std::function<bool()> QuitOfferHook;
+    // The open file dialog; tests replace it and answer a name (empty for Cancel).
+    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> OpenNameHook;
+    // Every choice from one list (the destination of a part file, the object of a save or an
+    // export); tests replace it and answer an index (nothing for Cancel).
+    std::function<std::optional<int>(const TSelectRequest& request)> SelectHook;
+    std::optional<int> ChooseFromList(const TSelectRequest& request);
     // The save file dialog; tests replace it and answer a name (empty for Cancel).
     std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
     // The name to write to: the dialog's answer with the extension added, after the question
@@ -133,10 +143,23 @@ public:
     std::function<std::optional<std::pair<int, int>>(int kind)> PartChoiceHook;
 
     // Commands.
-    void New(bool send);
-    void FileNew();
+    // False when the user cancelled the question about unsaved changes.
+    bool New(bool send);
+    bool FileNew();
     bool Save();
     bool SaveAllData();
+    // The file commands (main_file_commands.cpp).
+    void OpenCommand();
+    void OpenRecent(int index);
+    void OpenByName(const QString& fileName);
+    // OpenByName once no transmission, data request or modal dialog is in progress.
+    void OpenWhenFree(const QString& fileName);
+    bool SaveObject(TSetupFileKind kind);  // OnePart, OneDrumMap, OneUserDrum
+    bool ExportSysx(TExportKind kind);
+    const TRecentFiles& RecentFiles() const { return Data_.History; }
+    QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
+    // The four send switches of a load: System, Parts, Drums, UserDrums.
+    const std::array<bool, 4>& SendSwitches() const { return SendSwitches_; }
     void SendAllCommand(bool allUserDrums);
     // Communication > Data Request: the choice, the request loop with its progress window, the
     // report; every open window shows what was read.
@@ -188,6 +211,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override;
 
 private:
@@ -205,6 +230,21 @@ private:
     void EnableCommands();
     bool AskSave(int message);
     void ShowNotYetOpened(const QString& fileName);
+    enum class TOpenWay { Dialog, Recent, ByName, CommandLine };
+    void OpenFile(const QString& fileName, TOpenWay way);
+    void AddRecentFile(const QString& fileName);
+    void ShowRecentFiles();
+    void SaveLayout(const QString& setupFile);
+    // Restores the notes and (by option 8) the windows; what went wrong, for the status bar.
+    QString LoadLayout(const QString& setupFile);
+    std::optional<int> ChoosePart(const std::string& title, bool preselectCurrent);
+    std::optional<int> ChooseDrumMap(const std::string& title);
+    std::optional<int> ChooseUserDrum(const std::string& title);
+    // The save dialog for the collected difference list, then the write; the name written, or
+    // empty (cancelled or failed, the user told why).
+    QString SaveCollected(TSetupFileKind kind, const QString& caption);
+    QString DataFolder() const;
+    void StoreDataFolder(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;
     void ReportSendError(const std::exception& error);
     TBulkContext BulkContext() const;
@@ -238,6 +278,7 @@ private:
     QString FileName_;
     bool DataChanged_ = false;
     bool FirstShow_ = true;
+    bool FirstShowDone_ = false;  // the start-up work of the first show has run
     bool Closing_ = false;
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
@@ -252,6 +293,8 @@ private:
     bool EditErrorShown_ = false;
     std::unique_ptr<TTestNote> TestNote_;
     QMenu* PartMenu_ = nullptr;
+    std::array<QAction*, 9> RecentActions_{};
+    std::array<bool, 4> SendSwitches_{true, true, true, true};
 };
 
 }  // namespace veka

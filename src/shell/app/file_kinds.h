@@ -1,0 +1,19 @@
+#pragma once
+// The filters of the open and save dialogs in the dialogs' own form ("One Part (*.1pg)"), from
+// the texts of the setup file kinds.
+#include <QString>
+
+#include "module/language.h"
+#include "module/setup_file_kind.h"
+
+namespace veka {
+
+// The save dialog's filter of one kind: "All data (*.ga4)", "One Part (*.1pg)" ...
+QString FileFilter(TSetupFileKind kind, TLanguage language);
+// The open dialog's five filters (all data, one part, one drum map, one user drum set, custom
+// file), all data first with both of its extensions.
+QString OpenFilters(TLanguage language);
+// The exclusive file's filter (message 99): "SYSX File(for Cakewalk) (*.syx)".
+QString SysxFilter(TLanguage language);
+
+}  // namespace veka

@@ -1,0 +1,449 @@
+// The File menu on the virtual module: Open by the dialog, a recent entry, a dropped or handed-
+// over name and the command line; the saves of one object; the exclusive-file export; the
+// recent-file list and the window layout beside a setup file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+
+#include "module/difference_list.h"
+#include "module/setup_file.h"
+#include "shell/app/main_window.h"
+#include "shell/layout_file.h"
+#include "ui/main_window_fixture.h"
+
+namespace veka::test {
+namespace {
+
+class FileCommandsTest : public TMainWindowFixture {
+protected:
+    // A started main window (module reset at start switched off, so only what a command
+    // sends reaches the module).
+    TVekaMainForm& Started() {
+        // The transmissions' pauses pass at once.
+        Clock.Process = [] { QApplication::processEvents(); };
+        Options.Wait = &Clock;
+        WriteCompleteSettings();
+        Ini().WriteBool("other option", "2", false);
+        TVekaMainForm& form = Make();
+        EXPECT_TRUE(form.Create());
+        form.resize(1000, 700);
+        form.show();
+        QApplication::processEvents();
+        Module()->ClearReceived();
+        return form;
+    }
+    TFakePumpWait Clock;
+    std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
+    // A setup file written from an image of its own: Master Volume 90, part A3's volume 33.
+    std::string WriteSong(const std::string& name) {
+        TVGS image(VEKA_TEST_DEFAULT_DIR);
+        image.MaxPart = 1;
+        image.SetSystemValue(2, 90);
+        image.SetPartValue(0, 3, 33, ppVolume);
+        BuildDifferenceList(image);
+        const std::string path = Dir / name;
+        EXPECT_TRUE(WriteSetupFile(image, path).Ok());
+        return path;
+    }
+    std::string WritePartFile(const std::string& name, int volume) {
+        TVGS image(VEKA_TEST_DEFAULT_DIR);
+        image.SetPartValue(0, 1, volume, ppVolume);
+        CollectOnePartFile(image, 0, 1, false);
+        const std::string path = Dir / name;
+        EXPECT_TRUE(WriteSetupFile(image, path).Ok());
+        return path;
+    }
+    void AnswerOpen(TVekaMainForm& form, const std::string& path) {
+        form.OpenNameHook = [path](const QString&, const QString&, const QString&) { return QString::fromStdString(path); };
+    }
+    static std::vector<uint8_t> Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    int OpenWindowCount(TVekaMainForm& form) {
+        int count = 0;
+        form.Windows().ForEachOpen([&count](int, TManagedSubWindow*) { ++count; });
+        return count;
+    }
+};
+
+TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
+    TVekaMainForm& form = Started();
+    const std::string song = WriteSong("Song.GA4");  // the extension in capitals is a whole setup too
+    form.Image().SetPartValue(0, 5, 10, ppVolume);   // an unsaved edit: the question comes first
+    AnswerOpen(form, song);
+    Answer = QMessageBox::Cancel;
+    form.OpenCommand();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
+    EXPECT_EQ(form.Image().System(2).Value, 127) << "Cancel loaded the file all the same";
+    EXPECT_TRUE(form.RecentFiles()[0].empty());
+
+    Answer = QMessageBox::No;
+    form.OpenCommand();
+    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 33);
+    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
+    EXPECT_EQ(form.FileName().toStdString(), song);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
+    EXPECT_FALSE(form.DataChanged());
+    EXPECT_EQ(form.RecentFiles()[0], song);
+    EXPECT_EQ(Ini().ReadString("file path", "history 0", ""), song) << "the list waits for the close";
+    EXPECT_EQ(Ini().ReadString("file path", "veka data", ""), Dir.Path.string());
+    EXPECT_EQ(form.RecentAction(0)->text().toStdString(), song);
+    EXPECT_TRUE(form.RecentAction(0)->isVisible());
+    EXPECT_FALSE(form.RecentAction(1)->isVisible());
+    // The module has what the image has.
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
+    EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
+    // Save writes it back under its name, and its layout beside it.
+    form.Image().SetSystemValue(2, 80);
+    EXPECT_TRUE(form.DataChanged());
+    form.SaveNameHook = [](const QString&, const QString&, const QString&) -> QString {
+        ADD_FAILURE() << "Save asked for a name although the file is known";
+        return {};
+    };
+    EXPECT_TRUE(form.Save());
+    EXPECT_FALSE(form.DataChanged());
+    TVGS check(VEKA_TEST_DEFAULT_DIR);
+    TFixedSetupFileHost host;
+    ASSERT_TRUE(ReadSetupFile(check, host, 0, song).Ok());
+    EXPECT_EQ(check.System(2).Value, 80);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "Song.dsk"));
+}
+
+TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
+    TVekaMainForm& form = Started();
+    const std::string song = WriteSong("song.ga4");
+    const std::string part = WritePartFile("lead.1pg", 55);
+    AnswerOpen(form, song);
+    form.OpenCommand();
+    std::vector<TSelectRequest> asked;
+    form.SelectHook = [&asked](const TSelectRequest& request) -> std::optional<int> {
+        asked.push_back(request);
+        return 17;  // B2
+    };
+    AnswerOpen(form, part);
+    form.OpenCommand();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].Title, "Select a Part destination");
+    EXPECT_EQ(asked[0].Items.size(), 32u);
+    EXPECT_EQ(form.Image().Part(1, 2, ppVolume).Value, 55);
+    EXPECT_EQ(form.Image().System(2).Value, 90) << "the setup underneath stays";
+    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.FileName().isEmpty());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
+    EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
+    // So Save asks for a name.
+    int asks = 0;
+    form.SaveNameHook = [&asks](const QString&, const QString&, const QString&) {
+        ++asks;
+        return QString();
+    };
+    EXPECT_FALSE(form.Save());
+    EXPECT_EQ(asks, 1);
+
+    // Cancel at the destination reads nothing.
+    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
+    form.OpenCommand();
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 100);
+
+    // From the recent list the caption keeps the file it shows, marked as changed.
+    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    form.OpenRecent(1);  // song.ga4, now below lead.1pg
+    EXPECT_EQ(form.FileName().toStdString(), song);
+    form.OpenRecent(0);
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 55);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
+    EXPECT_TRUE(form.DataChanged());
+}
+
+TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
+    TVekaMainForm& form = Started();
+    std::vector<std::string> names;
+    for (int n = 0; n < 10; ++n) names.push_back(WritePartFile("p" + std::to_string(n) + ".1pg", 10 + n));
+    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    for (const std::string& name : names) {
+        AnswerOpen(form, name);
+        form.OpenCommand();
+    }
+    // p9 first, p1 ninth, p0 fallen off.
+    EXPECT_EQ(form.RecentFiles()[0], names[9]);
+    EXPECT_EQ(form.RecentFiles()[8], names[1]);
+    EXPECT_TRUE(form.RecentAction(8)->isVisible());
+    EXPECT_FALSE(form.RecentAction(8)->isEnabled()) << "the ninth entry only holds a name";
+    // Within the first four: nothing moves.
+    AnswerOpen(form, names[7]);
+    form.OpenCommand();
+    EXPECT_EQ(form.RecentFiles()[0], names[9]);
+    EXPECT_EQ(form.RecentFiles()[2], names[7]);
+    // The fifth (p5) goes to the front and stays below as well.
+    AnswerOpen(form, names[5]);
+    form.OpenCommand();
+    EXPECT_EQ(form.RecentFiles()[0], names[5]);
+    EXPECT_EQ(form.RecentFiles()[5], names[5]);
+    EXPECT_EQ(Ini().ReadString("file path", "history 5", ""), names[5]);
+    // An entry opens its file through the menu without moving the list.
+    form.RecentAction(3)->trigger();
+    EXPECT_EQ(form.RecentFiles()[0], names[5]);
+    // A recent file that has gone is reported; the image is left alone.
+    std::filesystem::remove(names[9]);
+    const size_t before = Messages.size();
+    form.RecentAction(1)->trigger();
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_TRUE(Messages.back().contains(QString::fromStdString(names[9])));
+}
+
+TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
+    TVekaMainForm& form = Started();
+    const std::string song = WriteSong("song.ga4");
+    AnswerOpen(form, song);
+    form.OpenCommand();
+    Module()->ClearReceived();
+    const std::string other = Dir / "notes.ga4";
+    std::ofstream(other, std::ios::binary) << "these are a user's notes, not a setup";
+    AnswerOpen(form, other);
+    Answer = QMessageBox::Ok;
+    const size_t before = Messages.size();
+    form.OpenCommand();
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_TRUE(Messages.back().startsWith(Message(22, TLanguage::English))) << Messages.back().toStdString();
+    EXPECT_TRUE(form.FileName().endsWith("song.ga4")) << "a file that is no setup took the caption";
+    // A setup cut short: the sections before the cut are read and sent, it is not the current file.
+    std::vector<uint8_t> bytes = Bytes(song);
+    bytes.resize(bytes.size() - 4);
+    const uint32_t length = uint32_t(bytes.size() - 10);
+    for (int i = 0; i < 4; ++i) bytes[size_t(6 + i)] = uint8_t(length >> (8 * i));
+    const std::string cut = Dir / "cut.ga4";
+    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    AnswerOpen(form, cut);
+    form.OpenCommand();
+    EXPECT_TRUE(Messages.back().startsWith(Message(23, TLanguage::English))) << Messages.back().toStdString();
+    EXPECT_TRUE(form.FileName().isEmpty());
+    EXPECT_TRUE(form.DataChanged());
+    // A layout file of garbage is reported in the status bar and opens no window.
+    std::ofstream(Dir / "song.dsk", std::ios::binary) << "short";
+    AnswerOpen(form, song);
+    form.OpenCommand();
+    EXPECT_TRUE(form.StatusText().contains("layout")) << form.StatusText().toStdString();
+}
+
+TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) {
+    TVekaMainForm& form = Started();
+    const std::string song = WriteSong("song.ga4");
+    TLayout layout;
+    layout.Notes.Notes[1][2] = 70;  // B3
+    layout.Windows.push_back({10, 20, 410, 320, 1});   // Part
+    layout.Windows.push_back({0, 0, 300, 200, 128 + 9});  // Master, minimised
+    layout.Windows.push_back({0, 0, 300, 200, 4});     // Effect: not built, left out
+    std::string error;
+    ASSERT_TRUE(WriteLayoutFile(Dir / "song.dsk", layout, error)) << error;
+    form.Windows().OpenOrBringForward(wnDisplay);  // in no record: closed
+    AnswerOpen(form, song);
+    form.OpenCommand();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed windows go
+    EXPECT_EQ(form.LastNotes().Notes[1][2], 70);
+    TManagedSubWindow* part = form.Windows().Window(wnPart);
+    ASSERT_TRUE(part);
+    EXPECT_EQ(part->geometry(), QRect(10, 20, 400, 300));
+    ASSERT_TRUE(form.Windows().Window(wnMaster));
+    EXPECT_TRUE(form.Windows().Window(wnMaster)->isMinimized());
+    EXPECT_FALSE(form.Windows().Window(wnDisplay));
+    // Saving writes what is open now, in code order.
+    part->setGeometry(5, 6, 420, 330);
+    form.Image().SetSystemValue(2, 70);
+    ASSERT_TRUE(form.Save());
+    const TLayoutReadResult saved = ReadLayoutFile(Dir / "song.dsk");
+    ASSERT_TRUE(saved.Error.empty()) << saved.Error;
+    ASSERT_EQ(saved.Layout.Windows.size(), 2u);
+    EXPECT_EQ(saved.Layout.Windows[0], (TLayoutRecord{5, 6, 425, 336, 1}));
+    EXPECT_EQ(saved.Layout.Windows[1].Code, 128 + 9);
+    EXPECT_EQ(saved.Layout.Notes.Notes[1][2], 70);
+
+    // With option 8 off only the notes come back.
+    form.Data().SetOption(TOption::LayoutInFile, false);
+    form.Windows().OpenOrBringForward(wnDisplay);
+    layout.Notes.Notes[1][2] = 71;
+    ASSERT_TRUE(WriteLayoutFile(Dir / "song.dsk", layout, error)) << error;
+    form.OpenRecent(0);
+    EXPECT_EQ(form.LastNotes().Notes[1][2], 71);
+    EXPECT_TRUE(form.Windows().Window(wnDisplay));
+}
+
+TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTrip) {
+    TVekaMainForm& form = Started();
+    std::vector<TSelectRequest> asked;
+    std::optional<int> answer = 2;  // A3
+    form.SelectHook = [&](const TSelectRequest& request) {
+        asked.push_back(request);
+        return answer;
+    };
+    std::string name;
+    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filter) {
+        EXPECT_FALSE(filter.isEmpty());
+        return QString::fromStdString(name);
+    };
+    // Nothing modified: message 20, no dialog.
+    name = Dir / "never";
+    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].Title, "Select a Part to save");
+    EXPECT_EQ(asked[0].Label, "Part:");
+    EXPECT_EQ(asked[0].Items.size(), 32u);
+    EXPECT_EQ(asked[0].Items[2].substr(0, 3), "A3 ");
+    EXPECT_FALSE(std::filesystem::exists(Dir / "never.1pg"));
+
+    form.Image().SetPartValue(0, 3, 44, ppVolume);
+    name = Dir / "third";  // the extension is added
+    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OnePart));
+    ASSERT_TRUE(std::filesystem::exists(Dir / "third.1pg"));
+    EXPECT_EQ(form.RecentFiles()[0], (Dir / "third.1pg"));
+    // A drum part asks whether its map goes with it (part 10 plays map 1).
+    answer = 9;
+    form.Image().SetDrumValue(0, 1, 100, 2, 38);
+    form.Image().SetPartValue(0, 10, 90, ppVolume);
+    const size_t before = Messages.size();
+    Answer = QMessageBox::Yes;
+    name = Dir / "drums";
+    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OnePart));
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_EQ(Messages.back(), Message(25, TLanguage::English));
+    TVGS check(VEKA_TEST_DEFAULT_DIR);
+    std::vector<uint8_t> bytes = Bytes(Dir / "drums.1pg");
+    const TParsedSetupFile parsed = ParseSetupFile(bytes);
+    ASSERT_EQ(parsed.Error, TSetupParseError::None);
+    ASSERT_EQ(parsed.Sections.size(), 2u) << "the drum map did not come with the part";
+
+    // One drum map and one user drum set, each with its own question.
+    answer = 0;
+    name = Dir / "map";
+    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OneDrumMap));
+    EXPECT_EQ(asked.back().Title, "Select a Drum Map to save");
+    EXPECT_EQ(asked.back().Items.size(), 4u);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "map.1dg"));
+    name = Dir / "set";
+    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));  // nothing modified in set 65
+    EXPECT_EQ(asked.back().Items, (std::vector<std::string>{"User Drum Set 65", "User Drum Set 66"}));
+    EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
+
+    // The part file read back into another part of a fresh image.
+    TFixedSetupFileHost host;
+    check.MaxPart = 1;
+    host.Part = 20;  // B5
+    ASSERT_TRUE(ReadSetupFile(check, host, 0, Dir / "third.1pg").Ok());
+    EXPECT_EQ(check.Part(1, 5, ppVolume).Value, 44);
+    // Cancel at the choice writes nothing and says nothing.
+    answer = std::nullopt;
+    const size_t quiet = Messages.size();
+    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_EQ(Messages.size(), quiet);
+}
+
+TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
+    TVekaMainForm& form = Started();
+    std::string name = Dir / "none";
+    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filter) {
+        EXPECT_EQ(filter, "SYSX File(for Cakewalk) (*.syx)");
+        return QString::fromStdString(name);
+    };
+    std::vector<TSelectRequest> asked;
+    form.SelectHook = [&asked](const TSelectRequest& request) -> std::optional<int> {
+        asked.push_back(request);
+        return request.Preselected;
+    };
+    // Reverb untouched: message 20.
+    form.Action(TCommand::ExportSysxReverb)->trigger();
+    EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
+    EXPECT_FALSE(std::filesystem::exists(Dir / "none.syx"));
+
+    // The part list starts at the current part.
+    form.SelectPart(4);
+    form.Image().SetPartValue(0, 4, 77, ppVolume);
+    form.Image().SetPartValue(0, 4, 20, ppPanpot);
+    name = Dir / "a4";
+    form.Action(TCommand::ExportSysxPart)->trigger();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().Preselected, 3);
+    const std::vector<uint8_t> bytes = Bytes(Dir / "a4.syx");
+    // Two messages, F0 to F7 each, nothing between, no data byte of 80 hex or more.
+    size_t messages = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        ASSERT_EQ(bytes[i], 0xF0) << "at " << i;
+        size_t end = i + 1;
+        while (end < bytes.size() && bytes[end] != 0xF7) {
+            EXPECT_LT(bytes[end], 0x80) << "at " << end;
+            ++end;
+        }
+        ASSERT_LT(end, bytes.size());
+        ++messages;
+        i = end + 1;
+    }
+    EXPECT_EQ(messages, 2u);
+    EXPECT_TRUE(form.StatusText().contains("2 messages")) << form.StatusText().toStdString();
+    name = Dir / "all";
+    form.Action(TCommand::ExportSysxAll)->trigger();
+    EXPECT_EQ(Bytes(Dir / "all.syx"), bytes);
+}
+
+TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouchingTheList) {
+    TVekaMainForm& form = Started();
+    const std::string song = WriteSong("dropped.ga4");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(song)), QUrl::fromLocalFile("/nonexistent/second.ga4")});
+    // The drop goes to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_NE(form.Image().System(2).Value, 90) << "opened inside the drop";
+    QApplication::processEvents();
+    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.FileName().toStdString(), song);
+    EXPECT_TRUE(form.RecentFiles()[0].empty());
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
+    // A second start hands a part file over: it goes into the current setup.
+    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    form.Activate(QString::fromStdString(WritePartFile("handed.1pg", 12)));
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 12);
+    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_TRUE(form.DataChanged());
+}
+
+TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFirstShow) {
+    const std::string song = WriteSong("start.ga4");
+    Clock.Process = [] { QApplication::processEvents(); };
+    Options.Wait = &Clock;
+    Options.FirstArgument = QString::fromStdString(song);
+    WriteCompleteSettings();
+    Ini().WriteBool("other option", "2", false);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    form.resize(1000, 700);
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.FileName().toStdString(), song);
+    EXPECT_FALSE(form.DataChanged());
+    // Send All with the reset first: the module has only the file's values.
+    const auto received = Module()->Received(0);
+    // Two ports in use: the reset is the double-module mode set.
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received.front(), (std::vector<uint8_t>{0xF0, 0x41, 0x10, 0x42, 0x12, 0x00, 0x00, 0x7F, 0x00, 0x01, 0xF7}));
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
+    // Without a layout the default windows open.
+    EXPECT_TRUE(form.Windows().Window(wnPart));
+    EXPECT_TRUE(form.RecentFiles()[0].empty());
+}
+
+}  // namespace
+}  // namespace veka::test
