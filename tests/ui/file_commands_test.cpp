@@ -4,6 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
@@ -16,6 +22,7 @@
 #include "shell/app/main_window.h"
 #include "shell/layout_file.h"
 #include "ui/main_window_fixture.h"
+#include "windows/custom_file_dialog.h"
 
 namespace veka::test {
 namespace {
@@ -443,6 +450,122 @@ TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFi
     // Without a layout the default windows open.
     EXPECT_TRUE(form.Windows().Window(wnPart));
     EXPECT_TRUE(form.RecentFiles()[0].empty());
+}
+
+TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAndShowsThemWhenOpened) {
+    TVekaMainForm& form = Started();
+    std::optional<TCustomChoice> answer;
+    std::vector<std::pair<TCustomChoice, bool>> shown;
+    form.CustomFileHook = [&](const TCustomChoice& choice, bool viewOnly) {
+        shown.emplace_back(choice, viewOnly);
+        return viewOnly ? std::nullopt : answer;
+    };
+    form.SaveNameHook = [this](const QString&, const QString&, const QString& filter) {
+        EXPECT_EQ(filter, "Veka Custom File (*.cst)");
+        return QString::fromStdString(Dir / "live");
+    };
+    // Nothing chosen, or only what is at its defaults: message 20, no file.
+    answer = TCustomChoice{};
+    EXPECT_FALSE(form.SaveCustomFile());
+    EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
+    answer->Selection.Groups[int(TSystemGroup::Reverb)] = true;
+    EXPECT_FALSE(form.SaveCustomFile());
+    EXPECT_FALSE(std::filesystem::exists(Dir / "live.cst"));
+
+    form.Image().SetSystemValue(2, 99);                  // Master
+    form.Image().SetPartValue(0, 3, 61, ppVolume);        // A3
+    form.Image().SetPartValue(1, 16, 62, ppVolume);       // B16
+    answer->Selection.Groups[int(TSystemGroup::Master)] = true;
+    answer->Selection.GlobalParts = {3, 32};
+    answer->Comment = QString::fromUtf8("Live set, second half\nブラス");
+    ASSERT_TRUE(form.SaveCustomFile());
+    ASSERT_TRUE(std::filesystem::exists(Dir / "live.cst"));
+    std::ifstream comment(Dir / "live.Comment", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(comment), {}), "Live set, second half\nブラス");
+    EXPECT_EQ(form.RecentFiles()[0], Dir / "live.cst");
+
+    // Opened again, the file's items are shown with the comment; No keeps the module as it is.
+    form.Image().SetPartValue(0, 3, 100, ppVolume);
+    AnswerOpen(form, Dir / "live.cst");
+    Answer = QMessageBox::No;
+    const size_t before = Messages.size();
+    form.OpenCommand();
+    ASSERT_EQ(Messages.size(), before + 1);
+    EXPECT_EQ(Messages.back(), Message(37, TLanguage::English));
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 61);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_TRUE(shown.back().second);
+    const TCustomSelection& read = shown.back().first.Selection;
+    EXPECT_TRUE(read.Groups[int(TSystemGroup::Master)]);
+    EXPECT_FALSE(read.Groups[int(TSystemGroup::Reverb)]);
+    EXPECT_EQ(read.GlobalParts, (std::vector<int>{3, 32}));
+    EXPECT_EQ(shown.back().first.Comment.toStdString(), "Live set, second half\nブラス");
+    EXPECT_TRUE(form.DataChanged());
+}
+
+TEST_F(FileCommandsTest, PicturesOfTheOpenDialogAndThePartChoiceInBothLanguages) {
+    for (bool japanese : {false, true}) {
+        Options.SystemJapanese = japanese;
+        TVekaMainForm& form = Started();
+        const std::string suffix = japanese ? "ja" : "en";
+        QString title;
+        int items = 0;
+        // Each modal window is photographed and closed as soon as it is up.
+        const auto photograph = [&](const std::string& name) {
+            QTimer::singleShot(0, [&, name] {
+                QWidget* modal = QApplication::activeModalWidget();
+                ASSERT_TRUE(modal) << name;
+                if (auto* combo = modal->findChild<QComboBox*>()) items = combo->count();
+                title = modal->windowTitle();
+                QApplication::processEvents();
+                modal->grab().save(QString::fromStdString(std::string(VEKA_ARTIFACT_DIR) + "/" + name + "_" + suffix + ".png"));
+                static_cast<QDialog*>(modal)->reject();
+            });
+        };
+        photograph("open_dialog");
+        form.OpenCommand();
+        EXPECT_EQ(title, japanese ? QString::fromUtf8("開く") : QString("Open"));
+        photograph("part_choice");
+        EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+        EXPECT_EQ(items, 32);
+        Form.reset();
+    }
+}
+
+TEST(CustomFileWindow, TheListHoldsSixGroupsAndSixtyFourPartsAndGivesBackTheChoice) {
+    QStringList labels;
+    for (int n = 0; n < 64; ++n) labels << QString("%1%2 Piano 1").arg(QChar('A' + n / 16)).arg(n % 16 + 1);
+    for (TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        TCustomFile dialog(language, labels, false);
+        ASSERT_EQ(dialog.List()->count(), 70);
+        EXPECT_EQ(dialog.List()->item(0)->text(), "Master");
+        EXPECT_EQ(dialog.List()->item(5)->text(), "Insertion");
+        EXPECT_EQ(dialog.List()->item(6)->text(), "A1 Piano 1");
+        EXPECT_EQ(dialog.List()->item(69)->text(), "D16 Piano 1");
+        TCustomChoice choice;
+        choice.Selection.Groups[2] = true;
+        choice.Selection.GlobalParts = {1, 64};
+        choice.Comment = "memo";
+        dialog.SetChoice(choice);
+        const TCustomChoice back = dialog.Choice();
+        EXPECT_TRUE(back.Selection.Groups[2]);
+        EXPECT_FALSE(back.Selection.Groups[0]);
+        EXPECT_EQ(back.Selection.GlobalParts, (std::vector<int>{1, 64}));
+        EXPECT_EQ(back.Comment, "memo");
+        EXPECT_TRUE(dialog.Note()->text().startsWith(language == TLanguage::English ? "When the selected part is Drum" : "Drum ModeのPart"));
+        dialog.show();
+        QApplication::processEvents();
+        const std::string suffix = language == TLanguage::English ? "en" : "ja";
+        dialog.grab().save(QString::fromStdString(std::string(VEKA_ARTIFACT_DIR) + "/custom_file_" + suffix + ".png"));
+        // Shown after an open: the same items, read only, closed with Close.
+        TCustomFile view(language, labels, true);
+        view.SetChoice(choice);
+        EXPECT_TRUE(view.List()->item(2)->isSelected());
+        EXPECT_TRUE(view.List()->item(69)->isSelected());
+        EXPECT_TRUE(view.Memo()->isReadOnly());
+        EXPECT_TRUE(view.Buttons()->button(QDialogButtonBox::Close));
+        EXPECT_FALSE(view.Buttons()->button(QDialogButtonBox::Ok));
+    }
 }
 
 }  // namespace

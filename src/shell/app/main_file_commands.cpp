@@ -2,7 +2,9 @@
 // command line, handed over or dropped), the saves of one object, the exclusive-file export,
 // the recent-file list and the window layout kept beside a setup file.
 #include <QApplication>
+#include <algorithm>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QLabel>
@@ -220,6 +222,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
         MarkChanged();
     }
 
+    if (kind == TSetupFileKind::Custom && result.Ok()) ShowCustomFileContents(fileName);
     RefreshAll();
     if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Sending : ") + fileName, true);
     try {
@@ -368,6 +371,57 @@ QString TVekaMainForm::SaveCollected(TSetupFileKind kind, const QString& caption
         return {};
     }
     return name;
+}
+
+// Custom file --------------------------------------------------------------------------------
+
+namespace {
+// No comment a user writes comes near this; a larger companion file is not shown.
+constexpr qint64 kMaxCommentBytes = 256 * 1024;
+}  // namespace
+
+std::optional<TCustomChoice> TVekaMainForm::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
+    // The computer keys type into the memo, not into the module.
+    TestNote_->Stop();
+    if (CustomFileHook) return CustomFileHook(shown, viewOnly);
+    QStringList labels;
+    for (int port = 0; port < kPortCount; ++port)
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            labels << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
+    TCustomFile dialog(Language_, labels, viewOnly, this);
+    dialog.SetChoice(shown);
+    if (dialog.exec() != QDialog::Accepted || viewOnly) return std::nullopt;
+    return dialog.Choice();
+}
+
+bool TVekaMainForm::SaveCustomFile() {
+    const auto choice = ShowCustomFile({}, false);
+    if (!choice) return false;
+    const TCustomSelection& selection = choice->Selection;
+    const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
+    // Nothing chosen, or nothing of what was chosen differs from the defaults.
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, selection) == 0) {
+        Image_->DifferenceList.clear();
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
+        return false;
+    }
+    const QString name = SaveCollected(TSetupFileKind::Custom, Tr(CommandCaption(TCommand::SaveCustom), Language_));
+    if (name.isEmpty()) return false;
+    const QByteArray comment = choice->Comment.toUtf8();
+    std::string error;
+    if (!ReplaceFile(CommentFileName(name).toStdString(),
+                     std::span(reinterpret_cast<const uint8_t*>(comment.constData()), size_t(comment.size())), error))
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+    return true;
+}
+
+void TVekaMainForm::ShowCustomFileContents(const QString& fileName) {
+    TCustomChoice shown;
+    shown.Selection = CustomSelectionOfHeaders(Image_->HeaderList);
+    QFile comment(CommentFileName(fileName));
+    if (comment.size() <= kMaxCommentBytes && comment.open(QIODevice::ReadOnly))
+        shown.Comment = QString::fromUtf8(comment.readAll());
+    ShowCustomFile(shown, true);
 }
 
 // Exclusive-file export ---------------------------------------------------------------------

@@ -24,6 +24,7 @@
 #include "smf/exclusive_export.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
+#include "windows/custom_file_dialog.h"
 #include "windows/data_request_window.h"
 
 class QLabel;
@@ -85,6 +86,9 @@ public:
     // export); tests replace it and answer an index (nothing for Cancel).
     std::function<std::optional<int>(const TSelectRequest& request)> SelectHook;
     std::optional<int> ChooseFromList(const TSelectRequest& request);
+    // The custom file window; tests replace it and answer the choice (nothing for Cancel). A
+    // view-only window (after a custom file was opened) answers nothing.
+    std::function<std::optional<TCustomChoice>(const TCustomChoice& shown, bool viewOnly)> CustomFileHook;
     // The save file dialog; tests replace it and answer a name (empty for Cancel).
     std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
     // The name to write to: the dialog's answer with the extension added, after the question
@@ -156,6 +160,7 @@ public:
     void OpenWhenFree(const QString& fileName);
     bool SaveObject(TSetupFileKind kind);  // OnePart, OneDrumMap, OneUserDrum
     bool ExportSysx(TExportKind kind);
+    bool SaveCustomFile();
     const TRecentFiles& RecentFiles() const { return Data_.History; }
     QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
     // The four send switches of a load: System, Parts, Drums, UserDrums.
@@ -243,6 +248,8 @@ private:
     // The save dialog for the collected difference list, then the write; the name written, or
     // empty (cancelled or failed, the user told why).
     QString SaveCollected(TSetupFileKind kind, const QString& caption);
+    std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
+    void ShowCustomFileContents(const QString& fileName);
     QString DataFolder() const;
     void StoreDataFolder(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;
