@@ -21,6 +21,8 @@
 #include "module/setup_file.h"
 #include "shell/app/main_window.h"
 #include "shell/layout_file.h"
+#include "module/exclusive.h"
+#include "smf/smf_test_util.h"
 #include "ui/main_window_fixture.h"
 #include "windows/custom_file_dialog.h"
 
@@ -530,6 +532,51 @@ TEST_F(FileCommandsTest, PicturesOfTheOpenDialogAndThePartChoiceInBothLanguages)
         EXPECT_EQ(items, 32);
         Form.reset();
     }
+}
+
+TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
+    TVekaMainForm& form = Started();
+    // One track: part A1's volume 77 as an exclusive, then a note.
+    test::TBytes track = {0x00, 0xF0, 0x0A};
+    const std::vector<uint8_t> volume = BuildDT1(0x10, {0x40, 0x11, 0x19}, std::vector<uint8_t>{77});
+    track.insert(track.end(), volume.begin() + 1, volume.end());
+    test::Append(track, {0x10, 0x90, 0x3C, 0x64, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00});
+    const std::string song = Dir / "song.mid";
+    test::WriteBytes(song, test::SmfBytes(0, 96, {track}));
+    const std::string garbage = Dir / "garbage.mid";
+    std::ofstream(garbage, std::ios::binary) << "MThd but not really";
+
+    // A song that cannot be read is refused before the reset: the edit stays.
+    form.Image().SetPartValue(0, 5, 10, ppVolume);
+    AnswerOpen(form, garbage);
+    form.Action(TCommand::GetSetupMeasures)->trigger();
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().startsWith("read error")) << Messages.back().toStdString();
+    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 10);
+
+    AnswerOpen(form, song);
+    Answer = QMessageBox::No;  // the unsaved edit may go
+    Module()->ClearReceived();
+    form.Action(TCommand::GetSetupMeasures)->trigger();
+    EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100);
+    EXPECT_TRUE(form.FileName().isEmpty());
+    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(std::filesystem::exists(Dir / "Temp.smf"));
+    EXPECT_EQ(Ini().ReadString("SMF", "current file", "").rfind("Last SMF : " + song, 0), 0u);
+    EXPECT_EQ(Ini().ReadString("smf read", "file path", ""), Dir.Path.string());
+    EXPECT_TRUE(form.StatusText().startsWith("Last SMF : ")) << form.StatusText().toStdString();
+    // Sent whole, starting with the reset.
+    const auto received = Module()->Received(0);
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received.front()[7], 0x7F);
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x11, 0x19), 77);
+
+    // A song given by name takes the same way.
+    form.Image().SetPartValue(0, 1, 5, ppVolume);
+    form.OpenByName(QString::fromStdString(song));
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
 }
 
 TEST(CustomFileWindow, TheListHoldsSixGroupsAndSixtyFourPartsAndGivesBackTheChoice) {

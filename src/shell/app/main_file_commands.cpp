@@ -129,8 +129,8 @@ void TVekaMainForm::OpenByName(const QString& fileName) {
     // The long form of the name: links and relative parts resolved.
     const QFileInfo info(fileName);
     const QString name = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    if (name.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive)) {
-        ShowNotYetOpened(name);  // songs come through the song import
+    if (name.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive) || name.endsWith(QStringLiteral(".midi"), Qt::CaseInsensitive)) {
+        ImportSong(name);
         return;
     }
     OpenFile(name, FirstShowDone_ ? TOpenWay::ByName : TOpenWay::CommandLine);

@@ -100,6 +100,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::SaveAllData, [this] { SaveAllData(); });
     on(TCommand::Open, [this] { OpenCommand(); });
     on(TCommand::SaveCustom, [this] { SaveCustomFile(); });
+    on(TCommand::GetSetupMeasures, [this] { GetSetupMeasuresCommand(); });
     on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
     on(TCommand::SaveOneDrumMap, [this] { SaveObject(TSetupFileKind::OneDrumMap); });
     on(TCommand::SaveOneUserDrum, [this] { SaveObject(TSetupFileKind::OneUserDrum); });
@@ -124,7 +125,7 @@ void TVekaMainForm::BuildMenus() {
 void TVekaMainForm::EnableCommands() {
     // Commands whose windows and dialogs exist; the rest stay visible and disabled.
     for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
-                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::Exit, TCommand::SendAll,
+                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::Exit, TCommand::SendAll,
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,

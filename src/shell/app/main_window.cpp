@@ -409,13 +409,6 @@ void TVekaMainForm::OpenWhenFree(const QString& fileName) {
     OpenByName(fileName);
 }
 
-void TVekaMainForm::ShowNotYetOpened(const QString& fileName) {
-    // The song import comes with its own command; until then the user is told.
-    Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("SMFからの読み取りは未実装です: ")
-                                                       : QStringLiteral("Reading the setup of a song is not available yet: ")) +
-                     fileName);
-}
-
 bool TVekaMainForm::AskSave(int message) {
     if (!DataChanged_) return true;
     const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),

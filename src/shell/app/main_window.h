@@ -161,6 +161,9 @@ public:
     bool SaveObject(TSetupFileKind kind);  // OnePart, OneDrumMap, OneUserDrum
     bool ExportSysx(TExportKind kind);
     bool SaveCustomFile();
+    // The song commands (main_song_commands.cpp).
+    void GetSetupMeasuresCommand();
+    bool ImportSong(const QString& fileName);
     const TRecentFiles& RecentFiles() const { return Data_.History; }
     QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
     // The four send switches of a load: System, Parts, Drums, UserDrums.
@@ -234,7 +237,7 @@ private:
     bool CloseSequence();
     void EnableCommands();
     bool AskSave(int message);
-    void ShowNotYetOpened(const QString& fileName);
+    QString SongFilter() const;
     enum class TOpenWay { Dialog, Recent, ByName, CommandLine };
     void OpenFile(const QString& fileName, TOpenWay way);
     void AddRecentFile(const QString& fileName);
