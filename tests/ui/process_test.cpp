@@ -14,7 +14,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "module/exclusive.h"
 #include "shell/app/single_instance.h"
+#include "smf/smf_test_util.h"
 #include "shell/settings.h"
 #include "temp_dir.h"
 
@@ -160,6 +162,55 @@ TEST_F(ProcessTest, SigtermRunsTheOrderlyCloseAndTheNextStartIsClean) {
     EXPECT_TRUE(settings.ReadBool("setting", "perfect finish", false));
     EXPECT_GT(settings.ReadInteger("form", "main width", 0), 0);  // the bulk save ran
     EXPECT_EQ(settings.ReadInteger("form", "Win#2", -1), 1);      // the Part window was open
+}
+
+TEST_F(ProcessTest, AFileOnTheCommandLineIsReadAndAHandedOverOneReachesTheImport) {
+    QFile ini(Home + "/Veka.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[setting]\nmax part=0\n[midiport]\nmidiout 0=0\n");
+    ini.close();
+    // Two songs, each setting part A1's volume before its note.
+    const auto writeSong = [this](const std::string& name, uint8_t volume) {
+        test::TBytes track = {0x00, 0xF0, 0x0A};
+        const std::vector<uint8_t> message = BuildDT1(0x10, {0x40, 0x11, 0x19}, std::vector<uint8_t>{volume});
+        track.insert(track.end(), message.begin() + 1, message.end());
+        test::Append(track, {0x10, 0x90, 0x3C, 0x64, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00});
+        test::WriteBytes(Dir / name, test::SmfBytes(0, 96, {track}));
+        return QString::fromStdString(Dir / name);
+    };
+    const QString first = writeSong("first.mid", 70), second = writeSong("second.mid", 80);
+    const TSettings settings(Home.toStdString() + "/Veka.ini");
+    const auto waitForSong = [&settings](const std::string& name) {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (settings.ReadString("SMF", "current file", "").find(name) != std::string::npos) loop.quit();
+        });
+        poll.start(50);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return settings.ReadString("SMF", "current file", "");
+    };
+    QProcessEnvironment env = Environment();
+    env.insert("VEKA_VIRTUAL_MODULE", "1");
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(VEKA_GUI, {first});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    EXPECT_NE(waitForSong("first.mid").find("first.mid"), std::string::npos) << "the command line's song was not read";
+    EXPECT_TRUE(QFile::exists(Home + "/Temp.smf"));
+    // A second start hands its song over and leaves. The first song counts as unsaved, so the
+    // import asks first; the answering machine takes the default, Yes, and cancels the save
+    // dialog, which keeps the first song: the question shows that the name arrived.
+    EXPECT_EQ(Run({second}, nullptr, 20000, env), 0);
+    QEventLoop loop;
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    loop.exec();
+    process.kill();
+    process.waitForFinished(5000);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(errors.contains("veka4: message: Data has changed. Save it?")) << errors.toStdString();
+    EXPECT_NE(settings.ReadString("SMF", "current file", "").find("first.mid"), std::string::npos);
 }
 
 TEST_F(ProcessTest, CommandLineHelpVersionAndBadOption) {
