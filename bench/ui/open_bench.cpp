@@ -1,0 +1,83 @@
+// Opening a full four-port setup file while three editor windows are open: the read into the
+// image and the windows' refresh, as File > Open does them before Send All (the transmission
+// is paced by the module, not by us).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "midi/midi_devices.h"
+#include "midi/midi_session.h"
+#include "module/difference_list.h"
+#include "module/image.h"
+#include "module/setup_file.h"
+#include "module/setup_reader.h"
+#include "shell/app/main_window.h"
+
+namespace veka {
+namespace {
+
+// Every part of the four ports away from its defaults in several parameters, both drum maps of
+// each port touched: the largest setup file there is in practice.
+std::string WriteFullSetup(const std::filesystem::path& folder) {
+    TVGS image(VEKA_BENCH_DEFAULT_DIR);
+    image.MaxPart = 2;
+    for (int port = 0; port < kPortCount; ++port) {
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            for (int parameter : {int(ppVolume), int(ppPanpot), 13, 14, 15, 16, 17, 18})
+                image.SetPartValue(port, part, (part * 7 + parameter) % 100 + 10, parameter);
+        for (int map = 1; map <= kDrumMapsPerPort; ++map)
+            for (int note = 27; note <= 87; ++note) image.SetDrumValue(port, map, note % 100 + 1, 2, note);
+    }
+    for (int number = 5; number <= 35; ++number) image.SetSystemValue(number, 1);
+    BuildDifferenceList(image);
+    const std::string path = (folder / "full.ga4").string();
+    if (!WriteSetupFile(image, path).Ok()) return {};
+    return path;
+}
+
+void BM_OpenFullSetupAndRefreshThreeWindows(benchmark::State& state) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "veka-open-bench";
+    std::filesystem::create_directories(folder);
+    const std::string file = WriteFullSetup(folder);
+    if (file.empty()) {
+        state.SkipWithError("the setup file could not be written");
+        return;
+    }
+    StartVirtualModule(mtSC8850, VEKA_BENCH_DEFAULT_DIR);
+    TSettings(folder.string() + "/Veka.ini").WriteInteger("setting", "max part", 2);
+    TSettings(folder.string() + "/Veka.ini").WriteInteger("midiport", "midiout 0",
+                                                        FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port A"));
+    TFakePumpWait clock;
+    TStartOptions options;
+    options.ProgramFolder = folder.string();
+    options.DefaultFolder = VEKA_BENCH_DEFAULT_DIR;
+    options.Wait = &clock;
+    auto form = std::make_unique<TVekaMainForm>(options);
+    form->MessageHook = [](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
+    form->PortDialogHook = [] {};
+    if (!form->Create()) {
+        state.SkipWithError("the main window did not start");
+        return;
+    }
+    form->resize(1000, 700);
+    form->show();
+    for (int window : {int(wnPart), int(wnMaster), int(wnDisplay)}) form->Windows().OpenOrBringForward(window);
+    QApplication::processEvents();
+    TFixedSetupFileHost host;
+    for (auto _ : state) {
+        const TSetupReadResult result = ReadSetupFile(form->Image(), host, 0, file);
+        if (!result.Ok()) state.SkipWithError("the setup file did not read");
+        form->RefreshAll();
+        QApplication::processEvents();  // the windows paint what they took
+    }
+    state.counters["file bytes"] = double(std::filesystem::file_size(file));
+    form.reset();
+    TMidiDevices::Instance().SetVirtualModule(nullptr);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_OpenFullSetupAndRefreshThreeWindows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace veka
