@@ -22,6 +22,8 @@
 #include "shell/app/main_window.h"
 #include "shell/layout_file.h"
 #include "module/exclusive.h"
+#include "smf/setup_analysis.h"
+#include "smf/smf.h"
 #include "smf/smf_test_util.h"
 #include "ui/main_window_fixture.h"
 #include "windows/custom_file_dialog.h"
@@ -583,6 +585,68 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     form.Image().SetPartValue(0, 1, 5, ppVolume);
     form.OpenByName(QString::fromStdString(song));
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+}
+
+TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
+    TVekaMainForm& form = Started();
+    EXPECT_FALSE(form.Action(TCommand::ReplaceSetupMeasures)->isEnabled()) << "no song was read";
+    std::string name;
+    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filters) {
+        EXPECT_EQ(filters, "SMF Format 0 (*.mid);;SMF Format 1 (*.mid)");
+        return QString::fromStdString(name);
+    };
+    QString offered;
+    form.SaveFilterHook = [&offered](const QString& first) {
+        offered = first;
+        return QString("SMF Format 1 (*.mid)");
+    };
+    // A song holding nothing but the setup.
+    form.Image().SetPartValue(0, 1, 77, ppVolume);
+    name = Dir / "setup";
+    ASSERT_TRUE(form.ExportSmfCommand());
+    EXPECT_EQ(offered, "SMF Format 0 (*.mid)") << "a new song is offered as format 0 first";
+    EXPECT_EQ(Ini().ReadInteger("SMF", "Format", -1), 1);
+    EXPECT_EQ(Ini().ReadString("smf write", "file path", ""), Dir.Path.string());
+    const auto readBack = [](const std::string& path, int& format, size_t& notes) {
+        TSMF smf;
+        EXPECT_TRUE(smf.LoadFromFile(path)) << smf.LastError();
+        format = smf.Format;
+        notes = 0;
+        for (const auto& track : smf.Tracks)
+            for (const auto& event : track)
+                if ((event.Status & 0xF0) == 0x90 && event.Data2 > 2) ++notes;
+        auto image = std::make_unique<TVGS>(VEKA_TEST_DEFAULT_DIR);
+        AnalyzeSetup(*image, smf);
+        return image;
+    };
+    int format = -1;
+    size_t notes = 0;
+    EXPECT_EQ(readBack(Dir / "setup.mid", format, notes)->Part(0, 1, ppVolume).Value, 77);
+    EXPECT_EQ(format, 1);
+    EXPECT_EQ(notes, 0u);
+
+    // Read a song, change the setup, put it in front of the song read last.
+    test::TBytes track = {0x00, 0xC0, 0x05};
+    test::Append(track, {0x10, 0x90, 0x3C, 0x64, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00});
+    test::WriteBytes(Dir / "tune.mid", test::SmfBytes(0, 96, {track}));
+    AnswerOpen(form, Dir / "tune.mid");
+    form.Action(TCommand::GetSetupMeasures)->trigger();
+    EXPECT_TRUE(form.Action(TCommand::ReplaceSetupMeasures)->isEnabled());
+    form.Image().SetPartValue(0, 1, 90, ppVolume);
+    name = Dir / "tune with setup";
+    const size_t before = Messages.size();
+    form.Action(TCommand::ReplaceSetupMeasures)->trigger();
+    ASSERT_GT(Messages.size(), before);
+    EXPECT_TRUE(Messages.back().startsWith("If you are going to change the other's material")) << Messages.back().toStdString();
+    const auto embedded = readBack(Dir / "tune with setup.mid", format, notes);
+    EXPECT_EQ(embedded->Part(0, 1, ppVolume).Value, 90);
+    EXPECT_EQ(embedded->Part(0, 1, ppToneNumber).Value % 128, 5) << "the song's own program change";
+    EXPECT_EQ(notes, 1u);
+
+    // A definition file the settings name but the folder lacks stops both commands.
+    Ini().WriteString("setting", "current scd", "mine.scd");
+    EXPECT_FALSE(form.ExportSmfCommand());
+    EXPECT_TRUE(Messages.back().startsWith("Specified SMF definition file is not found.")) << Messages.back().toStdString();
 }
 
 TEST(CustomFileWindow, TheListHoldsSixGroupsAndSixtyFourPartsAndGivesBackTheChoice) {

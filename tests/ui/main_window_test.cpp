@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
-    for (TCommand c : {TCommand::ViewDrum, TCommand::ViewPatch, TCommand::OtherOptions, TCommand::ExportSmf})
+    for (TCommand c : {TCommand::ViewDrum, TCommand::ViewPatch, TCommand::OtherOptions, TCommand::ReplaceSetupMeasures})
         EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
     for (TCommand c : {TCommand::New, TCommand::SendAll, TCommand::Panic, TCommand::MidiPortSetup,
                        TCommand::SysxHistory, TCommand::About, TCommand::ContactForm, TCommand::ViewPart,

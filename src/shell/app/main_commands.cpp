@@ -81,11 +81,21 @@ QString WithExtension(const QString& name, const QString& extension) {
 
 QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                                       const QString& extension) {
+    QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    return ChooseSaveName(caption, folder, filter, extension, chosenFilter);
+}
+
+QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                                      const QString& extension, QString& chosenFilter) {
     // The dialog's own question would see the name before the extension is added, and let an
     // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
-    const QString answer = SaveNameHook ? SaveNameHook(caption, folder, filter)
-                                        : QFileDialog::getSaveFileName(this, caption, folder, filter, nullptr,
-                                                                       QFileDialog::DontConfirmOverwrite);
+    QString answer;
+    if (SaveNameHook) {
+        answer = SaveNameHook(caption, folder, filters);
+        if (SaveFilterHook) chosenFilter = SaveFilterHook(chosenFilter);
+    } else {
+        answer = QFileDialog::getSaveFileName(this, caption, folder, filters, &chosenFilter, QFileDialog::DontConfirmOverwrite);
+    }
     if (answer.isEmpty()) return {};
     const QString name = WithExtension(answer, extension);
     if (QFileInfo::exists(name)) {

@@ -101,6 +101,9 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::Open, [this] { OpenCommand(); });
     on(TCommand::SaveCustom, [this] { SaveCustomFile(); });
     on(TCommand::GetSetupMeasures, [this] { GetSetupMeasuresCommand(); });
+    on(TCommand::ExportSmf, [this] { ExportSmfCommand(); });
+    on(TCommand::ReplaceSetupMeasures, [this] { EmbedSetupCommand(true); });
+    on(TCommand::AppendSetupMeasures, [this] { EmbedSetupCommand(false); });
     on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
     on(TCommand::SaveOneDrumMap, [this] { SaveObject(TSetupFileKind::OneDrumMap); });
     on(TCommand::SaveOneUserDrum, [this] { SaveObject(TSetupFileKind::OneUserDrum); });
@@ -125,7 +128,8 @@ void TVekaMainForm::BuildMenus() {
 void TVekaMainForm::EnableCommands() {
     // Commands whose windows and dialogs exist; the rest stay visible and disabled.
     for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
-                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::Exit, TCommand::SendAll,
+                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::ExportSmf,
+                       TCommand::AppendSetupMeasures, TCommand::Exit, TCommand::SendAll,
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
@@ -134,6 +138,7 @@ void TVekaMainForm::EnableCommands() {
         Action(c)->setEnabled(true);
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         Action(TCommand(c))->setEnabled(true);
+    EnableEmbedding();  // only while the working copy of a song is there
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }

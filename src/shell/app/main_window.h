@@ -22,6 +22,7 @@
 #include "shell/new_setup.h"
 #include "shell/recent_files.h"
 #include "smf/exclusive_export.h"
+#include "smf/order_file.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
 #include "windows/custom_file_dialog.h"
@@ -89,6 +90,9 @@ public:
     // The custom file window; tests replace it and answer the choice (nothing for Cancel). A
     // view-only window (after a custom file was opened) answers nothing.
     std::function<std::optional<TCustomChoice>(const TCustomChoice& shown, bool viewOnly)> CustomFileHook;
+    // The filter a save dialog of several filters ends on; tests replace it (given the one the
+    // dialog starts with).
+    std::function<QString(const QString& offered)> SaveFilterHook;
     // The save file dialog; tests replace it and answer a name (empty for Cancel).
     std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
     // The name to write to: the dialog's answer with the extension added, after the question
@@ -164,6 +168,9 @@ public:
     // The song commands (main_song_commands.cpp).
     void GetSetupMeasuresCommand();
     bool ImportSong(const QString& fileName);
+    bool ExportSmfCommand();
+    // into: the song read last (its working copy "Temp.smf"); otherwise a song the user chooses.
+    bool EmbedSetupCommand(bool intoSongReadLast);
     const TRecentFiles& RecentFiles() const { return Data_.History; }
     QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
     // The four send switches of a load: System, Parts, Drums, UserDrums.
@@ -253,6 +260,14 @@ private:
     QString SaveCollected(TSetupFileKind kind, const QString& caption);
     std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
     void ShowCustomFileContents(const QString& fileName);
+    // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                           const QString& extension, QString& chosenFilter);
+    bool SongOrderList(TOrderList& list);
+    QString ChooseSongName(const QString& caption, int defaultFormat, int& format);
+    void EnableEmbedding();
+    // Runs a song write with the busy cursor; the error told, or the name in the status bar.
+    bool WriteSong(const QString& name, const std::function<bool(std::string& error)>& write);
     QString DataFolder() const;
     void StoreDataFolder(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;
