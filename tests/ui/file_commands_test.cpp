@@ -209,12 +209,20 @@ TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
     // An entry opens its file through the menu without moving the list.
     form.RecentAction(3)->trigger();
     EXPECT_EQ(form.RecentFiles()[0], names[5]);
-    // A recent file that has gone is reported; the image is left alone.
+    // A recent file that has gone is reported, and taken off the list when the user says so.
     std::filesystem::remove(names[9]);
     const size_t before = Messages.size();
+    Answer = QMessageBox::No;
     form.RecentAction(1)->trigger();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().contains(QString::fromStdString(names[9])));
+    EXPECT_EQ(form.RecentFiles()[1], names[9]);
+    Answer = QMessageBox::Yes;
+    form.RecentAction(1)->trigger();
+    EXPECT_EQ(form.RecentFiles()[1], names[8]);
+    EXPECT_EQ(form.RecentFiles()[8], "");
+    EXPECT_FALSE(form.RecentAction(8)->isVisible());
+    EXPECT_EQ(Ini().ReadString("file path", "history 1", ""), names[8]);
 }
 
 TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {

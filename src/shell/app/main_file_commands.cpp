@@ -87,7 +87,10 @@ void TVekaMainForm::StoreDataFolder(const QString& fileName) {
 // Recent files ------------------------------------------------------------------------------
 
 void TVekaMainForm::AddRecentFile(const QString& fileName) {
-    if (!veka::AddRecentFile(Data_.History, fileName.toStdString())) return;
+    if (veka::AddRecentFile(Data_.History, fileName.toStdString())) StoreRecentFiles();
+}
+
+void TVekaMainForm::StoreRecentFiles() {
     // Kept at once as well as at the close: a crash must not take the list with it.
     TIniDocument ini = Settings_.Open();
     for (size_t n = 0; n < Data_.History.size(); ++n)
@@ -121,7 +124,20 @@ void TVekaMainForm::OpenCommand() {
 void TVekaMainForm::OpenRecent(int index) {
     if (index < 0 || index >= kOpenableRecentFiles) return;
     const QString name = QString::fromStdString(Data_.History[size_t(index)]);
-    if (!name.isEmpty()) OpenFile(name, TOpenWay::Recent);
+    if (name.isEmpty()) return;
+    if (!QFileInfo(name).isFile()) {
+        // Moved or deleted since: offer to take it off the list.
+        const QString text = Language_ == TLanguage::Japanese
+                                 ? QString::fromUtf8("%1 が見つかりません\n一覧から削除しますか？").arg(name)
+                                 : QStringLiteral("%1 is not there any more.\nRemove it from the list?").arg(name);
+        if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            std::move(Data_.History.begin() + index + 1, Data_.History.end(), Data_.History.begin() + index);
+            Data_.History.back().clear();
+            StoreRecentFiles();
+        }
+        return;
+    }
+    OpenFile(name, TOpenWay::Recent);
 }
 
 void TVekaMainForm::OpenByName(const QString& fileName) {

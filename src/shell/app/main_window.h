@@ -249,6 +249,7 @@ private:
     void OpenFile(const QString& fileName, TOpenWay way);
     void AddRecentFile(const QString& fileName);
     void ShowRecentFiles();
+    void StoreRecentFiles();
     void SaveLayout(const QString& setupFile);
     // Restores the notes and (by option 8) the windows; what went wrong, for the status bar.
     QString LoadLayout(const QString& setupFile);
