@@ -608,6 +608,12 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
         offered = first;
         return QString("SMF Format 1 (*.mid)");
     };
+    // No definition file yet: the composition window opens (here: OK on the built-in list).
+    int windows = 0;
+    form.SmfCustomHook = [&windows]() -> std::optional<TOrderList> {
+        ++windows;
+        return DefaultOrderList();
+    };
     // A song holding nothing but the setup.
     form.Image().SetPartValue(0, 1, 77, ppVolume);
     name = Dir / "setup";
@@ -632,6 +638,11 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     EXPECT_EQ(readBack(Dir / "setup.mid", format, notes)->Part(0, 1, ppVolume).Value, 77);
     EXPECT_EQ(format, 1);
     EXPECT_EQ(notes, 0u);
+    EXPECT_EQ(windows, 1);
+    // With a definition file and option 11 off, the file's list goes in without the window.
+    std::string error;
+    ASSERT_TRUE(WriteOrderFile(DefaultOrderList(), Dir / "default.scd", error)) << error;
+    form.Data().SetOption(TOption::SmfSetupDialog, false);
 
     // Read a song, change the setup, put it in front of the song read last.
     test::TBytes track = {0x00, 0xC0, 0x05};
@@ -652,8 +663,14 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     EXPECT_EQ(notes, 1u);
 
     // A definition file the settings name but the folder lacks stops both commands.
+    EXPECT_EQ(windows, 1) << "the window opened although the definition file is there";
     Ini().WriteString("setting", "current scd", "mine.scd");
+    form.SmfCustomHook = [&windows]() -> std::optional<TOrderList> {
+        ++windows;
+        return std::nullopt;  // Cancel
+    };
     EXPECT_FALSE(form.ExportSmfCommand());
+    EXPECT_EQ(windows, 2) << "the composition window did not open";
     EXPECT_TRUE(Messages.back().startsWith("Specified SMF definition file is not found.")) << Messages.back().toStdString();
 }
 

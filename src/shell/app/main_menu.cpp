@@ -102,6 +102,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::SaveCustom, [this] { SaveCustomFile(); });
     on(TCommand::GetSetupMeasures, [this] { GetSetupMeasuresCommand(); });
     on(TCommand::ExportSmf, [this] { ExportSmfCommand(); });
+    on(TCommand::SmfExportSetup, [this] { SmfCustomCommand(); });
     on(TCommand::ReplaceSetupMeasures, [this] { EmbedSetupCommand(true); });
     on(TCommand::AppendSetupMeasures, [this] { EmbedSetupCommand(false); });
     on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
@@ -129,7 +130,7 @@ void TVekaMainForm::EnableCommands() {
     // Commands whose windows and dialogs exist; the rest stay visible and disabled.
     for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
                        TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::ExportSmf,
-                       TCommand::AppendSetupMeasures, TCommand::Exit, TCommand::SendAll,
+                       TCommand::AppendSetupMeasures, TCommand::SmfExportSetup, TCommand::Exit, TCommand::SendAll,
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,

@@ -14,6 +14,7 @@
 #include "smf/setup_commands.h"
 #include "smf/smf.h"
 #include "smf/temp_smf.h"
+#include "windows/smf_custom_window.h"
 
 namespace veka {
 
@@ -97,29 +98,41 @@ void TVekaMainForm::EnableEmbedding() {
 }
 
 bool TVekaMainForm::SongOrderList(TOrderList& list) {
-    // The composition window that edits the list is not here yet: the list is that of the
-    // current definition file, and the shipped one when that is the built-in list.
     const std::string name = Settings_.ReadString("setting", "current scd", kShippedOrder);
     const QString path = QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QString::fromStdString(name));
-    if (QFileInfo::exists(path)) {
+    const bool exists = QFileInfo::exists(path);
+    if (!exists && name != kShippedOrder)
+        ShowMessage(QMessageBox::Warning,
+                    Texts(Language_, "設定されたSMF Setup 構成の定義ﾌｧｲﾙが見つかりません\nSMF Setup 構成ｳｨﾝﾄﾞｳで確認してください",
+                          "Specified SMF definition file is not found.\nCheck SMF Export Setup Window."));
+    if (exists && !Data_.Option(TOption::SmfSetupDialog)) {
         std::string error;
         if (!ReadOrderFile(path.toStdString(), list, error)) {
             ShowMessage(QMessageBox::Warning, QString::fromStdString(error) + "\n\n" + path);
             return false;
         }
-    } else if (name == kShippedOrder) {
-        list = DefaultOrderList();
     } else {
-        ShowMessage(QMessageBox::Warning,
-                    Texts(Language_, "設定されたSMF Setup 構成の定義ﾌｧｲﾙが見つかりません\nSMF Setup 構成ｳｨﾝﾄﾞｳで確認してください",
-                          "Specified SMF definition file is not found.\nCheck SMF Export Setup Window."));
-        return false;
+        // Option 11, or no definition file yet: the composition window decides.
+        const auto chosen = SmfCustomCommand();
+        if (!chosen) return false;
+        list = *chosen;
     }
     if (list.empty()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(EmptyOrderListText(Language_)));
         return false;
     }
     return true;
+}
+
+std::optional<TOrderList> TVekaMainForm::SmfCustomCommand() {
+    TestNote_->Stop();
+    if (SmfCustomHook) return SmfCustomHook();
+    const std::string current = Settings_.ReadString("setting", "current scd", kShippedOrder);
+    TSMFCustom window(*Image_, Options_.ProgramFolder, current, Language_, this);
+    if (window.exec() != QDialog::Accepted) return std::nullopt;
+    Settings_.WriteString("setting", "current scd", window.CurrentPreset());
+    Data_.CurrentScd = window.CurrentPreset();
+    return window.List();
 }
 
 QString TVekaMainForm::ChooseSongName(const QString& caption, int defaultFormat, int& format) {

@@ -169,6 +169,9 @@ public:
     void GetSetupMeasuresCommand();
     bool ImportSong(const QString& fileName);
     bool ExportSmfCommand();
+    // The composition window; the order list it closed with (nothing for Cancel).
+    std::optional<TOrderList> SmfCustomCommand();
+    std::function<std::optional<TOrderList>()> SmfCustomHook;
     // into: the song read last (its working copy "Temp.smf"); otherwise a song the user chooses.
     bool EmbedSetupCommand(bool intoSongReadLast);
     const TRecentFiles& RecentFiles() const { return Data_.History; }
