@@ -83,6 +83,14 @@ public:
     virtual void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) = 0;
 };
 
+// A stored system value sent again as it stands, under a caption in the status bar, with the
+// pause "trans wait(ms)" after it: the values an effect preset brought into the image.
+class IParameterOut {
+public:
+    virtual ~IParameterOut() = default;
+    virtual void SendSystemParameter(int number, const std::string& caption) = 0;
+};
+
 struct TWindowServices {
     IEditContext& Edit;
     IAudition& Audition;

@@ -68,8 +68,11 @@ private:
             Result.Sections.System = true;
             const int number = item.B0;
             if (!TVGS::ValidSystem(number)) continue;
-            Image.System(number).Value = item.V;
-            Image.ApplySystemSideEffects(number, item.V);
+            // A value outside its range would reach the module as some other value.
+            TOneParameter& p = Image.System(number);
+            const int32_t value = item.V > p.Max ? p.Max : item.V < p.Min ? p.Min : item.V;
+            p.Value = value;
+            Image.ApplySystemSideEffects(number, value);
         }
     }
 
@@ -210,6 +213,20 @@ private:
     std::optional<int> UserSet;
 };
 
+// An effect preset holds system items of its own block and nothing else.
+bool HoldsOnlyBlock(const TParsedSetupFile& parsed, TSystemGroup group) {
+    const TParameterRange range = SystemGroupRange(group);
+    bool any = false;
+    for (const TSetupSection& section : parsed.Sections) {
+        if (section.Header.B0 != skSystem) return false;
+        for (const TSetupRecord& item : section.Items) {
+            if (item.B0 < range.First || item.B0 > range.Last) return false;
+            any = true;
+        }
+    }
+    return any;
+}
+
 // The first bytes of a file, for telling a foreign file from a damaged one.
 std::vector<uint8_t> FilePrefix(const std::string& fileName, size_t count) {
     std::vector<uint8_t> bytes(count);
@@ -242,6 +259,13 @@ TSetupReadResult ReadSetupBytes(TVGS& image, TSetupFileHost& host, int currentPo
         return result;
     }
 
+    if (IsEffectPreset(kind) && !HoldsOnlyBlock(parsed, EffectPresetGroup(kind))) {
+        // Another block's preset, or a setup renamed: taking it would change what the page
+        // does not show, so nothing of it is taken.
+        result.Status = TSetupReadStatus::Damaged;
+        result.Message = 23;
+        return result;
+    }
     image.HeaderList.clear();
     TReader reader(image, host, currentPort, kind, result);
     for (size_t i = 0; i < parsed.Sections.size(); ++i) {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "editors/caption.h"
+#include "editors/effect_pages.h"
 #include "editors/veka_grid.h"
 #include "module/image.h"
 #include "shell/test_note.h"
@@ -17,15 +18,8 @@ namespace {
 constexpr int kReviewMs = 300;  // the note that sounds after an edit
 constexpr int kDesignedWidth = 233;
 
-// The window's captions: the close button and one status text per row.
-enum TMasterText { mtClose, mtTune, mtVolume, mtKeyShift, mtPan, mtCount };
-constexpr TCaption kTexts[mtCount] = {
-    {"閉じる", "Close"},
-    {"音源全体のチューニング", "Master Tune setting of all the sound module."},
-    {"音源全体のボリューム", "Volume of all the sound module."},
-    {"音源全体の音の高さ(半音単位)", "Pitch of all the sound module."},
-    {"音源全体の音像", "Stereo position for all the sound module."},
-};
+// The close button's caption; the rows' status texts are the system parameters' help.
+constexpr TCaption kClose = {"閉じる", "Close"};
 
 }  // namespace
 
@@ -48,7 +42,7 @@ TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
     // Exactly the heading and the four rows: no scroll bars, no empty band below.
     VekaGrid1_->setFixedSize(nameWidth + valueWidth + 5, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth() + 1);
 
-    CancelBtn_ = new QPushButton(Tr(kTexts[mtClose], Language()), this);
+    CancelBtn_ = new QPushButton(Tr(kClose, Language()), this);
     CancelBtn_->setObjectName("CancelBtn");
     StatusBar1_ = new QLabel(this);
     StatusBar1_->setObjectName("StatusBar1");
@@ -108,7 +102,7 @@ QString TMasterWindow::StatusText() const { return StatusBar1_->text(); }
 
 void TMasterWindow::VekaGrid1Click() {
     const int row = std::clamp(VekaGrid1_->Row(), 1, kRows - 1);
-    StatusBar1_->setText(Tr(kTexts[mtTune + row - 1], Language()));
+    StatusBar1_->setText(QString::fromStdString(SystemHelpText(row, Language())));
 }
 
 void TMasterWindow::VekaGrid1CellChange(int /*col*/, int row, const TOneCell& cell) {

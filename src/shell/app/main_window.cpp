@@ -311,6 +311,15 @@ void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, c
     }
 }
 
+void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
+    if (!TVGS::ValidSystem(number)) return;
+    ShowHelp(QString::fromStdString(caption));
+    const TOneParameter& p = Image_->System(number);
+    Session_->Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
+                                        std::string(p.Name) + " " + std::to_string(p.Value));
+    Clock().Wait(Data_.TransWait);
+}
+
 void TVekaMainForm::ShowHelp(const QString& text) {
     if (Status_) Status_->setText(text);
 }

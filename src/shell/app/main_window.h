@@ -61,7 +61,8 @@ class TVekaMainForm : public QMainWindow,
                       public IAudition,
                       public IShellUi,
                       public IWindowStore,
-                      public IMessageOut {
+                      public IMessageOut,
+                      public IParameterOut {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -127,6 +128,8 @@ public:
     std::string PresetFolder() const override { return Options_.ProgramFolder; }
     // IMessageOut, for the display window.
     void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
+    // IParameterOut, for the effect window's presets.
+    void SendSystemParameter(int number, const std::string& caption) override;
 
     // The shell's own services.
     void MarkChanged();
