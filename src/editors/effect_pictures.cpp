@@ -30,14 +30,19 @@ void DrawAxes(QPainter& p) {
     p.drawLine(origin, origin + QPoint(0, -110));
     p.drawLine(origin, origin + QPoint(69, 69));
     p.drawLine(origin, origin + QPoint(100, -67));
-    p.drawText(QRect(origin.x() + 4, 6, 60, 16), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Level"));
+    // "Level" runs up its axis, on the left where no tap draws.
+    p.save();
+    p.translate(origin.x() - 4, origin.y() - 40);
+    p.rotate(-90);
+    p.drawText(QRect(0, -16, 70, 16), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Level"));
+    p.restore();
     p.drawText(QRect(origin.x() + 40, 180, 60, 16), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Time"));
 }
 
 void DrawDry(QPainter& p, const QPoint& at) {
     p.setPen(kYellow);
     p.drawLine(at, at - QPoint(0, 80));
-    p.drawText(QRect(at.x() - 30, at.y() - 96, 60, 16), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Dry"));
+    p.drawText(QRect(at.x() - 43, at.y() - 80, 40, 16), Qt::AlignRight | Qt::AlignTop, QStringLiteral("Dry"));
 }
 
 }  // namespace

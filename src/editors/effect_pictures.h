@@ -49,7 +49,7 @@ TEqBandCurve EqBandCurve(int step, int gain, int height);
 class TMGeqGS : public TEffectPicture {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 600, kHeight = 120;
+    static constexpr int kWidth = 600, kHeight = 200;
     explicit TMGeqGS(QWidget* parent = nullptr);
     // The stored "EQ Low Freq", "EQ Low Gain", "EQ High Freq", "EQ High Gain".
     void Draw(int lowFreq, int lowGain, int highFreq, int highGain);

@@ -91,17 +91,10 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     VekaGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VekaGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto* pictures = new QWidget(PageArea_);
-    pictures->setObjectName("PicturePanel");
-    auto* pictureColumn = new QVBoxLayout(pictures);
-    pictureColumn->setContentsMargins(0, 0, 0, 0);
-    VekaDelay1_ = new TVekaDelay(pictures);
+    VekaDelay1_ = new TVekaDelay(PageArea_);
     VekaDelay1_->ScreenDepth = depth();
-    Chorus_ = new TChorusPicture(pictures);
-    MGeqGS1_ = new TMGeqGS(pictures);
-    for (QWidget* w : {static_cast<QWidget*>(VekaDelay1_), static_cast<QWidget*>(Chorus_), static_cast<QWidget*>(MGeqGS1_)})
-        pictureColumn->addWidget(w, 0, Qt::AlignTop | Qt::AlignLeft);
-    pictureColumn->addStretch(1);
+    Chorus_ = new TChorusPicture(PageArea_);
+    MGeqGS1_ = new TMGeqGS(PageArea_);
 
     PresetLabel_ = new QLabel(QStringLiteral("Preset"), this);
     PresetLabel_->setObjectName("Label2");
@@ -149,7 +142,10 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     auto* values = new QHBoxLayout;
     values->setSpacing(8);
     values->addWidget(VekaGrid1_, 0, Qt::AlignTop);
-    values->addWidget(pictures, 0, Qt::AlignTop);
+    for (QWidget* picture : {static_cast<QWidget*>(VekaDelay1_), static_cast<QWidget*>(Chorus_),
+                             static_cast<QWidget*>(MGeqGS1_)})
+        values->addWidget(picture, 0, Qt::AlignTop);
+    values->addStretch(1);
     block->addLayout(values);
     block->addStretch(1);
     auto* presets = new QHBoxLayout;
@@ -317,22 +313,26 @@ void TEffectWindow::ShowPortTabs() {
 
 void TEffectWindow::FitGrids() {
     const QFontMetrics metrics(VekaGrid1_->font());
+    QFont boldFont = VekaGrid1_->font();
+    boldFont.setBold(true);  // the names are drawn as headers
+    const QFontMetrics bold(boldFont);
     const int value = metrics.horizontalAdvance(QString(kValueColumnChars, QChar('0'))) + 8;
-    int name = metrics.horizontalAdvance(QStringLiteral("Value"));
+    int name = bold.horizontalAdvance(QStringLiteral("Value"));
     for (int row = 1; row < VekaGrid1_->RowCount(); ++row)
-        name = std::max(name, metrics.horizontalAdvance(Utf8(VekaGrid1_->GetCell(0, row).Text)));
+        name = std::max(name, bold.horizontalAdvance(Utf8(VekaGrid1_->GetCell(0, row).Text)));
     name += 12;
     VekaGrid1_->SetColWidth(0, name);
     VekaGrid1_->SetColWidth(1, value);
     const int frame = 2 * VekaGrid1_->frameWidth();
     VekaGrid1_->setFixedSize(name + value + frame + 3, VekaGrid1_->RowCount() * (VekaGrid1_->RowHeight() + 1) + frame + 1);
 
-    const int number = metrics.horizontalAdvance(QStringLiteral("000")) + 8;
-    const int send = metrics.horizontalAdvance(QStringLiteral("Send0")) + 8;
-    VekaGrid2_->SetColWidth(0, number);
-    VekaGrid2_->SetColWidth(1, send);
+    // The send column takes what the port tabs leave, so the grid shows no empty column.
+    const int number = bold.horizontalAdvance(QStringLiteral("000")) + 8;
     const int frame2 = 2 * VekaGrid2_->frameWidth();
-    const int width = std::max(number + send + frame2 + 3, TabControl2_->sizeHint().width());
+    const int width = std::max(number + bold.horizontalAdvance(QStringLiteral("Send00")) + 8 + frame2 + 3,
+                               TabControl2_->sizeHint().width());
+    VekaGrid2_->SetColWidth(0, number);
+    VekaGrid2_->SetColWidth(1, width - number - frame2 - 3);
     VekaGrid2_->setFixedSize(width, 17 * (VekaGrid2_->RowHeight() + 1) + frame2 + 1);
 }
 
@@ -354,9 +354,13 @@ void TEffectWindow::FillPresetList() {
 }
 
 void TEffectWindow::ShowPicture() {
-    VekaDelay1_->setVisible(Page_ == epReverb || Page_ == epDelay);
-    Chorus_->setVisible(Page_ == epChorus);
-    MGeqGS1_->setVisible(Page_ == epEq);
+    // Hidden first, so that the page is never laid out with two pictures.
+    VekaDelay1_->setVisible(false);
+    Chorus_->setVisible(false);
+    MGeqGS1_->setVisible(false);
+    if (Page_ == epReverb || Page_ == epDelay) VekaDelay1_->setVisible(true);
+    if (Page_ == epChorus) Chorus_->setVisible(true);
+    if (Page_ == epEq) MGeqGS1_->setVisible(true);
     RedrawPicture();
 }
 

@@ -24,6 +24,7 @@ std::vector<QPoint> PixelsOf(const TEffectPicture& picture, const QColor& colour
 TEST(EffectPictures, TheEqualiserDrawsShelvesAndAFlatLineAtTheCentreGain) {
     TMGeqGS eq;
     const int centre = TMGeqGS::kHeight / 2;
+    const int rise = int(std::lround(centre * 12 / 14.0));  // +-12 dB
     eq.Draw(0, 64, 0, 64);
     // Gain 64 on both bands: the curve lies on the centre line, under the blue reference.
     for (const QPoint& p : PixelsOf(eq, kYellow)) EXPECT_EQ(p.y(), centre) << p.x();
@@ -33,15 +34,15 @@ TEST(EffectPictures, TheEqualiserDrawsShelvesAndAFlatLineAtTheCentreGain) {
     // The curve of a band: 19 points ending at the centre x with the full height.
     const TEqBandCurve low = EqBandCurve(4, 76, TMGeqGS::kHeight);
     EXPECT_EQ(low.CentreX, 82);
-    EXPECT_EQ(low.Points.back(), QPoint(82, centre - 51));
+    EXPECT_EQ(low.Points.back(), QPoint(82, centre - rise));
     EXPECT_EQ(low.Points.front().y(), centre);
-    EXPECT_EQ(low.Mirror.back(), QPoint(82 - 25, centre - 51));
+    EXPECT_EQ(low.Mirror.back(), QPoint(82 - 25, centre - rise));
 
     // Low +12 dB at 400 Hz, high -12 dB at 6 kHz: the left edge high, the right edge low.
     eq.Draw(1, 76, 1, 52);
-    EXPECT_EQ(eq.PixelAt(0, centre - 51), kYellow);
-    EXPECT_EQ(eq.PixelAt(TMGeqGS::kWidth - 1, centre + 51), kYellow);
-    EXPECT_EQ(eq.PixelAt(0, centre + 51), Qt::black);
+    EXPECT_EQ(eq.PixelAt(0, centre - rise), kYellow);
+    EXPECT_EQ(eq.PixelAt(TMGeqGS::kWidth - 1, centre + rise), kYellow);
+    EXPECT_EQ(eq.PixelAt(0, centre + rise), Qt::black);
     // The marker of each band: dotted grey at its centre x; the labels in red near the top.
     int marker = 0;
     for (int y = 0; y < TMGeqGS::kHeight; ++y) marker += eq.PixelAt(8 * 7 + 50, y) == QColor(128, 128, 128);
@@ -49,8 +50,8 @@ TEST(EffectPictures, TheEqualiserDrawsShelvesAndAFlatLineAtTheCentreGain) {
     EXPECT_FALSE(PixelsOf(eq, QColor(255, 0, 0)).empty());
     // Gains beyond the module's range draw as its ends, inside the picture.
     eq.Draw(5, -1000, 9, 100000);
-    EXPECT_EQ(eq.PixelAt(0, centre + 51), kYellow);
-    EXPECT_EQ(eq.PixelAt(TMGeqGS::kWidth - 1, centre - 51), kYellow);
+    EXPECT_EQ(eq.PixelAt(0, centre + rise), kYellow);
+    EXPECT_EQ(eq.PixelAt(TMGeqGS::kWidth - 1, centre - rise), kYellow);
 }
 
 TEST(EffectPictures, DelayEchoesFallByTheFeedbackAndTurnDarkAtZeroHeight) {
