@@ -247,10 +247,13 @@ void TChorusPicture::Draw(int depth, int rate) {
         p.drawLine(at + QPoint(-60, 40), at + QPoint(60, -40));
         p.drawLine(at + QPoint(0, -80), at + QPoint(0, 80));
     }
-    p.setPen(Qt::white);
+    // The text on black of its own, so that no axis runs through it.
     p.setFont(SmallFont());
-    p.drawText(QPoint(10, kSize - 20 + p.fontMetrics().ascent()),
-               QStringLiteral("Rate : %1 Hz     ").arg(RateHz(rate), 0, 'f', 2));
+    const QString text = QStringLiteral("Rate : %1 Hz     ").arg(RateHz(rate), 0, 'f', 2);
+    const QRect box(10, kSize - 20, p.fontMetrics().horizontalAdvance(text), p.fontMetrics().height());
+    p.fillRect(box, Qt::black);
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
     p.end();
     DrawWave(kBlue);
 }
