@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QTabBar>
 #include <QStyle>
 #include <QToolButton>
@@ -13,6 +12,7 @@
 
 #include "editors/caption.h"
 #include "editors/edge_font_panel.h"
+#include "editors/part_row_audition.h"
 #include "editors/part_texts.h"
 #include "module/image.h"
 #include "module/value_texts.h"
@@ -104,15 +104,13 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
     VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
     VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
     VekaGrid1_->OnColumnMoved = [this](int from, int to) { VekaGrid1ColumnMoved(from, to); };
-    VekaGrid1_->OnMouseDown = [this](QMouseEvent* e) { GridMouseDown(e); };
-    VekaGrid1_->OnMouseMove = [this](QMouseEvent* e) { GridMouseMove(e); };
-    VekaGrid1_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
     VekaGrid1_->OnEnter = [this] { StatusBar1_->setText(Tr(kTexts[ptGridHint], Language())); };
     connect(TabControl1_, &QTabBar::currentChanged, this, &TPartWindow1::TabControl1Change);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1_->viewport()})
         WatchPointer(w);
 
+    RowAudition_ = std::make_unique<TPartRowAudition>(*this, *VekaGrid1_, *EdgeFontPanel1_, kFixedCols);
     ReloadOrderNames();
     Rebuild(Orders_.LastOrder());
     SelectPart(Edit().CurrentPart());
@@ -132,6 +130,8 @@ void TPartWindow1::ReloadOrderNames() {
 }
 
 QString TPartWindow1::StatusText() const { return StatusBar1_->text(); }
+
+bool TPartWindow1::Auditioning() const { return RowAudition_ && RowAudition_->Active(); }
 
 int TPartWindow1::ParameterOfColumn(int col) const {
     return VekaGrid1_->GetCell(col, 0).Link.Index;
@@ -221,7 +221,7 @@ void TPartWindow1::VekaGrid1Click() {
         ShowTitle(parameter, value);
         StatusBar1_->setText(Utf8(PartHelpText(parameter, Language())));
     }
-    if (!Auditioning_) {
+    if (!Auditioning()) {
         const int part = FocusedPart();
         Edit().SetCurrentChannel(Image().Part(Edit().CurrentPort(), part, ppRxChannel).Value);
         Edit().SelectPart(part, this);
@@ -348,6 +348,11 @@ void TPartWindow1::SelectPart(int part) {
 void TPartWindow1::PropagateValue(const TLinkData& link, int value) {
     if (link.Kind != LinkPart) return;
     VekaGrid1_->SetLinkedValue(link, value - DisplayShift(link.Index));
+    // A part that took a kit shared on its drum map shows the kit's name.
+    if (IsToneParameter(link.Index) && link.Owner >= 1 && link.Owner <= 16) {
+        VekaGrid1_->Cell(1, link.Owner).Text = Image().PartToneName(Edit().CurrentPort(), link.Owner);
+        VekaGrid1_->RepaintCell(1, link.Owner);
+    }
 }
 
 void TPartWindow1::resizeEvent(QResizeEvent* event) {
@@ -376,71 +381,6 @@ void TPartWindow1::showEvent(QShowEvent* event) {
 void TPartWindow1::contextMenuEvent(QContextMenuEvent* event) {
     Audition().TestNote().Stop();
     if (QMenu* menu = Ui().PartMenu()) menu->exec(event->globalPos());
-}
-
-// Audition --------------------------------------------------------------------------------
-
-int TPartWindow1::PartRowAt(int y) const {
-    int col = 0, row = 0;
-    if (!VekaGrid1_->CellAt(QPoint(2, y), col, row)) return 0;
-    return row >= 1 && row <= 16 ? row : 0;
-}
-
-void TPartWindow1::StartAudition(int part) {
-    const int port = Edit().CurrentPort();
-    Edit().SetCurrentChannel(Image().Part(port, part, ppRxChannel).Value);
-    Edit().SelectPart(part, this);
-    AuditionPart_ = part;
-    try {
-        Audition().TestNote().Start(port, part);
-    } catch (const std::exception& error) {
-        Edit().ReportEditError(error);
-    }
-    EdgeFontPanel1_->SetCaption(Utf8(Audition().TestNote().Text(port, part)));
-}
-
-void TPartWindow1::GridMouseDown(QMouseEvent* event) {
-    int col = 0, row = 0;
-    const QPoint pos = event->position().toPoint();
-    if (!VekaGrid1_->CellAt(pos, col, row) || col >= kFixedCols || row < 1 || row > 16) return;
-    LastNoteY_ = pos.y();
-    SavedTitle_ = EdgeFontPanel1_->Caption();
-    const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (event->button() != Qt::LeftButton || (mods != Qt::NoModifier && mods != Qt::ControlModifier)) {
-        Edit().SetCurrentChannel(Image().Part(Edit().CurrentPort(), row, ppRxChannel).Value);
-        Edit().SelectPart(row, this);
-        return;
-    }
-    Auditioning_ = true;
-    StartAudition(row);
-}
-
-void TPartWindow1::GridMouseMove(QMouseEvent* event) {
-    if (!Auditioning_ || event->buttons() != Qt::LeftButton) return;
-    const int y = event->position().toPoint().y();
-    const int port = Edit().CurrentPort();
-    if (event->modifiers() & Qt::ControlModifier) {
-        if (std::abs(y - LastNoteY_) <= 3) return;
-        Audition().TestNote().Stop();
-        Audition().TestNote().Shift(port, AuditionPart_, y < LastNoteY_ ? 1 : -1);
-        LastNoteY_ = y;
-        StartAudition(AuditionPart_);
-        return;
-    }
-    const int part = PartRowAt(y);
-    if (part == 0 || part == AuditionPart_) return;
-    Audition().TestNote().Stop();
-    StartAudition(part);
-}
-
-void TPartWindow1::GridMouseUp(QMouseEvent* event) {
-    Edit().EndEditGesture();
-    if (!Auditioning_) return;
-    Auditioning_ = false;
-    Audition().TestNote().Stop();
-    EdgeFontPanel1_->SetCaption(SavedTitle_);
-    const int part = PartRowAt(event->position().toPoint().y());
-    if (part != 0 && !(event->modifiers() & Qt::ControlModifier)) VekaGrid1_->SetFocusCell(VekaGrid1_->Col(), part);
 }
 
 }  // namespace veka

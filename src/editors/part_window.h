@@ -4,6 +4,7 @@
 // An edit changes the module image, which sends it; the row headers audition a part.
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "editors/part_order.h"
@@ -17,6 +18,7 @@ class QToolButton;
 namespace veka {
 
 class TEdgeFontPanel;
+class TPartRowAudition;
 
 class TPartWindow1 : public TVekaTempForm {
     Q_OBJECT
@@ -46,7 +48,7 @@ public:
     QToolButton* OrderButton(int n) const { return OrderButtons_[size_t(n & 3)]; }
     TEdgeFontPanel* TitlePanel() const { return EdgeFontPanel1_; }
     QString StatusText() const;
-    bool Auditioning() const { return Auditioning_; }
+    bool Auditioning() const;
 
     // The displayed value of a parameter: two of them are shown centred on zero.
     static int DisplayShift(int parameter);
@@ -75,12 +77,6 @@ private:
     void ShowTitle(int parameter, int value);
     int FocusedPart() const;
     int ParameterOfColumn(int col) const;
-    // Audition on the row headers.
-    void GridMouseDown(QMouseEvent* event);
-    void GridMouseMove(QMouseEvent* event);
-    void GridMouseUp(QMouseEvent* event);
-    int PartRowAt(int y) const;
-    void StartAudition(int part);
 
     TEdgeFontPanel* EdgeFontPanel1_ = nullptr;
     std::array<QToolButton*, 4> OrderButtons_{};
@@ -90,11 +86,7 @@ private:
     IPartOrderStore& Orders_;
     std::vector<TLinkData> OrderList_;
     int Order_ = 0;
-    // Audition state.
-    bool Auditioning_ = false;
-    int AuditionPart_ = 0;
-    int LastNoteY_ = 0;
-    QString SavedTitle_;
+    std::unique_ptr<TPartRowAudition> RowAudition_;  // on the row headers
 };
 
 }  // namespace veka

@@ -3,6 +3,7 @@
 // window is given the bundle and uses only what it needs; none of them reaches the
 // transmitter, the settings store or the whole settings record.
 #include <QString>
+#include <array>
 #include <exception>
 #include <string>
 #include <vector>
@@ -63,6 +64,14 @@ public:
                                    const QString& extension) = 0;
 };
 
+// How the patch window's browser was left: the tree's width, the list's view (3 icons, 4 small
+// icons, 6 details) and the 55, 88 and 88Pro map buttons.
+struct TPatchBrowserSettings {
+    int TreeWidth = 140;
+    int ListState = 3;
+    std::array<bool, 3> UsingMap{true, true, true};
+};
+
 // What windows keep between sessions, and the options they read.
 class IWindowStore {
 public:
@@ -73,6 +82,8 @@ public:
     virtual void WriteBarColor(const std::string& window, int value) = 0;
     // Where the presets of the windows live (the program folder).
     virtual std::string PresetFolder() const = 0;
+    virtual TPatchBrowserSettings PatchBrowser() const = 0;
+    virtual void SetPatchBrowser(const TPatchBrowserSettings& settings) = 0;
 };
 
 // Messages a window writes straight to a port (the module's display): no pause after them,

@@ -67,6 +67,8 @@ TEST(EffectPictures, DelayEchoesFallByTheFeedbackAndTurnDarkAtZeroHeight) {
     EXPECT_EQ(delay.PixelAt(first.x(), first.y()), kTeal);
     EXPECT_EQ(delay.PixelAt(first.x(), first.y() - 1), Qt::black);
     EXPECT_TRUE(PixelsOf(delay, kAqua).empty());
+    // The silent left tap at a ratio of 1: its echoes a pixel apart, navy.
+    EXPECT_EQ(delay.PixelAt(TVekaDelay::kTapL.x() + 1, TVekaDelay::kTapL.y() + 1), kNavy);
     // The dry line: yellow, 80 pixels up from the centre tap.
     EXPECT_EQ(delay.PixelAt(TVekaDelay::kTapC.x(), TVekaDelay::kTapC.y() - 40), kYellow);
 

@@ -9,6 +9,7 @@
 #include "editors/part_win_custom.h"
 #include "editors/effect_window.h"
 #include "editors/part_window.h"
+#include "editors/patch_window.h"
 #include "windows/display_window.h"
 #include "windows/master_window.h"
 #include "shell/app/sysx_history_dialog.h"
@@ -48,6 +49,7 @@ void TVekaMainForm::RegisterEditorWindows() {
     });
     Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
+    Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
 }

@@ -126,6 +126,14 @@ public:
     int ReadBarColor(const std::string& window, int defaultValue) const override;
     void WriteBarColor(const std::string& window, int value) override;
     std::string PresetFolder() const override { return Options_.ProgramFolder; }
+    TPatchBrowserSettings PatchBrowser() const override {
+        return TPatchBrowserSettings{Data_.PatchTreeWidth, Data_.PatchListState, Data_.PatchUsingMap};
+    }
+    void SetPatchBrowser(const TPatchBrowserSettings& settings) override {
+        Data_.PatchTreeWidth = settings.TreeWidth;
+        Data_.PatchListState = settings.ListState;
+        Data_.PatchUsingMap = settings.UsingMap;
+    }
     // IMessageOut, for the display window.
     void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
     // IParameterOut, for the effect window's presets.
