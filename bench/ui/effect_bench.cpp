@@ -3,13 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <filesystem>
-#include <memory>
 
 #include "editors/effect_pictures.h"
 #include "editors/effect_window.h"
-#include "midi/midi_devices.h"
-#include "midi/midi_session.h"
+#include "bench_main_window.h"
 #include "shell/app/main_window.h"
 
 namespace veka {
@@ -57,26 +54,12 @@ void BM_ChorusRedraw(benchmark::State& state) {
 BENCHMARK(BM_ChorusRedraw)->Unit(benchmark::kMicrosecond);
 
 void BM_EffectPageChange(benchmark::State& state) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "veka-effect-bench";
-    std::filesystem::create_directories(folder);
-    StartVirtualModule(mtSC8850, VEKA_BENCH_DEFAULT_DIR);
-    TSettings(folder.string() + "/Veka.ini").WriteInteger("midiport", "midiout 0",
-                                                        FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port A"));
-    TSettings(folder.string() + "/Veka.ini").WriteBool("other option", "2", false);
-    TFakePumpWait clock;
-    TStartOptions options;
-    options.ProgramFolder = folder.string();
-    options.DefaultFolder = VEKA_BENCH_DEFAULT_DIR;
-    options.Wait = &clock;
-    auto form = std::make_unique<TVekaMainForm>(options);
-    form->MessageHook = [](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
-    form->PortDialogHook = [] {};
-    if (!form->Create()) {
+    bench::TBenchMainWindow main;
+    if (!main.Start("veka-effect-bench")) {
         state.SkipWithError("the main window did not start");
         return;
     }
-    form->resize(1000, 700);
-    form->show();
+    TVekaMainForm* form = main.Form.get();
     TManagedSubWindow* sub = form->Windows().OpenOrBringForward(wnEffect);
     auto* window = sub ? qobject_cast<TEffectWindow*>(sub->widget()) : nullptr;
     if (!window) {
@@ -93,9 +76,6 @@ void BM_EffectPageChange(benchmark::State& state) {
         QApplication::processEvents();  // the window lays itself out and paints the page
         page = (page + 1) % kEffectPageCount;
     }
-    form.reset();
-    TMidiDevices::Instance().SetVirtualModule(nullptr);
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_EffectPageChange)->Unit(benchmark::kMillisecond);
 

@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "midi/midi_devices.h"
-#include "midi/midi_session.h"
+#include "bench_main_window.h"
 #include "module/difference_list.h"
 #include "module/image.h"
 #include "module/setup_file.h"
@@ -45,24 +44,12 @@ void BM_OpenFullSetupAndRefreshThreeWindows(benchmark::State& state) {
         state.SkipWithError("the setup file could not be written");
         return;
     }
-    StartVirtualModule(mtSC8850, VEKA_BENCH_DEFAULT_DIR);
-    TSettings(folder.string() + "/Veka.ini").WriteInteger("setting", "max part", 2);
-    TSettings(folder.string() + "/Veka.ini").WriteInteger("midiport", "midiout 0",
-                                                        FindDevice(TMidiDevices::Instance().Outputs(), "Virtual Module Port A"));
-    TFakePumpWait clock;
-    TStartOptions options;
-    options.ProgramFolder = folder.string();
-    options.DefaultFolder = VEKA_BENCH_DEFAULT_DIR;
-    options.Wait = &clock;
-    auto form = std::make_unique<TVekaMainForm>(options);
-    form->MessageHook = [](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
-    form->PortDialogHook = [] {};
-    if (!form->Create()) {
+    bench::TBenchMainWindow main;
+    if (!main.Start("veka-open-bench", 2)) {
         state.SkipWithError("the main window did not start");
         return;
     }
-    form->resize(1000, 700);
-    form->show();
+    TVekaMainForm* form = main.Form.get();
     for (int window : {int(wnPart), int(wnMaster), int(wnDisplay)}) form->Windows().OpenOrBringForward(window);
     QApplication::processEvents();
     TFixedSetupFileHost host;
@@ -73,9 +60,6 @@ void BM_OpenFullSetupAndRefreshThreeWindows(benchmark::State& state) {
         QApplication::processEvents();  // the windows paint what they took
     }
     state.counters["file bytes"] = double(std::filesystem::file_size(file));
-    form.reset();
-    TMidiDevices::Instance().SetVirtualModule(nullptr);
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_OpenFullSetupAndRefreshThreeWindows)->Unit(benchmark::kMillisecond);
 

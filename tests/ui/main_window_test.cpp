@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
-    for (TCommand c : {TCommand::ViewDrum, TCommand::ViewPatch, TCommand::OtherOptions, TCommand::ReplaceSetupMeasures})
+    for (TCommand c : {TCommand::ViewDrum, TCommand::ViewUserDrum, TCommand::OtherOptions, TCommand::ReplaceSetupMeasures})
         EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
     for (TCommand c : {TCommand::New, TCommand::SendAll, TCommand::Panic, TCommand::MidiPortSetup,
                        TCommand::SysxHistory, TCommand::About, TCommand::ContactForm, TCommand::ViewPart,
-                       TCommand::CustomizePartWindow, TCommand::ViewMaster, TCommand::ViewDisplay,
+                       TCommand::CustomizePartWindow, TCommand::ViewMaster, TCommand::ViewDisplay, TCommand::ViewPatch, TCommand::ViewEffect,
                        TCommand::DataRequest, TCommand::Open, TCommand::SaveOnePart, TCommand::ExportSysxInsertion})
         EXPECT_TRUE(form.Action(c)->isEnabled()) << int(c);
     EXPECT_TRUE(form.ToolButton(TToolButton::Part)->isEnabled());
