@@ -210,6 +210,16 @@ void TVGS::RecordDrumSetOfPart(int port, int part) {
     drumSet.Program = Part(port, part, ppToneNumber).Value % 128;
 }
 
+TDrumSetRecord TVGS::DrumSetOnMap(int port, int map) const {
+    TDrumSetRecord set = DrumSet(port, map);
+    const int part = FindPartByMap(port, map);
+    if (part >= 1) {
+        set.ToneMap = Part(port, part, ppToneMap).Value;
+        set.Program = Part(port, part, ppToneNumber).Value % 128;
+    }
+    return set;
+}
+
 void TVGS::SetDrumValue(int port, int map, int32_t value, int parameter, int note) {
     if (!ValidDrum(port, map, parameter, note)) { VEKA_IGNORED("SetDrumValue"); return; }
     TOneParameter& p = Drums_[DrumIndex(port, map, parameter, note)];

@@ -181,6 +181,9 @@ public:
     TDrumSetRecord& DrumSet(int port, int map);
     // A drum part's map notes the part's tone map and program as its drum set.
     void RecordDrumSetOfPart(int port, int part);
+    // The set the module has on the map: the kit of the first part that plays it, else what the
+    // table noted last (a map no part plays keeps its set in the module).
+    TDrumSetRecord DrumSetOnMap(int port, int map) const;
     const TDrumSetRecord& DrumSet(int port, int map) const;
 
     // Part copy, exchange and initialise, written without OnChange; progress through

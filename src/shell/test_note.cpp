@@ -39,6 +39,11 @@ void TTestNote::Shift(int port, int part, int delta) {
     note = std::clamp(note + delta, 0, 127);
 }
 
+void TTestNote::SetNote(int port, int part, int note) {
+    if (!TVGS::ValidPart(port, part, 1)) return;
+    Notes_.Notes[size_t(port)][size_t(part - 1)] = std::clamp(note, 0, 127);
+}
+
 std::string TTestNote::Text(int port, int part) const {
     const int note = Note(port, part);
     return "Part " + PartName(port, part) + "  Note " + std::to_string(note) + " (" + NoteText(note) + ")";

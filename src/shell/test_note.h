@@ -22,6 +22,8 @@ public:
     void Stop();
     // Moves the part's note by delta within 0..127.
     void Shift(int port, int part, int delta);
+    // Makes note (clamped to 0..127) the part's test note: a drum row plays its instrument.
+    void SetNote(int port, int part, int note);
     int Note(int port, int part) const;
     bool Sounding() const { return Sounding_; }
     // The title text of an audition: "Part A3  Note 64 ( E 4)".

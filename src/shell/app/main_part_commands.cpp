@@ -7,9 +7,11 @@
 
 #include "editors/global_select_window.h"
 #include "editors/part_win_custom.h"
+#include "editors/drum_window.h"
 #include "editors/effect_window.h"
 #include "editors/part_window.h"
 #include "editors/patch_window.h"
+#include "editors/user_drum_window.h"
 #include "windows/display_window.h"
 #include "windows/master_window.h"
 #include "shell/app/sysx_history_dialog.h"
@@ -49,6 +51,8 @@ void TVekaMainForm::RegisterEditorWindows() {
     });
     Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
+    Windows_->SetFactory(wnDrum, [this]() -> QWidget* { return new TDrumWindow1(Services(), *PartOrders_); });
+    Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *this, *PartOrders_); });
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
