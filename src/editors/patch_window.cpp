@@ -317,18 +317,11 @@ void TPatchWindow::ApplyRow(int row, int changedCol) {
     const int32_t oldMap = image.Part(port, row, ppToneMap).Value;
     // 1. The module keeps one drum set per drum map: a part joining a map that another part of
     // the port already plays takes that part's kit.
-    if (mode != 0 && changedCol == pcMode) {
-        for (int other = 1; other <= 16; ++other) {
-            if (other == row || image.Part(port, other, ppRhythm).Value != mode) continue;
-            const int32_t tone = image.Part(port, other, ppToneNumber).Value;
-            const int32_t map = image.Part(port, other, ppToneMap).Value;
-            image.Part(port, row, ppToneNumber).Value = tone;
-            image.Part(port, row, ppToneMap).Value = map;
-            VekaGrid1_->Cell(pcBank, row).Value = tone / 128;
-            VekaGrid1_->Cell(pcMap, row).Value = map;
-            VekaGrid1_->Cell(pcProgram, row).Value = tone % 128;
-            break;
-        }
+    if (mode != 0 && changedCol == pcMode && image.AdoptDrumTone(port, row, mode)) {
+        const int32_t tone = image.Part(port, row, ppToneNumber).Value;
+        VekaGrid1_->Cell(pcBank, row).Value = tone / 128;
+        VekaGrid1_->Cell(pcMap, row).Value = image.Part(port, row, ppToneMap).Value;
+        VekaGrid1_->Cell(pcProgram, row).Value = tone % 128;
     }
     // 2.-4. A drum kit has no variations: its bank is 0.
     const bool drum = mode != 0;

@@ -92,6 +92,20 @@ TVGS::TVGS(const std::string& defaultFolder, int moduleType)
                     p.Max = DrumParameterMax(n);
                     p.Default = p.Value = 0;
                 }
+    // At power-on the module has the first kit of its own map on every drum map.
+    bool found = false;
+    const std::vector<TDrumNoteRecord> standard = Data_->ReadDrumSet(toneMap, 0, &found);
+    for (int port = 0; port < kPortCount; ++port)
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
+            for (const TDrumNoteRecord& rec : standard) {
+                if (rec.Note >= kNoteCount) continue;
+                for (int n = 1; n <= kDrumParameterCount; ++n) {
+                    TOneParameter& p = Drums_[DrumIndex(port, map, n, rec.Note)];
+                    p.Default = p.Value = rec.Values[n - 1];
+                }
+            }
+            DrumSets_[port][map] = TDrumSetRecord{toneMap, 0, found};
+        }
 
     UserDrums_.resize(size_t(kUserDrumSetCount) * kUserSetStride);
     for (int set = 0; set < kUserDrumSetCount; ++set)
@@ -274,6 +288,17 @@ void TVGS::ShareDrumTone(int port, int part, int map) {
         Part(port, other, ppToneNumber).Value = tone;
         Part(port, other, ppToneMap).Value = toneMap;
     }
+}
+
+bool TVGS::AdoptDrumTone(int port, int part, int map) {
+    if (!ValidPart(port, part, 1)) return false;
+    for (int other = 1; other <= kPartsPerPort; ++other) {
+        if (other == part || Part(port, other, ppRhythm).Value != map) continue;
+        Part(port, part, ppToneNumber).Value = Part(port, other, ppToneNumber).Value;
+        Part(port, part, ppToneMap).Value = Part(port, other, ppToneMap).Value;
+        return true;
+    }
+    return false;
 }
 
 void TVGS::ApplyModuleType() {

@@ -147,6 +147,10 @@ public:
     void SetPartTone(int port, int part, int rhythm, int program, int toneMap, int bankMsb);
     void LoadDrumSet(int port, int map, int program, int toneMap);
     void ShareDrumTone(int port, int part, int map);
+    // A part joining drum map map takes the kit another part of the port plays there (the
+    // module keeps one set per map): its tone and tone map are stored without a message.
+    // False when no other part plays the map.
+    bool AdoptDrumTone(int port, int part, int map);
     void ApplyModuleType();
     void ApplySystemSideEffects(int number, int32_t value);
     void ApplyMacro(int kind, int macro);

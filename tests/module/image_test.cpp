@@ -59,6 +59,32 @@ TEST(ImageConstruction, ControllerBlocksAndSystemTable) {
     EXPECT_EQ(f->UserDrum(1, 11, 60).Max, 62);
 }
 
+TEST(ImageConstruction, EveryDrumMapStartsWithThePowerOnKitAndItsPartsShareIt) {
+    test::TImageFixture f;
+    TVGS& image = *f;
+    // The first kit of the module's own map, as the module has it at power-on: unmodified.
+    const auto kit = image.Data().ReadDrumSet(4, 0);
+    ASSERT_FALSE(kit.empty());
+    const TDrumNoteRecord& kick = kit.front();
+    for (int port : {0, 3})
+        for (int map : {1, 2}) {
+            EXPECT_EQ(image.Drum(port, map, 2, kick.Note).Value, kick.Values[1]);
+            EXPECT_FALSE(IsModified(image.Drum(port, map, 2, kick.Note)));
+            EXPECT_EQ(image.DrumSet(port, map).ToneMap, 4);
+            EXPECT_TRUE(image.DrumSet(port, map).Found);
+        }
+    // The set on a map is the kit its first part plays, whatever the table noted.
+    image.Part(0, 10, ppToneNumber).Value = 16;
+    EXPECT_EQ(image.DrumSetOnMap(0, 1).Program, 16);
+    EXPECT_EQ(image.DrumSetOnMap(0, 2).Program, 0);
+    // A part joining map 1 takes part 10's kit without a message; none joins an empty map.
+    EXPECT_TRUE(image.AdoptDrumTone(0, 4, 1));
+    EXPECT_EQ(image.Part(0, 4, ppToneNumber).Value, 16);
+    EXPECT_FALSE(image.AdoptDrumTone(0, 4, 2));
+    EXPECT_FALSE(image.AdoptDrumTone(0, 99, 1));
+    EXPECT_TRUE(f.Changes.empty());
+}
+
 TEST(ImageConstruction, MissingDefaultFolderNamesTheFile) {
     const auto missing = std::filesystem::temp_directory_path() / "veka-no-such-folder";
     try {
