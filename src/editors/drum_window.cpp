@@ -1,6 +1,7 @@
 #include "editors/drum_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDataStream>
 #include <QDrag>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editors/bookmark_menu.h"
 #include "editors/caption.h"
 #include "editors/drum_texts.h"
 #include "editors/edge_font_panel.h"
@@ -131,6 +133,22 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1D_->viewport()})
         WatchPointer(w);
+
+    // The bookmarks name rows by their note.
+    Bookmarks_ = new TBookmarkMenu(
+        Store(), objectName().toStdString(), Language(),
+        [this] {
+            std::vector<std::pair<int, std::string>> rows;
+            for (size_t i = 0; i < Notes_.size(); ++i) rows.emplace_back(Notes_[i], VekaGrid1D_->GetCell(1, int(i) + 1).Text);
+            return rows;
+        },
+        [this] { return NoteOfRow(VekaGrid1D_->Row()); },
+        [this](int note) {
+            const auto it = std::find(Notes_.begin(), Notes_.end(), note);
+            if (it != Notes_.end())
+                VekaGrid1D_->SetFocusCell(std::max(VekaGrid1D_->Col(), kFixedCols), int(it - Notes_.begin()) + 1);
+        },
+        this);
 
     // The columns of the last session, else the nine parameters in their order.
     std::string name;
@@ -450,6 +468,11 @@ void TDrumWindow1::DrumSetLoaded(int port, int map) {
     // Whoever loaded the set notes its name and program right after: the rows follow then.
     if (port == Edit().CurrentPort() && map == Map_)
         QMetaObject::invokeMethod(this, [this] { RebuildDrum(); }, Qt::QueuedConnection);
+}
+
+void TDrumWindow1::contextMenuEvent(QContextMenuEvent* event) {
+    Audition().TestNote().Stop();
+    if (ShowsSet_) Bookmarks_->exec(event->globalPos());
 }
 
 void TDrumWindow1::resizeEvent(QResizeEvent* event) {

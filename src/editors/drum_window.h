@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace veka {
 
+class TBookmarkMenu;
 class TEdgeFontPanel;
 
 // What a dragged drum row carries: the set it comes from, its note, its nine values and, for a
@@ -62,6 +63,7 @@ public:
     TEdgeFontPanel* TitlePanel() const { return EdgeFontPanel1_; }
     QString StatusText() const;
     bool Auditioning() const { return Auditioning_; }
+    TBookmarkMenu* Bookmarks() const { return Bookmarks_; }
 
     // Handlers.
     void TabControl1Change(int index);
@@ -76,6 +78,7 @@ protected:
     void ImageChanged(const TChangeNotice& change) override;
     void DrumSetLoaded(int port, int map) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ShowTabs();
@@ -95,6 +98,7 @@ private:
     QTabBar* TabControl1_ = nullptr;
     TVekaGrid* VekaGrid1D_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
+    TBookmarkMenu* Bookmarks_ = nullptr;
     int Map_ = 1;
     bool ShowsSet_ = false;
     int SetToneMap_ = 0, SetProgram_ = 0;

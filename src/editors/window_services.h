@@ -83,6 +83,9 @@ public:
     // Where the presets of the windows live (the program folder).
     virtual std::string PresetFolder() const = 0;
     virtual TPatchBrowserSettings PatchBrowser() const = 0;
+    // The ten row identifiers of a window's bookmark menu (written at once when changed).
+    virtual std::array<int, 10> Bookmarks(const std::string& window) const = 0;
+    virtual void SetBookmarks(const std::string& window, const std::array<int, 10>& ids) = 0;
     virtual void SetPatchBrowser(const TPatchBrowserSettings& settings) = 0;
 };
 

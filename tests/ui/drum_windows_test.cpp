@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "editors/bookmark_menu.h"
 #include "editors/drum_window.h"
 #include "editors/edge_font_panel.h"
 #include "editors/user_drum_window.h"
@@ -148,6 +149,36 @@ TEST_F(DrumWindowsTest, MovedColumnsComeBackWhenTheWindowOpensAgain) {
     auto& again = Another<TDrumWindow1>(wnDrum);
     EXPECT_EQ(again.Grid()->GetCell(5, 0).Link.Index, 1);
     EXPECT_EQ(again.Grid()->GetCell(2, 0).Link.Index, 2);
+}
+
+TEST_F(DrumWindowsTest, BookmarksNameRowsByNoteAndAreKeptInTheSettings) {
+    auto& window = Open<TDrumWindow1>(wnDrum);
+    TBookmarkMenu& menu = *window.Bookmarks();
+    // Never stored: note 36 in every entry.
+    menu.Prepare();
+    const QString kick = QStringLiteral("36:") + QString::fromStdString(window.Grid()->GetCell(1, RowOfNote(*window.Grid(), 36)).Text);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(menu.Entry(i)->text(), kick) << i;
+    EXPECT_EQ(menu.RegisterAction()->text(), "Bookmark the current row");
+    // Registering the focused row puts it first and writes every key.
+    const int snare = RowOfNote(*window.Grid(), 38);
+    window.Grid()->SetFocusCell(3, snare);
+    menu.RegisterCurrent();
+    EXPECT_EQ(Ini().ReadInteger("DrumWindow1 bm", "bm2", 0), 38);
+    EXPECT_EQ(Ini().ReadInteger("DrumWindow1 bm", "bm11", 0), 36);
+    EXPECT_TRUE(menu.Entry(0)->text().startsWith("38:"));
+    EXPECT_TRUE(menu.Entry(1)->text().startsWith("36:"));
+    menu.RegisterCurrent();  // already there: nothing moves
+    EXPECT_EQ(Ini().ReadInteger("DrumWindow1 bm", "bm3", 0), 36);
+    // A stored note the set lacks gets no entry; choosing an entry selects its row.
+    Ini().WriteInteger("DrumWindow1 bm", "bm2", 200);
+    menu.Prepare();
+    EXPECT_TRUE(menu.Entry(0)->text().startsWith("36:"));
+    EXPECT_FALSE(menu.Entry(9)->isVisible());
+    window.Grid()->SetFocusCell(3, 1);
+    menu.Choose(0);
+    EXPECT_EQ(window.NoteOfRow(window.Grid()->Row()), 36);
+    menu.Choose(9);  // no caption: nothing
+    EXPECT_EQ(window.NoteOfRow(window.Grid()->Row()), 36);
 }
 
 TEST_F(DrumWindowsTest, TheUserDrumSetButtonsAndTheSourceNames) {

@@ -128,6 +128,12 @@ TEST_F(PatchWindowTest, ADoubleClickedToneSendsModeOnlyWhenItDiffersThenMapThenT
     window.ActivateItem(mild);
     EXPECT_EQ(Received(10), (std::vector<int>{ppRhythm, ppToneMap, ppToneNumber}));
     EXPECT_EQ(image.Part(0, 10, ppRhythm).Value, 0);
+    // The history holds them newest first.
+    const auto& history = Form->Transmitter().History.Entries();
+    ASSERT_GE(history.size(), 3u);
+    EXPECT_EQ(history[0].Name, "A10 Tone Number 256");
+    EXPECT_EQ(history[1].Name, "A10 Bank Select LSB 4");
+    EXPECT_EQ(history[2].Name, "A10 Use for Rythm Part 0");
 }
 
 TEST_F(PatchWindowTest, AKitOnANormalPartAsksForTheDrumMapAndCancelChangesNothing) {

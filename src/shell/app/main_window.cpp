@@ -27,6 +27,7 @@
 #include "module/default_data.h"
 #include "shell/app/led_panel.h"
 #include "shell/app/sysx_history_dialog.h"
+#include "shell/bookmarks.h"
 #include "shell/module_settings.h"
 #include "shell/app/splash.h"
 #include "shell/app/toolbar_icons.h"
@@ -322,6 +323,15 @@ void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) 
 
 void TVekaMainForm::ShowHelp(const QString& text) {
     if (Status_) Status_->setText(text);
+}
+
+std::array<int, 10> TVekaMainForm::Bookmarks(const std::string& window) const {
+    return ReadBookmarks(Settings_, window);
+}
+
+void TVekaMainForm::SetBookmarks(const std::string& window, const std::array<int, 10>& ids) {
+    if (!WriteBookmarks(Settings_, window, ids))
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(Settings_.LastError()));
 }
 
 int TVekaMainForm::ReadBarColor(const std::string& window, int defaultValue) const {

@@ -129,6 +129,8 @@ public:
     TPatchBrowserSettings PatchBrowser() const override {
         return TPatchBrowserSettings{Data_.PatchTreeWidth, Data_.PatchListState, Data_.PatchUsingMap};
     }
+    std::array<int, 10> Bookmarks(const std::string& window) const override;
+    void SetBookmarks(const std::string& window, const std::array<int, 10>& ids) override;
     void SetPatchBrowser(const TPatchBrowserSettings& settings) override {
         Data_.PatchTreeWidth = settings.TreeWidth;
         Data_.PatchListState = settings.ListState;
