@@ -301,6 +301,10 @@ TEST_F(DrumWindowsTest, PicturesInBothLanguages) {
         QApplication::processEvents();
         EXPECT_TRUE(Form->Windows().Window(wnDrum)->grab().save(
             QStringLiteral(VEKA_ARTIFACT_DIR "/drum-window-%1.png").arg(japanese ? "ja" : "en")));
+        TBookmarkMenu& menu = *drum.Bookmarks();
+        menu.Prepare();
+        menu.adjustSize();
+        EXPECT_TRUE(menu.grab().save(QStringLiteral(VEKA_ARTIFACT_DIR "/bookmark-menu-%1.png").arg(japanese ? "ja" : "en")));
         Another<TUserDrumWindow>(wnUserDrum);
         Form->Windows().Window(wnUserDrum)->resize(640, 420);
         QApplication::processEvents();
