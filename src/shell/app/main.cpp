@@ -197,11 +197,7 @@ int main(int argc, char** argv) {
         return form.QuitRequested() ? 0 : 1;
     }
     QObject::connect(&instance, &veka::TSingleInstance::Activate, &form, &veka::TVekaMainForm::Activate);
-    veka::WatchQuitSignals([&form] {
-        // A dialog open at that moment is cancelled first; the close then runs as from its button.
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-        QTimer::singleShot(0, &form, [&form] { form.close(); });
-    });
+    veka::WatchQuitSignals([&form] { QTimer::singleShot(0, &form, [&form] { form.CloseWhenFree(); }); });
     form.show();
     if (const QString shot = qEnvironmentVariable("VEKA_SCREENSHOT"); !shot.isEmpty()) ScheduleScreenshot(form, shot);
     return QApplication::exec();

@@ -428,6 +428,19 @@ void TVekaMainForm::OpenWhenFree(const QString& fileName) {
     OpenByName(fileName);
 }
 
+void TVekaMainForm::CloseWhenFree() {
+    // A quit signal: a transmission or a data request stops at its next message, a dialog
+    // open at that moment is cancelled, and the orderly close runs once they are over.
+    if (Busy_) Session_->Transmitter.RequestStop();
+    if (RequestCancel_) *RequestCancel_ = true;
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, [this] { CloseWhenFree(); });
+        return;
+    }
+    close();
+}
+
 bool TVekaMainForm::AskSave(int message) {
     if (!DataChanged_) return true;
     const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),

@@ -141,6 +141,10 @@ public:
     // IParameterOut, for the effect window's presets.
     void SendSystemParameter(int number, const std::string& caption) override;
 
+    // Closes as the frame's button does once no transmission, data request or dialog runs;
+    // those are stopped first (SIGTERM, SIGINT).
+    void CloseWhenFree();
+
     // The shell's own services.
     void MarkChanged();
     void SetCaption(const QString& text);

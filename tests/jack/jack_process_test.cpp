@@ -1,0 +1,185 @@
+// veka4 as a process on a real JACK port: a setup named on the command line is read and sent
+// (Send All) to Port A, and a second start hands its setup over to the first, which sends it
+// too. The far end is a JACK client of the test's own; every wait has a deadline.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "jack_peer.h"
+#include "midi/midi_devices.h"
+#include "midi/midi_session.h"
+#include "module/difference_list.h"
+#include "module/exclusive.h"
+#include "module/image.h"
+#include "module/setup_file.h"
+#include "shell/settings.h"
+#include "temp_dir.h"
+
+extern char** environ;
+
+namespace veka::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A child process of veka4 with the test's own home, runtime folder and offscreen screen.
+class TVekaProcess {
+public:
+    TVekaProcess(const std::vector<std::string>& arguments, const std::string& home, const std::string& runtime,
+                 const std::string& log) {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string entry(*e);
+            for (const char* replaced : {"VEKA_HOME=", "XDG_RUNTIME_DIR=", "QT_QPA_PLATFORM=", "VEKA_VIRTUAL_MODULE="})
+                if (entry.rfind(replaced, 0) == 0) goto skip;
+            env.push_back(entry);
+        skip:;
+        }
+        env.push_back("VEKA_HOME=" + home);
+        env.push_back("XDG_RUNTIME_DIR=" + runtime);
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back("VEKA_AUTO_ANSWER_MS=100");
+        env.push_back("JACK_NO_START_SERVER=1");
+        std::vector<std::string> args{VEKA_GUI};
+        args.insert(args.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv, envp;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (std::string& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        // What the program says (its answered questions among it) goes to a file of its own.
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        // The child starts with no signal blocked and SIGTERM as the default, whatever the JACK
+        // client of this process did to its own mask.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t none, terms;
+        sigemptyset(&none);
+        sigemptyset(&terms);
+        sigaddset(&terms, SIGTERM);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        posix_spawnattr_setsigdefault(&attributes, &terms);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        if (posix_spawn(&Pid_, VEKA_GUI, &actions, &attributes, argv.data(), envp.data()) != 0) Pid_ = -1;
+        posix_spawnattr_destroy(&attributes);
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~TVekaProcess() {
+        if (Pid_ <= 0 || Exited_) return;
+        kill(Pid_, SIGKILL);
+        waitpid(Pid_, nullptr, 0);
+    }
+    bool Started() const { return Pid_ > 0; }
+    // The exit code, or -1 when the process did not end in time (it is then killed).
+    int Wait(std::chrono::milliseconds timeout) {
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < end) {
+            if (waitpid(Pid_, &status, WNOHANG) == Pid_) {
+                Exited_ = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+    void Terminate() {
+        if (Pid_ > 0 && !Exited_) kill(Pid_, SIGTERM);
+    }
+
+private:
+    pid_t Pid_ = -1;
+    bool Exited_ = false;
+};
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string WriteSetup(const std::string& path, int masterVolume) {
+    TVGS image(VEKA_TEST_DEFAULT_DIR);
+    image.SetSystemValue(2, masterVolume);
+    image.SetPartValue(0, 3, masterVolume / 2, ppVolume);
+    BuildDifferenceList(image);
+    return WriteSetupFile(image, path).Ok() ? path : std::string();
+}
+
+// Whether the far end received a data set of value at the address.
+bool Holds(const std::vector<std::vector<uint8_t>>& messages, const std::array<uint8_t, 3>& address, uint8_t value) {
+    for (const auto& m : messages)
+        if (m.size() == 11 && m[0] == 0xF0 && m[5] == address[0] && m[6] == address[1] && m[7] == address[2] &&
+            m[8] == value)
+            return true;
+    return false;
+}
+
+bool WaitFor(TJackPeer& peer, const std::array<uint8_t, 3>& address, uint8_t value, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (Holds(peer.Received(), address, value)) return true;
+        peer.WaitReceived(peer.Received().size() + 1, 100ms);
+    }
+    return false;
+}
+
+TEST(JackProcess, ASetupOnTheCommandLineAndAHandedOverOneAreSentToAJackPort) {
+    const std::string absence = TJackPeer::ServerAbsence();
+    if (absence.empty() == false) GTEST_SKIP() << absence;
+    TTempDir dir;
+    const std::string home = dir / "home", runtime = dir / "run";
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
+    TJackPeer peer("veka-process-peer");
+    TMidiDevices::Instance().Refresh();
+    const int output = FindDevice(TMidiDevices::Instance().Outputs(), peer.InputName());
+    ASSERT_GE(output, 0) << peer.InputName();
+    {
+        TSettings settings(home + "/Veka.ini");
+        settings.WriteInteger("setting", "max part", 0);
+        settings.WriteInteger("midiport", "midiout 0", output);
+        settings.WriteString("midiport", "driver name : out1", TMidiDevices::Instance().Outputs()[size_t(output)].Name);
+        settings.WriteBool("other option", "2", false);
+    }
+    const std::string first = WriteSetup(dir / "SETUP.ga4", 90), second = WriteSetup(dir / "OTHER.ga4", 55);
+    ASSERT_FALSE(first.empty());
+    ASSERT_FALSE(second.empty());
+    const std::array<uint8_t, 3> masterVolume{0x40, 0x00, 0x04};
+    const std::array<uint8_t, 3> partVolume = TVGS(VEKA_TEST_DEFAULT_DIR).Part(0, 3, ppVolume).Address.Bytes;
+
+    TVekaProcess program({first}, home, runtime, dir / "first.log");
+    ASSERT_TRUE(program.Started());
+    EXPECT_TRUE(WaitFor(peer, masterVolume, 90, 30s)) << "the command line's setup did not reach the port";
+    EXPECT_TRUE(WaitFor(peer, partVolume, 45, 10s));
+    // A second start hands its setup to the first and leaves; the first reads and sends it.
+    TVekaProcess handOver({second}, home, runtime, dir / "second.log");
+    ASSERT_TRUE(handOver.Started());
+    EXPECT_EQ(handOver.Wait(20s), 0);
+    EXPECT_TRUE(WaitFor(peer, masterVolume, 55, 30s)) << "the handed-over setup did not reach the port";
+    EXPECT_TRUE(WaitFor(peer, partVolume, 27, 10s));
+    // No byte of an exclusive message the program sent is 80 hex or more.
+    for (const auto& m : peer.Received()) {
+        if (m.empty() || m[0] != 0xF0) continue;
+        for (size_t i = 1; i + 1 < m.size(); ++i) EXPECT_LT(m[i], 0x80);
+    }
+    program.Terminate();
+    EXPECT_EQ(program.Wait(20s), 0) << ReadText(dir / "first.log");
+}
+
+}  // namespace
+}  // namespace veka::test
