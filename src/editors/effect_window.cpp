@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editors/bookmark_menu.h"
 #include "editors/caption.h"
 #include "editors/edge_font_panel.h"
 #include "editors/effect_pictures.h"
@@ -178,6 +180,23 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
                        static_cast<QWidget*>(TabControl1_), static_cast<QWidget*>(TabControl2_),
                        static_cast<QWidget*>(PageArea_), VekaGrid1_->viewport(), VekaGrid2_->viewport()})
         WatchPointer(w);
+
+    // The bookmarks name the page's rows by their system parameter.
+    Bookmarks_ = new TBookmarkMenu(
+        Store(), objectName().toStdString(), Language(),
+        [this] {
+            std::vector<std::pair<int, std::string>> rows;
+            for (int row = 1; row < VekaGrid1_->RowCount(); ++row)
+                rows.emplace_back(NumberOfRow(row), VekaGrid1_->GetCell(0, row).Text);
+            return rows;
+        },
+        [this] { return NumberOfRow(VekaGrid1_->Row()) > 0 ? NumberOfRow(VekaGrid1_->Row()) : -1; },
+        [this](int number) {
+            for (int row = 1; row < VekaGrid1_->RowCount(); ++row)
+                if (NumberOfRow(row) == number) VekaGrid1_->SetFocusCell(1, row);
+            VekaGrid1Click();
+        },
+        this);
 
     TabControl1Change(0);
     FormCreate(EdgeFontPanel1_);
@@ -422,6 +441,10 @@ void TEffectWindow::showEvent(QShowEvent* event) {
 void TEffectWindow::hideEvent(QHideEvent* event) {
     Timer1_->stop();
     TVekaTempForm::hideEvent(event);
+}
+
+void TEffectWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (VekaGrid1_->isVisible() && !PageRefused()) Bookmarks_->exec(event->globalPos());
 }
 
 // Chooser ----------------------------------------------------------------------------------

@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace veka {
 
+class TBookmarkMenu;
 class TChorusPicture;
 class TEdgeFontPanel;
 class TMGeqGS;
@@ -56,6 +57,7 @@ public:
     TChorusPicture* ChorusPicture() const { return Chorus_; }
     QTimer* Timer() const { return Timer1_; }
     QString StatusText() const;
+    TBookmarkMenu* Bookmarks() const { return Bookmarks_; }
 
     // Handlers.
     void TabControl1Change(int page);
@@ -75,6 +77,7 @@ protected:
     void ImageChanged(const TChangeNotice& change) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool PageRefused() const;  // the insertion pages on a module without insertion effect
@@ -111,6 +114,7 @@ private:
     QToolButton* sbSave_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
     QTimer* Timer1_ = nullptr;
+    TBookmarkMenu* Bookmarks_ = nullptr;
     int Page_ = 0;
     bool Blinking_ = false;
 };

@@ -1,6 +1,7 @@
 #include "editors/user_drum_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editors/bookmark_menu.h"
 #include "editors/caption.h"
 #include "editors/drum_texts.h"
 #include "editors/drum_window.h"
@@ -93,6 +95,17 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
     VekaGrid1_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_), VekaGrid1_->viewport()})
         WatchPointer(w);
+
+    // The bookmarks name rows by their note.
+    Bookmarks_ = new TBookmarkMenu(
+        Store(), objectName().toStdString(), Language(),
+        [this] {
+            std::vector<std::pair<int, std::string>> rows;
+            for (int row = 1; row < kRows; ++row) rows.emplace_back(row - 1, VekaGrid1_->GetCell(1, row).Text);
+            return rows;
+        },
+        [this] { return VekaGrid1_->Row() - 1; },
+        [this](int note) { VekaGrid1_->SetFocusCell(std::max(VekaGrid1_->Col(), kFixedCols), note + 1); }, this);
 
     std::string name;
     const TOrderReadStatus status = Orders_.Load(kColumnOrder, Columns_, name);
@@ -401,6 +414,11 @@ void TUserDrumWindow::ImageChanged(const TChangeNotice& change) {
             VekaGrid1_->RepaintCell(1, note + 1);
         }
     }
+}
+
+void TUserDrumWindow::contextMenuEvent(QContextMenuEvent* event) {
+    Audition().TestNote().Stop();
+    Bookmarks_->exec(event->globalPos());
 }
 
 void TUserDrumWindow::resizeEvent(QResizeEvent* event) {

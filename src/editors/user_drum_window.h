@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace veka {
 
+class TBookmarkMenu;
 class TEdgeFontPanel;
 struct TDrumRowDrag;
 
@@ -48,6 +49,7 @@ public:
     TEdgeFontPanel* TitlePanel() const { return EdgeFontPanel1_; }
     QString StatusText() const;
     int ColumnOf(int parameter) const;
+    TBookmarkMenu* Bookmarks() const { return Bookmarks_; }
 
     // Handlers.
     void VekaGrid1Click();
@@ -59,6 +61,7 @@ protected:
     void ImageChanged(const TChangeNotice& change) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Rebuild();
@@ -80,6 +83,7 @@ private:
     std::array<QToolButton*, 2> Buttons_{};
     TVekaGrid* VekaGrid1_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
+    TBookmarkMenu* Bookmarks_ = nullptr;
     std::vector<TLinkData> Columns_;
     int Set_ = 0;
     bool Auditioning_ = false;

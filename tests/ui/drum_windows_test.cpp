@@ -181,6 +181,19 @@ TEST_F(DrumWindowsTest, BookmarksNameRowsByNoteAndAreKeptInTheSettings) {
     EXPECT_EQ(window.NoteOfRow(window.Grid()->Row()), 36);
 }
 
+TEST_F(DrumWindowsTest, TheUserDrumWindowsBookmarksAreItsOwn) {
+    auto& user = Open<TUserDrumWindow>(wnUserDrum);
+    TBookmarkMenu& menu = *user.Bookmarks();
+    user.Grid()->SetFocusCell(3, 51);  // note 50
+    menu.RegisterCurrent();
+    EXPECT_EQ(Ini().ReadInteger("UserDrumWindow bm", "bm2", 0), 50);
+    EXPECT_EQ(Ini().ReadInteger("DrumWindow1 bm", "bm2", 0), 0);  // another window's keys stay
+    user.Grid()->SetFocusCell(3, 2);
+    menu.Prepare();
+    menu.Choose(0);
+    EXPECT_EQ(user.Grid()->Row(), 51);
+}
+
 TEST_F(DrumWindowsTest, TheUserDrumSetButtonsAndTheSourceNames) {
     auto& window = Open<TUserDrumWindow>(wnUserDrum);
     EXPECT_EQ(window.windowTitle(), "User Drum Window");

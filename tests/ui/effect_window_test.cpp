@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "editors/bookmark_menu.h"
 #include "editors/edge_font_panel.h"
 #include "editors/effect_pictures.h"
 #include "editors/effect_window.h"
@@ -355,6 +356,22 @@ TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(image.System(8).Value, 127);
     EXPECT_EQ(SystemByte(8), 127);
+}
+
+TEST_F(EffectWindowTest, BookmarksNameSystemParametersAndJumpOnTheirPage) {
+    TEffectWindow& window = Open();
+    window.TabControl1Change(2);
+    TBookmarkMenu& menu = *window.Bookmarks();
+    menu.Prepare();  // never stored: row 36, which the delay page lacks
+    EXPECT_FALSE(menu.Entry(0)->isVisible());
+    window.Grid()->SetFocusCell(1, 9);  // Delay Feedback
+    menu.RegisterCurrent();
+    EXPECT_EQ(Ini().ReadInteger("EffectWindow bm", "bm2", 0), 30);
+    EXPECT_EQ(menu.Entry(0)->text(), "30:Delay Feedback");
+    window.Grid()->SetFocusCell(1, 1);
+    menu.Choose(0);
+    EXPECT_EQ(window.NumberOfRow(window.Grid()->Row()), 30);
+    EXPECT_TRUE(window.TitlePanel()->Caption().startsWith("Delay Feedback : "));
 }
 
 TEST_F(EffectWindowTest, TheChorusWaveBlinksAtItsRateAndStopsAtZero) {
