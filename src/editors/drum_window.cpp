@@ -15,6 +15,7 @@
 
 #include "editors/bookmark_menu.h"
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/drum_texts.h"
 #include "editors/edge_font_panel.h"
 #include "module/image.h"
@@ -80,11 +81,7 @@ bool DecodeDrumRow(const QMimeData* data, TDrumRowDrag& row) {
 TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent)
     : TVekaTempForm(services, "DrumWindow1", parent), Orders_(orders) {
     setWindowTitle(Tr(kTexts[dtTitle], Language()));
-    EdgeFontPanel1_ = new TEdgeFontPanel(this);
-    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(Options().GradationBar());
-    if (Language() == TLanguage::English) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
-    EdgeFontPanel1_->setMinimumHeight(24);
+    EdgeFontPanel1_ = MakeTitlePanel();
     tbCanDrag_ = new QToolButton(this);
     tbCanDrag_->setObjectName("tbCanDrag");
     tbCanDrag_->setCheckable(true);
@@ -104,10 +101,7 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
     VekaGrid1D_->AllowColumnMove = true;
     VekaGrid1D_->AllowColumnSizing = true;
     VekaGrid1D_->SpeakerCursor = true;
-    StatusBar1_ = new QLabel(this);
-    StatusBar1_->setObjectName("StatusBar1");
-    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1_->setMinimumHeight(StatusBar1_->fontMetrics().height() + 6);
+    StatusBar1_ = MakeStatusBar();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -151,13 +145,8 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
         this);
 
     // The columns of the last session, else the nine parameters in their order.
-    std::string name;
-    const TOrderReadStatus status = Orders_.Load(kColumnOrder, Columns_, name);
-    if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged)
+    if (!LoadDrumColumns(Orders_, kColumnOrder, kDrumParameterCount, LinkDrum, Columns_))
         Ui().Warn(std::string(OrderDataReadError(Language())));
-    std::erase_if(Columns_, [](const TLinkData& entry) { return entry.Index < 1 || entry.Index > kDrumParameterCount; });
-    if (Columns_.empty())
-        for (int n = 1; n <= kDrumParameterCount; ++n) Columns_.push_back(TLinkData{LinkDrum, 0, n, 0, kDefaultColumnWidth});
     RebuildDrum();
     FormCreate(EdgeFontPanel1_);
 }
@@ -229,7 +218,7 @@ void TDrumWindow1::RebuildDrum() {
             VekaGrid1D_->SetColWidth(col, Columns_[i].Spare);
         }
         FillRows();
-        FitColumns();
+        FitNoteColumns(*VekaGrid1D_);
         EdgeFontPanel1_->SetCaption(Utf8(image.DrumSetName(SetToneMap_, SetProgram_)));
         if (!Notes_.empty()) VekaGrid1D_->SetFocusCell(std::max(VekaGrid1D_->Col(), kFixedCols),
                                                       std::clamp(keepRow, 1, int(Notes_.size())));
@@ -269,31 +258,16 @@ void TDrumWindow1::FillRows() {
     }
 }
 
-void TDrumWindow1::FitColumns() {
-    const QFontMetrics metrics(VekaGrid1D_->font());
-    VekaGrid1D_->SetColWidth(0, metrics.horizontalAdvance(QStringLiteral("127BG#-0BBB")));
-    VekaGrid1D_->SetColWidth(1, metrics.horizontalAdvance(QStringLiteral("BBBBBBBBBBBBBBBB")));
-    VekaGrid1D_->FitHeight();
-}
-
 void TDrumWindow1::UpdateSizeLimits() {
-    // At most every row and every column, at least two rows.
-    const int row = VekaGrid1D_->RowHeight() + 1;
-    const int scroll = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int around = std::max(EdgeFontPanel1_->sizeHint().height(), tbCanDrag_->sizeHint().height()) +
-                       TabControl1_->sizeHint().height() + StatusBar1_->sizeHint().height() + scroll + 7 +
-                       2 * VekaGrid1D_->frameWidth();
-    if (!ShowsSet_) {
-        setMinimumHeight(around);
-        setMaximumHeight(QWIDGETSIZE_MAX);
-        setMaximumWidth(QWIDGETSIZE_MAX);
+                       TabControl1_->sizeHint().height() + StatusBar1_->sizeHint().height();
+    if (ShowsSet_) {
+        LimitToGrid(*this, *VekaGrid1D_, around, TabControl1_->sizeHint().width());
         return;
     }
-    int width = 2 * VekaGrid1D_->frameWidth() + scroll + 4;
-    for (int col = 0; col < VekaGrid1D_->ColCount(); ++col) width += VekaGrid1D_->ColWidth(col);
-    setMinimumHeight(around + 3 * row);
-    setMaximumHeight(around + VekaGrid1D_->RowCount() * row);
-    setMaximumWidth(std::max(width, TabControl1_->sizeHint().width()));
+    setMinimumHeight(around + GridChromeHeight(*this, *VekaGrid1D_));
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    setMaximumWidth(QWIDGETSIZE_MAX);
 }
 
 void TDrumWindow1::StoreColumns() {
@@ -349,12 +323,8 @@ void TDrumWindow1::VekaGrid1DPutLink(const TOneCell& cell) {
 }
 
 void TDrumWindow1::VekaGrid1DColumnMoved(int from, int to) {
-    const int f = from - kFixedCols, t = to - kFixedCols;
     StoreColumns();
-    if (f < 0 || t < 0 || f >= int(Columns_.size()) || t >= int(Columns_.size())) return;
-    const TLinkData moved = Columns_[size_t(f)];
-    Columns_.erase(Columns_.begin() + f);
-    Columns_.insert(Columns_.begin() + t, moved);
+    MoveOrderEntry(Columns_, from - kFixedCols, to - kFixedCols);
 }
 
 TDrumRowDrag TDrumWindow1::RowData(int row) const {
@@ -477,7 +447,7 @@ void TDrumWindow1::contextMenuEvent(QContextMenuEvent* event) {
 
 void TDrumWindow1::resizeEvent(QResizeEvent* event) {
     TVekaTempForm::resizeEvent(event);
-    if (ShowsSet_) FitColumns();
+    if (ShowsSet_) FitNoteColumns(*VekaGrid1D_);
     EdgeFontPanel1_->UpdateBack();
     UpdateSizeLimits();
 }

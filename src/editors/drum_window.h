@@ -83,7 +83,6 @@ protected:
 private:
     void ShowTabs();
     void FillRows();
-    void FitColumns();
     void UpdateSizeLimits();
     void StoreColumns();
     int ParameterOfColumn(int col) const;

@@ -55,11 +55,7 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     setWindowTitle(Tr(kTexts[etTitle], Language()));
     const QFont gridFont(Utf8(Options().GridFontName()), std::max(6, Options().GridFontSize()));
 
-    EdgeFontPanel1_ = new TEdgeFontPanel(this);
-    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(Options().GradationBar());
-    if (Language() == TLanguage::English) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
-    EdgeFontPanel1_->setMinimumHeight(24);
+    EdgeFontPanel1_ = MakeTitlePanel();
 
     TabControl1_ = new QTabBar(this);
     TabControl1_->setObjectName("TabControl1");
@@ -110,10 +106,7 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     sbSave_->setToolTip(Tr(kTexts[etSaveHint], Language()));
     sbSave_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     sbSave_->setAutoRaise(true);
-    StatusBar1_ = new QLabel(this);
-    StatusBar1_->setObjectName("StatusBar1");
-    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1_->setMinimumHeight(StatusBar1_->fontMetrics().height() + 6);
+    StatusBar1_ = MakeStatusBar();
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName("Timer1");
 
@@ -302,7 +295,7 @@ void TEffectWindow::FillParameterCell(int row) {
 }
 
 void TEffectWindow::BuildSendGrid() {
-    ShowPortTabs();
+    ShowPortTabs(*TabControl2_);
     const int parameter = EffectPage(Page_).SendParameter;
     const int keepRow = std::clamp(VekaGrid2_->Row(), 1, 16);
     VekaGrid2_->SetGridSize(2, 17);
@@ -319,15 +312,6 @@ void TEffectWindow::BuildSendGrid() {
     }
     VekaGrid2_->SetFocusCell(1, keepRow);
     VekaGrid2_->viewport()->update();
-}
-
-void TEffectWindow::ShowPortTabs() {
-    const QSignalBlocker block(TabControl2_);
-    const int ports = Image().ActivePortCount();
-    while (TabControl2_->count() > ports) TabControl2_->removeTab(TabControl2_->count() - 1);
-    while (TabControl2_->count() < ports)
-        TabControl2_->addTab(QStringLiteral("Port %1").arg(QChar('A' + TabControl2_->count())));
-    TabControl2_->setCurrentIndex(std::clamp(Edit().CurrentPort(), 0, TabControl2_->count() - 1));
 }
 
 void TEffectWindow::FitGrids() {
@@ -522,14 +506,7 @@ void TEffectWindow::ReviewEdit() {
     if (!Options().On(TOption::ReviewEdit)) return;
     const int port = Edit().CurrentPort();
     const int part = std::clamp(VekaGrid2_->Row(), 1, 16);
-    try {
-        Audition().TestNote().Start(port, part);
-        Audition().WaitMs(kReviewMs);
-        Audition().TestNote().Stop();
-    } catch (const std::exception& error) {
-        Edit().ReportEditError(error);
-        Edit().EndEditGesture();
-    }
+    SoundTestNote(port, part, kReviewMs);
 }
 
 // Send grid --------------------------------------------------------------------------------

@@ -81,7 +81,6 @@ protected:
 
 private:
     bool PageRefused() const;  // the insertion pages on a module without insertion effect
-    void ShowPortTabs();
     void FillChooser();
     void BuildParameterGrid();
     void FillParameterCell(int row);

@@ -249,4 +249,11 @@ void DefaultOrder(std::vector<TLinkData>& list) {
         list.push_back(TLinkData{LinkPart, 0, index, 0, kDefaultColumnWidth});
 }
 
+void MoveOrderEntry(std::vector<TLinkData>& list, int from, int to) {
+    if (from < 0 || to < 0 || from >= int(list.size()) || to >= int(list.size())) return;
+    const TLinkData moved = list[size_t(from)];
+    list.erase(list.begin() + from);
+    list.insert(list.begin() + to, moved);
+}
+
 }  // namespace veka

@@ -60,6 +60,10 @@ bool SaveOrder(const std::vector<TLinkData>& list, int n, const std::string& fol
 // The 14 columns the part window shows when an order comes back empty.
 void DefaultOrder(std::vector<TLinkData>& list);
 
+// A grid moved its column from to to (both counted from the first listed column): the list's
+// entry moves the same way. Positions outside the list change nothing.
+void MoveOrderEntry(std::vector<TLinkData>& list, int from, int to);
+
 // The part window's orders as it keeps them: files in one folder, names in the settings file,
 // and the order shown last.
 class IPartOrderStore {

@@ -47,7 +47,6 @@ int TPartWindow1::DisplayShift(int parameter) {
 
 TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent)
     : TVekaTempForm(services, "PartWindow1", parent), Orders_(orders) {
-    const bool english = Language() == TLanguage::English;
     setWindowTitle(Tr(kTexts[ptTitle], Language()));
 
     auto* layout = new QVBoxLayout(this);
@@ -58,11 +57,7 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
     auto* topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(0, 0, 0, 0);
     topRow->setSpacing(2);
-    EdgeFontPanel1_ = new TEdgeFontPanel(top);
-    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(Options().GradationBar());
-    if (english) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
-    EdgeFontPanel1_->setMinimumHeight(24);
+    EdgeFontPanel1_ = MakeTitlePanel();
     topRow->addWidget(EdgeFontPanel1_, 1);
     auto* buttons = new QWidget(top);
     buttons->setObjectName("Panel2");
@@ -144,7 +139,7 @@ void TPartWindow1::Rebuild(int order) {
         const TRefreshGuard guard(*this);
         Order_ = std::clamp(order, 0, 3);
         Stabilize();
-        ShowPortTabs();
+        ShowPortTabs(*TabControl1_);
         const int keepRow = VekaGrid1_->Row();
         VekaGrid1_->SetRowCountCells(kRows);
         std::string name;
@@ -166,15 +161,6 @@ void TPartWindow1::Rebuild(int order) {
     }
     VekaGrid1Click();
     VekaGrid1_->viewport()->update();
-}
-
-void TPartWindow1::ShowPortTabs() {
-    const QSignalBlocker block(TabControl1_);
-    const int ports = Image().ActivePortCount();
-    while (TabControl1_->count() > ports) TabControl1_->removeTab(TabControl1_->count() - 1);
-    while (TabControl1_->count() < ports)
-        TabControl1_->addTab(QStringLiteral("Port %1").arg(QChar('A' + TabControl1_->count())));
-    TabControl1_->setCurrentIndex(std::clamp(Edit().CurrentPort(), 0, TabControl1_->count() - 1));
 }
 
 void TPartWindow1::FillRows() {
@@ -262,23 +248,12 @@ void TPartWindow1::VekaGrid1PutLink(const TOneCell& cell) {
     }
     if (Options().On(TOption::ReviewEdit)) {
         VekaGrid1Click();
-        try {
-            Audition().TestNote().Start(port, FocusedPart());
-            Audition().WaitMs(kReviewMs);
-            Audition().TestNote().Stop();
-        } catch (const std::exception& error) {
-            Edit().ReportEditError(error);
-            Edit().EndEditGesture();
-        }
+        SoundTestNote(port, FocusedPart(), kReviewMs);
     }
 }
 
 void TPartWindow1::VekaGrid1ColumnMoved(int from, int to) {
-    const int f = from - kFixedCols, t = to - kFixedCols;
-    if (f < 0 || t < 0 || f >= int(OrderList_.size()) || t >= int(OrderList_.size())) return;
-    const TLinkData moved = OrderList_[size_t(f)];
-    OrderList_.erase(OrderList_.begin() + f);
-    OrderList_.insert(OrderList_.begin() + t, moved);
+    MoveOrderEntry(OrderList_, from - kFixedCols, to - kFixedCols);
 }
 
 void TPartWindow1::StoreHeadersInOrder() {
@@ -314,7 +289,7 @@ void TPartWindow1::RefreshFromImage() {
     StoreHeadersInOrder();
     {
         const TRefreshGuard guard(*this);
-        ShowPortTabs();
+        ShowPortTabs(*TabControl1_);
         FillRows();
         Stabilize();
     }

@@ -68,7 +68,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void ShowPortTabs();
     void FillRows();
     void FillCell(int col, int row);
     void StoreHeadersInOrder();

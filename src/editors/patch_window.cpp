@@ -84,11 +84,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     setWindowTitle(Tr(kTexts[ptTitle], language));
     const TPatchBrowserSettings stored = Store().PatchBrowser();
 
-    EdgeFontPanel1_ = new TEdgeFontPanel(this);
-    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(Options().GradationBar());
-    if (language == TLanguage::English) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
-    EdgeFontPanel1_->setMinimumHeight(24);
+    EdgeFontPanel1_ = MakeTitlePanel();
 
     auto* tools = new QHBoxLayout;
     tools->setSpacing(1);
@@ -190,10 +186,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
                           TreeView1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     Splitter_->setSizes({std::max(treeWidth, stored.TreeWidth), 400});
 
-    StatusBar1_ = new QLabel(this);
-    StatusBar1_->setObjectName("StatusBar1");
-    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1_->setMinimumHeight(StatusBar1_->fontMetrics().height() + 6);
+    StatusBar1_ = MakeStatusBar();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -249,15 +242,6 @@ bool TPatchWindow::Auditioning() const { return RowAudition_ && RowAudition_->Ac
 int TPatchWindow::FocusedPart() const { return std::clamp(VekaGrid1_->Row(), 1, 16); }
 
 // The grid --------------------------------------------------------------------------------
-
-void TPatchWindow::ShowPortTabs() {
-    const QSignalBlocker block(TabControl1_);
-    const int ports = Image().ActivePortCount();
-    while (TabControl1_->count() > ports) TabControl1_->removeTab(TabControl1_->count() - 1);
-    while (TabControl1_->count() < ports)
-        TabControl1_->addTab(QStringLiteral("Port %1").arg(QChar('A' + TabControl1_->count())));
-    TabControl1_->setCurrentIndex(std::clamp(Edit().CurrentPort(), 0, TabControl1_->count() - 1));
-}
 
 void TPatchWindow::FillRow(int part) {
     if (part < 1 || part > 16) return;
@@ -400,14 +384,7 @@ void TPatchWindow::AfterPut(int row) {
     VekaGrid1_->viewport()->update();
     VekaGrid1Click();
     if (!Options().On(TOption::ReviewEdit)) return;
-    try {
-        Audition().TestNote().Start(Edit().CurrentPort(), row);
-        Audition().WaitMs(kReviewMs);
-        Audition().TestNote().Stop();
-    } catch (const std::exception& error) {
-        Edit().ReportEditError(error);
-        Edit().EndEditGesture();
-    }
+    SoundTestNote(Edit().CurrentPort(), row, kReviewMs);
 }
 
 void TPatchWindow::TabControl1Change(int index) {
@@ -673,7 +650,7 @@ bool TPatchWindow::DropOnGrid(QEvent* event) {
 void TPatchWindow::RefreshFromImage() {
     {
         const TRefreshGuard guard(*this);
-        ShowPortTabs();
+        ShowPortTabs(*TabControl1_);
         FillRows();
         FitColumns();
         Stabilize();

@@ -99,7 +99,6 @@ protected:
 
 private:
     void BuildTree();
-    void ShowPortTabs();
     void FillRow(int part);
     void FillRows();
     void FitColumns();

@@ -14,6 +14,7 @@
 
 #include "editors/bookmark_menu.h"
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/drum_texts.h"
 #include "editors/drum_window.h"
 #include "editors/edge_font_panel.h"
@@ -47,11 +48,7 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
                                  QWidget* parent)
     : TVekaTempForm(services, "UserDrumWindow", parent), Out_(out), Orders_(orders) {
     setWindowTitle(Tr(kTexts[utTitle], Language()));
-    EdgeFontPanel1_ = new TEdgeFontPanel(this);
-    EdgeFontPanel1_->setObjectName("EdgeFontPanel1");
-    EdgeFontPanel1_->SetGradient(Options().GradationBar());
-    if (Language() == TLanguage::English) EdgeFontPanel1_->setFont(QFont(QStringLiteral("Arial")));
-    EdgeFontPanel1_->setMinimumHeight(24);
+    EdgeFontPanel1_ = MakeTitlePanel();
     auto* top = new QHBoxLayout;
     top->setSpacing(1);
     top->addWidget(EdgeFontPanel1_, 1);
@@ -76,10 +73,7 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
     VekaGrid1_->SpeakerCursor = true;
     VekaGrid1_->viewport()->setAcceptDrops(true);
     VekaGrid1_->viewport()->installEventFilter(this);
-    StatusBar1_ = new QLabel(this);
-    StatusBar1_->setObjectName("StatusBar1");
-    StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1_->setMinimumHeight(StatusBar1_->fontMetrics().height() + 6);
+    StatusBar1_ = MakeStatusBar();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -107,14 +101,8 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
         [this] { return VekaGrid1_->Row() - 1; },
         [this](int note) { VekaGrid1_->SetFocusCell(std::max(VekaGrid1_->Col(), kFixedCols), note + 1); }, this);
 
-    std::string name;
-    const TOrderReadStatus status = Orders_.Load(kColumnOrder, Columns_, name);
-    if (status == TOrderReadStatus::BadMagic || status == TOrderReadStatus::Damaged)
+    if (!LoadDrumColumns(Orders_, kColumnOrder, kUserDrumParameterCount, LinkUserDrum, Columns_))
         Ui().Warn(std::string(OrderDataReadError(Language())));
-    std::erase_if(Columns_, [](const TLinkData& e) { return e.Index < 1 || e.Index > kUserDrumParameterCount; });
-    if (Columns_.empty())
-        for (int n = 1; n <= kUserDrumParameterCount; ++n)
-            Columns_.push_back(TLinkData{LinkUserDrum, 0, n, 0, kDefaultColumnWidth});
     Rebuild();
     FormCreate(EdgeFontPanel1_);
 }
@@ -159,7 +147,7 @@ void TUserDrumWindow::Rebuild() {
             VekaGrid1_->SetColWidth(col, Columns_[i].Spare);
         }
         for (int row = 1; row < kRows; ++row) FillRow(row);
-        FitColumns();
+        FitNoteColumns(*VekaGrid1_);
         VekaGrid1_->SetFocusCell(std::max(keepCol, kFixedCols), std::clamp(keepRow, 1, kRows - 1));
     }
     EdgeFontPanel1_->SetCaption(QStringLiteral("USER DRUM SET %1").arg(65 + Set_));
@@ -191,23 +179,11 @@ void TUserDrumWindow::FillRow(int row) {
     }
 }
 
-void TUserDrumWindow::FitColumns() {
-    const QFontMetrics metrics(VekaGrid1_->font());
-    VekaGrid1_->SetColWidth(0, metrics.horizontalAdvance(QStringLiteral("127BG#-0BBB")));
-    VekaGrid1_->SetColWidth(1, metrics.horizontalAdvance(QStringLiteral("BBBBBBBBBBBBBBBB")));
-    VekaGrid1_->FitHeight();
-}
-
 void TUserDrumWindow::UpdateSizeLimits() {
-    const int row = VekaGrid1_->RowHeight() + 1;
-    const int scroll = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int around = std::max(EdgeFontPanel1_->sizeHint().height(), Buttons_[0]->sizeHint().height()) +
-                       StatusBar1_->sizeHint().height() + scroll + 7 + 2 * VekaGrid1_->frameWidth();
-    int width = 2 * VekaGrid1_->frameWidth() + scroll + 4;
-    for (int col = 0; col < VekaGrid1_->ColCount(); ++col) width += VekaGrid1_->ColWidth(col);
-    setMinimumHeight(around + 3 * row);
-    setMaximumHeight(around + kRows * row);
-    setMaximumWidth(width);
+    LimitToGrid(*this, *VekaGrid1_,
+                std::max(EdgeFontPanel1_->sizeHint().height(), Buttons_[0]->sizeHint().height()) +
+                    StatusBar1_->sizeHint().height(),
+                0);
 }
 
 void TUserDrumWindow::VekaGrid1Click() {
@@ -276,22 +252,11 @@ void TUserDrumWindow::AfterEdit(int row) {
     Edit().SetCurrentChannel(Image().Part(port, part, ppRxChannel).Value);
     Edit().SelectPart(part, this);
     Audition().TestNote().SetNote(port, part, row - 1);
-    try {
-        Audition().TestNote().Start(port, part);
-        Audition().WaitMs(kReviewMs);
-        Audition().TestNote().Stop();
-    } catch (const std::exception& error) {
-        Edit().ReportEditError(error);
-        Edit().EndEditGesture();
-    }
+    SoundTestNote(port, part, kReviewMs);
 }
 
 void TUserDrumWindow::VekaGrid1ColumnMoved(int from, int to) {
-    const int f = from - kFixedCols, t = to - kFixedCols;
-    if (f < 0 || t < 0 || f >= int(Columns_.size()) || t >= int(Columns_.size())) return;
-    const TLinkData moved = Columns_[size_t(f)];
-    Columns_.erase(Columns_.begin() + f);
-    Columns_.insert(Columns_.begin() + t, moved);
+    MoveOrderEntry(Columns_, from - kFixedCols, to - kFixedCols);
 }
 
 // Drops from the drum window ------------------------------------------------------------------
@@ -423,7 +388,7 @@ void TUserDrumWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void TUserDrumWindow::resizeEvent(QResizeEvent* event) {
     TVekaTempForm::resizeEvent(event);
-    FitColumns();
+    FitNoteColumns(*VekaGrid1_);
     EdgeFontPanel1_->UpdateBack();
     UpdateSizeLimits();
 }

@@ -67,7 +67,6 @@ private:
     void Rebuild();
     void FillRow(int row);
     std::string SourceName(int note, const char* none);
-    void FitColumns();
     void UpdateSizeLimits();
     int ParameterOfColumn(int col) const;
     // Sets a drum parameter 1..9 of note on every drum map of the current port holding this set.

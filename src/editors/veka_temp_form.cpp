@@ -1,8 +1,12 @@
 #include "editors/veka_temp_form.h"
 
 #include <QEvent>
+#include <QLabel>
+#include <QTabBar>
+#include <algorithm>
 
 #include "editors/edge_font_panel.h"
+#include "shell/test_note.h"
 
 namespace veka {
 
@@ -71,6 +75,42 @@ void TVekaTempForm::CloseWindow() {
 void TVekaTempForm::WatchPointer(QWidget* widget) {
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
+}
+
+TEdgeFontPanel* TVekaTempForm::MakeTitlePanel() {
+    auto* panel = new TEdgeFontPanel(this);
+    panel->setObjectName("EdgeFontPanel1");
+    panel->SetGradient(Options().GradationBar());
+    if (Language() == TLanguage::English) panel->setFont(QFont(QStringLiteral("Arial")));
+    panel->setMinimumHeight(24);
+    return panel;
+}
+
+QLabel* TVekaTempForm::MakeStatusBar() {
+    auto* status = new QLabel(this);
+    status->setObjectName("StatusBar1");
+    status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    status->setMinimumHeight(status->fontMetrics().height() + 6);
+    return status;
+}
+
+void TVekaTempForm::ShowPortTabs(QTabBar& tabs) {
+    const QSignalBlocker block(&tabs);
+    const int ports = Image().ActivePortCount();
+    while (tabs.count() > ports) tabs.removeTab(tabs.count() - 1);
+    while (tabs.count() < ports) tabs.addTab(QStringLiteral("Port %1").arg(QChar('A' + tabs.count())));
+    tabs.setCurrentIndex(std::clamp(Edit().CurrentPort(), 0, tabs.count() - 1));
+}
+
+void TVekaTempForm::SoundTestNote(int port, int part, int ms) {
+    try {
+        Audition().TestNote().Start(port, part);
+        Audition().WaitMs(ms);
+        Audition().TestNote().Stop();
+    } catch (const std::exception& error) {
+        Edit().ReportEditError(error);
+        Edit().EndEditGesture();
+    }
 }
 
 bool TVekaTempForm::eventFilter(QObject* watched, QEvent* event) {

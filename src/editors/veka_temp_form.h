@@ -17,6 +17,9 @@
 // - The window reaches the main window only through TWindowServices.
 #include <QWidget>
 
+class QLabel;
+class QTabBar;
+
 #include "editors/editor_window.h"
 #include "editors/window_services.h"
 #include "module/image.h"
@@ -80,6 +83,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Every child passes its pointer movement on (auto activation).
     void WatchPointer(QWidget* widget);
+
+    // The pieces every editor window has: the gradient title panel ("Arial" in English), the
+    // sunken status line, and the port tabs (one per port in use, the current one selected,
+    // without a change signal).
+    TEdgeFontPanel* MakeTitlePanel();
+    QLabel* MakeStatusBar();
+    void ShowPortTabs(QTabBar& tabs);
+    // The review after an edit: the part's test note for ms; a send error is reported once per
+    // gesture.
+    void SoundTestNote(int port, int part, int ms);
 
 private:
     TWindowServices Services_;

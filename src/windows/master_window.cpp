@@ -120,14 +120,7 @@ void TMasterWindow::VekaGrid1PutLink(const TOneCell& cell) {
     Edit().EndEditGesture();
     Image().NotifyPut(0, cell.Link, cell.Value + Shift(cell.Link.Owner), this);
     if (!Options().On(TOption::ReviewEdit)) return;
-    try {
-        Audition().TestNote().Start(Edit().CurrentPort(), Edit().CurrentPart());
-        Audition().WaitMs(kReviewMs);
-        Audition().TestNote().Stop();
-    } catch (const std::exception& error) {
-        Edit().ReportEditError(error);
-        Edit().EndEditGesture();
-    }
+    SoundTestNote(Edit().CurrentPort(), Edit().CurrentPart(), kReviewMs);
 }
 
 void TMasterWindow::CancelBtnClick() { CloseWindow(); }
