@@ -161,6 +161,17 @@ TDrumWindow1::~TDrumWindow1() {
 
 QString TDrumWindow1::StatusText() const { return StatusBar1_->text(); }
 
+void TDrumWindow1::NotePlayed(int port, int part, int note) {
+    // Only a drum part of the map shown: its rows are that set's instruments.
+    if (port != Edit().CurrentPort() || !TVGS::ValidPart(port, part, ppRhythm) || !ShowsSet_) return;
+    if (Image().Part(port, part, ppRhythm).Value != Map_) return;
+    for (int row = 1; row < VekaGrid1D_->RowCount(); ++row)
+        if (NoteOfRow(row) == note) {
+            VekaGrid1D_->SetFocusCell(std::max(VekaGrid1D_->Col(), kFixedCols), row);
+            return;
+        }
+}
+
 int TDrumWindow1::NoteOfRow(int row) const {
     return row >= 1 && size_t(row) <= Notes_.size() ? Notes_[size_t(row - 1)] : -1;
 }

@@ -56,6 +56,7 @@ public:
     // The window pattern.
     void RefreshFromImage() override;
     void PropagateValue(const TLinkData& link, int value) override;
+    void NotePlayed(int port, int part, int note) override;
 
     TVekaGrid* Grid() const { return VekaGrid1D_; }
     QTabBar* Tabs() const { return TabControl1_; }

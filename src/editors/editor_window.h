@@ -13,6 +13,8 @@ public:
     virtual void SelectPart(int /*part*/) {}
     // A value changed in another window: show it in the cell of that parameter, if any.
     virtual void PropagateValue(const TLinkData& /*link*/, int /*value*/) {}
+    // The keyboard played note on (port, part): a drum window selects that instrument's row.
+    virtual void NotePlayed(int /*port*/, int /*part*/, int /*note*/) {}
 };
 
 }  // namespace veka

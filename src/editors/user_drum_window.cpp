@@ -358,6 +358,15 @@ void TUserDrumWindow::Stabilize() {
     for (int tag = 0; tag < 2; ++tag) Buttons_[size_t(tag)]->setChecked(tag == Set_);
 }
 
+void TUserDrumWindow::NotePlayed(int port, int part, int note) {
+    if (!TVGS::ValidPart(port, part, ppRhythm) || note < 0 || note >= kNoteCount) return;
+    const int map = Image().Part(port, part, ppRhythm).Value;
+    if (map < 1 || map > kDrumMapsPerPort) return;
+    const int program = Image().DrumSetOnMap(port, map).Program;
+    if (program != 64 && program != 65) return;  // the part plays no user set
+    VekaGrid1_->SetFocusCell(std::max(VekaGrid1_->Col(), kFixedCols), note + 1);
+}
+
 void TUserDrumWindow::PropagateValue(const TLinkData& link, int value) {
     if (link.Kind != LinkUserDrum || link.Owner != Set_) return;
     const int col = ColumnOf(link.Index);

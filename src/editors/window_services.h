@@ -105,6 +105,15 @@ public:
     virtual void SendSystemParameter(int number, const std::string& caption) = 0;
 };
 
+// The computer keyboard's switch (other option 3), which the keyboard window shows and sets.
+class IPcKeyboardSwitch {
+public:
+    virtual ~IPcKeyboardSwitch() = default;
+    virtual bool PcKeyboardOn() const = 0;
+    // Off releases every held key first.
+    virtual void SetPcKeyboard(bool on) = 0;
+};
+
 struct TWindowServices {
     IEditContext& Edit;
     IAudition& Audition;

@@ -215,6 +215,19 @@ void TVGS::SetPartCoarseTuning(int port, int part, int32_t value) {
     FillLinkAndRaise(port, p, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
 }
 
+void TVGS::StoreControllerValue(int port, int part, int parameter, int32_t value) {
+    if (!ValidPart(port, part, parameter) || parameter == ppMasterCoarseTuning) {
+        VEKA_IGNORED("StoreControllerValue");
+        return;
+    }
+    TOneParameter& p = Parts_[PartIndex(port, part, parameter)];
+    value = std::clamp(value, p.Min, p.Max);
+    if (p.Value == value) return;
+    p.Value = value;
+    OnDataChanged();
+    NotifyPut(port, TLinkData{LinkPart, part, parameter, 0, 0}, value, Sender_);
+}
+
 void TVGS::RecordDrumSetOfPart(int port, int part) {
     if (!ValidPart(port, part, 1)) return;
     const int map = Part(port, part, ppRhythm).Value;

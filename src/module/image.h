@@ -141,6 +141,10 @@ public:
     // Master Coarse Tuning (parameter 111) has no exclusive address: the module takes it as an
     // RPN, which the transmitter sends once per gesture when it hears this change.
     void SetPartCoarseTuning(int port, int part, int32_t value);
+    // A part value the module already took from a channel message (the keyboard's ribbon):
+    // stored within its range, the setup marked changed and the windows told as at the end of an
+    // edit (OnValuePut); no OnChange, so no exclusive message repeats it.
+    void StoreControllerValue(int port, int part, int parameter, int32_t value);
     void SetDrumValue(int port, int map, int32_t value, int parameter, int note);
     void SetUserDrumValue(int set, int note, int32_t value, int parameter);
 

@@ -231,6 +231,7 @@ void TVekaMainForm::CopySysxText() {
 }
 
 void TVekaMainForm::OpenPortDialog(bool offerQuit) {
+    NotePlayer_->ReleaseAll();  // the ports may close: their notes end first
     if (PortDialogHook) {
         PortDialogHook();
         if (offerQuit && QuitOfferHook && !Session_->Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();

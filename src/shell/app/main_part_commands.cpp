@@ -12,7 +12,9 @@
 #include "editors/part_window.h"
 #include "editors/patch_window.h"
 #include "editors/user_drum_window.h"
+#include "windows/assign_window.h"
 #include "windows/display_window.h"
+#include "windows/keyboard_window.h"
 #include "windows/master_window.h"
 #include "shell/app/sysx_history_dialog.h"
 #include "shell/app/main_window.h"
@@ -56,6 +58,8 @@ void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
+    Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), *NotePlayer_, *this); });
+    Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), *NotePlayer_); });
 }
 
 void TVekaMainForm::BuildPartMenu() {
@@ -72,7 +76,10 @@ void TVekaMainForm::BuildPartMenu() {
     add(pmCustomize, [this] { CustomizePartWindow(); });
     connect(Action(TCommand::CustomizePartWindow), &QAction::triggered, this, [this] { CustomizePartWindow(); });
     // Held computer-keyboard notes are released before the menu opens.
-    connect(PartMenu_, &QMenu::aboutToShow, this, [this] { TestNote_->Stop(); });
+    connect(PartMenu_, &QMenu::aboutToShow, this, [this] {
+        TestNote_->Stop();
+        NotePlayer_->ReleaseKeys();
+    });
 }
 
 std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {

@@ -59,6 +59,8 @@ TVekaMainForm::~TVekaMainForm() {
     delete Mdi_;
     Mdi_ = nullptr;
     if (Session_) Session_->Input.Wake = nullptr;
+    delete KeyFilter_;  // no key reaches the player while it goes
+    KeyFilter_ = nullptr;
 }
 
 QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text,
@@ -124,6 +126,7 @@ bool TVekaMainForm::Create() {
     Waker_->Handler = [this] { Session_->Process(); };
     Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
+    NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_);
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     RegisterEditorWindows();
     setAcceptDrops(true);
@@ -132,6 +135,7 @@ bool TVekaMainForm::Create() {
     BuildToolbars();
     BuildStatusBar();
     ConnectSession();
+    ConnectNotePlayer();
     // 10.6: the background.
     ApplyMdiBackground();
     // 10.8: the device lines of the contact form.
@@ -139,6 +143,7 @@ bool TVekaMainForm::Create() {
     for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
     // 11: settings, ports, maybe the port dialog.
     LoadSettings();
+    NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
     if (QuitRequested_) {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
         return false;
@@ -293,6 +298,7 @@ void TVekaMainForm::ProgressDone() {
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
     CurrentPart_ = std::clamp(part, 1, 16);
     Session_->Router.CurrentPart = CurrentPart_;
+    NotePlayer_->Part = CurrentPart_;
     Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(CurrentPart_); });
 }
 
@@ -301,6 +307,7 @@ void TVekaMainForm::SetCurrentPort(int port) {
     TestNote_->Stop();
     CurrentPort_ = port;
     Session_->Router.CurrentPort = port;
+    NotePlayer_->Port = port;
     RefreshAll();
 }
 
@@ -342,7 +349,10 @@ void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
     Settings_.WriteInteger(kForm, window + "bar color", value);
 }
 
-void TVekaMainForm::SetCurrentChannel(int channel) { Session_->Router.CurrentChannel = std::clamp(channel, 0, 15); }
+void TVekaMainForm::SetCurrentChannel(int channel) {
+    Session_->Router.CurrentChannel = std::clamp(channel, 0, 15);
+    NotePlayer_->Channel = Session_->Router.CurrentChannel;
+}
 
 void TVekaMainForm::ReportEditError(const std::exception& error) {
     if (EditErrorShown_) return;  // one message per gesture, not one per drag step
@@ -364,6 +374,7 @@ void TVekaMainForm::RefreshAll() {
     // The shown port may be gone with the ports.
     CurrentPort_ = std::clamp(CurrentPort_, 0, Image_->ActivePortCount() - 1);
     Session_->Router.CurrentPort = CurrentPort_;
+    NotePlayer_->Port = CurrentPort_;
     Image_->NotifyReloaded();
 }
 

@@ -23,6 +23,7 @@
 #include "shell/recent_files.h"
 #include "smf/exclusive_export.h"
 #include "smf/order_file.h"
+#include "shell/note_player.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
 #include "windows/custom_file_dialog.h"
@@ -62,7 +63,8 @@ class TVekaMainForm : public QMainWindow,
                       public IShellUi,
                       public IWindowStore,
                       public IMessageOut,
-                      public IParameterOut {
+                      public IParameterOut,
+                      public IPcKeyboardSwitch {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -140,6 +142,12 @@ public:
     void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
     // IParameterOut, for the effect window's presets.
     void SendSystemParameter(int number, const std::string& caption) override;
+
+    // IPcKeyboardSwitch, for the keyboard window: other option 3.
+    bool PcKeyboardOn() const override { return Data_.Option(TOption::PcKeyboard); }
+    void SetPcKeyboard(bool on) override;
+    // The computer keyboard, the on-screen keyboard and the ribbon play through it.
+    TNotePlayer& NotePlayer() { return *NotePlayer_; }
 
     // Closes as the frame's button does once no transmission, data request or dialog runs;
     // those are stopped first (SIGTERM, SIGINT).
@@ -257,6 +265,7 @@ private:
     void BuildToolbars();
     void BuildStatusBar();
     void ConnectSession();
+    void ConnectNotePlayer();
     void LoadSettings();
     void RegisterEditorWindows();
     void OpenInput();
@@ -338,6 +347,9 @@ private:
     TSubscription DataChanges_;
     bool EditErrorShown_ = false;
     std::unique_ptr<TTestNote> TestNote_;
+    std::unique_ptr<TNotePlayer> NotePlayer_;  // after the session and the notes: goes first
+    QObject* KeyFilter_ = nullptr;
+    TSubscription PlayedNotes_, PlayerState_;
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};
