@@ -34,22 +34,25 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A child process of veka4 with the test's own home, runtime folder and offscreen screen.
+// A child process of veka4 with the test's own home, runtime folder and screen: offscreen, or
+// the X server of display (":57").
 class TVekaProcess {
 public:
     TVekaProcess(const std::vector<std::string>& arguments, const std::string& home, const std::string& runtime,
-                 const std::string& log) {
+                 const std::string& log, const std::string& display = {}) {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
             const std::string entry(*e);
-            for (const char* replaced : {"VEKA_HOME=", "XDG_RUNTIME_DIR=", "QT_QPA_PLATFORM=", "VEKA_VIRTUAL_MODULE="})
+            for (const char* replaced :
+                 {"VEKA_HOME=", "XDG_RUNTIME_DIR=", "QT_QPA_PLATFORM=", "VEKA_VIRTUAL_MODULE=", "DISPLAY="})
                 if (entry.rfind(replaced, 0) == 0) goto skip;
             env.push_back(entry);
         skip:;
         }
         env.push_back("VEKA_HOME=" + home);
         env.push_back("XDG_RUNTIME_DIR=" + runtime);
-        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back(display.empty() ? "QT_QPA_PLATFORM=offscreen" : "QT_QPA_PLATFORM=xcb");
+        if (!display.empty()) env.push_back("DISPLAY=" + display);
         env.push_back("VEKA_AUTO_ANSWER_MS=100");
         env.push_back("JACK_NO_START_SERVER=1");
         std::vector<std::string> args{VEKA_GUI};
@@ -137,25 +140,30 @@ bool WaitFor(TJackPeer& peer, const std::array<uint8_t, 3>& address, uint8_t val
     return false;
 }
 
+// The program's home and runtime folders, and its Veka.ini with Port A on the peer's input and
+// no module reset at start. False when the peer's port is not listed.
+bool PrepareHome(const std::string& home, const std::string& runtime, const TJackPeer& peer) {
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
+    TMidiDevices::Instance().Refresh();
+    const int output = FindDevice(TMidiDevices::Instance().Outputs(), peer.InputName());
+    if (output < 0) return false;
+    TSettings settings(home + "/Veka.ini");
+    settings.WriteInteger("setting", "max part", 0);
+    settings.WriteInteger("midiport", "midiout 0", output);
+    settings.WriteString("midiport", "driver name : out1", TMidiDevices::Instance().Outputs()[size_t(output)].Name);
+    settings.WriteBool("other option", "2", false);
+    return true;
+}
+
 TEST(JackProcess, ASetupOnTheCommandLineAndAHandedOverOneAreSentToAJackPort) {
     const std::string absence = TJackPeer::ServerAbsence();
     if (absence.empty() == false) GTEST_SKIP() << absence;
     TTempDir dir;
     const std::string home = dir / "home", runtime = dir / "run";
-    std::filesystem::create_directories(home);
-    std::filesystem::create_directories(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
     TJackPeer peer("veka-process-peer");
-    TMidiDevices::Instance().Refresh();
-    const int output = FindDevice(TMidiDevices::Instance().Outputs(), peer.InputName());
-    ASSERT_GE(output, 0) << peer.InputName();
-    {
-        TSettings settings(home + "/Veka.ini");
-        settings.WriteInteger("setting", "max part", 0);
-        settings.WriteInteger("midiport", "midiout 0", output);
-        settings.WriteString("midiport", "driver name : out1", TMidiDevices::Instance().Outputs()[size_t(output)].Name);
-        settings.WriteBool("other option", "2", false);
-    }
+    ASSERT_TRUE(PrepareHome(home, runtime, peer)) << peer.InputName();
     const std::string first = WriteSetup(dir / "SETUP.ga4", 90), second = WriteSetup(dir / "OTHER.ga4", 55);
     ASSERT_FALSE(first.empty());
     ASSERT_FALSE(second.empty());
@@ -179,6 +187,113 @@ TEST(JackProcess, ASetupOnTheCommandLineAndAHandedOverOneAreSentToAJackPort) {
     }
     program.Terminate();
     EXPECT_EQ(program.Wait(20s), 0) << ReadText(dir / "first.log");
+}
+
+// An X server of the test's own (Xvfb), on the first free display from :71.
+class TXServer {
+public:
+    TXServer() {
+        for (int n = 71; n < 99; ++n)
+            if (!std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n))) {
+                Number_ = n;
+                break;
+            }
+        if (Number_ < 0) return;
+        const std::string display = Display();
+        std::vector<std::string> args{"Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&Pid_, "Xvfb", &actions, nullptr, argv.data(), environ) != 0) Pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        while (Pid_ > 0 && !Ready() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(50ms);
+    }
+    ~TXServer() {
+        if (Pid_ <= 0) return;
+        kill(Pid_, SIGTERM);
+        waitpid(Pid_, nullptr, 0);
+    }
+    bool Ready() const {
+        return Pid_ > 0 && std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(Number_));
+    }
+    std::string Display() const { return ":" + std::to_string(Number_); }
+    // Runs xdotool with arguments on this display; its first line of output.
+    std::string Tool(const std::string& arguments) const {
+        const std::string command = "DISPLAY=" + Display() + " xdotool " + arguments + " 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) return {};
+        char line[256] = {};
+        const bool got = std::fgets(line, sizeof line, pipe) != nullptr;
+        pclose(pipe);
+        std::string text = got ? line : "";
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        return text;
+    }
+
+private:
+    int Number_ = -1;
+    pid_t Pid_ = -1;
+};
+
+// The messages of the peer that are channel messages (no exclusive), from index from on.
+std::vector<std::vector<uint8_t>> ChannelMessages(TJackPeer& peer, size_t from = 0) {
+    std::vector<std::vector<uint8_t>> found;
+    const auto& received = peer.Received();
+    for (size_t i = from; i < received.size(); ++i)
+        if (!received[i].empty() && received[i][0] < 0xF0) found.push_back(received[i]);
+    return found;
+}
+
+bool WaitForChannelMessages(TJackPeer& peer, size_t count, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (ChannelMessages(peer).size() >= count) return true;
+        peer.WaitReceived(peer.Received().size() + 1, 100ms);
+    }
+    return ChannelMessages(peer).size() >= count;
+}
+
+// The computer keyboard under a real X server: keys typed with xdotool play the part on the
+// JACK port, the X server's auto-repeat of a held key restarts nothing, and a key still held
+// when the program is told to quit gets its note-off before the program ends.
+TEST(JackProcess, KeysTypedOnTheXServerPlayOnTheJackPortAndNoNoteOutlivesTheProgram) {
+    const std::string absence = TJackPeer::ServerAbsence();
+    if (absence.empty() == false) GTEST_SKIP() << absence;
+    if (std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    TXServer x;
+    ASSERT_TRUE(x.Ready()) << "Xvfb did not start";
+    TTempDir dir;
+    const std::string home = dir / "home", runtime = dir / "run";
+    TJackPeer peer("veka-keys-peer");
+    ASSERT_TRUE(PrepareHome(home, runtime, peer)) << peer.InputName();
+    TSettings(home + "/Veka.ini").WriteBool("other option", "3", true);  // the letters play
+
+    TVekaProcess program({}, home, runtime, dir / "keys.log", x.Display());
+    ASSERT_TRUE(program.Started());
+    const std::string window = x.Tool("search --sync --onlyvisible --name \"^Veka 4\"");
+    ASSERT_FALSE(window.empty()) << ReadText(dir / "keys.log");
+    x.Tool("windowfocus --sync " + window);
+    std::this_thread::sleep_for(300ms);  // the program takes the focus
+    x.Tool("key --delay 100 a");
+    ASSERT_TRUE(WaitForChannelMessages(peer, 2, 10s)) << ReadText(dir / "keys.log");
+    EXPECT_EQ(ChannelMessages(peer), (std::vector<std::vector<uint8_t>>{{0x90, 60, 100}, {0x80, 60, 0}}));
+
+    // Held past the X server's repeat delay: still one note.
+    x.Tool("keydown s");
+    ASSERT_TRUE(WaitForChannelMessages(peer, 3, 10s));
+    std::this_thread::sleep_for(1200ms);
+    EXPECT_EQ(ChannelMessages(peer, 0).size(), 3u);
+    program.Terminate();
+    EXPECT_EQ(program.Wait(20s), 0) << ReadText(dir / "keys.log");
+    x.Tool("keyup s");
+    ASSERT_TRUE(WaitForChannelMessages(peer, 4, 3s));
+    EXPECT_EQ(ChannelMessages(peer), (std::vector<std::vector<uint8_t>>{
+                                         {0x90, 60, 100}, {0x80, 60, 0}, {0x90, 62, 100}, {0x80, 62, 0}}));
 }
 
 }  // namespace
