@@ -139,8 +139,17 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 
 TKeyboardWindow::~TKeyboardWindow() {
     // A key held under the pointer while the window goes still gets its note-off.
+    VekaKeyboard1_->OnNoteUp = nullptr;
+    VekaRibon1_->OnChange = nullptr;
     Player_.MouseUp();
     Player_.ViewOpen = false;
+}
+
+void TKeyboardWindow::hideEvent(QHideEvent* event) {
+    // Minimised or hidden under a held button: its release would never come here.
+    VekaKeyboard1_->CancelPress();
+    VekaRibon1_->CancelDrag();
+    TVekaTempForm::hideEvent(event);
 }
 
 QToolButton* TKeyboardWindow::Button(char letter) const {

@@ -49,6 +49,7 @@ public:
 protected:
     void ImageChanged(const TChangeNotice& change) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void ShowPlayerState();

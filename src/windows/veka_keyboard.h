@@ -40,6 +40,8 @@ public:
     void SetKeyDown(int note, bool down);
     bool KeyDown(int note) const { return note >= 0 && note < 128 && Down_[size_t(note)] > 0; }
     void ReleaseDrawnKeys();
+    // Ends the pointer's note as a button release would (the window is hidden under it).
+    void CancelPress() { Release(); }
 
     std::function<void(int note, int velocity)> OnNoteDown;
     std::function<void()> OnNoteUp;

@@ -46,7 +46,11 @@ void TVekaRibon::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TVekaRibon::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !Dragging_) return;
+    if (event->button() == Qt::LeftButton) CancelDrag();
+}
+
+void TVekaRibon::CancelDrag() {
+    if (!Dragging_) return;
     Dragging_ = false;
     if (!ReturnMode) return;
     // Pitch bend springs back, and the module hears the centre even when the cursor was there.

@@ -23,6 +23,8 @@ public:
     // Moves the cursor to the place of value (clamped); no event.
     void SetValue(int value);
     bool ReturnMode = true;
+    // Ends a drag as a release would: pitch bend goes back to the centre.
+    void CancelDrag();
 
     // Every move of the cursor by the pointer, with the new value.
     std::function<void(int value)> OnChange;

@@ -39,7 +39,8 @@ using namespace std::chrono_literals;
 class TVekaProcess {
 public:
     TVekaProcess(const std::vector<std::string>& arguments, const std::string& home, const std::string& runtime,
-                 const std::string& log, const std::string& display = {}) {
+                 const std::string& log, const std::string& display = {},
+                 const std::vector<std::string>& extraEnvironment = {}) {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e) {
             const std::string entry(*e);
@@ -53,6 +54,11 @@ public:
         env.push_back("XDG_RUNTIME_DIR=" + runtime);
         env.push_back(display.empty() ? "QT_QPA_PLATFORM=offscreen" : "QT_QPA_PLATFORM=xcb");
         if (!display.empty()) env.push_back("DISPLAY=" + display);
+        for (const std::string& entry : extraEnvironment) {
+            const std::string key = entry.substr(0, entry.find('=') + 1);
+            std::erase_if(env, [&key](const std::string& e) { return e.rfind(key, 0) == 0; });
+            env.push_back(entry);
+        }
         env.push_back("VEKA_AUTO_ANSWER_MS=100");
         env.push_back("JACK_NO_START_SERVER=1");
         std::vector<std::string> args{VEKA_GUI};
@@ -102,6 +108,13 @@ public:
     }
     void Terminate() {
         if (Pid_ > 0 && !Exited_) kill(Pid_, SIGTERM);
+    }
+    // The end a crash or a power cut gives: no close sequence runs.
+    void Kill() {
+        if (Pid_ <= 0 || Exited_) return;
+        kill(Pid_, SIGKILL);
+        waitpid(Pid_, nullptr, 0);
+        Exited_ = true;
     }
 
 private:
@@ -189,6 +202,61 @@ TEST(JackProcess, ASetupOnTheCommandLineAndAHandedOverOneAreSentToAJackPort) {
     EXPECT_EQ(program.Wait(20s), 0) << ReadText(dir / "first.log");
 }
 
+// A setup changed and never saved survives a kill: the next start offers it (the process's
+// questions are answered with their default button, here "restore") and sends it to the port.
+TEST(JackProcess, AnUnsavedSetupSurvivesAKillAndIsRestoredAtTheNextStart) {
+    const std::string absence = TJackPeer::ServerAbsence();
+    if (absence.empty() == false) GTEST_SKIP() << absence;
+    TTempDir dir;
+    const std::string home = dir / "home", runtime = dir / "run";
+    TJackPeer peer("veka-recovery-peer");
+    ASSERT_TRUE(PrepareHome(home, runtime, peer)) << peer.InputName();
+    // A reverb preset read on top of the power-on setup: an unsaved change.
+    const std::string preset = dir / "Hall.rev";
+    {
+        TVGS image(VEKA_TEST_DEFAULT_DIR);
+        image.SetSystemValue(9, 111);  // Reverb Time
+        ASSERT_TRUE(WriteEffectPreset(image, TSystemGroup::Reverb, preset).Ok());
+    }
+    const std::array<uint8_t, 3> reverbTime = TVGS(VEKA_TEST_DEFAULT_DIR).System(9).Address.Bytes;
+    const std::string recovery = home + "/Veka.recovery";
+    {
+        // The edited run plays the virtual module and reaches no JACK server: a client killed
+        // in the middle of a cycle would stall the server for the tests after this one.
+        TSettings settings(home + "/Veka.ini");
+        settings.WriteInteger("midiport", "midiout 0", 0);
+        settings.WriteString("midiport", "driver name : out1", "Virtual Module Port A");
+        TVekaProcess program({"--virtual-module", preset}, home, runtime, dir / "edit.log", {},
+                             {"JACK_DEFAULT_SERVER=veka-test-absent"});
+        ASSERT_TRUE(program.Started());
+        const auto end = std::chrono::steady_clock::now() + 30s;
+        while (!std::filesystem::exists(recovery) && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(50ms);
+        ASSERT_TRUE(std::filesystem::exists(recovery)) << ReadText(dir / "edit.log");
+        program.Kill();
+    }
+    ASSERT_TRUE(PrepareHome(home, runtime, peer));  // Port A on the peer again
+    const size_t before = peer.Received().size();
+    TVekaProcess restart({}, home, runtime, dir / "restart.log");
+    ASSERT_TRUE(restart.Started());
+    const auto end = std::chrono::steady_clock::now() + 30s;
+    bool sent = false;
+    while (!sent && std::chrono::steady_clock::now() < end) {
+        peer.WaitReceived(peer.Received().size() + 1, 100ms);
+        const auto& received = peer.Received();
+        sent = Holds(std::vector<std::vector<uint8_t>>(received.begin() + std::ptrdiff_t(before), received.end()),
+                     reverbTime, 111);
+    }
+    EXPECT_TRUE(sent) << "the restored setup did not reach the port\n" << ReadText(dir / "restart.log");
+    const std::string log = ReadText(dir / "restart.log");
+    EXPECT_NE(log.find("Restore it?"), std::string::npos) << log;
+    // Told to quit with the setup still unsaved: no question, the setup stays kept.
+    restart.Terminate();
+    EXPECT_EQ(restart.Wait(20s), 0) << ReadText(dir / "restart.log");
+    EXPECT_TRUE(std::filesystem::exists(recovery));
+    EXPECT_EQ(ReadText(dir / "restart.log").find("Save it?"), std::string::npos);
+}
+
 // An X server of the test's own (Xvfb), on the first free display from :71.
 class TXServer {
 public:
@@ -222,14 +290,21 @@ public:
     }
     std::string Display() const { return ":" + std::to_string(Number_); }
     // Runs xdotool with arguments on this display; its first line of output.
-    std::string Tool(const std::string& arguments) const {
-        const std::string command = "DISPLAY=" + Display() + " xdotool " + arguments + " 2>/dev/null";
+    std::string Tool(const std::string& arguments) const { return Run("xdotool " + arguments); }
+    // Runs a command line on this display; the first line of its output that contains find
+    // (the first line when find is empty).
+    std::string Run(const std::string& commandLine, const std::string& find = {}) const {
+        const std::string command = "DISPLAY=" + Display() + " " + commandLine + " 2>/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return {};
         char line[256] = {};
-        const bool got = std::fgets(line, sizeof line, pipe) != nullptr;
+        std::string text;
+        while (std::fgets(line, sizeof line, pipe) != nullptr) {
+            if (!find.empty() && std::string(line).find(find) == std::string::npos) continue;
+            text = line;
+            break;
+        }
         pclose(pipe);
-        std::string text = got ? line : "";
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
         return text;
     }
@@ -263,10 +338,13 @@ bool WaitForChannelMessages(TJackPeer& peer, size_t count, std::chrono::millisec
 TEST(JackProcess, KeysTypedOnTheXServerPlayOnTheJackPortAndNoNoteOutlivesTheProgram) {
     const std::string absence = TJackPeer::ServerAbsence();
     if (absence.empty() == false) GTEST_SKIP() << absence;
-    if (std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0)
-        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    if (std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xset >/dev/null") != 0)
+        GTEST_SKIP() << "Xvfb, xdotool or xset is not installed";
     TXServer x;
     ASSERT_TRUE(x.Ready()) << "Xvfb did not start";
+    // A held key repeats after 200 ms, 30 times a second.
+    x.Run("xset r on r rate 200 30");
+    ASSERT_NE(x.Run("xset q", "auto repeat:  on").find("auto repeat:  on"), std::string::npos);
     TTempDir dir;
     const std::string home = dir / "home", runtime = dir / "run";
     TJackPeer peer("veka-keys-peer");
@@ -283,7 +361,7 @@ TEST(JackProcess, KeysTypedOnTheXServerPlayOnTheJackPortAndNoNoteOutlivesTheProg
     ASSERT_TRUE(WaitForChannelMessages(peer, 2, 10s)) << ReadText(dir / "keys.log");
     EXPECT_EQ(ChannelMessages(peer), (std::vector<std::vector<uint8_t>>{{0x90, 60, 100}, {0x80, 60, 0}}));
 
-    // Held past the X server's repeat delay: still one note.
+    // Held well past the X server's repeat delay: still one note.
     x.Tool("keydown s");
     ASSERT_TRUE(WaitForChannelMessages(peer, 3, 10s));
     std::this_thread::sleep_for(1200ms);

@@ -109,9 +109,11 @@ TEST_F(AssignWindowTest, EditsAndTheCcListsReachTheModuleAndTheOtherWindows) {
     Form->Image().SetPartValue(0, 1, 20, 45);
     EXPECT_EQ(grid->Cell(1, 1).Value, 20);
     EXPECT_EQ(grid->Cell(1, 1).Text, PartValueText(TLanguage::English, 45, 20));
-    Form->Image().NotifyPut(0, TLinkData{LinkPart, 1, 16, 0, 0}, 3, nullptr);  // a list, no text kept
     Form->Image().SetPartValue(0, 1, 3, 16);
     EXPECT_EQ(window.Cc2List()->currentIndex(), 3);
+    Form->Image().Part(0, 1, 16).Value = 4;  // stored by an edit gesture elsewhere, then put
+    Form->Image().NotifyPut(0, TLinkData{LinkPart, 1, 16, 0, 0}, 4, nullptr);
+    EXPECT_EQ(window.Cc2List()->currentIndex(), 4);
     Form->Image().SetPartValue(0, 2, 99, 45);  // another part: not shown
     EXPECT_EQ(grid->Cell(1, 1).Value, 20);
 }

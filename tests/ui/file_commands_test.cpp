@@ -36,16 +36,7 @@ protected:
     // A started main window (module reset at start switched off, so only what a command
     // sends reaches the module).
     TVekaMainForm& Started() {
-        // The transmissions' pauses pass at once.
-        Clock.Process = [] { QApplication::processEvents(); };
-        Options.Wait = &Clock;
-        WriteCompleteSettings();
-        Ini().WriteBool("other option", "2", false);
-        TVekaMainForm& form = Make();
-        EXPECT_TRUE(form.Create());
-        form.resize(1000, 700);
-        form.show();
-        QApplication::processEvents();
+        TVekaMainForm& form = StartQuiet(Clock);
         Module()->ClearReceived();
         return form;
     }

@@ -135,6 +135,8 @@ TEST_F(KeyboardWindowTest, LettersPlayThroughTheProgramWithModifiersRepeatsAndSw
     // Q with A held: A's note-off, then the octave; C and X step the velocity.
     Key(true, Qt::Key_A);
     Key(true, Qt::Key_Q);
+    EXPECT_EQ(Module()->Received(0).back(), B({0x80, 60, 0}));  // before the key comes up
+    EXPECT_FALSE(window.Keyboard()->KeyDown(60));
     EXPECT_EQ(window.OctaveLabel()->text(), "4");
     EXPECT_EQ(Form->Data().PlayNoteBaseOct, 4);
     Key(false, Qt::Key_A);
@@ -154,8 +156,8 @@ TEST_F(KeyboardWindowTest, LettersPlayThroughTheProgramWithModifiersRepeatsAndSw
     edit.show();
     edit.setFocus();
     QApplication::processEvents();
-    Key(true, Qt::Key_S, Qt::NoModifier, false, edit.windowHandle());
-    Key(false, Qt::Key_S, Qt::NoModifier, false, edit.windowHandle());
+    QTest::simulateEvent(edit.windowHandle(), true, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"), false);
+    QTest::simulateEvent(edit.windowHandle(), false, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"), false);
     QTest::simulateEvent(edit.windowHandle(), true, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"), false);
     EXPECT_EQ(edit.text(), "b");
     Form->Data().SetOption(TOption::SwallowNoteKeys, false);
@@ -179,6 +181,27 @@ TEST_F(KeyboardWindowTest, NoKeyHangsWhenAMenuOpensTheProgramLosesTheKeyboardOrT
     QApplication::sendEvent(qApp, &inactive);
     Key(false, Qt::Key_F);  // comes late, or never: nothing more
     EXPECT_EQ(Take(), (TMessages{B({0x90, 65, 100}), B({0x80, 65, 0})}));
+
+    // A menu's letters choose its entries: no note while it is open.
+    Form->PartMenu()->popup(QPoint(10, 10));
+    QApplication::processEvents();
+    Key(true, Qt::Key_A, Qt::NoModifier, false, Form->PartMenu()->windowHandle());
+    Key(false, Qt::Key_A, Qt::NoModifier, false, Form->PartMenu()->windowHandle());
+    Form->PartMenu()->hide();
+    EXPECT_TRUE(Take().empty());
+    // A key held while the switch goes off elsewhere still ends with its key.
+    Key(true, Qt::Key_W);
+    Form->Data().SetOption(TOption::PcKeyboard, false);
+    Key(false, Qt::Key_W);
+    Form->Data().SetOption(TOption::PcKeyboard, true);
+    EXPECT_EQ(Take(), (TMessages{B({0x90, 61, 100}), B({0x80, 61, 0})}));
+    // Minimised under a held button: the note ends, a bend goes back to the centre.
+    QTest::mousePress(window.Keyboard(), Qt::LeftButton, Qt::NoModifier, WhiteKey(62));
+    QTest::mousePress(window.Ribbon(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 5));
+    Form->Windows().Window(wnKeyboard)->showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(Take(), (TMessages{B({0x90, 62, 127}), B({0xE0, 64 * 15 % 128, 64 * 15 / 128}), B({0x80, 62, 0}), B({0xE0, 0, 64})}));
+    Form->Windows().Window(wnKeyboard)->showNormal();
 
     // The pointer's key and a letter held while the window goes: the pointer's note ends with
     // the window, the letter plays on and ends with its key.

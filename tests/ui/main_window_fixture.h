@@ -54,6 +54,20 @@ protected:
         return *Form;
     }
     TSettings Ini() { return TSettings(Dir / "Veka.ini"); }
+    // A started, shown main window whose pauses pass at once on clock, without the module
+    // reset at start: only what the test does reaches the module.
+    TVekaMainForm& StartQuiet(TFakePumpWait& clock) {
+        clock.Process = [] { QApplication::processEvents(); };
+        Options.Wait = &clock;
+        WriteCompleteSettings();
+        Ini().WriteBool("other option", "2", false);
+        TVekaMainForm& form = Make();
+        EXPECT_TRUE(form.Create());
+        form.resize(1000, 700);
+        form.show();
+        QApplication::processEvents();
+        return form;
+    }
     // A started main window with managed window number open; its content as T.
     template <typename T> T& OpenManaged(int number, bool japanese = false) {
         WriteCompleteSettings();

@@ -43,7 +43,7 @@ bool TVekaMainForm::New(bool send) {
         ReportSendError(error);  // the image is reset all the same
     }
     FileName_.clear();
-    DataChanged_ = false;
+    ClearDataChanged();
     if (!send) RefreshAll();
     if (auto* display = Windows_->Window(wnDisplay))
         if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
@@ -66,7 +66,7 @@ bool TVekaMainForm::Save() {
         return false;
     }
     SaveLayout(name);
-    DataChanged_ = false;
+    ClearDataChanged();
     SetCaption(name);
     return true;
 }
@@ -116,7 +116,7 @@ bool TVekaMainForm::SaveAllData() {
     const QString name = SaveCollected(TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
     if (name.isEmpty()) return false;
     SaveLayout(name);
-    DataChanged_ = false;
+    ClearDataChanged();
     SetCaption(name);
     return true;
 }

@@ -187,7 +187,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     } else if (way != TOpenWay::CommandLine && started) {
         if (whole) {
             if (!New(false)) return;
-            DataChanged_ = false;
+            ClearDataChanged();
         } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
             return;
         }
@@ -223,10 +223,10 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     if (whole && started) SendSwitches_[1] = true;
     if (kind == TSetupFileKind::Ga4 && !host.CurrentFile.empty()) {
         SetCaption(fileName);
-        DataChanged_ = false;
+        ClearDataChanged();
         layoutNote = LoadLayout(fileName);
     } else if (kind == TSetupFileKind::Ga3 && host.ModifiedCleared) {
-        DataChanged_ = false;
+        ClearDataChanged();
         SetCaption(FileName_);
     }
     if (way == TOpenWay::Dialog && kind != TSetupFileKind::Ga4) {

@@ -136,6 +136,7 @@ bool TVekaMainForm::Create() {
     BuildStatusBar();
     ConnectSession();
     ConnectNotePlayer();
+    StartRecoveryTimer();
     // 10.6: the background.
     ApplyMdiBackground();
     // 10.8: the device lines of the contact form.
@@ -269,6 +270,7 @@ void TVekaMainForm::ApplyMdiBackground() {
 
 void TVekaMainForm::MarkChanged() {
     DataChanged_ = true;
+    if (RecoveryTimer_ && !RecoveryTimer_->isActive()) RecoveryTimer_->start();
     if (!windowTitle().contains('*')) SetCaption(FileName_ + "*");
 }
 
@@ -397,6 +399,7 @@ void TVekaMainForm::FirstShow() {
     // time (and once they exist).
     // A file named on the command line is loaded and sent, and its layout opens its windows.
     const QString& argument = Options_.FirstArgument;
+    OfferRecovery();
     if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) OpenByName(argument);
     // Without a layout that opened any, the default windows: an empty frame tells a new user
     // nothing.
@@ -449,7 +452,14 @@ void TVekaMainForm::CloseWhenFree() {
         QTimer::singleShot(100, this, [this] { CloseWhenFree(); });
         return;
     }
+    // Nobody may be there to answer (a logout, a shutdown): unsaved changes go into the
+    // recovery file, which the next start offers back, instead of a question.
+    if (DataChanged_) {
+        WriteRecoveryNow();
+        KeepRecovery_ = RecoveryWritten_;
+    }
     close();
+    KeepRecovery_ = false;  // the close was refused after all
 }
 
 bool TVekaMainForm::AskSave(int message) {
@@ -476,7 +486,7 @@ void TVekaMainForm::closeEvent(QCloseEvent* event) {
 
 bool TVekaMainForm::CloseSequence() {
     // 1: the only step that may refuse the close.
-    if (!AskSave(28)) return false;
+    if (!KeepRecovery_ && !AskSave(28)) return false;
     Closing_ = true;
     // 2-3: which windows were open, each one's place, then the windows themselves.
     hide();
@@ -502,7 +512,10 @@ bool TVekaMainForm::CloseSequence() {
         std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
     // 5: the input port.
     Session_->Input.Close();
-    // 8: an orderly end.
+    // 8: an orderly end; what the user chose not to save is not offered back.
+    if (RecoveryTimer_) RecoveryTimer_->stop();
+    std::string ignored;
+    if (!KeepRecovery_) RemoveRecoveryFile(RecoveryFile(), ignored);
     Settings_.WriteBool(kSetting, "perfect finish", true);
     // The output ports close with the session when the window is destroyed.
     return true;

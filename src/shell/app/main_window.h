@@ -24,6 +24,7 @@
 #include "smf/exclusive_export.h"
 #include "smf/order_file.h"
 #include "shell/note_player.h"
+#include "shell/recovery_file.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
 #include "windows/custom_file_dialog.h"
@@ -36,6 +37,7 @@ class QPushButton;
 class QMdiArea;
 class QToolBar;
 class QToolButton;
+class QTimer;
 
 namespace veka {
 
@@ -150,11 +152,20 @@ public:
     TNotePlayer& NotePlayer() { return *NotePlayer_; }
 
     // Closes as the frame's button does once no transmission, data request or dialog runs;
-    // those are stopped first (SIGTERM, SIGINT).
+    // those are stopped first (SIGTERM, SIGINT). Unsaved changes are kept in the recovery file
+    // instead of asking about them.
     void CloseWhenFree();
 
     // The shell's own services.
     void MarkChanged();
+    // The setup now matches its file (loaded, saved, new): nothing is left to recover.
+    void ClearDataChanged();
+    // The recovery file: written once the changes have settled, removed when nothing is left
+    // unsaved; at start the one an unclean end left is offered back.
+    void WriteRecoveryNow();
+    void OfferRecovery();
+    std::string RecoveryFile() const;
+    static constexpr int kRecoveryDelayMs = 400;
     void SetCaption(const QString& text);
     void ShowProgress(const QString& text, int position, int total);
     void ProgressDone();
@@ -266,6 +277,7 @@ private:
     void BuildStatusBar();
     void ConnectSession();
     void ConnectNotePlayer();
+    void StartRecoveryTimer();
     void LoadSettings();
     void RegisterEditorWindows();
     void OpenInput();
@@ -350,6 +362,9 @@ private:
     std::unique_ptr<TNotePlayer> NotePlayer_;  // after the session and the notes: goes first
     QObject* KeyFilter_ = nullptr;
     TSubscription PlayedNotes_, PlayerState_;
+    QTimer* RecoveryTimer_ = nullptr;
+    bool RecoveryWritten_ = false;
+    bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};

@@ -1,6 +1,6 @@
 #include "shell/app/pc_keyboard_filter.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -18,10 +18,15 @@ bool TPcKeyboardFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease: {
             // A key event reaches one window first and is then passed on to its widgets (and
             // their parents): taking it at the window sees every key exactly once.
-            if (!watched->isWindowType() || !Enabled_()) return false;
+            if (!watched->isWindowType()) return false;
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() < Qt::Key_A || key->key() > Qt::Key_Z) return false;
             const char letter = char('A' + (key->key() - Qt::Key_A));
+            // A held note ends with its key, whatever was switched meanwhile; new notes need
+            // the switch on and no open menu (a menu's letters choose its entries).
+            const bool release = event->type() == QEvent::KeyRelease;
+            if (!(release && Player_.Held(letter)) && (!Enabled_() || QApplication::activePopupWidget()))
+                return false;
             const bool modifier = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
             bool noteKey = NoteKeyOffset(letter) >= 0;
             // X11 repeats a held key as release and press pairs: they leave the note alone.
