@@ -141,6 +141,12 @@ bool TNotePlayer::Held(char letter) const {
     return index >= 0 && Held_[size_t(index)];
 }
 
+bool TNotePlayer::AnyHeld() const {
+    for (const bool held : Held_)
+        if (held) return true;
+    return false;
+}
+
 void TNotePlayer::ReleaseKeys() {
     for (size_t i = 0; i < Held_.size(); ++i) {
         if (!Held_[i]) continue;

@@ -57,6 +57,7 @@ public:
     bool KeyDown(char letter, bool modifier);
     bool KeyUp(char letter, bool modifier);
     bool Held(char letter) const;
+    bool AnyHeld() const;
     // Every held key gets its note-off (before a pop-up menu, an octave change, when the
     // program loses the keyboard).
     void ReleaseKeys();

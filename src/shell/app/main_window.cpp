@@ -488,6 +488,13 @@ bool TVekaMainForm::CloseSequence() {
     // 1: the only step that may refuse the close.
     if (!KeepRecovery_ && !AskSave(28)) return false;
     Closing_ = true;
+    // Every sounding note ends while the ports are open, and the driver gets a moment to pass
+    // the note-offs on before the ports close (JACK sends in its next cycle).
+    if (NotePlayer_->MouseNote() >= 0 || TestNote_->Sounding() || NotePlayer_->AnyHeld()) {
+        NotePlayer_->ReleaseAll();
+        TestNote_->Stop();
+        Clock().Wait(kNoteOffDrainMs);
+    }
     // 2-3: which windows were open, each one's place, then the windows themselves.
     hide();
     TIniDocument ini = Settings_.Open();

@@ -166,6 +166,7 @@ public:
     void OfferRecovery();
     std::string RecoveryFile() const;
     static constexpr int kRecoveryDelayMs = 400;
+    static constexpr int kNoteOffDrainMs = 50;
     void SetCaption(const QString& text);
     void ShowProgress(const QString& text, int position, int total);
     void ProgressDone();

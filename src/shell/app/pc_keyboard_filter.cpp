@@ -1,6 +1,7 @@
 #include "shell/app/pc_keyboard_filter.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -10,7 +11,19 @@ namespace veka {
 
 TPcKeyboardFilter::TPcKeyboardFilter(TNotePlayer& player, std::function<bool()> enabled,
                                      std::function<bool()> swallow, QObject* parent)
-    : QObject(parent), Player_(player), Enabled_(std::move(enabled)), Swallow_(std::move(swallow)) {}
+    : QObject(parent), Player_(player), Enabled_(std::move(enabled)), Swallow_(std::move(swallow)) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) RepeatWindowMs = 40;
+    ReleaseTimer_.setSingleShot(true);
+    connect(&ReleaseTimer_, &QTimer::timeout, this, &TPcKeyboardFilter::FlushReleases);
+}
+
+void TPcKeyboardFilter::FlushReleases() {
+    for (size_t i = 0; i < Pending_.size(); ++i)
+        if (Pending_[i]) {
+            Pending_[i] = false;
+            Player_.KeyUp(char('A' + i), false);
+        }
+}
 
 bool TPcKeyboardFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -29,20 +42,38 @@ bool TPcKeyboardFilter::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             const bool modifier = (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
             bool noteKey = NoteKeyOffset(letter) >= 0;
+            const size_t index = size_t(letter - 'A');
             // X11 repeats a held key as release and press pairs: they leave the note alone.
-            if (!key->isAutoRepeat())
-                noteKey = event->type() == QEvent::KeyPress ? Player_.KeyDown(letter, modifier)
-                                                            : Player_.KeyUp(letter, modifier);
+            if (key->isAutoRepeat()) {
+                // Qt saw the pair: nothing to do.
+            } else if (release && noteKey && RepeatWindowMs > 0 && Player_.Held(letter)) {
+                Pending_[index] = true;
+                PendingStamp_[index] = key->timestamp();
+                ReleaseTimer_.start(RepeatWindowMs);
+            } else if (!release && Pending_[index] && key->timestamp() == PendingStamp_[index]) {
+                Pending_[index] = false;  // the press of a repeat pair: the note sounds on
+            } else {
+                if (Pending_[index]) {  // pressed again quickly: the last press first ends
+                    Pending_[index] = false;
+                    Player_.KeyUp(letter, false);
+                }
+                noteKey = release ? Player_.KeyUp(letter, modifier) : Player_.KeyDown(letter, modifier);
+            }
             // With a modifier the letter is a shortcut or a control's key, not music.
             return noteKey && !modifier && Swallow_();
         }
         case QEvent::ApplicationStateChange:
             // Another program took the keyboard: its key releases will never come here.
-            if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
+            if (static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive) {
+                Pending_.fill(false);
                 Player_.ReleaseKeys();
+            }
             return false;
         case QEvent::Show:
-            if (qobject_cast<QMenu*>(watched)) Player_.ReleaseKeys();  // a menu takes the keyboard
+            if (qobject_cast<QMenu*>(watched)) {  // a menu takes the keyboard
+                Pending_.fill(false);
+                Player_.ReleaseKeys();
+            }
             return false;
         default:
             return false;
