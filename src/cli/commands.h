@@ -25,6 +25,7 @@ int DisplayCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int ConvertCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int EmbedCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int ExportCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int DiffCommand(TVGS& image, const TOptions& options, std::ostream& out);
 
 // Names as the module stores them end in blanks; the command line prints them without.
 std::string TrimRight(std::string text);

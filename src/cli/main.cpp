@@ -23,6 +23,9 @@ Commands:
   drumset MAP PROGRAM [NOTE]       the drum set name, or the instrument of a note
       tone and drumset exit with 1 when there is no such tone, set or instrument.
   info FILE                        kind, sections and every stored value of a setup
+  diff A B                         every parameter the setups A and B set differently:
+                                   where, name, both values with their texts (exit 1
+                                   when they differ; a value a file lacks is the default)
                                    file or effect preset (.ga4 .ga3 .1pg .1dg .1ug .cst
                                    .rev .cho .del .eq .ief), one value per line
   convert IN OUT [--format 0|1] [--timebase N] [--with-text] [--dummy-notes]
@@ -102,6 +105,7 @@ int main(int argc, char** argv) {
         else if (command == "convert") run = ConvertCommand;
         else if (command == "embed") run = EmbedCommand;
         else if (command == "export") run = ExportCommand;
+        else if (command == "diff") run = DiffCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

@@ -157,3 +157,20 @@ TEST_F(InfoCommand, ErrorsGoToStandardErrorWithAStatus) {
 }
 
 }  // namespace
+
+TEST_F(InfoCommand, DiffListsWhatTwoSetupsSetDifferentlyAndAnswersLikeDiff) {
+    const std::string a = File("a.ga4", {{1, 19, 0, 1}, {3, 9, 0, 90}});
+    const std::string b = File("b.ga4", {{1, 19, 0, 2}, {3, 12, 0, 30}, {3, 9, 0, 80}});
+    const TRun r = Info("diff " + a + " " + b + " --max-part 32");
+    EXPECT_EQ(r.Status, 1) << r.Err;
+    EXPECT_EQ(r.Out, "Part B3 Volume: 90 (90) -> 80 (80)\nPart B3 Panpot: 64 (Center) -> 30 (L34)\n");
+    const TRun same = Info("diff " + a + " " + a + " --max-part 32");
+    EXPECT_EQ(same.Status, 0);
+    EXPECT_EQ(same.Out, "");
+    // Port B is not compared with 16 parts; a file that cannot be read is trouble.
+    EXPECT_EQ(Info("diff " + a + " " + b).Status, 0);
+    const TRun missing = Info("diff " + a + " " + (Dir / "none.ga4").string());
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_NE(missing.Err.find("none.ga4"), std::string::npos);
+    EXPECT_EQ(Info("diff " + a).Status, 2);
+}
