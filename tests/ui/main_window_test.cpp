@@ -159,9 +159,10 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     const auto menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 6);
+    ASSERT_EQ(menus.size(), 7);
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
-    EXPECT_EQ(menus[5]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
+    EXPECT_EQ(menus[1]->text(), QString::fromUtf8("編集(&E)"));
+    EXPECT_EQ(menus[6]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
     for (TCommand c : {TCommand::OtherOptions, TCommand::ReplaceSetupMeasures})
         EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);

@@ -12,6 +12,7 @@ QString Message(int number, TLanguage language) {
 }
 
 const TCaption kMenuFile{"ﾌｧｲﾙ(&F)", "&File"};
+const TCaption kMenuEdit{"編集(&E)", "&Edit"};
 const TCaption kMenuSaveAs{"名前を付けて保存", "Save as"};
 const TCaption kMenuExportSysx{"SYSX形式で保存", "Export SYSX File"};
 const TCaption kMenuView{"表示(&V)", "&View"};
@@ -74,6 +75,11 @@ constexpr std::array<TCaption, size_t(TCommand::Count)> kCommands{{
     {"目次", "Contents"},
     {"ﾊﾞｰｼﾞｮﾝ情報...", "About Veka..."},
     {"問い合わせﾌｫｰﾑ", "Contact Form"},
+    {"元に戻す", "Undo"},
+    {"やり直し", "Redo"},
+    {"元に戻す履歴の消去", "Clear Undo History"},
+    {"比較...", "Compare..."},
+    {"音源と比較...", "Compare with Module..."},
 }};
 
 constexpr std::array<TCaption, size_t(TToolButton::Count)> kHints{{

@@ -23,11 +23,12 @@ enum class TCommand {
     SysxHistory,
     MinimizeAll, CloseAll, ArrangeIcons,
     HelpContents, About, ContactForm,
+    Undo, Redo, ClearUndoHistory, Compare, CompareWithModule,
     Count
 };
 
 // Menus and sub-menus.
-extern const TCaption kMenuFile, kMenuSaveAs, kMenuExportSysx, kMenuView, kMenuCommunication, kMenuOption,
+extern const TCaption kMenuFile, kMenuEdit, kMenuSaveAs, kMenuExportSysx, kMenuView, kMenuCommunication, kMenuOption,
     kMenuWindow, kMenuHelp;
 const TCaption& CommandCaption(TCommand command);
 

@@ -33,6 +33,7 @@ void TVekaMainForm::ReportSendError(const std::exception& error) {
 
 bool TVekaMainForm::New(bool send) {
     if (!AskSave(63)) return false;
+    const TUndoScope step(*this, CommandCaption(TCommand::New));
     SetCaption(QString());
     auto status = [this](const std::string& text) {
         if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
@@ -180,6 +181,7 @@ void TVekaMainForm::DataRequestCommand() {
     TDataRequest& request = Session_->Request;
     request.DataReqWaitMs = choice.WaitMs;
 
+    const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
     std::atomic<bool> cancel{false};
     RequestCancel_ = &cancel;
     auto* progress = new TDataReqDlg(cancel, Language_, this);
@@ -255,6 +257,7 @@ void TVekaMainForm::OpenPortDialog(bool offerQuit) {
 
 void TVekaMainForm::ApplyModuleSettings() {
     // Another family: the tone maps of every part follow it, on the module too.
+    const TUndoScope step(*this, CommandCaption(TCommand::MidiPortSetup));
     try {
         veka::ApplyModuleSettings(Data_, *Session_);
     } catch (const std::exception& error) {

@@ -176,6 +176,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
         return;
     }
 
+    const TUndoScope step(*this, CommandCaption(TCommand::Open));
     // The module starts from its defaults before a whole setup; a custom file may go on top.
     if (way == TOpenWay::ByName) {
         if (whole) {

@@ -42,6 +42,17 @@ void TVekaMainForm::BuildMenus() {
     }
     ShowRecentFiles();
 
+    QMenu* edit = menuBar()->addMenu(Tr(kMenuEdit, lang));
+    edit->setObjectName("EditMenu");
+    add(edit, TCommand::Undo);
+    add(edit, TCommand::Redo);
+    edit->addSeparator();
+    add(edit, TCommand::Compare);
+    edit->addSeparator();
+    add(edit, TCommand::ClearUndoHistory);
+    Action(TCommand::Undo)->setShortcut(QKeySequence::Undo);
+    Action(TCommand::Redo)->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     QMenu* view = menuBar()->addMenu(Tr(kMenuView, lang));
     view->setObjectName("ViewMenu");
     for (int c = int(TCommand::ViewPatch); c <= int(TCommand::ViewDisplay); ++c) add(view, TCommand(c));
@@ -49,6 +60,7 @@ void TVekaMainForm::BuildMenus() {
     QMenu* communication = menuBar()->addMenu(Tr(kMenuCommunication, lang));
     communication->setObjectName("CommunicationMenu");
     add(communication, TCommand::DataRequest);
+    add(communication, TCommand::CompareWithModule);
     communication->addSeparator();
     add(communication, TCommand::SendAll);
     add(communication, TCommand::SendAllUserDrums);
@@ -122,6 +134,9 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::HelpContents, [this] { HelpContents(); });
     on(TCommand::About, [this] { AboutCommand(); });
     on(TCommand::ContactForm, [this] { ContactFormCommand(); });
+    on(TCommand::Undo, [this] { UndoCommand(); });
+    on(TCommand::Redo, [this] { RedoCommand(); });
+    on(TCommand::ClearUndoHistory, [this] { ClearUndoHistory(); });
     for (const TWindowDescriptor& d : WindowDescriptors())
         on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
 }
@@ -140,6 +155,7 @@ void TVekaMainForm::EnableCommands() {
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         Action(TCommand(c))->setEnabled(true);
     EnableEmbedding();  // only while the working copy of a song is there
+    UpdateUndoActions();
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }

@@ -117,7 +117,8 @@ namespace {
 // Runs one part command: the image changes without events, then the changed parts are sent
 // whole (force) and every window shows them.
 template <typename F>
-void RunPartCommand(TVekaMainForm& form, const std::vector<int>& changedParts, F&& change) {
+void RunPartCommand(TVekaMainForm& form, const TCaption& name, const std::vector<int>& changedParts, F&& change) {
+    const TVekaMainForm::TUndoScope step(form, name);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     form.ShowProgress(Message(26, form.Language()), 0, 1);
     change();
@@ -140,21 +141,21 @@ void TVekaMainForm::CopyPartCommand() {
     const auto choice = ChooseParts(pcCopy);
     if (!choice) return;
     const int from = choice->first, to = choice->second;
-    RunPartCommand(*this, {to}, [&] { Image_->CopyPart(CurrentPort_, from, to); });
+    RunPartCommand(*this, kTexts[pmCopy], {to}, [&] { Image_->CopyPart(CurrentPort_, from, to); });
 }
 
 void TVekaMainForm::ExchangePartCommand() {
     const auto choice = ChooseParts(pcExchange);
     if (!choice) return;
     const int first = choice->first, second = choice->second;
-    RunPartCommand(*this, {first, second}, [&] { Image_->ExchangePart(CurrentPort_, first, second); });
+    RunPartCommand(*this, kTexts[pmExchange], {first, second}, [&] { Image_->ExchangePart(CurrentPort_, first, second); });
 }
 
 void TVekaMainForm::InitializePartCommand() {
     const auto choice = ChooseParts(pcInitialize);
     if (!choice) return;
     const int part = choice->first;
-    RunPartCommand(*this, {part}, [&] { Image_->InitializePart(CurrentPort_, part); });
+    RunPartCommand(*this, kTexts[pmInitialize], {part}, [&] { Image_->InitializePart(CurrentPort_, part); });
 }
 
 void TVekaMainForm::CustomizePartWindow() {

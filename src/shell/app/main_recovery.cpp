@@ -10,7 +10,7 @@ namespace veka {
 
 namespace {
 
-enum TRecoveryText { rtOffer, rtNewSetup, rtUnusable, rtDamaged, rtOtherVersion, rtOtherType, rtRestored, rtCount };
+enum TRecoveryText { rtOffer, rtNewSetup, rtUnusable, rtDamaged, rtOtherVersion, rtOtherType, rtRestored, rtStep, rtCount };
 constexpr TCaption kTexts[rtCount] = {
     {"前回の終了時に保存されていないｾｯﾄｱｯﾌﾟが残っています:\n%1\n\n復元しますか？（いいえ: 破棄します）",
      "Veka kept a setup that was not saved when it last ended:\n%1\n\nRestore it? (No discards it.)"},
@@ -21,6 +21,7 @@ constexpr TCaption kTexts[rtCount] = {
     {"別のﾊﾞｰｼﾞｮﾝの Veka が書いたﾌｧｲﾙです", "it was written by another version of Veka"},
     {"別の音源ﾀｲﾌﾟで書かれたﾌｧｲﾙです", "it was written for another module type"},
     {"保存されていないｾｯﾄｱｯﾌﾟを復元しました", "The unsaved setup was restored."},
+    {"ｾｯﾄｱｯﾌﾟの復元", "Restore Setup"},
 };
 
 }  // namespace
@@ -85,6 +86,7 @@ void TVekaMainForm::OfferRecovery() {
         return;
     }
     // Onto the power-on image, as a whole setup is read; then the module hears all of it.
+    const TUndoScope step(*this, kTexts[rtStep]);
     New(false);
     TFixedSetupFileHost host;
     const TSetupReadResult result =

@@ -55,6 +55,7 @@ bool TVekaMainForm::ImportSong(const QString& fileName) {
         }
     }
     if (!AskSave(63)) return false;
+    const TUndoScope step(*this, CommandCaption(TCommand::GetSetupMeasures));
 
     std::vector<std::string> messages;
     TSmfHost host;

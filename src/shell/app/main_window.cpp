@@ -136,6 +136,7 @@ bool TVekaMainForm::Create() {
     BuildStatusBar();
     ConnectSession();
     ConnectNotePlayer();
+    ConnectUndo();
     StartRecoveryTimer();
     // 10.6: the background.
     ApplyMdiBackground();
@@ -271,6 +272,7 @@ void TVekaMainForm::ApplyMdiBackground() {
 void TVekaMainForm::MarkChanged() {
     DataChanged_ = true;
     if (RecoveryTimer_ && !RecoveryTimer_->isActive()) RecoveryTimer_->start();
+    ScheduleUndoCommit();
     if (!windowTitle().contains('*')) SetCaption(FileName_ + "*");
 }
 

@@ -17,6 +17,7 @@
 #include "shell/app/app_texts.h"
 #include "shell/app/managed_windows.h"
 #include "shell/app/qt_pump_wait.h"
+#include "module/undo_history.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
 #include "shell/new_setup.h"
@@ -178,6 +179,30 @@ public:
     // Brings the port dialog's record into force (ports, module type, pacing) and shows it.
     void ApplyModuleSettings();
 
+    // Undo and redo (main_undo.cpp). Edits settle into steps by themselves: the changes of a
+    // gesture become one step once the event that ended it has been handled and no mouse
+    // button is held; a command opens a TUndoScope so that all it changed is one step.
+    void UndoCommand();
+    void RedoCommand();
+    void ClearUndoHistory();
+    // Takes the changes so far as a step now (before a command, and in tests).
+    void CommitUndoStep();
+    const TUndoHistory& UndoHistory() const { return *Undo_; }
+    // Steps that send more messages than this send the whole image instead (Send All).
+    static constexpr size_t kUndoSendAllLimit = 200;
+    // Edits of the same parameters this close together are one step (a held key, the wheel).
+    static constexpr int kUndoMergeMs = 700;
+    class TUndoScope {
+    public:
+        TUndoScope(TVekaMainForm& form, const TCaption& name);
+        ~TUndoScope();
+        TUndoScope(const TUndoScope&) = delete;
+        TUndoScope& operator=(const TUndoScope&) = delete;
+
+    private:
+        TVekaMainForm& Form_;
+    };
+
     // The part pop-up's commands on the current port.
     void CopyPartCommand();
     void ExchangePartCommand();
@@ -278,6 +303,11 @@ private:
     void BuildStatusBar();
     void ConnectSession();
     void ConnectNotePlayer();
+    void ConnectUndo();
+    void ScheduleUndoCommit();
+    void UpdateUndoActions();
+    void TransmitStep(const TUndoStep& step, bool undo);
+    bool UndoRefused();
     void StartRecoveryTimer();
     void LoadSettings();
     void RegisterEditorWindows();
@@ -366,6 +396,13 @@ private:
     QTimer* RecoveryTimer_ = nullptr;
     bool RecoveryWritten_ = false;
     bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
+    std::unique_ptr<TUndoHistory> Undo_;
+    QTimer* UndoTimer_ = nullptr;
+    TSubscription UndoPuts_;
+    int UndoScopeDepth_ = 0;
+    std::string UndoScopeName_;
+    bool UndoRunning_ = false;
+    int64_t LastEditCommitMs_ = -1000000;
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};

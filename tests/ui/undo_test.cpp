@@ -1,0 +1,158 @@
+// Undo and redo in the running program: edits become steps once their gesture has ended,
+// commands one step each; undo and redo send what they restore, every window shows it, and
+// they wait while a transmission runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "editors/part_window.h"
+#include "midi/pump_wait.h"
+#include "module/image_snapshot.h"
+#include "module/setup_file.h"
+#include "module/difference_list.h"
+#include "shell/app/app_texts.h"
+#include "shell/app/managed_windows.h"
+#include "ui/main_window_fixture.h"
+
+namespace veka::test {
+namespace {
+
+class UndoTest : public TMainWindowFixture {
+protected:
+    TVekaMainForm& Started() { return StartQuiet(Clock); }
+    std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
+    QString UndoText() { return Form->Action(TCommand::Undo)->text(); }
+    // An edit as a window makes it: the set operation under the window's name, then the put
+    // that ends the gesture, then the events of the loop.
+    void Edit(int port, int part, int parameter, int value) {
+        {
+            const TVGS::TSenderScope sender(Form->Image(), this);
+            Form->Image().SetPartValue(port, part, value, parameter);
+        }
+        Form->Image().NotifyPut(port, TLinkData{LinkPart, part, parameter, 0, 0}, value, this);
+        QApplication::processEvents();
+        Clock.Now += 1000;  // the next edit is a gesture of its own
+    }
+    TFakePumpWait Clock;
+};
+
+TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
+    TVekaMainForm& form = Started();
+    EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
+    auto* sub = form.Windows().OpenOrBringForward(wnPart);
+    ASSERT_TRUE(sub);
+    auto* window = qobject_cast<TPartWindow1*>(sub->widget());
+    ASSERT_TRUE(window);
+    const TImageSnapshot before = TImageSnapshot::Capture(form.Image());
+    Edit(0, 3, ppVolume, 90);
+    EXPECT_TRUE(form.Action(TCommand::Undo)->isEnabled());
+    EXPECT_EQ(UndoText(), "Undo Volume of A3");
+    const auto edit = Module()->Received(0);
+    ASSERT_EQ(edit.size(), 1u);
+    Module()->ClearReceived();
+
+    // Ctrl+Z, as the user presses it.
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 100);
+    EXPECT_EQ(TImageSnapshot::Capture(form.Image()).States, before.States);
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x13, 0x19), 100);
+    ASSERT_EQ(Module()->Received(0).size(), 1u);
+    EXPECT_EQ(window->Grid()->GetCellValue(2, 3), 100);
+    EXPECT_EQ(form.StatusText(), "Undone: Volume of A3");
+    EXPECT_EQ(form.Action(TCommand::Redo)->text(), "Redo Volume of A3");
+    EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
+    EXPECT_TRUE(form.DataChanged());
+
+    Module()->ClearReceived();
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 90);
+    EXPECT_EQ(Module()->Received(0), edit) << "redo sends the bytes of the edit";
+    EXPECT_EQ(window->Grid()->GetCellValue(2, 3), 90);
+    EXPECT_EQ(UndoText(), "Undo Volume of A3");
+
+    // Nothing after an undo but a new edit: the redo list is gone.
+    form.UndoCommand();
+    Edit(0, 4, ppPanpot, 30);
+    EXPECT_FALSE(form.Action(TCommand::Redo)->isEnabled());
+    form.ClearUndoHistory();
+    EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
+    EXPECT_EQ(form.Image().Part(0, 4, ppPanpot).Value, 30);
+}
+
+TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
+    TVekaMainForm& form = Started();
+    TVGS& image = form.Image();
+    Edit(0, 1, ppVolume, 50);
+    const TImageSnapshot beforeCopy = TImageSnapshot::Capture(image);
+    form.PartChoiceHook = [](int) { return std::make_optional(std::make_pair(1, 5)); };
+    form.CopyPartCommand();
+    EXPECT_EQ(UndoText(), "Undo Copy Part");
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 50);
+
+    // A file read: its step restores the image as it was before, the copy included.
+    const std::string file = Dir / "other.ga4";
+    {
+        TVGS other(VEKA_TEST_DEFAULT_DIR);
+        other.SetPartValue(0, 2, 20, ppPanpot);
+        other.SetSystemValue(2, 99);
+        BuildDifferenceList(other);
+        ASSERT_TRUE(WriteSetupFile(other, file).Ok());
+    }
+    Answer = QMessageBox::No;  // do not save the changes
+    const TImageSnapshot beforeOpen = TImageSnapshot::Capture(image);
+    form.OpenByName(QString::fromStdString(file));
+    EXPECT_EQ(image.Part(0, 2, ppPanpot).Value, 20);
+    EXPECT_EQ(UndoText(), "Undo Open");
+    EXPECT_EQ(form.UndoHistory().Depth(), 3u);
+    form.UndoCommand();
+    EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeOpen.States);
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x12, 0x1C), 64) << "the panpot went back on the module";
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 50);
+    form.UndoCommand();
+    EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeCopy.States);
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 100) << "part 5 as it was before the copy";
+    EXPECT_EQ(UndoText(), "Undo Volume of A1");
+}
+
+TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) {
+    TVekaMainForm& form = Started();
+    TVGS& image = form.Image();
+    for (int v = 101; v <= 105; ++v) {
+        const TVGS::TSenderScope sender(image, this);
+        image.SetPartValue(0, 2, v, ppVolume);
+        QApplication::processEvents();  // a held key: one press after the other
+    }
+    EXPECT_EQ(form.UndoHistory().Depth(), 1u);
+    Clock.Now += 1000;
+
+    // Send All runs its own loop: undo pressed meanwhile is refused with a word.
+    bool tried = false;
+    Clock.Process = [&] {
+        QApplication::processEvents();
+        if (!tried && form.Transmitter().SentMessages() > 3) {
+            tried = true;
+            form.UndoCommand();
+            EXPECT_EQ(form.StatusText(),
+                      "Undo and redo wait until the transmission or the data request has ended");
+        }
+    };
+    form.SendAllCommand(false);
+    Clock.Process = [] { QApplication::processEvents(); };
+    EXPECT_TRUE(tried);
+    EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 105);
+    form.UndoCommand();
+    EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 100);
+}
+
+TEST_F(UndoTest, TheEditMenuInJapanese) {
+    Options.SystemJapanese = true;
+    TVekaMainForm& form = Started();
+    Edit(1, 16, ppPanpot, 10);
+    EXPECT_EQ(UndoText(), QString::fromUtf8("元に戻す: B16 の Panpot"));
+    form.UndoCommand();
+    EXPECT_EQ(form.Action(TCommand::Redo)->text(), QString::fromUtf8("やり直し: B16 の Panpot"));
+}
+
+}  // namespace
+}  // namespace veka::test
