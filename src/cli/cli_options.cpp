@@ -10,7 +10,7 @@ namespace {
 // Options of individual commands, each taking a value.
 const char* const kExtraWithValue[] = {"--reference", "--set", "--note", "--out", "--in", "--what", "--wait", "--log", "--format", "--timebase", "--order", "--text", "--dsp"};
 // Options of individual commands that stand alone ("--virtual-module" may carry "=FILE").
-const char* const kExtraFlags[] = {"--virtual-module", "--user-drums-all", "--with-text", "--dummy-notes"};
+const char* const kExtraFlags[] = {"--virtual-module", "--user-drums-all", "--with-text", "--dummy-notes", "--dry-run"};
 
 bool IsFlag(const std::string& name) {
     for (const char* flag : kExtraFlags)

@@ -23,11 +23,11 @@ Commands:
   drumset MAP PROGRAM [NOTE]       the drum set name, or the instrument of a note
       tone and drumset exit with 1 when there is no such tone, set or instrument.
   info FILE                        kind, sections and every stored value of a setup
+                                   file or effect preset (.ga4 .ga3 .1pg .1dg .1ug .cst
+                                   .rev .cho .del .eq .ief), one value per line
   diff A B                         every parameter the setups A and B set differently:
                                    where, name, both values with their texts (exit 1
                                    when they differ; a value a file lacks is the default)
-                                   file or effect preset (.ga4 .ga3 .1pg .1dg .1ug .cst
-                                   .rev .cho .del .eq .ief), one value per line
   convert IN OUT [--format 0|1] [--timebase N] [--with-text] [--dummy-notes]
           [--order FILE.scd]       by the extensions: a setup file to .syx (its
                                    modified values of Ports A and B as data-set
@@ -56,6 +56,12 @@ Commands:
                                    comma list of master, reverb, chorus, delay, eq,
                                    insertion, userdrum65, userdrum66, parts:P, drum1:P,
                                    drum2:P (P = A..D) or all
+  sync SETUP --out A=DEV[,B=DEV..] --in DEV [--what ITEMS] [--wait MS] [--dry-run]
+                                   read the module back, list every parameter where it
+                                   differs from the setup (the module's value -> the
+                                   setup's) and send only those; without --what the
+                                   effects and the parts of the ports in use. Exit 1
+                                   when some parameters could not be read (named)
   identify --out DEV --in DEV      ask the module which model it is
   panic --out A=DEV[,B=DEV..]      All Sound Off on every channel
   display --text TEXT | --dsp FILE.dsp [--out DEV]
@@ -106,6 +112,7 @@ int main(int argc, char** argv) {
         else if (command == "embed") run = EmbedCommand;
         else if (command == "export") run = ExportCommand;
         else if (command == "diff") run = DiffCommand;
+        else if (command == "sync") run = SyncCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

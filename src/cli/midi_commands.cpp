@@ -5,6 +5,9 @@
 
 #include "cli/commands.h"
 #include "midi/midi_session.h"
+#include "midi/module_compare.h"
+#include "module/image_snapshot.h"
+#include "module/setup_diff.h"
 #include "module/display_data.h"
 #include "midi/virtual_module.h"
 #include "module/default_folder.h"
@@ -197,6 +200,68 @@ int RequestCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         return 1;
     }
     return report.Received == report.Requested ? 0 : 1;
+}
+
+int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
+    if (o.Positional.size() != 2)
+        throw EUsage("usage: veka4-cli sync SETUP --out A=DEVICE[,B=...] --in DEVICE [--what ITEMS] [--wait MS] [--dry-run]");
+    StartVirtualModuleIfAsked(o);
+    const std::string& file = o.Positional[1];
+    // Without --what: the effects and the parts of the ports in use (drum maps and user drum
+    // sets take long to read and are asked for by name).
+    TRequestSelection selection{};
+    if (const auto what = ExtraOption(o, "--what")) {
+        selection = ParseItems(*what);
+    } else {
+        for (TRequestItem item : {riMaster, riReverb, riChorus, riDelay, riEq, riInsertion}) selection[item] = true;
+        const TRequestItem parts[4] = {riPartsA, riPartsB, riPartsC, riPartsD};
+        for (int port = 0; port < image.ActivePortCount(); ++port) selection[parts[port]] = true;
+    }
+    const auto ids = OutputDevices(o, image.ActivePortCount());
+    TFixedSetupFileHost host;
+    image.PumpWait = [](int) {};
+    const TSetupReadResult read = ReadSetupFile(image, host, 0, file);
+    if (!read.Ok()) {
+        std::cerr << "veka4-cli: " << file << ": "
+                  << Crlf(read.Status == TSetupReadStatus::Cancelled ? "cancelled" : read.Text(TLanguage::English)) << '\n';
+        return 2;
+    }
+    TMidiSession session(image);
+    OpenOutputs(session, ids);
+    OpenInput(session, o);
+    if (const auto wait = ExtraOption(o, "--wait")) session.Request.DataReqWaitMs = ParseInt(*wait, "--wait", 300, 10000);
+    session.Request.OnRequest = [](const std::string& category, const std::string& parameter) {
+        std::cerr << "\rReading " << category << " " << parameter << "\033[K" << std::flush;
+    };
+    const TModuleComparison c = CompareWithModule(session.Request, image, FindDefaultFolder(), selection);
+    std::cerr << '\n';
+    if (!c.Report.Ran) {
+        out << "Nothing was requested\n";
+        return 0;
+    }
+    // Each line: the module's value, then the setup's value it is to take.
+    for (TSetupDifference d : c.Differences) {
+        std::swap(d.First, d.Second);
+        std::swap(d.FirstText, d.SecondText);
+        out << DifferenceLine(d) << '\n';
+    }
+    for (const int index : c.Unread) {
+        const TParameterPlace place = PlaceOfIndex(index);
+        std::string where = place.Link.Kind == LinkSystem ? "System"
+                            : place.Link.Kind == LinkPart ? "Part " + PartName(place.Port, place.Link.Owner)
+                            : place.Link.Kind == LinkDrum ? "Drum Map " + DrumMapName(place.Port, place.Link.Owner) +
+                                                                " Key" + std::to_string(place.Link.Index)
+                                                          : "User Drum " + std::to_string(place.Link.Owner) + " Key" +
+                                                                std::to_string(place.Link.Index);
+        out << "Not read: " << where << " " << TrimRight(std::string(RecordAt(image, index).Name)) << '\n';
+    }
+    if (ExtraOption(o, "--dry-run")) {
+        out << c.Differences.size() << " differences, nothing sent\n";
+    } else {
+        const int sent = SendImageParameters(session.Transmitter, DifferenceIndices(c.Differences));
+        out << "Sent " << sent << " messages\n";
+    }
+    return c.Unread.empty() ? 0 : 1;
 }
 
 int IdentifyCommand(TVGS& image, const TOptions& o, std::ostream& out) {

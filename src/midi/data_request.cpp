@@ -1,11 +1,13 @@
 #include "midi/data_request.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "module/exclusive.h"
+#include "module/image_snapshot.h"
 
 namespace veka {
 
@@ -58,6 +60,40 @@ int RequestBlocks(TRequestItem item) {
         case riUserDrum65: case riUserDrum66: return 1536;
         default: return 0;
     }
+}
+
+std::vector<int> RequestedParameters(const TVGS& image, const TRequestSelection& requested) {
+    TRequestSelection selection = requested;
+    const bool sc88 = image.ModuleType() == mtSC88;
+    if (sc88) selection[riInsertion] = false;
+    std::vector<int> out;
+    for (int n = 1; n <= kSystemParameterCount; ++n) {
+        bool wanted = false;
+        for (const TSystemRange& range : kSystemRanges)
+            if (n >= range.First && n <= range.Last && selection[range.Item]) wanted = true;
+        if (wanted && !(sc88 && image.System(n).ProOnly == 2)) out.push_back(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}));
+    }
+    const int ports = image.ActivePortCount();
+    for (int port = 0; port < ports; ++port) {
+        if (!selection[kPortItems[port].Parts]) continue;
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            for (int n = 1; n < kPartParameterCount; ++n)
+                if (!(sc88 && image.Part(port, part, n).ProOnly == 2))
+                    out.push_back(IndexOfPlace(port, {LinkPart, part, n, 0, 0}));
+    }
+    for (int port = 0; port < ports; ++port)
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
+            if (!selection[map == 1 ? kPortItems[port].Map1 : kPortItems[port].Map2]) continue;
+            for (int note = 0; note < kNoteCount; ++note)
+                for (int n = 1; n <= kDrumParameterCount; ++n) out.push_back(IndexOfPlace(port, {LinkDrum, map, note, n, 0}));
+        }
+    for (int set = 0; set < kUserDrumSetCount; ++set) {
+        if (!selection[set == 0 ? riUserDrum65 : riUserDrum66]) continue;
+        for (int note = 0; note < kNoteCount; ++note)
+            for (int n = 1; n <= kUserDrumParameterCount; ++n) out.push_back(IndexOfPlace(0, {LinkUserDrum, set, note, n, 0}));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 TDataRequest::TDataRequest(TTransmitter& transmitter, TMidiInput& input, TInputRouter& router)
@@ -246,6 +282,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
     auto logResult = [&](bool ok) {
         if (takeLog) log.push_back((ok ? "Succeeded / " : "Failed / ") + std::to_string(RoundTripMs_) + "ms\r\n");
     };
+    auto answer = [this](int index, bool answered) {
+        if (OnAnswer) OnAnswer(index, answered);
+    };
     auto changed = [&] {
         Transmitter_.Image().MarkDataChanged();
     };
@@ -264,7 +303,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                     const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(p.Size));
                     if (takeLog) log.push_back("Request : Part " + PartName(port, part) + " " + std::string(p.Name));
                     logResult(!reply.empty());
-                    if (const auto value = DecodeReply(image, rkPart, n, reply, port); value && *value != p.Value) {
+                    const auto value = DecodeReply(image, rkPart, n, reply, port);
+                    answer(IndexOfPlace(port, {LinkPart, part, n, 0, 0}), value.has_value());
+                    if (value && *value != p.Value) {
                         p.Value = *value;
                         changed();
                     }
@@ -287,7 +328,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                             log.push_back("Request : Drum " + DrumMapName(port, map) + " / Inst. " + std::to_string(note) +
                                           ", Para. " + std::string(p.Name));
                         logResult(!reply.empty());
-                        if (const auto value = DecodeReply(image, 1, n, reply, port); value && *value != p.Value) {
+                        const auto value = DecodeReply(image, 1, n, reply, port);
+                        answer(IndexOfPlace(port, {LinkDrum, map, note, n, 0}), value.has_value());
+                        if (value && *value != p.Value) {
                             p.Value = *value;
                             changed();
                         }
@@ -304,7 +347,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                         log.push_back("Request : User Drum Set " + std::to_string(set) + " / Inst. " + std::to_string(note) +
                                       ", Para. " + std::string(p.Name));
                     logResult(!reply.empty());
-                    if (const auto value = DecodeReply(image, 3, n, reply); value && *value != p.Value) {
+                    const auto value = DecodeReply(image, 3, n, reply);
+                    answer(IndexOfPlace(0, {LinkUserDrum, set, note, n, 0}), value.has_value());
+                    if (value && *value != p.Value) {
                         p.Value = *value;
                         changed();
                     }
@@ -329,12 +374,15 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             systemReplies.emplace_back(n, std::move(reply));
         }
         bool anySystem = false;
-        for (const auto& [n, reply] : systemReplies)
-            if (const auto value = DecodeReply(image, rkSystem, n, reply); value) {
+        for (const auto& [n, reply] : systemReplies) {
+            const auto value = DecodeReply(image, rkSystem, n, reply);
+            answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
+            if (value) {
                 if (*value != image.System(n).Value) changed();
                 image.System(n).Value = *value;
                 anySystem = true;
             }
+        }
         if (anySystem) image.RecomputeEffectDefaults();
     } catch (...) {
         ProgressDisplay_ = false;

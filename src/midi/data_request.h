@@ -27,6 +27,11 @@ using TRequestSelection = std::array<bool, riItemCount>;
 // Blocks (one request and one reply each) of an item.
 int RequestBlocks(TRequestItem item);
 
+// The parameters the request loop asks for with this selection (flat indices of
+// module/image_snapshot.h): the ports in use, no Master Coarse Tuning (it has no address), on an
+// SC-88 nothing of the later models.
+std::vector<int> RequestedParameters(const TVGS& image, const TRequestSelection& selection);
+
 struct TRequestReport {
     uint32_t Received = 0;
     uint32_t Requested = 0;
@@ -46,6 +51,8 @@ public:
     std::function<void(const std::string& category, const std::string& parameter)> OnRequest;
     std::function<void(int marker)> OnMarker;           // 0..14, steps on every even count
     std::function<void(int percent, const std::string& restText)> OnRestTime;
+    // Each parameter asked for (its flat index) and whether its reply could be taken.
+    std::function<void(int index, bool answered)> OnAnswer;
 
     // The exclusive path of the input handler while a request accepts replies.
     void OnExclusive(const TMyMidiEvent& event);

@@ -101,3 +101,24 @@ TEST_F(MidiCli, DisplayPrintsAndSendsTheDisplaysMessages) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MidiCli, SyncListsWhatTheModuleLacksAndSendsOnlyThat) {
+    // The module holds the power-on values; the setup has Master Volume 99.
+    const TRun dry = Cli("sync " + Setup.string() + " --out A=0 --in 0 --what master,reverb --dry-run --virtual-module");
+    EXPECT_EQ(dry.Status, 0);
+    EXPECT_EQ(dry.Out.substr(0, 21), "System Master Volume:");
+    EXPECT_NE(dry.Out.find("-> 99"), std::string::npos) << dry.Out;
+    EXPECT_NE(dry.Out.find("1 differences, nothing sent"), std::string::npos);
+    const TRun sync = Cli("sync " + Setup.string() + " --out A=0 --in 0 --what master,eq --virtual-module");
+    EXPECT_EQ(sync.Status, 0);
+    EXPECT_NE(sync.Out.find("Sent 1 messages"), std::string::npos) << sync.Out;
+    // A module that already holds the setup: nothing to send.
+    const TRun same = Cli("sync " + Setup.string() + " --out A=0 --in 0 --what master --virtual-module=" + Setup.string());
+    EXPECT_EQ(same.Out, "Sent 0 messages\n");
+    EXPECT_EQ(Cli("sync " + Setup.string() + " --out A=0 --virtual-module").Status, 2);  // no input
+    EXPECT_EQ(Cli("sync " + (Folder / "none.ga4").string() + " --out A=0 --in 0 --virtual-module").Status, 2);
+}
+
+}  // namespace
