@@ -463,4 +463,22 @@ void TDrumWindow1::resizeEvent(QResizeEvent* event) {
     UpdateSizeLimits();
 }
 
+bool TDrumWindow1::ShowParameter(int port, const TLinkData& link) {
+    // {2, map, note, parameter}: the map's tab, the note's row, the parameter's column.
+    if (link.Kind != LinkDrum || link.Owner < 1 || link.Owner > kDrumMapsPerPort) return false;
+    const int tab = port * kDrumMapsPerPort + link.Owner - 1;
+    if (tab < TabControl1_->count() && tab != TabControl1_->currentIndex()) TabControl1_->setCurrentIndex(tab);
+    int row = -1;
+    for (int r = 1; r < VekaGrid1D_->RowCount(); ++r)
+        if (NoteOfRow(r) == link.Index) row = r;
+    if (row < 0) return false;
+    int col = std::max(VekaGrid1D_->Col(), kFixedCols);
+    for (int c = kFixedCols; c < VekaGrid1D_->ColCount(); ++c)
+        if (ParameterOfColumn(c) == link.Data) col = c;
+    VekaGrid1D_->SetFocusCell(col, row);
+    VekaGrid1D_->setFocus();
+    VekaGrid1DClick();
+    return true;
+}
+
 }  // namespace veka

@@ -57,6 +57,7 @@ public:
     void RefreshFromImage() override;
     void PropagateValue(const TLinkData& link, int value) override;
     void NotePlayed(int port, int part, int note) override;
+    bool ShowParameter(int port, const TLinkData& link) override;
 
     TVekaGrid* Grid() const { return VekaGrid1D_; }
     QTabBar* Tabs() const { return TabControl1_; }

@@ -15,6 +15,9 @@ public:
     virtual void PropagateValue(const TLinkData& /*link*/, int /*value*/) {}
     // The keyboard played note on (port, part): a drum window selects that instrument's row.
     virtual void NotePlayed(int /*port*/, int /*part*/, int /*note*/) {}
+    // Puts the focus on the parameter's cell (the compare window's double-click); the port is
+    // the shown one already. False when the window has no cell for it.
+    virtual bool ShowParameter(int /*port*/, const TLinkData& /*link*/) { return false; }
 };
 
 }  // namespace veka

@@ -669,4 +669,28 @@ void TEffectWindow::ImageChanged(const TChangeNotice& change) {
     RedrawPicture();
 }
 
+bool TEffectWindow::ShowParameter(int /*port*/, const TLinkData& link) {
+    if (link.Kind != LinkSystem) return false;
+    auto find = [&] {
+        for (int row = 1; row < VekaGrid1_->RowCount(); ++row)
+            if (NumberOfRow(row) == link.Owner) {
+                VekaGrid1_->SetFocusCell(1, row);
+                VekaGrid1_->setFocus();
+                VekaGrid1Click();
+                return true;
+            }
+        return false;
+    };
+    if (find()) return true;
+    // The page that holds it; none: the page shown before.
+    const int shown = Page_;
+    for (int page = 0; page < kEffectPageCount; ++page) {
+        if (page == shown || page >= TabControl1_->count() || !TabControl1_->isTabEnabled(page)) continue;
+        TabControl1Change(page);
+        if (find()) return true;
+    }
+    TabControl1Change(shown);
+    return false;
+}
+
 }  // namespace veka

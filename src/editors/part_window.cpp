@@ -358,4 +358,17 @@ void TPartWindow1::contextMenuEvent(QContextMenuEvent* event) {
     if (QMenu* menu = Ui().PartMenu()) menu->exec(event->globalPos());
 }
 
+bool TPartWindow1::ShowParameter(int /*port*/, const TLinkData& link) {
+    if (link.Kind != LinkPart || link.Owner < 1 || link.Owner > 16) return false;
+    for (int col = kFixedCols; col < VekaGrid1_->ColCount(); ++col)
+        if (ParameterOfColumn(col) == link.Index) {
+            VekaGrid1_->SetFocusCell(col, link.Owner);
+            VekaGrid1_->setFocus();
+            VekaGrid1Click();
+            return true;
+        }
+    SelectPart(link.Owner);  // a column this order does not show: the part at least
+    return false;
+}
+
 }  // namespace veka

@@ -40,6 +40,7 @@ public:
     void RefreshFromImage() override;
     void Stabilize() override;
     void SelectPart(int part) override;
+    bool ShowParameter(int port, const TLinkData& link) override;
     void PropagateValue(const TLinkData& link, int value) override;
 
     // What tests and the main window look at.

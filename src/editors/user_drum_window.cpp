@@ -402,4 +402,14 @@ void TUserDrumWindow::resizeEvent(QResizeEvent* event) {
     UpdateSizeLimits();
 }
 
+bool TUserDrumWindow::ShowParameter(int /*port*/, const TLinkData& link) {
+    // {3, set, note, parameter}: the set's button, the note's row, the parameter's column.
+    if (link.Kind != LinkUserDrum || link.Index < 0 || link.Index >= kNoteCount) return false;
+    if ((link.Owner & 1) != Set_) p3Click(link.Owner & 1);
+    const int col = ColumnOf(link.Data);
+    VekaGrid1_->SetFocusCell(col >= 0 ? col : std::max(VekaGrid1_->Col(), kFixedCols), link.Index + 1);
+    VekaGrid1_->setFocus();
+    return col >= 0;
+}
+
 }  // namespace veka

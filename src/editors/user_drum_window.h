@@ -44,6 +44,7 @@ public:
     void Stabilize() override;
     void PropagateValue(const TLinkData& link, int value) override;
     void NotePlayed(int port, int part, int note) override;
+    bool ShowParameter(int port, const TLinkData& link) override;
 
     TVekaGrid* Grid() const { return VekaGrid1_; }
     QToolButton* SetButton(int tag) const { return Buttons_[size_t(tag & 1)]; }

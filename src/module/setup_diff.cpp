@@ -75,6 +75,49 @@ std::vector<TSetupDifference> DiffImages(const TVGS& first, const TVGS& second) 
     return out;
 }
 
+TSetupDifference DescribeParameter(const TVGS& image, int port, const TLinkData& l) {
+    TSetupDifference d;
+    d.Port = port;
+    d.Link = l;
+    switch (l.Kind) {
+        case LinkSystem:
+            if (!TVGS::ValidSystem(l.Owner)) return {};
+            d.Where = "System";
+            d.Name = image.System(l.Owner).Name;
+            d.First = image.System(l.Owner).Value;
+            d.FirstText = OrNumber(SystemValueText(image, l.Owner, d.First), d.First);
+            break;
+        case LinkPart:
+            if (!TVGS::ValidPart(port, l.Owner, l.Index)) return {};
+            d.Where = "Part " + PartName(port, l.Owner);
+            d.Name = image.Part(port, l.Owner, l.Index).Name;
+            d.First = image.Part(port, l.Owner, l.Index).Value;
+            d.FirstText = PartText(image, l.Index, d.First);
+            break;
+        case LinkDrum:
+            if (!TVGS::ValidDrum(port, l.Owner, l.Data, l.Index)) return {};
+            d.Where = "Drum Map " + DrumMapName(port, l.Owner) + " Key" + std::to_string(l.Index);
+            d.Name = image.Drum(port, l.Owner, l.Data, l.Index).Name;
+            d.First = image.Drum(port, l.Owner, l.Data, l.Index).Value;
+            d.FirstText = DrumText(image, port, l.Owner, l.Data, l.Index, d.First);
+            break;
+        case LinkUserDrum:
+            if (!TVGS::ValidUserDrum(l.Owner, l.Data, l.Index)) return {};
+            d.Where = "User Drum " + std::to_string(l.Owner) + " Key" + std::to_string(l.Index);
+            d.Name = image.UserDrum(l.Owner, l.Data, l.Index).Name;
+            d.First = image.UserDrum(l.Owner, l.Data, l.Index).Value;
+            d.FirstText = OrNumber(DrumValueText(image, l.Owner, l.Data, d.First, l.Index + 1,
+                                                 image.UserDrum(l.Owner, 1, l.Index).Default),
+                                   d.First);
+            break;
+        default:
+            return {};
+    }
+    d.Second = d.First;
+    d.SecondText = d.FirstText;
+    return d;
+}
+
 std::string DifferenceLine(const TSetupDifference& d) {
     return d.Where + " " + d.Name + ": " + std::to_string(d.First) + " (" + d.FirstText + ") -> " +
            std::to_string(d.Second) + " (" + d.SecondText + ")";

@@ -26,6 +26,10 @@ struct TSetupDifference {
 // drum sets. Texts come from the image each value belongs to.
 std::vector<TSetupDifference> DiffImages(const TVGS& first, const TVGS& second);
 
+// One parameter of the image described as a difference would be (both values its own); the
+// link in the form above. Nothing (empty Where) when the place names no parameter.
+TSetupDifference DescribeParameter(const TVGS& image, int port, const TLinkData& link);
+
 // "Part A3 Volume: 100 (100) -> 90 (90)".
 std::string DifferenceLine(const TSetupDifference& difference);
 

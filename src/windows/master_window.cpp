@@ -125,4 +125,12 @@ void TMasterWindow::VekaGrid1PutLink(const TOneCell& cell) {
 
 void TMasterWindow::CancelBtnClick() { CloseWindow(); }
 
+bool TMasterWindow::ShowParameter(int /*port*/, const TLinkData& link) {
+    if (link.Kind != LinkSystem || link.Owner < 1 || link.Owner >= kRows) return false;
+    VekaGrid1_->SetFocusCell(1, link.Owner);
+    VekaGrid1_->setFocus();
+    VekaGrid1Click();
+    return true;
+}
+
 }  // namespace veka

@@ -23,6 +23,7 @@ public:
     // The window pattern.
     void RefreshFromImage() override;
     void PropagateValue(const TLinkData& link, int value) override;
+    bool ShowParameter(int port, const TLinkData& link) override;
 
     TVekaGrid* Grid() const { return VekaGrid1_; }
     QPushButton* CloseButton() const { return CancelBtn_; }

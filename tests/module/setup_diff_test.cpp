@@ -47,3 +47,26 @@ TEST(SetupDiff, ListsExactlyTheDifferingParametersOfEveryArea) {
 
 }  // namespace
 }  // namespace veka
+
+namespace veka {
+namespace {
+
+TEST(SetupDiff, DescribeParameterNamesOneParameterAsADifferenceWould) {
+    test::TImageFixture first, second;
+    second->SetPartValue(0, 3, 30, ppPanpot);
+    second->SetDrumValue(0, 1, 100, 3, 40);
+    const std::vector<TSetupDifference> d = DiffImages(*first, *second);
+    ASSERT_EQ(d.size(), 2u);
+    for (const TSetupDifference& each : d) {
+        const TSetupDifference one = DescribeParameter(*second, each.Port, each.Link);
+        EXPECT_EQ(one.Where, each.Where);
+        EXPECT_EQ(one.Name, each.Name);
+        EXPECT_EQ(one.First, each.Second);
+        EXPECT_EQ(one.FirstText, each.SecondText);
+    }
+    EXPECT_TRUE(DescribeParameter(*first, 0, TLinkData{LinkPart, 17, 1, 0, 0}).Where.empty());
+    EXPECT_TRUE(DescribeParameter(*first, 0, TLinkData{9, 1, 1, 0, 0}).Where.empty());
+}
+
+}  // namespace
+}  // namespace veka

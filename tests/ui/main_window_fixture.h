@@ -56,8 +56,12 @@ protected:
     TSettings Ini() { return TSettings(Dir / "Veka.ini"); }
     // A started, shown main window whose pauses pass at once on clock, without the module
     // reset at start: only what the test does reaches the module.
-    TVekaMainForm& StartQuiet(TFakePumpWait& clock) {
-        clock.Process = [] { QApplication::processEvents(); };
+    // session: the waits also take what the module answered (data requests).
+    TVekaMainForm& StartQuiet(TFakePumpWait& clock, bool session = false) {
+        clock.Process = [this, session] {
+            QApplication::processEvents();
+            if (session && Form) Form->Session().Process();
+        };
         Options.Wait = &clock;
         WriteCompleteSettings();
         Ini().WriteBool("other option", "2", false);

@@ -119,9 +119,13 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
     TVekaMainForm& form = Started();
     TVGS& image = form.Image();
     for (int v = 101; v <= 105; ++v) {
-        const TVGS::TSenderScope sender(image, this);
-        image.SetPartValue(0, 2, v, ppVolume);
-        QApplication::processEvents();  // a held key: one press after the other
+        // A held key: one press after the other, each a gesture of its own.
+        {
+            const TVGS::TSenderScope sender(image, this);
+            image.SetPartValue(0, 2, v, ppVolume);
+        }
+        image.NotifyPut(0, TLinkData{LinkPart, 2, ppVolume, 0, 0}, v, this);
+        QApplication::processEvents();
     }
     EXPECT_EQ(form.UndoHistory().Depth(), 1u);
     Clock.Now += 1000;

@@ -140,20 +140,21 @@ void TVekaMainForm::SendAllCommand(bool allUserDrums) {
     }
 }
 
-void TVekaMainForm::DataRequestCommand() {
+bool TVekaMainForm::EnsureRequestInput() {
     const bool ja = Language_ == TLanguage::Japanese;
     // Replies come through the input: without one there is nothing to wait for.
-    if (!Data_.UseMidiIn || !Session_->Input.IsOpen()) {
-        const QString ask = ja ? QString::fromUtf8("MIDI INPUT が設定されていません\nﾃﾞｰﾀﾘｸｴｽﾄを実行するためにはMIDI Input Portが必要です\nMIDI Input Portの設定を行いますか？")
-                               : QStringLiteral("You have not selected any MIDI Input port.\nThis means you won't be able to execute [Data Request].\nChoose the MIDI Input port now?");
-        if (ShowMessage(QMessageBox::Question, ask, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
-        OpenPortDialog();
-        if (!Data_.UseMidiIn || !Session_->Input.IsOpen()) {
-            ShowMessage(QMessageBox::Warning, ja ? QString::fromUtf8("MIDI INPUT の設定は行われませんでした\n処理を中止します")
-                                                 : QStringLiteral("MIDI Input is not acitve yet.\nData Request was canceled."));
-            return;
-        }
-    }
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    const QString ask = ja ? QString::fromUtf8("MIDI INPUT が設定されていません\nﾃﾞｰﾀﾘｸｴｽﾄを実行するためにはMIDI Input Portが必要です\nMIDI Input Portの設定を行いますか？")
+                           : QStringLiteral("You have not selected any MIDI Input port.\nThis means you won't be able to execute [Data Request].\nChoose the MIDI Input port now?");
+    if (ShowMessage(QMessageBox::Question, ask, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return false;
+    OpenPortDialog();
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    ShowMessage(QMessageBox::Warning, ja ? QString::fromUtf8("MIDI INPUT の設定は行われませんでした\n処理を中止します")
+                                         : QStringLiteral("MIDI Input is not acitve yet.\nData Request was canceled."));
+    return false;
+}
+
+std::optional<TDataRequestChoice> TVekaMainForm::AskRequestChoice() {
     // The stored choice: "req select 100" .. "req select 119" and "Data Req Wait".
     TDataRequestChoice choice;
     {
@@ -162,14 +163,13 @@ void TVekaMainForm::DataRequestCommand() {
             choice.Selected[size_t(i)] = ini.ReadBool(kSetting, "req select " + std::to_string(100 + i), false);
     }
     choice.WaitMs = Data_.DataReqWait;
-    const QString logPath = QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QStringLiteral("DataReq.Log"));
     if (DataRequestChoiceHook) {
         const auto chosen = DataRequestChoiceHook(choice);
-        if (!chosen) return;
+        if (!chosen) return std::nullopt;
         choice = *chosen;
     } else {
-        TDataReq dialog(choice, Image_->ModuleType() != mtSC88, logPath, Language_, this);
-        if (dialog.exec() != QDialog::Accepted) return;
+        TDataReq dialog(choice, Image_->ModuleType() != mtSC88, RequestLogPath(), Language_, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         choice = dialog.Choice();
     }
     TIniDocument ini = Settings_.Open();
@@ -178,10 +178,16 @@ void TVekaMainForm::DataRequestCommand() {
     ini.WriteInteger(kSetting, "Data Req Wait", choice.WaitMs);
     Settings_.Save(ini);
     Data_.DataReqWait = choice.WaitMs;
-    TDataRequest& request = Session_->Request;
-    request.DataReqWaitMs = choice.WaitMs;
+    Session_->Request.DataReqWaitMs = choice.WaitMs;
+    return choice;
+}
 
-    const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
+QString TVekaMainForm::RequestLogPath() const {
+    return QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QStringLiteral("DataReq.Log"));
+}
+
+bool TVekaMainForm::RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work) {
+    TDataRequest& request = Session_->Request;
     std::atomic<bool> cancel{false};
     RequestCancel_ = &cancel;
     auto* progress = new TDataReqDlg(cancel, Language_, this);
@@ -192,10 +198,9 @@ void TVekaMainForm::DataRequestCommand() {
     };
     request.OnMarker = [progress](int marker) { progress->ShowMarker(marker); };
     request.OnRestTime = [progress](int percent, const std::string& text) { progress->ShowRestTime(percent, text); };
-    TRequestReport report;
     bool failed = false;
     try {
-        report = request.Run(choice.Selected, choice.TakeLog ? logPath.toStdString() : std::string(), &cancel);
+        work(cancel);
     } catch (const std::exception& error) {
         failed = true;
         ReportSendError(error);
@@ -208,10 +213,23 @@ void TVekaMainForm::DataRequestCommand() {
     progress->Finish();
     progress->close();
     delete progress;
+    return !failed;
+}
+
+void TVekaMainForm::DataRequestCommand() {
+    if (!EnsureRequestInput()) return;
+    const auto choice = AskRequestChoice();
+    if (!choice) return;
+    const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
+    TRequestReport report;
+    const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
+        report = Session_->Request.Run(choice->Selected, choice->TakeLog ? RequestLogPath().toStdString() : std::string(),
+                                       &cancel);
+    });
     Data_.ModuleType = Image_->ModuleType();  // the probe may have found another family
-    if (!failed && !report.Notice.empty())
+    if (ok && !report.Notice.empty())
         ShowMessage(QMessageBox::Information, QString::fromStdString(report.Notice).replace("\r\n", "\n"));
-    if (!failed && report.Ran)
+    if (ok && report.Ran)
         ShowMessage(QMessageBox::NoIcon, QString::fromStdString(report.Text).replace("\r\n", "\n"));
     RefreshAll();
 }

@@ -134,6 +134,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::HelpContents, [this] { HelpContents(); });
     on(TCommand::About, [this] { AboutCommand(); });
     on(TCommand::ContactForm, [this] { ContactFormCommand(); });
+    on(TCommand::CompareWithModule, [this] { CompareWithModuleCommand(); });
     on(TCommand::Undo, [this] { UndoCommand(); });
     on(TCommand::Redo, [this] { RedoCommand(); });
     on(TCommand::ClearUndoHistory, [this] { ClearUndoHistory(); });
@@ -149,7 +150,7 @@ void TVekaMainForm::EnableCommands() {
                        TCommand::CustomizePartWindow,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
-                       TCommand::DataRequest,
+                       TCommand::DataRequest, TCommand::CompareWithModule,
                        TCommand::ContactForm})
         Action(c)->setEnabled(true);
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)

@@ -13,6 +13,7 @@
 #include "editors/patch_window.h"
 #include "editors/user_drum_window.h"
 #include "windows/assign_window.h"
+#include "windows/compare_window.h"
 #include "windows/display_window.h"
 #include "windows/keyboard_window.h"
 #include "windows/master_window.h"
@@ -57,6 +58,7 @@ void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *this, *PartOrders_); });
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
+    Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *this); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
     Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), *NotePlayer_, *this); });
     Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), *NotePlayer_); });

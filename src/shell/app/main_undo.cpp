@@ -47,23 +47,30 @@ void TVekaMainForm::ConnectUndo() {
     connect(UndoTimer_, &QTimer::timeout, this, [this] {
         // A command's scope takes its changes itself; a transmission or a request settles first.
         if (UndoScopeDepth_ > 0 || UndoRunning_) return;
-        // A drag goes on while the button is held: its steps are one step.
-        if (Busy_ || RequestCancel_ || QGuiApplication::mouseButtons() != Qt::NoButton) {
+        // A drag goes on while the button is held: its steps are one step. The value put at
+        // its end says it is over, whatever the button state says.
+        if (Busy_ || RequestCancel_ || (!UndoGestureEnded_ && QGuiApplication::mouseButtons() != Qt::NoButton)) {
             UndoTimer_->start(50);
             return;
         }
         CommitUndoStep();
     });
     // The end of a gesture (a value put) and every change of the setup schedule the commit.
-    UndoPuts_ = Image_->OnValuePut.Subscribe([this](const TPutNotice&) { ScheduleUndoCommit(); });
+    UndoPuts_ = Image_->OnValuePut.Subscribe([this](const TPutNotice&) {
+        UndoGestureEnded_ = true;
+        ScheduleUndoCommit();
+    });
 }
 
 void TVekaMainForm::ScheduleUndoCommit() {
-    if (UndoTimer_ && !UndoTimer_->isActive()) UndoTimer_->start(0);
+    if (!UndoTimer_) return;
+    if (UndoGestureEnded_) UndoTimer_->start(0);  // at once, also when a deferral is waiting
+    else if (!UndoTimer_->isActive()) UndoTimer_->start(0);
 }
 
 void TVekaMainForm::CommitUndoStep() {
     if (!Undo_ || UndoScopeDepth_ > 0) return;
+    UndoGestureEnded_ = false;
     const int64_t now = Clock().NowMs();
     if (Undo_->Commit(*Image_, {}, now - LastEditCommitMs_ < kUndoMergeMs)) LastEditCommitMs_ = now;
     UpdateUndoActions();
@@ -132,17 +139,10 @@ void TVekaMainForm::TransmitStep(const TUndoStep& step, bool undo) {
             Session_->Transmitter.SendAll(true, true, true, true, true, false);
         } else if (!send.empty()) {
             ShowHelp(Tr(kTexts[utSending], Language_).arg(send.size()));
-            const bool longSend = send.size() > 8;
-            if (longSend && Session_->Transmitter.OnBusy) Session_->Transmitter.OnBusy(true);
-            struct TDone {
-                TTransmitter& Tx;
-                bool Long;
-                ~TDone() {
-                    if (Long && Tx.OnBusy) Tx.OnBusy(false);
-                }
-            } done{Session_->Transmitter, longSend};
-            const TVGS::TSenderScope sender(*Image_, Undo_.get());
-            RaiseChanges(*Image_, send);
+            SendRun(send.size(), [&] {
+                const TVGS::TSenderScope sender(*Image_, Undo_.get());
+                RaiseChanges(*Image_, send);
+            });
         }
     } catch (const std::exception& error) {
         ReportSendError(error);  // the image is as the step left it all the same
@@ -155,6 +155,19 @@ void TVekaMainForm::TransmitStep(const TUndoStep& step, bool undo) {
     if (UndoTimer_) UndoTimer_->stop();
     RefreshAll();
     UpdateUndoActions();
+}
+
+void TVekaMainForm::SendRun(size_t messages, const std::function<void()>& send) {
+    const bool lock = messages > 8 && Session_->Transmitter.OnBusy;
+    if (lock) Session_->Transmitter.OnBusy(true);
+    struct TUnlock {
+        TTransmitter& Tx;
+        bool Lock;
+        ~TUnlock() {
+            if (Lock) Tx.OnBusy(false);
+        }
+    } unlock{Session_->Transmitter, lock};
+    send();
 }
 
 void TVekaMainForm::ClearUndoHistory() {

@@ -28,6 +28,7 @@
 #include "shell/recovery_file.h"
 #include "shell/test_note.h"
 #include "shell/settings.h"
+#include "windows/compare_window.h"
 #include "windows/custom_file_dialog.h"
 #include "windows/data_request_window.h"
 
@@ -67,7 +68,8 @@ class TVekaMainForm : public QMainWindow,
                       public IWindowStore,
                       public IMessageOut,
                       public IParameterOut,
-                      public IPcKeyboardSwitch {
+                      public IPcKeyboardSwitch,
+                      public ICompareSources {
     Q_OBJECT
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -203,6 +205,16 @@ public:
         TVekaMainForm& Form_;
     };
 
+    // ICompareSources, for the compare window (main_compare.cpp).
+    TCompareTarget Defaults() override;
+    TCompareTarget SavedFile() override;
+    TCompareTarget OtherFile() override;
+    TCompareTarget Module() override;
+    int SendDifferences(const std::vector<int>& indices) override;
+    void ShowParameter(int port, const TLinkData& link) override;
+    // Communication > Compare with Module: the compare window, on the module.
+    void CompareWithModuleCommand();
+
     // The part pop-up's commands on the current port.
     void CopyPartCommand();
     void ExchangePartCommand();
@@ -246,6 +258,12 @@ public:
     void DataRequestCommand();
     // Replaces the modal selection window in tests: the choice made, or nothing for Cancel.
     std::function<std::optional<TDataRequestChoice>(const TDataRequestChoice& stored)> DataRequestChoiceHook;
+    // The parts of a request: an input (the port dialog offered), the choice of what to read
+    // (stored for the next time), and the work with the progress window and its Stop.
+    bool EnsureRequestInput();
+    std::optional<TDataRequestChoice> AskRequestChoice();
+    bool RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work);
+    QString RequestLogPath() const;
     // The progress window while a request runs (tests press its Stop).
     TDataReqDlg* RequestProgress() const { return RequestProgress_; }
     void PanicCommand();
@@ -304,10 +322,14 @@ private:
     void ConnectSession();
     void ConnectNotePlayer();
     void ConnectUndo();
+    // A setup file read onto a power-on image of the program's settings.
+    TCompareTarget ReadOntoPowerOn(const QString& fileName);
     void ScheduleUndoCommit();
     void UpdateUndoActions();
     void TransmitStep(const TUndoStep& step, bool undo);
     bool UndoRefused();
+    // Runs a run of messages; more than a few lock the window (busy cursor, Stop) meanwhile.
+    void SendRun(size_t messages, const std::function<void()>& send);
     void StartRecoveryTimer();
     void LoadSettings();
     void RegisterEditorWindows();
@@ -402,6 +424,7 @@ private:
     int UndoScopeDepth_ = 0;
     std::string UndoScopeName_;
     bool UndoRunning_ = false;
+    bool UndoGestureEnded_ = false;  // a value was put: the gesture is over
     int64_t LastEditCommitMs_ = -1000000;
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};

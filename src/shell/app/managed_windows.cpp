@@ -20,6 +20,8 @@ const std::array<TWindowDescriptor, wnCount>& WindowDescriptors() {
         {wnDisplay, "DisplayWindow", 7, TCommand::ViewDisplay, 8},
         {wnMaster, "MasterWindow", 9, TCommand::ViewMaster, 10},
         {wnSysxHistory, "SysxHistoryDialog", 8, TCommand::SysxHistory, 1},
+        // The layout files know the ten windows before it: the comparison has no record there.
+        {wnCompare, "CompareWindow", -1, TCommand::Compare, 0},
     }};
     return kDescriptors;
 }

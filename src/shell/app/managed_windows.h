@@ -1,5 +1,5 @@
 #pragma once
-// The main window's editor windows: ten fixed slots, each holding its window or nothing, known
+// The main window's editor windows: eleven fixed slots, each holding its window or nothing, known
 // by number (the "Win#" keys), by name (the position keys and layout sections) and by layout
 // code. One table of descriptors holds these facts; Close All, the window list, positions and
 // layouts iterate over it. A slot's window is created from the factory registered for it;
@@ -19,23 +19,23 @@ namespace veka {
 
 enum TWindowNumber : int {
     wnPatch = 1, wnPart, wnDrum, wnUserDrum, wnEffect, wnKeyboard, wnMatrix, wnDisplay, wnMaster, wnSysxHistory,
-    wnCount = 10
+    wnCompare, wnCount = 11
 };
 
 struct TWindowDescriptor {
-    int Number;          // the slot and its "Win#" key, 1..10
+    int Number;          // the slot and its "Win#" key, 1..11
     const char* Name;    // the settings-key prefix and bookmark section
-    int LayoutCode;      // the window code of the layout records (another numbering)
+    int LayoutCode;      // the window code of the layout records (another numbering); -1: none
     TCommand Command;    // the menu command that opens or brings it forward
     int CloseRank;       // Close All closes in ascending rank
 };
 
-// The ten descriptors in slot order.
+// The descriptors in slot order.
 const std::array<TWindowDescriptor, wnCount>& WindowDescriptors();
 // The descriptor of a slot or layout code; null outside the table.
 const TWindowDescriptor* DescriptorOf(int number);
 const TWindowDescriptor* DescriptorOfLayoutCode(int code);
-// "PatchWindow" .. "SysxHistoryDialog"; empty outside 1..10.
+// "PatchWindow" .. "CompareWindow"; empty outside 1..11.
 const char* ManagedWindowName(int number);
 
 // The MDI frame of a managed window: keeps the close rules and stores the place on close.
