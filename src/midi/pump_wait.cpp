@@ -14,6 +14,7 @@ void TSteadyPumpWait::Wait(int ms) {
 }
 
 bool TSteadyPumpWait::WaitFor(int ms, const std::function<bool()>& done) {
+    const TInside inside(*this);
     using namespace std::chrono;
     const auto end = steady_clock::now() + milliseconds(ms < 0 ? 0 : ms);
     for (;;) {
@@ -26,12 +27,14 @@ bool TSteadyPumpWait::WaitFor(int ms, const std::function<bool()>& done) {
 }
 
 void TFakePumpWait::Wait(int ms) {
+    const TInside inside(*this);
     Waits.push_back(ms);
     if (Process) Process();
     Now += ms;
 }
 
 bool TFakePumpWait::WaitFor(int ms, const std::function<bool()>& done) {
+    const TInside inside(*this);
     Waits.push_back(ms);
     if (Process) Process();
     if (done()) return true;

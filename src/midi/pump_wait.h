@@ -18,6 +18,30 @@ public:
     virtual void Wait(int ms) = 0;
     // Handle events until done() or ms have passed; the final answer of done().
     virtual bool WaitFor(int ms, const std::function<bool()>& done) = 0;
+
+    // How many waits are running now (a handler that runs during a wait may wait too). Work
+    // that must not run in the middle of a handler's waits looks here.
+    int Depth() const { return Depth_; }
+    // Called when the outermost wait has ended, so work put off meanwhile can be scheduled.
+    std::function<void()> OnOutermostEnd;
+
+protected:
+    // Every Wait and WaitFor holds one while it runs.
+    class TInside {
+    public:
+        explicit TInside(TPumpWait& wait) : Wait_(wait) { ++Wait_.Depth_; }
+        ~TInside() {
+            if (--Wait_.Depth_ == 0 && Wait_.OnOutermostEnd) Wait_.OnOutermostEnd();
+        }
+        TInside(const TInside&) = delete;
+        TInside& operator=(const TInside&) = delete;
+
+    private:
+        TPumpWait& Wait_;
+    };
+
+private:
+    int Depth_ = 0;
 };
 
 // Waits on the steady clock, calling Process (the owner's event handling) about every

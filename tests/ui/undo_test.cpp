@@ -6,7 +6,11 @@
 #include <QApplication>
 #include <QTest>
 
+#include "editors/effect_window.h"
 #include "editors/part_window.h"
+#include "editors/patch_window.h"
+#include "editors/veka_grid.h"
+#include <QComboBox>
 #include "midi/pump_wait.h"
 #include "module/image_snapshot.h"
 #include "module/setup_file.h"
@@ -156,6 +160,44 @@ TEST_F(UndoTest, TheEditMenuInJapanese) {
     EXPECT_EQ(UndoText(), QString::fromUtf8("元に戻す: B16 の Panpot"));
     form.UndoCommand();
     EXPECT_EQ(form.Action(TCommand::Redo)->text(), QString::fromUtf8("やり直し: B16 の Panpot"));
+}
+
+TEST_F(UndoTest, AToneFromTheBrowserAndAMacroWithItsDetailsAreOneStepEach) {
+    TVekaMainForm& form = Started();
+    TVGS& image = form.Image();
+    const TImageSnapshot start = TImageSnapshot::Capture(image);
+    auto* patch = qobject_cast<TPatchWindow*>(form.Windows().OpenOrBringForward(wnPatch)->widget());
+    ASSERT_TRUE(patch);
+    patch->Grid()->SetFocusCell(4, 10);  // the drum part: mode, map and tone change together
+    patch->SelectNode(patch->NodeFor(nkProgram, 0));
+    int mild = -1;
+    for (size_t i = 0; i < patch->Items().size(); ++i)
+        if (patch->Items()[i].Name == "Mild Piano") mild = int(i);
+    ASSERT_GE(mild, 0);
+    patch->ActivateItem(mild);
+    QApplication::processEvents();
+    EXPECT_EQ(form.UndoHistory().Depth(), 1u);
+    EXPECT_EQ(UndoText(), "Undo 2 values of A10");  // the rhythm mode and the tone; the map stays 4
+    Clock.Now += 1000;
+
+    auto* effect = qobject_cast<TEffectWindow*>(form.Windows().OpenOrBringForward(wnEffect)->widget());
+    ASSERT_TRUE(effect);
+    effect->TabControl1Change(1);
+    effect->Chooser()->setCurrentIndex(5);
+    effect->cbMacroChange(5);
+    QApplication::processEvents();
+    EXPECT_EQ(form.UndoHistory().Depth(), 2u);
+    EXPECT_EQ(image.System(spChorusMacro).Value, 5);
+
+    Module()->ClearReceived();
+    form.UndoCommand();
+    EXPECT_EQ(image.System(spChorusMacro).Value, start.States[size_t(spChorusMacro - 1)].Value);
+    EXPECT_EQ(Module()->Memory(0, 0x40, 0x01, 0x38), image.System(spChorusMacro).Value) << "the macro went back";
+    form.UndoCommand();
+    EXPECT_EQ(TImageSnapshot::Capture(image).States, start.States);
+    EXPECT_EQ(image.Part(0, 10, ppRhythm).Value, 1);
+    EXPECT_EQ(QString::fromStdString(patch->Grid()->GetCell(1, 10).Text).trimmed().toStdString(),
+              image.PartToneName(0, 10).substr(0, image.PartToneName(0, 10).find_last_not_of(' ') + 1));
 }
 
 }  // namespace

@@ -47,6 +47,12 @@ void TVekaMainForm::ConnectUndo() {
     connect(UndoTimer_, &QTimer::timeout, this, [this] {
         // A command's scope takes its changes itself; a transmission or a request settles first.
         if (UndoScopeDepth_ > 0 || UndoRunning_) return;
+        // Inside a handler's waits (the pacing of its messages) its gesture is not over: the
+        // step is taken once the outermost wait has returned and the handler has ended.
+        if (Clock().Depth() > 0) {
+            UndoCommitDeferred_ = true;
+            return;
+        }
         // A drag goes on while the button is held: its steps are one step. The value put at
         // its end says it is over, whatever the button state says.
         if (Busy_ || RequestCancel_ || (!UndoGestureEnded_ && QGuiApplication::mouseButtons() != Qt::NoButton)) {
@@ -55,6 +61,11 @@ void TVekaMainForm::ConnectUndo() {
         }
         CommitUndoStep();
     });
+    Clock().OnOutermostEnd = [this] {
+        if (!UndoCommitDeferred_) return;
+        UndoCommitDeferred_ = false;
+        if (UndoTimer_ && !UndoTimer_->isActive()) UndoTimer_->start(0);
+    };
     // The end of a gesture (a value put) and every change of the setup schedule the commit.
     UndoPuts_ = Image_->OnValuePut.Subscribe([this](const TPutNotice&) {
         UndoGestureEnded_ = true;

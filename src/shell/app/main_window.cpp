@@ -54,6 +54,7 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
 }
 
 TVekaMainForm::~TVekaMainForm() {
+    Clock().OnOutermostEnd = nullptr;  // the clock may outlive the window (tests give their own)
     // The editor windows go before the image and ports they show.
     if (Mdi_) Mdi_->closeAllSubWindows();
     delete Mdi_;

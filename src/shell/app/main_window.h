@@ -425,6 +425,7 @@ private:
     std::string UndoScopeName_;
     bool UndoRunning_ = false;
     bool UndoGestureEnded_ = false;  // a value was put: the gesture is over
+    bool UndoCommitDeferred_ = false;  // the commit came inside a wait
     int64_t LastEditCommitMs_ = -1000000;
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};

@@ -17,12 +17,14 @@ int64_t TQtPumpWait::NowMs() {
 
 void TQtPumpWait::Wait(int ms) {
     if (ms <= 0) return;
+    const TInside inside(*this);
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
 bool TQtPumpWait::WaitFor(int ms, const std::function<bool()>& done) {
+    const TInside inside(*this);
     const int64_t end = NowMs() + ms;
     while (!done()) {
         const int64_t rest = end - NowMs();
