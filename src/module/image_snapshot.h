@@ -42,6 +42,10 @@ inline void ApplyState(TOneParameter& p, const TParameterState& s) {
     p.Max = s.Max;
 }
 
+// Another image takes the value one parameter has in source (a copy of the module's state
+// following what was sent to it).
+inline void CopyValue(TVGS& target, const TVGS& source, int index) { RecordAt(target, index).Value = RecordAt(source, index).Value; }
+
 // The drum set records of the four ports' two maps, in (port, map) order.
 using TDrumSetTable = std::array<TDrumSetRecord, kPortCount * kDrumMapsPerPort>;
 TDrumSetTable DrumSetsOf(const TVGS& image);

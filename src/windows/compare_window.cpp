@@ -245,7 +245,7 @@ void TCompareWindow::PropagateValue(const TLinkData& link, int /*value*/) {
     // The ribbon's controllers reach the module as channel messages and arrive only this way.
     const int port = Edit().CurrentPort();
     if (Source_ == csModule && Other_ && link.Kind == LinkPart && TVGS::ValidPart(port, link.Owner, link.Index))
-        Other_->Part(port, link.Owner, link.Index).Value = Image().Part(port, link.Owner, link.Index).Value;
+        CopyValue(*Other_, Image(), IndexOfPlace(port, {LinkPart, link.Owner, link.Index, 0, 0}));
     ScheduleList();
 }
 
@@ -261,7 +261,7 @@ void TCompareWindow::ModuleHeard(int port, const TLinkData& link, const TOnePara
     auto take = [&](int index) {
         if (index < 0) return false;
         if (&RecordAt(Image(), index) != record) return false;
-        RecordAt(*Other_, index).Value = record->Value;
+        CopyValue(*Other_, Image(), index);
         return true;
     };
     switch (link.Kind) {
@@ -289,7 +289,7 @@ void TCompareWindow::SendClick() {
     try {
         const int sent = Sources_.SendDifferences(indices);
         // The module holds the image's values now.
-        for (const int index : indices) RecordAt(*Other_, index).Value = RecordAt(Image(), index).Value;
+        for (const int index : indices) CopyValue(*Other_, Image(), index);
         Note_ = Text(ctSent, Language()).arg(sent);
     } catch (const std::exception& error) {
         Note_ = Text(ctSendFailed, Language()).arg(Utf8(error.what()));

@@ -139,6 +139,7 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     module.Part(0, 2, ppPanpot).Value = 10;
     Module()->LoadImage(module);
     form.ClearDataChanged();
+    QApplication::processEvents();  // the edits above settle into their steps
     const size_t steps = form.UndoHistory().Depth();
     ChooseMasterAndPartsAB();
     form.CompareWithModuleCommand();
