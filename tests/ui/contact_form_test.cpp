@@ -371,3 +371,20 @@ TEST(ToolbarIcons, SplashLeavesDarkRoomForTheVersion) {
 
 }  // namespace
 }  // namespace veka
+
+namespace veka {
+namespace {
+
+TEST(ContactFormText, TheOsLineSaysWhatTheAdministratorCheckAnswered) {
+    TMySysInfo info;
+    info.PrettyName = "Debian GNU/Linux 12 (bookworm)";
+    info.SysName = info.Release = info.Version = "";
+    EXPECT_EQ(info.OsVersionText(), "Debian GNU/Linux 12 (bookworm)");  // no library: nothing said
+    info.Administrator = false;
+    EXPECT_EQ(info.OsVersionText(), "Debian GNU/Linux 12 (bookworm) Not Administrator");
+    info.Administrator = true;
+    EXPECT_EQ(info.OsVersionText(), "Debian GNU/Linux 12 (bookworm) Administrator");
+}
+
+}  // namespace
+}  // namespace veka

@@ -300,7 +300,9 @@ void TVekaMainForm::AboutCommand() {
 }
 
 void TVekaMainForm::ContactFormCommand() {
-    const std::string text = ContactFormText(TMySysInfo(), Language_, Image_->ModuleType(), InputLines_, OutputLines_);
+    TMySysInfo info;
+    info.Administrator = Administrator_;
+    const std::string text = ContactFormText(info, Language_, Image_->ModuleType(), InputLines_, OutputLines_);
     TInqWindow form(text, Language_, this);
     form.exec();
 }

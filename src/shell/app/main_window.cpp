@@ -23,6 +23,7 @@
 #include <tuple>
 #include <iostream>
 
+#include "shell/admin_library.h"
 #include "midi/midi_devices.h"
 #include "module/default_data.h"
 #include "shell/app/led_panel.h"
@@ -106,6 +107,8 @@ bool TVekaMainForm::Create() {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // an orderly end of its own
         return false;
     }
+    // 6: libmevro.so beside the program says whether the user administers the machine.
+    Administrator_ = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
     // 7: the wallpaper follows the colour depth.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
     // 10.4-10.5: the module image in the stored module type.

@@ -300,6 +300,8 @@ public:
     const QString& FileName() const { return FileName_; }
     TLastNotes& LastNotes() { return LastNotes_; }
     int ColourDepth() const { return ColourDepth_; }
+    // What libmevro.so answered at start (nothing without it).
+    std::optional<bool> Administrator() const { return Administrator_; }
     const std::vector<std::string>& InputLines() const { return InputLines_; }
     const std::vector<std::string>& OutputLines() const { return OutputLines_; }
     // Paints the lamps of the ports in use green and the others in the window colour.
@@ -406,6 +408,7 @@ private:
     std::atomic<bool>* RequestCancel_ = nullptr;  // while a data request runs
     TDataReqDlg* RequestProgress_ = nullptr;
     int ColourDepth_ = 24;
+    std::optional<bool> Administrator_;
     int CurrentPort_ = 0;
     int CurrentPart_ = 1;
     std::unique_ptr<TPartOrderFiles> PartOrders_;

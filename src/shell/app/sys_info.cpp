@@ -147,8 +147,9 @@ std::string TMySysInfo::OsVersionText() const {
         kernel += Version;
         kernel += ')';
     }
-    if (PrettyName.empty()) return kernel;
-    return kernel.empty() ? PrettyName : PrettyName + " / " + kernel;
+    std::string text = PrettyName.empty() ? kernel : kernel.empty() ? PrettyName : PrettyName + " / " + kernel;
+    if (Administrator) text += *Administrator ? " Administrator" : " Not Administrator";
+    return text;
 }
 
 std::string TMySysInfo::ProcessorText() const {

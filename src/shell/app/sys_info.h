@@ -4,6 +4,7 @@
 // POSIX, so it is tested without windows.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace veka {
@@ -30,8 +31,11 @@ struct TMySysInfo {
     std::string ComputerName;
     std::string Machine;      // uname: "x86_64", "aarch64" ...
     std::string CpuModel;     // "model name" of cpuinfo; empty when unreadable
+    // What libmevro.so answered at start; nothing when it is not there.
+    std::optional<bool> Administrator;
 
-    // One line each for the form: the distribution with the kernel, the machine with the model.
+    // One line each for the form: the distribution with the kernel (then "Administrator" or
+    // "Not Administrator" when known), the machine with the model.
     std::string OsVersionText() const;
     std::string ProcessorText() const;
 };
