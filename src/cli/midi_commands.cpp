@@ -89,6 +89,16 @@ void ProgressToStandardError(TVGS& image) {
     };
 }
 
+// The setup file onto the image; false after saying why it could not be read.
+bool ReadOrSay(TVGS& image, const std::string& file, TSetupReadResult& read) {
+    TFixedSetupFileHost host;
+    read = ReadSetupFile(image, host, 0, file);
+    if (read.Ok()) return true;
+    std::cerr << "veka4-cli: " << file << ": "
+              << Crlf(read.Status == TSetupReadStatus::Cancelled ? "cancelled" : read.Text(TLanguage::English)) << '\n';
+    return false;
+}
+
 TRequestSelection ParseItems(const std::string& text) {
     TRequestSelection s{};
     std::stringstream items(text);
@@ -151,13 +161,8 @@ int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     StartVirtualModuleIfAsked(o);
     const std::string& file = o.Positional[1];
     const auto ids = OutputDevices(o, image.ActivePortCount());
-    TFixedSetupFileHost host;
-    const TSetupReadResult read = ReadSetupFile(image, host, 0, file);
-    if (!read.Ok()) {
-        std::cerr << "veka4-cli: " << file << ": "
-                  << Crlf(read.Status == TSetupReadStatus::Cancelled ? "cancelled" : read.Text(TLanguage::English)) << '\n';
-        return 1;
-    }
+    TSetupReadResult read;
+    if (!ReadOrSay(image, file, read)) return 1;
     TMidiSession session(image);
     OpenOutputs(session, ids);
     int messages = 0;
@@ -218,14 +223,9 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         for (int port = 0; port < image.ActivePortCount(); ++port) selection[parts[port]] = true;
     }
     const auto ids = OutputDevices(o, image.ActivePortCount());
-    TFixedSetupFileHost host;
     image.PumpWait = [](int) {};
-    const TSetupReadResult read = ReadSetupFile(image, host, 0, file);
-    if (!read.Ok()) {
-        std::cerr << "veka4-cli: " << file << ": "
-                  << Crlf(read.Status == TSetupReadStatus::Cancelled ? "cancelled" : read.Text(TLanguage::English)) << '\n';
-        return 2;
-    }
+    TSetupReadResult read;
+    if (!ReadOrSay(image, file, read)) return 2;
     TMidiSession session(image);
     OpenOutputs(session, ids);
     OpenInput(session, o);

@@ -8,13 +8,8 @@
 namespace veka {
 namespace {
 
+using test::Select;
 using test::TMidiFixture;
-
-TRequestSelection Select(std::initializer_list<TRequestItem> items) {
-    TRequestSelection s{};
-    for (TRequestItem i : items) s[i] = true;
-    return s;
-}
 
 int Requests(const std::vector<std::vector<uint8_t>>& sent) {
     int n = 0;

@@ -41,6 +41,13 @@ struct TMidiFixture {
     std::vector<std::vector<uint8_t>> Sent(int port) const { return Module->Received(port); }
 };
 
+// A request selection of the items given.
+inline TRequestSelection Select(std::initializer_list<TRequestItem> items) {
+    TRequestSelection s{};
+    for (TRequestItem i : items) s[i] = true;
+    return s;
+}
+
 inline std::vector<uint8_t> Bytes(std::initializer_list<int> v) {
     std::vector<uint8_t> b;
     for (int x : v) b.push_back(uint8_t(x));

@@ -9,13 +9,8 @@
 namespace veka {
 namespace {
 
+using test::Select;
 using test::TMidiFixture;
-
-TRequestSelection Select(std::initializer_list<TRequestItem> items) {
-    TRequestSelection s{};
-    for (TRequestItem i : items) s[i] = true;
-    return s;
-}
 
 int DataSets(const std::vector<std::vector<uint8_t>>& sent) {
     int n = 0;
