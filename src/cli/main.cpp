@@ -40,7 +40,8 @@ Commands:
                                    the setup in front of the song, replacing a setup
                                    written there before; --format defaults to 1, the
                                    song keeps its time base and tempo. The order list
-                                   is default.scd beside the program unless --order.
+                                   is the default.scd shipped with the program
+                                   unless --order.
   export KIND [OBJECT] SETUP OUT.syx
                                    the File menu's exclusive-file exports: KIND all,
                                    part (OBJECT A1 .. D16), drum (A1 .. D2), userdrum

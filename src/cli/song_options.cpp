@@ -40,10 +40,9 @@ TOrderList SongOrderList(const TOptions& o) {
     if (const auto order = ExtraOption(o, "--order")) {
         path = *order;
     } else {
-        const fs::path shipped = fs::path(ProgramFolder()) / "default.scd";
-        std::error_code ec;
-        if (!fs::exists(shipped, ec)) return DefaultOrderList();
-        path = shipped.string();
+        // Beside the program, or in the installed tree's share/veka4.
+        path = FindShippedFile("default.scd");
+        if (path.empty()) return DefaultOrderList();
     }
     TOrderList list;
     std::string error;

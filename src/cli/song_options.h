@@ -21,7 +21,8 @@ bool IsSongFile(const std::string& path);  // ".mid", ".midi"
 
 // --format (defaultFormat when absent), --timebase (one of 48 .. 480), --with-text, --dummy-notes.
 TSmfWriteOptions SongWriteOptions(const TOptions& options, int defaultFormat);
-// --order FILE.scd; else "default.scd" beside the program; else the list that file holds.
+// --order FILE.scd; else the shipped "default.scd" (beside the program or in share/veka4);
+// else the built-in list, the one that file holds.
 // Throws std::runtime_error with the reason when the file cannot be used.
 TOrderList SongOrderList(const TOptions& options);
 // Reads a setup file (its kind by the extension) into the image; every destination question

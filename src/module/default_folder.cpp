@@ -8,10 +8,22 @@ namespace veka {
 
 namespace fs = std::filesystem;
 
-std::string ProgramFolder() {
+std::string ProgramPath() {
     std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    std::string exe = fs::read_symlink("/proc/self/exe", ec).string();
+    if (ec) return {};
+    // A program rebuilt while it runs is named "... (deleted)"; the new file has its name.
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (exe.size() > kDeleted.size() && exe.ends_with(kDeleted)) {
+        const std::string replaced = exe.substr(0, exe.size() - kDeleted.size());
+        if (fs::exists(replaced, ec)) exe = replaced;
+    }
+    return exe;
+}
+
+std::string ProgramFolder() {
+    const std::string exe = ProgramPath();
+    return exe.empty() ? std::string(".") : fs::path(exe).parent_path().string();
 }
 
 std::string FindDefaultFolder() {
@@ -23,5 +35,16 @@ std::string FindDefaultFolder() {
     if (fs::is_directory(installed, ec)) return installed.string();
     return (program / "default").string();  // the constructor then names the missing file
 }
+
+std::string FindShippedFile(const std::string& name, const std::string& programFolder) {
+    if (name.empty() || programFolder.empty()) return {};
+    const fs::path folder(programFolder);
+    std::error_code ec;
+    for (const fs::path& candidate : {folder / name, folder.parent_path() / "share" / "veka4" / name})
+        if (fs::exists(candidate, ec)) return candidate.string();
+    return {};
+}
+
+std::string FindShippedFile(const std::string& name) { return FindShippedFile(name, ProgramFolder()); }
 
 }  // namespace veka

@@ -1,12 +1,16 @@
 #pragma once
 // The few settings the windows read, as a read-only view of the settings record: the options by
 // name, the grid font and the title bars' gradient. Windows never change settings through it.
+#include <algorithm>
 #include <string>
 
 #include "module/exclusive.h"
 #include "shell/settings.h"
 
 namespace veka {
+
+// Grids never take a larger font than this, whatever the settings hold.
+constexpr int kMaxGridFontSize = 20;
 
 class TOptionsView {
 public:
@@ -16,7 +20,7 @@ public:
     bool On(TOption option) const { return Data_->Option(option); }
     bool GradationBar() const { return Data_->GradationBar; }
     const std::string& GridFontName() const { return Data_->FontName; }
-    int GridFontSize() const { return Data_->FontSize; }
+    int GridFontSize() const { return std::min(Data_->FontSize, kMaxGridFontSize); }
     THexSpacing SysxSpace() const { return Data_->SysxSpace; }
 
 private:

@@ -45,13 +45,14 @@ public:
         for (char** e = environ; *e; ++e) {
             const std::string entry(*e);
             for (const char* replaced :
-                 {"VEKA_HOME=", "XDG_RUNTIME_DIR=", "QT_QPA_PLATFORM=", "VEKA_VIRTUAL_MODULE=", "DISPLAY="})
+                 {"VEKA_HOME=", "XDG_RUNTIME_DIR=", "XDG_DATA_HOME=", "QT_QPA_PLATFORM=", "VEKA_VIRTUAL_MODULE=", "DISPLAY="})
                 if (entry.rfind(replaced, 0) == 0) goto skip;
             env.push_back(entry);
         skip:;
         }
         env.push_back("VEKA_HOME=" + home);
         env.push_back("XDG_RUNTIME_DIR=" + runtime);
+        env.push_back("XDG_DATA_HOME=" + home + "/data");  // the desktop registration stays in the test's folder
         env.push_back(display.empty() ? "QT_QPA_PLATFORM=offscreen" : "QT_QPA_PLATFORM=xcb");
         if (!display.empty()) env.push_back("DISPLAY=" + display);
         for (const std::string& entry : extraEnvironment) {

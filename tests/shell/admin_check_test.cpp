@@ -1,10 +1,11 @@
 // The administrator check: the groups that count, the group list fed as the system gives it
 // (the primary group included, a list longer than the first buffer, nameless groups), and
-// libmevro.so loaded from a folder as the program loads it.
+// libmevro.so loaded from a folder as the program loads it, beside it or installed.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -95,6 +96,31 @@ TEST(AdminLibrary, LoadedFromTheProgramFolderAndSkippedWhenMissing) {
     // A file of that name that is no library: no answer, no crash.
     std::ofstream(dir / kMevroFileName) << "not a library";
     EXPECT_FALSE(AskAdministrator(dir.Path.string()).has_value());
+}
+
+TEST(AdminLibrary, AnInstalledProgramFindsItInItsLibraryFolder) {
+    // <prefix>/bin/veka4 with <prefix>/lib/veka4/libmevro.so, as `cmake --install` lays it out.
+    test::TTempDir prefix;
+    const std::filesystem::path bin = prefix.Path / "bin";
+    const std::filesystem::path lib = prefix.Path / "lib" / "veka4";
+    std::filesystem::create_directories(bin);
+    EXPECT_FALSE(AskAdministrator(bin.string()).has_value());
+    std::filesystem::create_directories(lib);
+    std::filesystem::copy_file(std::filesystem::path(VEKA_MEVRO_DIR) / kMevroFileName, lib / kMevroFileName);
+    const std::optional<bool> answer = AskAdministrator(bin.string());
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(*answer, CurrentUserIsAdministrator());
+
+    // The folder beside the program comes first; a broken library there is not passed over.
+    const std::vector<std::string> folders = MevroFolders(bin.string());
+    ASSERT_GE(folders.size(), 2u);
+    EXPECT_EQ(folders[0], bin.string());
+    EXPECT_EQ(folders[1], lib.string());
+    for (const std::string& folder : folders)
+        EXPECT_EQ(std::count(folders.begin(), folders.end(), folder), 1) << folder;
+    std::ofstream(bin / kMevroFileName) << "not a library";
+    EXPECT_FALSE(AskAdministrator(bin.string()).has_value());
+    EXPECT_TRUE(MevroFolders("").empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -57,7 +58,8 @@ protected:
     // A started, shown main window whose pauses pass at once on clock, without the module
     // reset at start: only what the test does reaches the module.
     // session: the waits also take what the module answered (data requests).
-    TVekaMainForm& StartQuiet(TFakePumpWait& clock, bool session = false) {
+    // adjust changes the settings before the start.
+    TVekaMainForm& StartQuiet(TFakePumpWait& clock, bool session = false, const std::function<void()>& adjust = {}) {
         clock.Process = [this, session] {
             QApplication::processEvents();
             if (session && Form) Form->Session().Process();
@@ -65,6 +67,7 @@ protected:
         Options.Wait = &clock;
         WriteCompleteSettings();
         Ini().WriteBool("other option", "2", false);
+        if (adjust) adjust();
         TVekaMainForm& form = Make();
         EXPECT_TRUE(form.Create());
         form.resize(1000, 700);

@@ -50,8 +50,6 @@ void TVekaMainForm::BuildMenus() {
     add(edit, TCommand::Compare);
     edit->addSeparator();
     add(edit, TCommand::ClearUndoHistory);
-    Action(TCommand::Undo)->setShortcut(QKeySequence::Undo);
-    Action(TCommand::Redo)->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* view = menuBar()->addMenu(Tr(kMenuView, lang));
     view->setObjectName("ViewMenu");
@@ -138,6 +136,9 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::Undo, [this] { UndoCommand(); });
     on(TCommand::Redo, [this] { RedoCommand(); });
     on(TCommand::ClearUndoHistory, [this] { ClearUndoHistory(); });
+    on(TCommand::OtherOptions, [this] { OtherOptionsCommand(); });
+    on(TCommand::Font, [this] { FontCommand(); });
+    on(TCommand::ShortcutKeys, [this] { ShortcutKeysCommand(); });
     for (const TWindowDescriptor& d : WindowDescriptors())
         on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
 }
@@ -147,7 +148,7 @@ void TVekaMainForm::EnableCommands() {
     for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
                        TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::ExportSmf,
                        TCommand::AppendSetupMeasures, TCommand::SmfExportSetup, TCommand::Exit, TCommand::SendAll,
-                       TCommand::CustomizePartWindow,
+                       TCommand::CustomizePartWindow, TCommand::OtherOptions, TCommand::Font, TCommand::ShortcutKeys,
                        TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
                        TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
                        TCommand::DataRequest, TCommand::CompareWithModule,

@@ -25,7 +25,7 @@ void TVekaMainForm::ConnectNotePlayer() {
     // A master keyboard passed through shows its keys too.
     Session_->Router.OnKey = [this](int note, bool down) { NotePlayer_->OnKey(note, down); };
     KeyFilter_ = new TPcKeyboardFilter(
-        player, [this] { return Data_.Option(TOption::PcKeyboard); },
+        player, [this] { return Data_.Option(TOption::PcKeyboard) && !ShortcutDialogOpen_; },
         [this] { return Data_.Option(TOption::SwallowNoteKeys); }, this);
     qApp->installEventFilter(KeyFilter_);
 }

@@ -26,9 +26,12 @@
 #include "shell/admin_library.h"
 #include "midi/midi_devices.h"
 #include "module/default_data.h"
+#include "module/default_folder.h"
 #include "shell/app/led_panel.h"
+#include "shell/app/x11_link.h"
 #include "shell/app/sysx_history_dialog.h"
 #include "shell/bookmarks.h"
+#include "shell/desktop_registration.h"
 #include "shell/module_settings.h"
 #include "shell/app/splash.h"
 #include "shell/app/toolbar_icons.h"
@@ -109,6 +112,14 @@ bool TVekaMainForm::Create() {
     }
     // 6: libmevro.so beside the program says whether the user administers the machine.
     Administrator_ = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
+    // 6a: with the library there, the desktop learns (again) that this copy opens the setup
+    // files; after the first show, as the cache tools may take a moment. Without it: nothing.
+    if (Administrator_ && !qEnvironmentVariableIsSet("VEKA_NO_DESKTOP_REGISTRATION"))
+        QTimer::singleShot(0, this, [] {
+            std::string error;
+            if (!RegisterDesktop(ThisProgramsDesktopRegistration(), nullptr, &error))
+                std::cerr << "veka4: the desktop registration failed: " << error << std::endl;
+        });
     // 7: the wallpaper follows the colour depth.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
     // 10.4-10.5: the module image in the stored module type.
@@ -150,6 +161,10 @@ bool TVekaMainForm::Create() {
     // 11: settings, ports, maybe the port dialog.
     LoadSettings();
     NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
+    LoadMenuShortcuts();
+    X11_ = std::make_unique<TX11Link>();
+    X11_->OnHotKey = [this] { HotKeyPressed(); };
+    RegisterHotKey();
     if (QuitRequested_) {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
         return false;
@@ -265,8 +280,9 @@ void TVekaMainForm::ApplyMdiBackground() {
     const QString name = ColourDepth_ >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
     // The program folder first (a user's own tile), then the one shipped beside the program.
     QPixmap tile;
-    for (const QString& folder : {QString::fromStdString(Options_.ProgramFolder), QCoreApplication::applicationDirPath()})
-        if (tile.load(QDir(folder).filePath(name))) break;
+    if (!tile.load(QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(name)))
+        if (const std::string shipped = FindShippedFile(name.toStdString()); !shipped.empty())
+            tile.load(QString::fromStdString(shipped));
     if (tile.isNull()) Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
     else Mdi_->setBackground(QBrush(tile));  // a texture brush tiles from the top-left corner
 }
@@ -506,7 +522,9 @@ bool TVekaMainForm::CloseSequence() {
     TIniDocument ini = Settings_.Open();
     for (const TWindowDescriptor& d : WindowDescriptors())
         ini.WriteInteger(kForm, "Win#" + std::to_string(d.Number), Windows_->Window(d.Number) ? 1 : 0);
+    StoreMenuShortcuts(ini);
     Settings_.Save(ini);
+    X11_.reset();  // the hot key is given back
     Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
         window->StorePosition();
         window->CloseForGood();

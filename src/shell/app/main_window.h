@@ -32,6 +32,8 @@
 #include "windows/custom_file_dialog.h"
 #include "windows/data_request_window.h"
 
+class QFont;
+class QFontDialog;
 class QLabel;
 class QProgressBar;
 class QShortcut;
@@ -50,6 +52,17 @@ class TSysxHistoryDialog;
 // The status bar's field of what is being edited: "SC-8850 · A: Virtual Module Port A", one
 // entry per port in use ("-" for a port without an open output).
 QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs);
+
+// A command whose shortcut the user may set; Menu names the sub-menu that holds it.
+struct TAssignableCommand {
+    TCommand Command;
+    const TCaption* Menu = nullptr;
+};
+
+class THotKeyDlg;
+class TOterOption;
+class TOtherSeqWindow;
+class TX11Link;
 
 struct TStartOptions {
     QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
@@ -282,6 +295,36 @@ public:
     void Activate(const QString& fileName);
     void SetButtonCaptions(bool on);
 
+    // The Option menu's dialogs (main_options.cpp). Tests replace each modal run with a hook
+    // that works the dialog; the font hook answers whether the dialog ended with OK.
+    void OtherOptionsCommand();
+    std::function<void(TOterOption&)> OtherOptionsHook;
+    void FontCommand();
+    std::function<bool(QFontDialog&)> FontDialogHook;
+    // The grid font: the settings' name and size, never above kMaxGridFontSize points.
+    QFont GridFont() const;
+    // Takes the font as the grid font and shows it in every grid of every open window.
+    void ApplyGridFont(const QFont& font);
+
+    // Menu shortcuts and the sequencer link (main_shortcuts.cpp).
+    static std::vector<TAssignableCommand> AssignableCommands();
+    // The command's key in "MenuShortCutKey": its caption, and "-" and the sub-menu's.
+    std::string ShortcutKeyName(const TAssignableCommand& command) const;
+    int ShortcutCode(TCommand command) const;
+    void SetShortcutCode(TCommand command, int code);
+    void LoadMenuShortcuts();
+    void StoreMenuShortcuts(TIniDocument& ini) const;
+    void ShortcutKeysCommand();
+    std::function<void(THotKeyDlg&)> HotKeyDialogHook;
+    // The "Veka Hot Key" dialog; reached from the shortcut-key dialog.
+    void SequencerLinkCommand();
+    std::function<void(TOtherSeqWindow&)> SequencerDialogHook;
+    // Registers "veka hot key" with the X server; what went wrong is kept for the dialog.
+    void RegisterHotKey();
+    void HotKeyPressed();
+    const QString& HotKeyError() const { return HotKeyError_; }
+    TX11Link* X11() const { return X11_.get(); }
+
     QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
     QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
     TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
@@ -433,6 +476,10 @@ private:
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};
+    std::array<int, size_t(TCommand::Count)> ShortcutCodes_{};
+    bool ShortcutDialogOpen_ = false;  // the note player and the hot key rest meanwhile
+    std::unique_ptr<TX11Link> X11_;
+    QString HotKeyError_;
 };
 
 }  // namespace veka
