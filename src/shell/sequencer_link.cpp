@@ -135,9 +135,14 @@ bool MatchesTarget(const TTopWindow& window, const std::string& targetClass) {
 }
 
 std::optional<TTopWindow> FindTarget(const std::vector<TTopWindow>& windows, const std::string& targetClass) {
-    for (const TTopWindow& w : windows)
-        if (!w.Ours && MatchesTarget(w, targetClass)) return w;
-    return std::nullopt;
+    // The main window rather than one of its dialogs.
+    std::optional<TTopWindow> owned;
+    for (const TTopWindow& w : windows) {
+        if (w.Ours || !MatchesTarget(w, targetClass)) continue;
+        if (!w.HasOwner) return w;
+        if (!owned) owned = w;
+    }
+    return owned;
 }
 
 }  // namespace veka

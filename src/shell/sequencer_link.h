@@ -53,7 +53,7 @@ struct TTopWindow {
 std::vector<TTopWindow> FindableWindows(const std::vector<TTopWindow>& windows);
 // Whether a window belongs to the target class: its class or instance name, in any case.
 bool MatchesTarget(const TTopWindow& window, const std::string& targetClass);
-// The target's window among windows (the first of them), if any.
+// The target's window among windows: the first one without owner, else the first one.
 std::optional<TTopWindow> FindTarget(const std::vector<TTopWindow>& windows, const std::string& targetClass);
 
 }  // namespace veka

@@ -82,6 +82,28 @@ run_cli --version >/dev/null || fail "veka4-cli --version failed"
 env -u VEKA_DEFAULT_DIR HOME="$home" VEKA_HOME="$home/veka" "$prefix/bin/veka4" --version >/dev/null 2>&1 ||
   fail "veka4 --version failed"
 
+# The windowed program started from the prefix, on the built-in virtual module and offscreen:
+# it starts (the default data from share/veka4), takes its picture and ends in order; the
+# library in lib*/veka4 answers, so it registers the installed program with the desktop.
+gui_home=$work/gui
+mkdir -p "$gui_home/veka" "$gui_home/data"
+printf '[setting]\nmax part=1\n[midiport]\nmidiout 0=0\nmidiout 1=1\n' >"$gui_home/veka/Veka.ini"
+if ! env -u VEKA_DEFAULT_DIR -u DISPLAY -u WAYLAND_DISPLAY HOME="$gui_home" VEKA_HOME="$gui_home/veka" \
+  XDG_DATA_HOME="$gui_home/data" XDG_RUNTIME_DIR="$gui_home" QT_QPA_PLATFORM=offscreen VEKA_VIRTUAL_MODULE=1 \
+  VEKA_AUTO_ANSWER_MS=100 VEKA_SCREENSHOT="$work/installed.png" timeout 60 "$prefix/bin/veka4" \
+  >"$work/gui.log" 2>&1; then
+  fail "the installed veka4 did not start and end in order: $(tail -5 "$work/gui.log")"
+fi
+[ -s "$work/installed.png" ] || fail "the installed veka4 took no picture of its window"
+grep -q "perfect finish=1" "$gui_home/veka/Veka.ini" || fail "the installed veka4 did not end in order"
+entry=$gui_home/data/applications/veka4.desktop
+if [ -f "$entry" ]; then
+  grep -q "^Exec=$prefix/bin/veka4 %f" "$entry" || fail "the registered entry does not start the installed program: $(grep ^Exec "$entry")"
+  [ -s "$gui_home/data/icons/hicolor/scalable/apps/veka4.svg" ] || fail "the registration found no icon"
+else
+  fail "the installed veka4 registered nothing (libmevro.so not found in lib*/veka4?)"
+fi
+
 # The order list of a written song is the installed default.scd: a different list put there
 # gives the song that list gives.
 run_cli convert "$setup" "$work/shipped.mid" >/dev/null 2>&1 || fail "veka4-cli convert to .mid failed"

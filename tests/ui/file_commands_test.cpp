@@ -293,6 +293,20 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     EXPECT_TRUE(form.Windows().Window(wnDisplay));
 }
 
+TEST_F(FileCommandsTest, InJapaneseEachObjectListIsCaptionedWithItsOwnKind) {
+    Options.SystemJapanese = true;
+    TVekaMainForm& form = Started();
+    form.Image().SetPartValue(0, 3, 44, ppVolume);
+    std::vector<std::string> labels;
+    form.SelectHook = [&](const TSelectRequest& request) -> std::optional<int> {
+        labels.push_back(request.Label);
+        return std::nullopt;
+    };
+    for (TSetupFileKind kind : {TSetupFileKind::OnePart, TSetupFileKind::OneDrumMap, TSetupFileKind::OneUserDrum})
+        form.SaveObject(kind);
+    EXPECT_EQ(labels, (std::vector<std::string>{"このPartが対象", "このDrum Mapが対象", "このUser Drum Setが対象"}));
+}
+
 TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTrip) {
     TVekaMainForm& form = Started();
     std::vector<TSelectRequest> asked;

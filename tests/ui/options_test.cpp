@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
@@ -208,6 +209,9 @@ TEST_F(OptionsTest, StoredShortcutsAreReadAtStartAndKeysNamingNothingAreIgnored)
     EXPECT_TRUE(form.Action(TCommand::Open)->shortcut().isEmpty());
     EXPECT_TRUE(form.Action(TCommand::Save)->shortcut().isEmpty());
     EXPECT_TRUE(form.Action(TCommand::Exit)->shortcut().isEmpty());
+    // Kept as read, so that the close writes them back unchanged.
+    EXPECT_EQ(form.ShortcutCode(TCommand::Save), 0x4001);
+    EXPECT_EQ(form.ShortcutCode(TCommand::Exit), 0x10041);
     form.HotKeyDialogHook = [&](THotKeyDlg& dialog) {
         Answer = QMessageBox::Cancel;
         dialog.ClearAll();
@@ -321,6 +325,67 @@ TEST_F(OptionsTest, TheSequencerDialogRegistersAWindowOnceAndChoosesTheTarget) {
 
 namespace veka::test {
 namespace {
+
+TEST(ShortcutCodes, KeysAndCodesTurnIntoEachOtherAndIntoX11Symbols) {
+    // The default hot key.
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_A)), 24641);
+    std::vector<int> keys;
+    for (int vk = 0x30; vk <= 0x39; ++vk) keys.push_back(vk);
+    for (int vk = 0x41; vk <= 0x5A; ++vk) keys.push_back(vk);
+    for (int vk = 0x60; vk <= 0x87; ++vk)
+        if (vk != 0x6C) keys.push_back(vk);  // the keypad's separator has no key of its own here
+    for (int vk : {0x08, 0x09, 0x0D, 0x1B, 0x20, 0x2E, 0xBA, 0xBD, 0xBF, 0xDE}) keys.push_back(vk);
+    for (int vk : keys)
+        for (int mods : {kShortcutCtrl, kShortcutAlt | kShortcutShift, kShortcutCtrl | kShortcutAlt}) {
+            const QKeySequence sequence = SequenceOfCode(vk | mods);
+            ASSERT_FALSE(sequence.isEmpty()) << std::hex << vk;
+            EXPECT_EQ(CodeOfKey(sequence[0]), vk | mods) << std::hex << vk;
+            EXPECT_NE(KeySymOfCode(vk | mods), 0u) << std::hex << vk;
+        }
+    // The keypad's keys are not the main row's.
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)), kShortcutCtrl | 0x6D);
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier, Qt::Key_Minus)), kShortcutCtrl | 0xBD);
+    EXPECT_EQ(KeySymOfCode(kShortcutCtrl | 0x6D), 0xFFADu);
+    EXPECT_EQ(KeySymOfCode(kShortcutCtrl | 0xBD), 0x2Du);
+    EXPECT_EQ(KeySymOfCode(kShortcutCtrl | 'A'), uint32_t('a'));
+    EXPECT_EQ(KeySymOfCode(kShortcutAlt | 0x70), 0xFFBEu);  // F1
+    // A shifted symbol names no key for certain (which key it was depends on the layout).
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_At)), 0);
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier | Qt::MetaModifier, Qt::Key_A)), 0);
+    EXPECT_EQ(CodeOfKey(QKeyCombination(Qt::ControlModifier, Qt::Key_Control)), 0);
+    for (int bad : {0, 0x4001, 0x40FF, 0x10041, -1, 0x1041}) {
+        EXPECT_TRUE(SequenceOfCode(bad).isEmpty()) << std::hex << bad;
+        EXPECT_EQ(KeySymOfCode(bad), 0u) << std::hex << bad;
+    }
+    // The capture field's rule: a plain key or Shift alone is taken with Alt.
+    EXPECT_EQ(CapturedCode('P'), kShortcutAlt | 'P');
+    EXPECT_EQ(CapturedCode(kShortcutShift | 'P'), kShortcutAlt | 'P');
+    EXPECT_EQ(CapturedCode(kShortcutShift | kShortcutCtrl | 'P'), kShortcutShift | kShortcutCtrl | 'P');
+    EXPECT_EQ(CapturedCode(0), 0);
+}
+
+TEST(ShortcutCodes, TheCaptureFieldLeavesTabAndEscapeToTheDialog) {
+    QDialog dialog;
+    auto* field = new TKeyCaptureEdit(&dialog);
+    auto* other = new QLineEdit(&dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(field);
+    layout->addWidget(other);
+    dialog.show();
+    field->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(field->Code(), 0);
+    EXPECT_TRUE(other->hasFocus());
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(field->Code(), kShortcutCtrl | 0x09);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->Code(), 0);
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(field->Code(), 0);
+    EXPECT_FALSE(dialog.isVisible());  // rejected
+}
 
 // Pictures of the dialogs in both languages for a look by eye (build/*/artifacts); each must
 // lay out without clipping its texts: every label and button gets at least its size hint.

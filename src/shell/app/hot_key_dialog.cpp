@@ -51,6 +51,9 @@ THotKeyDlg::THotKeyDlg(std::vector<THotKeyRow> rows, TLanguage language, QWidget
     }
     // Only the right list shows a scroll bar; the two move as one.
     Commands_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No horizontal bar in either: it would make one viewport shorter than the other (long
+    // captions are elided instead).
+    for (QListWidget* list : {Commands_, Keys_}) list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(Commands_->verticalScrollBar(), &QScrollBar::valueChanged, Keys_->verticalScrollBar(), &QScrollBar::setValue);
     connect(Keys_->verticalScrollBar(), &QScrollBar::valueChanged, Commands_->verticalScrollBar(), &QScrollBar::setValue);
     connect(Commands_, &QListWidget::currentRowChanged, this, &THotKeyDlg::SelectRow);
@@ -133,7 +136,7 @@ void THotKeyDlg::Bind() {
     const int code = Field_->Code();
     if (row < 0 || code == 0) return;
     for (size_t i = 0; i < Rows_.size(); ++i)
-        if (Rows_[i].Code == code) {
+        if (Rows_[i].Code == code && int(i) != row) {
             Ask(QMessageBox::Information, Message(kMsgInUse, Language_).replace(QStringLiteral("%s"), Rows_[i].Command),
                 QMessageBox::Ok);
             return;

@@ -6,6 +6,17 @@
 
 namespace veka {
 
+namespace {
+
+// Tab, Shift+Tab and Escape alone keep their work: leaving the field, closing the dialog.
+bool Navigation(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return key->key() == Qt::Key_Backtab ||
+           ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Escape) && mods == Qt::NoModifier);
+}
+
+}  // namespace
+
 int CapturedCode(int pressed) {
     if (pressed == 0) return 0;
     const int mods = pressed & (kShortcutShift | kShortcutCtrl | kShortcutAlt);
@@ -25,6 +36,9 @@ void TKeyCaptureEdit::SetCode(int code) {
 
 bool TKeyCaptureEdit::event(QEvent* event) {
     // Tab and the window's own shortcuts would otherwise be taken before the field sees them.
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        Navigation(static_cast<QKeyEvent*>(event)))
+        return QLineEdit::event(event);
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
@@ -37,9 +51,13 @@ bool TKeyCaptureEdit::event(QEvent* event) {
 }
 
 void TKeyCaptureEdit::keyPressEvent(QKeyEvent* event) {
+    if (Navigation(event)) {
+        event->ignore();  // to the dialog
+        return;
+    }
     event->accept();
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_Backspace && mods == Qt::NoModifier) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (event->key() == Qt::Key_Backspace && (mods & ~Qt::KeypadModifier) == Qt::NoModifier) {
         SetCode(0);
         emit CodeChanged(0);
         return;

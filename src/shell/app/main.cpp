@@ -141,6 +141,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veka4"));
+    // Wayland compositors match the windows to the desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("veka4"));
     QApplication::setWindowIcon(veka::AppIcon());
     if (const int ms = qEnvironmentVariableIntValue("VEKA_AUTO_ANSWER_MS"); ms > 0) AnswerModalWindows(ms);
     const std::string programFolder = veka::FindProgramFolder();

@@ -324,7 +324,8 @@ std::optional<int> TVekaMainForm::ChooseDrumMap(const std::string& title) {
     TSelectRequest request;
     const bool ja = Language_ == TLanguage::Japanese;
     request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
-    request.Label = ja ? std::string(UserMessage(38, Language_)) : "Drum Map:";
+    // The drum map's own caption: "this part" would name the wrong object.
+    request.Label = ja ? std::string(UserMessage(39, Language_)) : "Drum Map:";
     for (int port = 0; port < Image_->ActivePortCount(); ++port)
         for (int map = 1; map <= kDrumMapsPerPort; ++map) {
             const TMapDrumSet set = MapDrumSet(*Image_, port, map);
@@ -337,7 +338,7 @@ std::optional<int> TVekaMainForm::ChooseUserDrum(const std::string& title) {
     TSelectRequest request;
     const bool ja = Language_ == TLanguage::Japanese;
     request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
-    request.Label = ja ? std::string(UserMessage(38, Language_)) : "User Drum Set";
+    request.Label = ja ? std::string(UserMessage(40, Language_)) : "User Drum Set";
     request.Items = {"User Drum Set 65", "User Drum Set 66"};
     return ChooseFromList(request);
 }

@@ -1,6 +1,7 @@
 // The menu shortcuts ("MenuShortCutKey" of Veka.ini), their dialog, and the sequencer link: the
 // global hot key and its dialog.
 #include <QApplication>
+#include <algorithm>
 #include <QDir>
 
 #include "shell/app/hot_key_dialog.h"
@@ -27,6 +28,20 @@ int DefaultShortcut(TCommand command) {
         case TCommand::Panic: return kShortcutCtrl | kShortcutShift | 'P';
         default: return 0;
     }
+}
+
+QString GrabFailureText(TX11Link::TGrab result, TLanguage language) {
+    const bool ja = language == TLanguage::Japanese;
+    switch (result) {
+        case TX11Link::TGrab::NoX11: return ja ? QStringLiteral("X11 が使えません") : QStringLiteral("X11 is not available");
+        case TX11Link::TGrab::NoKey:
+            return ja ? QStringLiteral("このｷｰﾎﾞｰﾄﾞには無いｷｰです") : QStringLiteral("this keyboard has no such key");
+        case TX11Link::TGrab::Taken:
+            return ja ? QStringLiteral("他のｱﾌﾟﾘｹｰｼｮﾝがこのｷｰを使っています。別のｷｰを選んでください")
+                      : QStringLiteral("another program holds this key; choose another one");
+        case TX11Link::TGrab::Done: break;
+    }
+    return {};
 }
 
 }  // namespace
@@ -64,9 +79,11 @@ int TVekaMainForm::ShortcutCode(TCommand command) const {
 }
 
 void TVekaMainForm::SetShortcutCode(TCommand command, int code) {
-    ShortcutCodes_[size_t(command)] = SequenceOfCode(code).isEmpty() ? 0 : code;
+    // A code naming no key here (one of another keyboard) gives no shortcut but is kept, so
+    // the settings give it back as they got it.
+    ShortcutCodes_[size_t(command)] = code;
     QList<QKeySequence> keys;
-    if (ShortcutCodes_[size_t(command)] != 0) keys.push_back(SequenceOfCode(code));
+    if (const QKeySequence key = SequenceOfCode(code); !key.isEmpty()) keys.push_back(key);
     // Redo keeps the second key other programs use for it while it has its usual one.
     if (command == TCommand::Redo && code == DefaultShortcut(command)) keys.push_back(QKeySequence(Qt::CTRL | Qt::Key_Y));
     Action(command)->setShortcuts(keys);
@@ -117,16 +134,20 @@ void TVekaMainForm::ShortcutKeysCommand() {
 void TVekaMainForm::RegisterHotKey() {
     HotKeyError_.clear();
     if (!X11_ || !X11_->Available()) return;
-    QString error;
-    if (!X11_->Grab(Data_.HotKey, error))
-        HotKeyError_ = ShortcutText(Data_.HotKey) + QStringLiteral(": ") + error;
+    if (Data_.HotKey == 0) {  // the user took the key away: no link
+        X11_->Ungrab();
+        return;
+    }
+    if (const TX11Link::TGrab result = X11_->Grab(Data_.HotKey); result != TX11Link::TGrab::Done)
+        HotKeyError_ = ShortcutText(Data_.HotKey) + QStringLiteral(": ") + GrabFailureText(result, Language_);
 }
 
 void TVekaMainForm::HotKeyPressed() {
     if (ShortcutDialogOpen_ || !X11_) return;
     const std::optional<TTopWindow> target = FindTarget(X11_->TopWindows(), Data_.SeqName);
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
-        if (isMinimized()) showNormal();
+        // Restored as it was before (maximised stays maximised).
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         show();
         raise();
         activateWindow();
@@ -149,18 +170,23 @@ void TVekaMainForm::SequencerLinkCommand() {
         }
     } else {
         entries = BuiltInSequencers(Language_);
-        Data_.SeqName = entries.front().ClassName;
+        // The first entry is the target unless the one chosen before is among them.
+        if (std::none_of(entries.begin(), entries.end(), [&](const TSequencerEntry& e) { return e.ClassName == Data_.SeqName; }))
+            Data_.SeqName = entries.front().ClassName;
     }
     const bool available = X11_ && X11_->Available();
     if (available) X11_->Ungrab();  // the key may be pressed into the field meanwhile
+    // Over the shortcut-key dialog when it asked for this one.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
     TOtherSeqWindow dialog(entries, Data_.SeqName, Data_.HotKey, available,
-                           [this] { return X11_ ? X11_->TopWindows() : std::vector<TTopWindow>{}; }, Language_, this);
+                           [this] { return X11_ ? X11_->TopWindows() : std::vector<TTopWindow>{}; }, Language_, parent);
     dialog.MessageHook = [this](QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
         return ShowMessage(icon, text, buttons);
     };
     dialog.TryKey = [this](int code) {
-        QString error;
-        if (!X11_ || !X11_->Grab(code, error)) return error;
+        if (code == 0) return QString();  // no key: nothing to grab
+        const TX11Link::TGrab result = X11_ ? X11_->Grab(code) : TX11Link::TGrab::NoX11;
+        if (result != TX11Link::TGrab::Done) return GrabFailureText(result, Language_);
         X11_->Ungrab();
         return QString();
     };

@@ -30,7 +30,7 @@ constexpr uint16_t kUsedModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | 
 
 }  // namespace
 
-TX11Link::TX11Link() {
+TX11Link::TX11Link() : Context_(std::make_unique<QObject>()) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection()) return;
     Connection_ = x11->connection();
@@ -74,18 +74,12 @@ uint8_t TX11Link::KeycodeOf(uint32_t keysym) const {
     return 0;
 }
 
-bool TX11Link::Grab(int code, QString& error) {
+TX11Link::TGrab TX11Link::Grab(int code) {
     Ungrab();
-    if (!Connection_) {
-        error = QStringLiteral("X11 is not available");
-        return false;
-    }
+    if (!Connection_) return TGrab::NoX11;
     const uint32_t keysym = KeySymOfCode(code);
     const uint8_t keycode = keysym ? KeycodeOf(keysym) : 0;
-    if (keycode == 0) {
-        error = QStringLiteral("the key has no place on this keyboard");
-        return false;
-    }
+    if (keycode == 0) return TGrab::NoKey;
     uint16_t modifiers = 0;
     if (code & kShortcutShift) modifiers |= XCB_MOD_MASK_SHIFT;
     if (code & kShortcutCtrl) modifiers |= XCB_MOD_MASK_CONTROL;
@@ -103,13 +97,12 @@ bool TX11Link::Grab(int code, QString& error) {
     if (refused) {
         for (uint16_t extra : kIgnoredModifiers) xcb_ungrab_key(Connection_, keycode, Root_, uint16_t(modifiers | extra));
         xcb_flush(Connection_);
-        error = QStringLiteral("another program holds this key");
-        return false;
+        return TGrab::Taken;
     }
     Keycode_ = keycode;
     Modifiers_ = modifiers;
     xcb_flush(Connection_);
-    return true;
+    return TGrab::Done;
 }
 
 void TX11Link::Ungrab() {
@@ -127,7 +120,7 @@ bool TX11Link::nativeEventFilter(const QByteArray& eventType, void* message, qin
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
     if (key->detail != Keycode_ || (key->state & kUsedModifiers) != Modifiers_) return false;
     // Not from inside the event filter: the handler shows windows.
-    QTimer::singleShot(0, qApp, [this] {
+    QTimer::singleShot(0, Context_.get(), [this] {
         if (OnHotKey) OnHotKey();
     });
     return true;
@@ -190,7 +183,8 @@ std::vector<TTopWindow> TX11Link::TopWindows() const {
         if (nul != std::string::npos) w.ClassName = wmClass.substr(nul + 1, wmClass.find('\0', nul + 1) - nul - 1);
         const std::vector<uint32_t> states = words(id, netState, XCB_ATOM_ATOM);
         const bool minimised = std::find(states.begin(), states.end(), hidden) != states.end();
-        w.Visible = attributes->map_state == XCB_MAP_STATE_VIEWABLE || minimised;
+        // A window on another desktop is mapped but not viewable (its frame is unmapped).
+        w.Visible = attributes->map_state != XCB_MAP_STATE_UNMAPPED || minimised;
         w.HasOwner = !words(id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW).empty();
         const std::vector<uint32_t> pids = words(id, netPid, XCB_ATOM_CARDINAL);
         w.Ours = ours.count(id) != 0 || (!pids.empty() && pids.front() == pid);

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include <QAbstractNativeEventFilter>
-#include <QString>
+#include <QObject>
+#include <memory>
 
 #include "shell/sequencer_link.h"
 
@@ -27,8 +28,9 @@ public:
     bool Available() const { return Connection_ != nullptr; }
 
     // Grabs the key of a menu shortcut code for the whole screen (any previous grab is given up
-    // first). False with the reason: no X11, a code without a key, a key another program holds.
-    bool Grab(int code, QString& error);
+    // first); what stood in the way when it could not.
+    enum class TGrab { Done, NoX11, NoKey, Taken };
+    TGrab Grab(int code);
     void Ungrab();
     bool Grabbed() const { return Keycode_ != 0; }
     // Called (from the event loop) when the grabbed key is pressed.
@@ -48,6 +50,7 @@ private:
     uint32_t Atom(const char* name) const;
     uint8_t KeycodeOf(uint32_t keysym) const;
 
+    std::unique_ptr<QObject> Context_;  // the hot key's queued call dies with the link
     xcb_connection_t* Connection_ = nullptr;
     uint32_t Root_ = 0;
     uint8_t Keycode_ = 0;
