@@ -69,7 +69,10 @@ std::vector<TAssignableCommand> TVekaMainForm::AssignableCommands() {
 
 std::string TVekaMainForm::ShortcutKeyName(const TAssignableCommand& command) const {
     std::string name = Tr(CommandCaption(command.Command), Language_).toStdString();
-    if (command.Menu) name += "-" + Tr(*command.Menu, Language_).toStdString();
+    if (command.Menu) {
+        name += '-';
+        name += Tr(*command.Menu, Language_).toStdString();
+    }
     return name;
 }
 
