@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLabel>
 
-#include "module/default_folder.h"
 #include "shell/app/main_window.h"
 #include "smf/open_smf.h"
 #include "smf/owner_name.h"
@@ -101,11 +100,7 @@ void TVekaMainForm::EnableEmbedding() {
 
 bool TVekaMainForm::SongOrderList(TOrderList& list) {
     const std::string name = Settings_.ReadString("setting", "current scd", kShippedOrder);
-    QString path = QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QString::fromStdString(name));
-    // An installed program's folder starts without the shipped order: the installed one serves.
-    if (!QFileInfo::exists(path) && name == kShippedOrder)
-        if (const std::string shipped = FindShippedFile(kShippedOrder); !shipped.empty())
-            path = QString::fromStdString(shipped);
+    const QString path = QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QString::fromStdString(name));
     const bool exists = QFileInfo::exists(path);
     if (!exists && name != kShippedOrder)
         ShowMessage(QMessageBox::Warning,
