@@ -147,7 +147,6 @@ void TVekaMainForm::RegisterHotKey() {
 
 void TVekaMainForm::HotKeyPressed() {
     if (ShortcutDialogOpen_ || !X11_) return;
-    const std::optional<TTopWindow> target = FindTarget(X11_->TopWindows(), Data_.SeqName);
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
         // Restored as it was before (maximised stays maximised).
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -157,7 +156,8 @@ void TVekaMainForm::HotKeyPressed() {
         X11_->Activate(uint32_t(winId()));
         return;
     }
-    if (target) X11_->Activate(target->Id);  // not running: nothing happens
+    // The window walk only when the sequencer is wanted; not running: nothing happens.
+    if (const std::optional<TTopWindow> target = FindTarget(X11_->TopWindows(), Data_.SeqName)) X11_->Activate(target->Id);
 }
 
 void TVekaMainForm::SequencerLinkCommand() {
