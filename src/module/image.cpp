@@ -90,22 +90,8 @@ TVGS::TVGS(const std::string& defaultFolder, int moduleType)
                     p.Name = DrumParameterName(n);
                     p.Min = DrumParameterMin(n);
                     p.Max = DrumParameterMax(n);
-                    p.Default = p.Value = 0;
                 }
-    // At power-on the module has the first kit of its own map on every drum map.
-    bool found = false;
-    const std::vector<TDrumNoteRecord> standard = Data_->ReadDrumSet(toneMap, 0, &found);
-    for (int port = 0; port < kPortCount; ++port)
-        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-            for (const TDrumNoteRecord& rec : standard) {
-                if (rec.Note >= kNoteCount) continue;
-                for (int n = 1; n <= kDrumParameterCount; ++n) {
-                    TOneParameter& p = Drums_[DrumIndex(port, map, n, rec.Note)];
-                    p.Default = p.Value = rec.Values[n - 1];
-                }
-            }
-            DrumSets_[port][map] = TDrumSetRecord{toneMap, 0, found};
-        }
+    LoadPowerOnDrumSets();
 
     UserDrums_.resize(size_t(kUserDrumSetCount) * kUserSetStride);
     for (int set = 0; set < kUserDrumSetCount; ++set)
@@ -290,6 +276,28 @@ void TVGS::LoadDrumSet(int port, int map, int program, int toneMap) {
     }
     DrumSets_[port][map].Found = found;
     OnDrumSetLoaded(port, map);
+}
+
+void TVGS::LoadPowerOnDrumSets() {
+    const int toneMap = ToneMapOfModuleType();
+    bool found = false;
+    const std::vector<TDrumNoteRecord> standard = Data_->ReadDrumSet(toneMap, 0, &found);
+    for (int port = 0; port < kPortCount; ++port)
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
+            for (int note = 0; note < kNoteCount; ++note)
+                for (int n = 1; n <= kDrumParameterCount; ++n) {
+                    TOneParameter& p = Drums_[DrumIndex(port, map, n, note)];
+                    p.Default = p.Value = 0;
+                }
+            for (const TDrumNoteRecord& rec : standard) {
+                if (rec.Note >= kNoteCount) continue;
+                for (int n = 1; n <= kDrumParameterCount; ++n) {
+                    TOneParameter& p = Drums_[DrumIndex(port, map, n, rec.Note)];
+                    p.Default = p.Value = rec.Values[n - 1];
+                }
+            }
+            DrumSets_[port][map] = TDrumSetRecord{toneMap, 0, found};
+        }
 }
 
 void TVGS::ShareDrumTone(int port, int part, int map) {

@@ -150,6 +150,9 @@ public:
 
     void SetPartTone(int port, int part, int rhythm, int program, int toneMap, int bankMsb);
     void LoadDrumSet(int port, int map, int program, int toneMap);
+    // Every drum map of every port as at power-on: the first kit of the module type's own map,
+    // noted as the set each map holds. No change events.
+    void LoadPowerOnDrumSets();
     void ShareDrumTone(int port, int part, int map);
     // A part joining drum map map takes the kit another part of the port plays there (the
     // module keeps one set per map): its tone and tone map are stored without a message.

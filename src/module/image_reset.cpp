@@ -15,23 +15,20 @@ void GsResetImage(TVGS& image) {
     }
     image.LoadInsertionType(0, 0);
 
+    // Every map holds the power-on kit again; a drum part's map then takes the part's set
+    // (once per map: the first part that plays it).
+    image.LoadPowerOnDrumSets();
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part)
             for (int n = 1; n <= kPartParameterCount; ++n) {
                 TOneParameter& p = image.Part(port, part, n);
                 p.Value = p.Default;
             }
-        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-            for (int note = 0; note < kNoteCount; ++note)
-                for (int n = 1; n <= kDrumParameterCount; ++n) {
-                    TOneParameter& p = image.Drum(port, map, n, note);
-                    p.Default = p.Value = 0;
-                }
-            image.DrumSet(port, map) = TDrumSetRecord{};
-        }
+        bool loaded[kDrumMapsPerPort + 1] = {};
         for (int part = 1; part <= kPartsPerPort; ++part) {
             const int map = image.Part(port, part, ppRhythm).Value;
-            if (map < 1 || map > kDrumMapsPerPort || image.DrumSet(port, map).Found) continue;
+            if (map < 1 || map > kDrumMapsPerPort || loaded[map]) continue;
+            loaded[map] = true;
             const int toneMap = image.Part(port, part, ppToneMap).Value;
             const int program = image.Part(port, part, ppToneNumber).Value % 128;
             image.LoadDrumSet(port, map, program, toneMap);
