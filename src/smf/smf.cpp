@@ -123,13 +123,24 @@ void TSMF::SplitTracks() {
     Tracks.clear();
     DeltaToAbsolute(all);
 
+    // The first name of a format 0 song is the song's: it goes to the first track, which
+    // carries the name in a format 1 song.
+    size_t songName = all.size();
+    for (size_t i = 0; i < all.size() && songName == all.size(); ++i)
+        if (all[i].Track >= kMaxTracks && all[i].IsMeta(mtTrackName)) songName = i;
+    auto target = [&](size_t i) {
+        const TSMFEvent& e = all[i];
+        return e.Track < kMaxTracks ? int(e.Track) : i == songName ? 0 : TrackByKind(e);
+    };
+
     // Each track gets one End of Track of its own below; the old ones go.
     int highest = -1;
     int needed = 0;
-    for (const TSMFEvent& e : all) {
+    for (size_t i = 0; i < all.size(); ++i) {
+        const TSMFEvent& e = all[i];
         if (e.IsEndOfTrack()) continue;
         if (e.Track < kMaxTracks) highest = std::max<int>(highest, e.Track);
-        else needed = std::max(needed, TrackByKind(e) + 1);
+        else needed = std::max(needed, target(i) + 1);
     }
     int count = highest + 1;
     if (highest <= 0) count = 18;
@@ -139,14 +150,14 @@ void TSMF::SplitTracks() {
     // Each track is allocated once, at its size: a song in memory stays a small multiple of
     // its file also while it is split.
     std::vector<size_t> sizes(size_t(count), 1);
-    for (const TSMFEvent& e : all)
-        if (!e.IsEndOfTrack()) ++sizes[size_t(e.Track < kMaxTracks ? e.Track : TrackByKind(e))];
+    for (size_t i = 0; i < all.size(); ++i)
+        if (!all[i].IsEndOfTrack()) ++sizes[size_t(target(i))];
     Tracks.resize(size_t(count));
     for (size_t t = 0; t < Tracks.size(); ++t) Tracks[t].reserve(sizes[t]);
-    for (TSMFEvent& e : all) {
-        if (e.IsEndOfTrack()) continue;
-        const int t = e.Track < kMaxTracks ? e.Track : TrackByKind(e);
-        Tracks[size_t(t)].push_back(std::move(e));
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].IsEndOfTrack()) continue;
+        const int t = target(i);
+        Tracks[size_t(t)].push_back(std::move(all[i]));
     }
     all = TSMFEventList();
     for (TSMFEventList& list : Tracks) {

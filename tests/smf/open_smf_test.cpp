@@ -2,6 +2,7 @@
 // commands on the working copy it leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "module/exclusive.h"
@@ -85,6 +86,58 @@ TEST(OpenSmf, ResetsAnalysesAndLeavesTheWorkingCopy) {
     const TOpenSmfResult again = OpenSmf(*reread, out, folder / "out.mid", folder.Path().string(), host.Host(), when);
     ASSERT_TRUE(again.Read);
     EXPECT_TRUE(test::ImageDifferences(*image, *reread, 1).empty());
+}
+
+// The song's track names of each track, in order, as read back from its file.
+std::vector<std::string> TrackNamesOf(const std::string& path) {
+    TSMF song;
+    EXPECT_TRUE(song.LoadFromFile(path)) << song.LastError();
+    std::vector<std::string> names;
+    for (const TSMFEventList& list : song.Tracks)
+        for (const TSMFEvent& e : list)
+            if (e.IsMeta(mtTrackName)) names.emplace_back(e.Text());
+    return names;
+}
+
+TEST(OpenSmf, ReplacingTheSetupKeepsTheSongsName) {
+    // A format 0 song named "My Song" (its one track's name), and a format 1 song whose
+    // conductor track is named "Title" and whose piano track "Piano".
+    TBytes single = {0x00, 0xFF, 0x03, 0x07, 'M', 'y', ' ', 'S', 'o', 'n', 'g'};
+    test::Append(single, {0x00, 0xC0, 0x05, 0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x99, 0x24, 0x64,
+                          0x30, 0x89, 0x24, 0x00, 0x00, 0xFF, 0x2F, 0x00});
+    const TBytes conductor = {0x00, 0xFF, 0x03, 0x05, 'T', 'i', 't', 'l', 'e', 0x00, 0xFF, 0x2F, 0x00};
+    const TBytes piano = {0x00, 0xFF, 0x03, 0x05, 'P', 'i', 'a', 'n', 'o', 0x00, 0x90, 0x3C, 0x64,
+                          0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00};
+    struct TCase {
+        TBytes Song;
+        std::string Name;
+    };
+    for (const TCase& c : {TCase{test::SmfBytes(0, 96, {single}), "My Song"},
+                           TCase{test::SmfBytes(1, 96, {conductor, piano}), "Title"}}) {
+        test::TScratchFolder folder;
+        test::WriteBytes(folder / "song.mid", c.Song);
+        test::TImageFixture image;
+        TSMF smf;
+        THostRecord host;
+        ASSERT_TRUE(OpenSmf(*image, smf, folder / "song.mid", folder.Path().string(), host.Host()).Read);
+        image->Part(0, 1, ppVolume).Value = 90;
+        for (int format : {0, 1}) {
+            const std::string out = folder / ("out" + std::to_string(format) + ".mid");
+            std::string error;
+            ASSERT_TRUE(LoadWorkingCopyForEmbedding(smf, folder / kTempSmfName, error)) << error;
+            TSmfWriteOptions o;
+            o.Format = format;
+            ASSERT_TRUE(EmbedSetup(*image, smf, DefaultOrderList(), out, o, error)) << error;
+            // The first track's first name is the song's; a format 0 song has no other.
+            const std::vector<std::string> names = TrackNamesOf(out);
+            ASSERT_FALSE(names.empty()) << c.Name << " format " << format;
+            EXPECT_EQ(names[0], c.Name) << "format " << format;
+            if (format == 0) {
+                EXPECT_EQ(names.size(), 1u) << c.Name;
+            }
+            EXPECT_EQ(std::count(names.begin(), names.end(), "Conductor Track"), 0) << c.Name << " format " << format;
+        }
+    }
 }
 
 TEST(OpenSmf, ARejectedSongSaysReadErrorAndLeavesTheImageReset) {
