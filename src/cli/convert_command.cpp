@@ -2,6 +2,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "cli/active_ports.h"
 #include "cli/commands.h"
 #include "cli/song_options.h"
 #include "module/difference_list.h"
@@ -26,28 +27,11 @@ int Fail(const std::string& text) {
     return 1;
 }
 
-// Without --max-part the image's own values decide the active ports: those up to the highest
-// port holding any, so that nothing read is lost.
-void SettleActivePorts(TVGS& image, const TOptions& o, const TPortValueCounts& counts) {
-    if (!o.MaxPartGiven) image.MaxPart = MaxPartForValues(counts);
-}
-
-// One line for the values of the ports from writtenPorts on, which the output does not hold.
-void ReportPortsLeftOut(const TPortValueCounts& counts, int writtenPorts, const std::string& reason) {
-    int total = 0;
-    for (int port = writtenPorts; port < kPortCount; ++port) total += counts[size_t(port)];
-    if (total == 0) return;
-    std::cerr << "veka4-cli: " << PortValueText(counts, writtenPorts) << (total == 1 ? " was" : " were")
-              << " not written (" << reason << ")\n";
-}
-
 int SetupToSysex(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
     ReadSetupInto(image, in);
-    const TPortValueCounts counts = PortValueCounts(image);
-    SettleActivePorts(image, o, counts);
     // Ports beyond the active ones are named here; Ports C and D, active but without an
     // address in one stream of messages, by the line after it.
-    ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
+    TakePortsFromValues(image, o, kWritten);
     const auto messages = ModifiedValueMessages(image);
     if (const int left = ValuesLeftOut(image); left > 0)
         std::cerr << "veka4-cli: " << left << (left == 1 ? " value of Ports C and D is" : " values of Ports C and D are")
@@ -63,15 +47,9 @@ int SetupToSong(TVGS& image, const TOptions& o, const std::string& in, const std
     TSmfWriteOptions options = SongWriteOptions(o, 0);
     const TOrderList order = SongOrderList(o);
     ReadSetupInto(image, in);
-    const TPortValueCounts counts = PortValueCounts(image);
-    SettleActivePorts(image, o, counts);
     // A format 0 song is one track on one port: a setup for more ports is written as format 1
     // unless --format asks otherwise.
-    if (!ExtraOption(o, "--format") && image.ActivePortCount() > 1) options.Format = 1;
-    if (options.Format == 0 && image.ActivePortCount() > 1)
-        ReportPortsLeftOut(counts, 1, "--format 0 writes Port A only");
-    else
-        ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
+    SettleSongPorts(image, o, options);
     TSMF smf;
     smf.Language = image.Language;
     std::string error;
@@ -87,9 +65,7 @@ int SongToSetup(TVGS& image, const TOptions& o, const std::string& in, const std
     for (const std::string& w : smf.Warnings()) std::cerr << "veka4-cli: " << w << '\n';
     const TAnalysisResult analysis = AnalyzeSetup(image, smf);
     if (!analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(analysis.Message) << '\n';
-    const TPortValueCounts counts = PortValueCounts(image);
-    SettleActivePorts(image, o, counts);
-    ReportPortsLeftOut(counts, image.ActivePortCount(), MaxPartReach(image.MaxPart));
+    TakePortsFromValues(image, o, kWritten);
     if (BuildDifferenceList(image) == 0)
         return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
     const TSetupWriteResult written = WriteSetupFile(image, out);

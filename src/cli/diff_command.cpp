@@ -2,6 +2,7 @@
 // answers: 0 when they agree, 1 when they differ, 2 for trouble.
 #include <iostream>
 
+#include "cli/active_ports.h"
 #include "cli/commands.h"
 #include "module/default_folder.h"
 #include "module/image.h"
@@ -40,6 +41,9 @@ int DiffCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     second.Language = image.Language;
     for (TVGS* each : {&image, &second}) each->PumpWait = [](int) {};
     if (!ReadOnto(image, o.Positional[1]) || !ReadOnto(second, o.Positional[2])) return 2;
+    // The ports either file holds values for are compared, unless --max-part says otherwise.
+    TakePortsFromValues(image, o, kCompared, o.Positional[1] + ": ");
+    TakePortsFromValues(second, o, kCompared, o.Positional[2] + ": ");
     const std::vector<TSetupDifference> differences = DiffImages(image, second);
     for (const TSetupDifference& d : differences) out << DifferenceLine(d) << '\n';
     return differences.empty() ? 0 : 1;

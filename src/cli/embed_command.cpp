@@ -19,11 +19,12 @@ int EmbedCommand(TVGS& image, const TOptions& o, std::ostream&) {
     if (!IsSongFile(song)) throw EUsage(song + ": not a song (.mid)");
     if (!IsSongFile(out)) throw EUsage(out + ": the result is a song (.mid)");
     if (ExtraOption(o, "--timebase")) throw EUsage("--timebase: an embedded setup takes the song's time base");
-    const TSmfWriteOptions options = SongWriteOptions(o, 1);
+    TSmfWriteOptions options = SongWriteOptions(o, 1);
     std::string error;
     try {
         const TOrderList order = SongOrderList(o);
         ReadSetupInto(image, setup);
+        SettleSongPorts(image, o, options);
         TSMF smf;
         smf.Language = image.Language;
         if (!LoadSongForEmbedding(smf, song, error)) throw std::runtime_error("read error: " + error);

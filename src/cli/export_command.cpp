@@ -1,6 +1,7 @@
 // veka4-cli export KIND [OBJECT] SETUP OUT.syx: the nine exclusive-file exports of the File menu.
 #include <iostream>
 
+#include "cli/active_ports.h"
 #include "cli/commands.h"
 #include "cli/song_options.h"
 #include "module/image.h"
@@ -48,8 +49,12 @@ int ExportCommand(TVGS& image, const TOptions& o, std::ostream&) {
     const std::string& out = o.Positional[withObject ? 4 : 3];
 
     ReadSetupInto(image, in);
-    // The ports come from the file unless --max-part says otherwise, as for convert.
-    if (!o.MaxPartGiven) image.MaxPart = MaxPartForValues(PortValueCounts(image));
+    // The ports come from the file unless --max-part says otherwise, as for convert; what a
+    // --max-part leaves out of the whole setup is named.
+    if (found->Kind == TExportKind::All)
+        TakePortsFromValues(image, o, kWritten);
+    else if (!o.MaxPartGiven)
+        image.MaxPart = MaxPartForValues(PortValueCounts(image));
     if (withObject && found->Kind != TExportKind::UserDrum && port >= image.ActivePortCount() && o.MaxPartGiven)
         throw EUsage(o.Positional[2] + " lies beyond the ports of --max-part " + std::to_string(o.MaxPart));
     const auto messages = ExportMessages(image, found->Kind, port, object);

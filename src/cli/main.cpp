@@ -77,8 +77,10 @@ Commands:
 Options:
   --module-type 1|2|3   1 SC-88 family, 2 SC-88Pro family, 3 SC-8850 family (default)
   --device-id N         device id of the messages (default 16 = 10 hex)
-  --max-part 16|32|64   parts on 1, 2 or 4 ports (default 16; convert: the ports the
-                        file holds, and a line says which values a smaller one leaves out)
+  --max-part 16|32|64   parts on 1, 2 or 4 ports. Without it: the ports the setup
+                        files hold values for (request and sync --what: the ports
+                        the items name, "all" those --out names; panic: those --out
+                        names); a line says which values a smaller one leaves out
   --japanese            Japanese texts
   --help, --version
 

@@ -1,8 +1,10 @@
 // veka4-cli ports, send, request, identify and panic: the MIDI side of the program from the
 // command line, through the same session the program uses.
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
+#include "cli/active_ports.h"
 #include "cli/commands.h"
 #include "midi/midi_session.h"
 #include "midi/module_compare.h"
@@ -42,8 +44,8 @@ int Device(const std::vector<TMidiDeviceInfo>& list, const std::string& text, co
     return index;
 }
 
-// "--out A=DEVICE,B=DEVICE" or "--out DEVICE" (Port A); every active port needs a device.
-std::array<int, 4> OutputDevices(const TOptions& o, int activePorts) {
+// "--out A=DEVICE,B=DEVICE" or "--out DEVICE" (Port A): the device of each port, -1 for none.
+std::array<int, 4> OutputDevices(const TOptions& o) {
     const auto option = ExtraOption(o, "--out");
     if (!option) throw EUsage("--out DEVICE or --out A=DEVICE[,B=DEVICE...] is needed");
     std::array<int, 4> ids = {-1, -1, -1, -1};
@@ -61,10 +63,27 @@ std::array<int, 4> OutputDevices(const TOptions& o, int activePorts) {
         }
         ids[size_t(port)] = Device(outputs, device, "--out");
     }
-    for (int port = 0; port < activePorts; ++port)
-        if (ids[size_t(port)] < 0)
-            throw EUsage(std::string("--out: Port ") + char('A' + port) + " needs a device with this --max-part");
     return ids;
+}
+
+// Every active port needs a device; why says what made the port active.
+void RequireDevices(const std::array<int, 4>& ids, int activePorts, const std::string& why) {
+    for (int port = 0; port < activePorts; ++port)
+        if (ids[size_t(port)] < 0) throw EUsage(std::string("--out: Port ") + char('A' + port) + " needs a device " + why);
+}
+
+std::array<int, 4> OutputDevices(const TOptions& o, int activePorts) {
+    const std::array<int, 4> ids = OutputDevices(o);
+    RequireDevices(ids, activePorts, "with this --max-part");
+    return ids;
+}
+
+// Why a port that a setup file's values or the --what items made active needs a device.
+std::string ForTheSetup(const TOptions& o) {
+    return o.MaxPartGiven ? "with this --max-part" : "for the setup's values there (a smaller --max-part leaves them out)";
+}
+std::string ForTheItems(const TOptions& o) {
+    return o.MaxPartGiven ? "with this --max-part" : "for the items --what names there";
 }
 
 void OpenOutputs(TMidiSession& session, const std::array<int, 4>& ids) {
@@ -99,7 +118,9 @@ bool ReadOrSay(TVGS& image, const std::string& file, TSetupReadResult& read) {
     return false;
 }
 
-TRequestSelection ParseItems(const std::string& text) {
+// The --what items; named (may be null) receives the items that name a port, with that port
+// ("all" with -1: every port that has a device).
+TRequestSelection ParseItems(const std::string& text, std::vector<std::pair<std::string, int>>* named = nullptr) {
     TRequestSelection s{};
     std::stringstream items(text);
     std::string item;
@@ -107,7 +128,11 @@ TRequestSelection ParseItems(const std::string& text) {
     const TRequestItem map1[4] = {riMap1A, riMap1B, riMap1C, riMap1D};
     const TRequestItem map2[4] = {riMap2A, riMap2B, riMap2C, riMap2D};
     while (std::getline(items, item, ',')) {
-        if (item == "all") { s.fill(true); continue; }
+        if (item == "all") {
+            s.fill(true);
+            if (named) named->emplace_back(item, -1);  // the ports --out names
+            continue;
+        }
         if (item == "master") { s[riMaster] = true; continue; }
         if (item == "reverb") { s[riReverb] = true; continue; }
         if (item == "chorus") { s[riChorus] = true; continue; }
@@ -122,15 +147,47 @@ TRequestSelection ParseItems(const std::string& text) {
             const std::string what = item.substr(0, colon);
             if (letter >= 'A' && letter <= 'D') {
                 const int port = letter - 'A';
-                if (what == "parts") { s[parts[port]] = true; continue; }
-                if (what == "drum1") { s[map1[port]] = true; continue; }
-                if (what == "drum2") { s[map2[port]] = true; continue; }
+                const TRequestItem* found = what == "parts" ? parts : what == "drum1" ? map1 : what == "drum2" ? map2 : nullptr;
+                if (found) {
+                    s[found[port]] = true;
+                    if (named) named->emplace_back(item, port);
+                    continue;
+                }
             }
         }
         throw EUsage("--what: '" + item + "' is not an item (master, reverb, chorus, delay, eq, insertion, "
                      "userdrum65, userdrum66, parts:P, drum1:P, drum2:P, all)");
     }
     return s;
+}
+
+// The part count (0: 16, 1: 32, 2: 64) whose ports reach every port the items name.
+int MaxPartForItems(const std::vector<std::pair<std::string, int>>& named, const std::array<int, 4>& devices) {
+    int highest = 0;
+    for (const auto& item : named) {
+        if (item.second >= 0) highest = std::max(highest, item.second);
+        else
+            for (int port = 0; port < 4; ++port)
+                if (devices[size_t(port)] >= 0) highest = std::max(highest, port);
+    }
+    return highest >= 2 ? 2 : highest;
+}
+
+// Without --max-part the ports reach those the --what items name; with one, the items it leaves
+// out are named on standard error.
+void TakePortsFromItems(TVGS& image, const TOptions& o, const std::vector<std::pair<std::string, int>>& named,
+                        const std::array<int, 4>& devices, TPortUse use) {
+    if (!o.MaxPartGiven) image.MaxPart = std::max(image.MaxPart, MaxPartForItems(named, devices));
+    std::string left;
+    int count = 0;
+    for (const auto& [item, port] : named) {
+        if (port < image.ActivePortCount()) continue;
+        left += (left.empty() ? "" : ", ") + item;
+        ++count;
+    }
+    if (count > 0)
+        std::cerr << "veka4-cli: " << left << (count == 1 ? " was" : " were") << " not " << use.Done << " ("
+                  << MaxPartReach(image.MaxPart, use) << ")\n";
 }
 
 const char* ModelName(int model) {
@@ -160,9 +217,11 @@ int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     if (o.Positional.size() != 2) throw EUsage("usage: veka4-cli send FILE --out A=DEVICE[,B=...] [--user-drums-all]");
     StartVirtualModuleIfAsked(o);
     const std::string& file = o.Positional[1];
-    const auto ids = OutputDevices(o, image.ActivePortCount());
+    const auto ids = OutputDevices(o);
     TSetupReadResult read;
     if (!ReadOrSay(image, file, read)) return 1;
+    TakePortsFromValues(image, o, kSent);
+    RequireDevices(ids, image.ActivePortCount(), ForTheSetup(o));
     TMidiSession session(image);
     OpenOutputs(session, ids);
     int messages = 0;
@@ -182,9 +241,13 @@ int RequestCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     StartVirtualModuleIfAsked(o);
     const auto what = ExtraOption(o, "--what");
     if (!what) throw EUsage("--what ITEMS is needed");
-    const TRequestSelection selection = ParseItems(*what);
+    std::vector<std::pair<std::string, int>> named;
+    const TRequestSelection selection = ParseItems(*what, &named);
+    const auto ids = OutputDevices(o);
+    TakePortsFromItems(image, o, named, ids, kRequested);
+    RequireDevices(ids, image.ActivePortCount(), ForTheItems(o));
     TMidiSession session(image);
-    OpenOutputs(session, OutputDevices(o, image.ActivePortCount()));
+    OpenOutputs(session, ids);
     OpenInput(session, o);
     if (const auto wait = ExtraOption(o, "--wait")) session.Request.DataReqWaitMs = ParseInt(*wait, "--wait", 300, 10000);
     session.Request.OnRequest = [](const std::string& category, const std::string& parameter) {
@@ -212,20 +275,27 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         throw EUsage("usage: veka4-cli sync SETUP --out A=DEVICE[,B=...] --in DEVICE [--what ITEMS] [--wait MS] [--dry-run]");
     StartVirtualModuleIfAsked(o);
     const std::string& file = o.Positional[1];
+    const auto what = ExtraOption(o, "--what");
+    std::vector<std::pair<std::string, int>> named;
+    TRequestSelection selection = what ? ParseItems(*what, &named) : TRequestSelection{};
+    const auto ids = OutputDevices(o);
+    image.PumpWait = [](int) {};
+    TSetupReadResult read;
+    if (!ReadOrSay(image, file, read)) return 2;
+    // The ports --what names, or without it those the setup holds values for, unless
+    // --max-part says otherwise.
+    if (what)
+        TakePortsFromItems(image, o, named, ids, kCompared);
+    else
+        TakePortsFromValues(image, o, kCompared);
+    RequireDevices(ids, image.ActivePortCount(), what ? ForTheItems(o) : ForTheSetup(o));
     // Without --what: the effects and the parts of the ports in use (drum maps and user drum
     // sets take long to read and are asked for by name).
-    TRequestSelection selection{};
-    if (const auto what = ExtraOption(o, "--what")) {
-        selection = ParseItems(*what);
-    } else {
+    if (!what) {
         for (TRequestItem item : {riMaster, riReverb, riChorus, riDelay, riEq, riInsertion}) selection[item] = true;
         const TRequestItem parts[4] = {riPartsA, riPartsB, riPartsC, riPartsD};
         for (int port = 0; port < image.ActivePortCount(); ++port) selection[parts[port]] = true;
     }
-    const auto ids = OutputDevices(o, image.ActivePortCount());
-    image.PumpWait = [](int) {};
-    TSetupReadResult read;
-    if (!ReadOrSay(image, file, read)) return 2;
     TMidiSession session(image);
     OpenOutputs(session, ids);
     OpenInput(session, o);
@@ -280,8 +350,13 @@ int IdentifyCommand(TVGS& image, const TOptions& o, std::ostream& out) {
 int PanicCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     if (o.Positional.size() != 1) throw EUsage("usage: veka4-cli panic --out A=DEVICE[,B=...]");
     StartVirtualModuleIfAsked(o);
+    // Without --max-part, every port --out names a device for.
+    const auto ids = OutputDevices(o);
+    if (!o.MaxPartGiven) image.MaxPart = ids[3] >= 0 || ids[2] >= 0 ? 2 : ids[1] >= 0 ? 1 : 0;
+    RequireDevices(ids, image.ActivePortCount(),
+                   o.MaxPartGiven ? "with this --max-part" : "to reach the ports --out names");
     TMidiSession session(image);
-    OpenOutputs(session, OutputDevices(o, image.ActivePortCount()));
+    OpenOutputs(session, ids);
     session.Transmitter.Panic();
     out << "All Sound Off sent on " << image.ActivePortCount() * 16 << " channels\n";
     return 0;

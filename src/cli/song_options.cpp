@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
-#include <vector>
 
+#include "cli/active_ports.h"
 #include "module/default_folder.h"
 #include "module/image.h"
 #include "module/setup_reader.h"
@@ -58,44 +58,14 @@ void ReadSetupInto(TVGS& image, const std::string& path) {
     if (!r.Ok()) throw std::runtime_error(path + ": " + OneLine(r.Text(image.Language)));
 }
 
-TPortValueCounts PortValueCounts(const TVGS& image) {
-    TPortValueCounts counts{};
-    for (int port = 0; port < kPortCount; ++port) {
-        int& count = counts[size_t(port)];
-        for (int part = 1; part <= kPartsPerPort; ++part)
-            for (int n = 1; n <= kPartParameterCount; ++n) count += IsModified(image.Part(port, part, n));
-        for (int map = 1; map <= kDrumMapsPerPort; ++map)
-            for (int note = 0; note < kNoteCount; ++note)
-                for (int n = 1; n <= kDrumParameterCount; ++n) count += IsModified(image.Drum(port, map, n, note));
-    }
-    return counts;
-}
-
-int MaxPartForValues(const TPortValueCounts& counts) {
-    if (counts[2] > 0 || counts[3] > 0) return 2;
-    return counts[1] > 0 ? 1 : 0;
-}
-
-std::string PortValueText(const TPortValueCounts& counts, int firstPort) {
-    std::vector<std::string> items;
-    for (int port = std::max(firstPort, 0); port < kPortCount; ++port) {
-        const int n = counts[size_t(port)];
-        if (n <= 0) continue;
-        std::string item = std::to_string(n);
-        item += n == 1 ? " value of Port " : " values of Port ";
-        item += char('A' + port);
-        items.push_back(std::move(item));
-    }
-    std::string text;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
-std::string MaxPartReach(int maxPart) {
-    return maxPart <= 0 ? "--max-part 16 writes Port A only" : "--max-part 32 writes Ports A and B only";
+void SettleSongPorts(TVGS& image, const TOptions& o, TSmfWriteOptions& write) {
+    const TPortValueCounts counts = PortValueCounts(image);
+    if (!o.MaxPartGiven) image.MaxPart = MaxPartForValues(counts);
+    if (!ExtraOption(o, "--format") && image.ActivePortCount() > 1) write.Format = 1;
+    if (write.Format == 0 && image.ActivePortCount() > 1)
+        ReportPortsLeftOut(counts, 1, kWritten, "--format 0 writes Port A only");
+    else
+        ReportPortsLeftOut(counts, image.ActivePortCount(), kWritten, MaxPartReach(image.MaxPart, kWritten));
 }
 
 std::string OneLine(const std::string& text) {

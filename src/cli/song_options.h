@@ -1,11 +1,9 @@
 #pragma once
 // What convert and embed share: the song-writing options, the order list and reading the
-// setup file into the image.
-#include <array>
+// setup file into the image (active_ports.h: which ports they write).
 #include <string>
 
 #include "cli/cli_options.h"
-#include "module/parameter_tables.h"
 #include "smf/order_file.h"
 #include "smf/setup_commands.h"
 
@@ -29,17 +27,10 @@ TOrderList SongOrderList(const TOptions& options);
 // takes its first item. Throws EUsage when the extension is no setup file's, std::runtime_error
 // with the program's message when the file cannot be read.
 void ReadSetupInto(TVGS& image, const std::string& path);
-// The modified values of each port's parts and drum maps, counted as a setup file stores them.
-using TPortValueCounts = std::array<int, kPortCount>;
-TPortValueCounts PortValueCounts(const TVGS& image);
-// The part count (0: 16, 1: 32, 2: 64) whose active ports reach the highest port holding values.
-int MaxPartForValues(const TPortValueCounts& counts);
-// "12 values of Port B and 3 values of Port C" for the ports from firstPort on that hold values;
-// empty when none does.
-std::string PortValueText(const TPortValueCounts& counts, int firstPort);
-// Which ports a part count that leaves ports out (image MaxPart 0 or 1) makes active, as
-// "--max-part 16 writes Port A only".
-std::string MaxPartReach(int maxPart);
+// The ports of a song written from the image: its values decide them unless --max-part was
+// given; a setup for more than one port makes a format 1 song unless --format says otherwise.
+// The values that --max-part or a format 0 song leaves out are named on standard error.
+void SettleSongPorts(TVGS& image, const TOptions& options, TSmfWriteOptions& write);
 
 // Messages carry CR LF line breaks for message boxes; one line on a terminal.
 std::string OneLine(const std::string& text);
