@@ -1,6 +1,7 @@
 // Every command on a setup that holds values of Port B: without --max-part the ports come from
-// the file (embed writes them, send sends them, diff compares them, sync and request reach
-// them); a --max-part that leaves them out is obeyed and says so on standard error.
+// what the command is given (embed and export write Port B, send sends it, diff compares it,
+// request and sync reach it, panic reaches the ports --out names); a --max-part that leaves
+// values out is obeyed and says so on standard error.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -105,6 +106,18 @@ TEST_F(PortBCommands, EmbedWritesPortBUnlessMaxPartOrFormatLeavesItOut) {
     }
 }
 
+TEST_F(PortBCommands, ExportAllWritesPortBUnlessMaxPartLeavesItOut) {
+    const std::string setup = Setup("ab.ga4", kPortsAAndB), out = Quote(Dir / "all.syx");
+    TRun r = Cli("export all " + setup + " " + out);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_TRUE(Contains(ReadFile(Dir / "all.syx"), kB3Volume));
+    r = Cli("--max-part 16 export all " + setup + " " + out);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Err, "veka4-cli: 1 value of Port B was not written (--max-part 16 writes Port A only)\n");
+    EXPECT_FALSE(Contains(ReadFile(Dir / "all.syx"), kB3Volume));
+}
+
 TEST_F(PortBCommands, DiffComparesPortBUnlessMaxPartLeavesItOut) {
     const std::string a = Setup("a.ga4", {{1, 9, 90}, {19, 9, 80}});
     const std::string b = Setup("b.ga4", {{1, 9, 90}, {19, 9, 70}});
@@ -124,7 +137,7 @@ TEST_F(PortBCommands, DiffComparesPortBUnlessMaxPartLeavesItOut) {
                          "veka4-cli: " + Dir / "b.ga4" + ": 1 value of Port B was not compared (--max-part 16 compares Port A only)\n");
 }
 
-TEST_F(PortBCommands, SendSendsPortBToTheVirtualModule) {
+TEST_F(PortBCommands, SendAndPanicReachPortBOfTheVirtualModule) {
     const std::string setup = Setup("ab.ga4", kPortsAAndB);
     // Init, two values, and the three tone messages of each of 32 parts.
     TRun r = Cli("send " + setup + " --out A=0,B=1 --virtual-module");
@@ -140,6 +153,10 @@ TEST_F(PortBCommands, SendSendsPortBToTheVirtualModule) {
     EXPECT_EQ(r.Out, "Sent 50 exclusive messages\n");
     EXPECT_NE(r.Err.find("veka4-cli: 1 value of Port B was not sent (--max-part 16 sends Port A only)\n"), std::string::npos)
         << r.Err;
+    // panic reaches the ports --out names.
+    r = Cli("panic --out A=0,B=1 --virtual-module");
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "All Sound Off sent on 32 channels\n");
 }
 
 TEST_F(PortBCommands, RequestAndSyncReachThePortsTheyAreGiven) {
