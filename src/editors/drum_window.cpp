@@ -6,6 +6,7 @@
 #include <QDrag>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
@@ -127,6 +128,7 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1D_->viewport()})
         WatchPointer(w);
+    VekaGrid1D_->installEventFilter(this);  // a new grid font
 
     // The bookmarks name rows by their note.
     Bookmarks_ = new TBookmarkMenu(
@@ -230,6 +232,7 @@ void TDrumWindow1::RebuildDrum() {
         }
         FillRows();
         FitNoteColumns(*VekaGrid1D_);
+        FitCaptionColumns(*VekaGrid1D_);
         EdgeFontPanel1_->SetCaption(Utf8(image.DrumSetName(SetToneMap_, SetProgram_)));
         if (!Notes_.empty()) VekaGrid1D_->SetFocusCell(std::max(VekaGrid1D_->Col(), kFixedCols),
                                                       std::clamp(keepRow, 1, int(Notes_.size())));
@@ -461,6 +464,17 @@ void TDrumWindow1::resizeEvent(QResizeEvent* event) {
     if (ShowsSet_) FitNoteColumns(*VekaGrid1D_);
     EdgeFontPanel1_->UpdateBack();
     UpdateSizeLimits();
+}
+
+void TDrumWindow1::showEvent(QShowEvent* event) {
+    TVekaTempForm::showEvent(event);
+    WatchFrame(*this, Frame_);
+    UpdateSizeLimits();
+}
+
+bool TDrumWindow1::eventFilter(QObject* watched, QEvent* event) {
+    KeepToGrid(*this, *VekaGrid1D_, watched, event, [this] { UpdateSizeLimits(); });
+    return TVekaTempForm::eventFilter(watched, event);
 }
 
 bool TDrumWindow1::ShowParameter(int port, const TLinkData& link) {

@@ -4,6 +4,7 @@
 // part that uses the map; with the drag button down, rows are dragged onto the user drum
 // window instead. Every edit is one SetDrumValue of the image, which sends it.
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "editors/veka_temp_form.h"
 
 class QLabel;
+class QMdiSubWindow;
 class QMimeData;
 class QTabBar;
 class QToolButton;
@@ -80,6 +82,8 @@ protected:
     void ImageChanged(const TChangeNotice& change) override;
     void DrumSetLoaded(int port, int map) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -100,6 +104,7 @@ private:
     TVekaGrid* VekaGrid1D_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
     TBookmarkMenu* Bookmarks_ = nullptr;
+    QPointer<QMdiSubWindow> Frame_;
     int Map_ = 1;
     bool ShowsSet_ = false;
     int SetToneMap_ = 0, SetProgram_ = 0;

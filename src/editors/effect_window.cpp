@@ -18,6 +18,7 @@
 
 #include "editors/bookmark_menu.h"
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/edge_font_panel.h"
 #include "editors/effect_pictures.h"
 #include "editors/part_texts.h"
@@ -173,6 +174,8 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
                        static_cast<QWidget*>(TabControl1_), static_cast<QWidget*>(TabControl2_),
                        static_cast<QWidget*>(PageArea_), VekaGrid1_->viewport(), VekaGrid2_->viewport()})
         WatchPointer(w);
+    VekaGrid1_->installEventFilter(this);
+    VekaGrid2_->installEventFilter(this);
 
     // The bookmarks name the page's rows by their system parameter.
     Bookmarks_ = new TBookmarkMenu(
@@ -316,23 +319,23 @@ void TEffectWindow::BuildSendGrid() {
 
 void TEffectWindow::FitGrids() {
     const QFontMetrics metrics(VekaGrid1_->font());
-    QFont boldFont = VekaGrid1_->font();
-    boldFont.setBold(true);  // the names are drawn as headers
-    const QFontMetrics bold(boldFont);
-    const int value = metrics.horizontalAdvance(QString(kValueColumnChars, QChar('0'))) + 8;
-    int name = bold.horizontalAdvance(QStringLiteral("Value"));
+    VekaGrid1_->SetRowHeight(FontRowHeight(*VekaGrid1_));
+    VekaGrid2_->SetRowHeight(FontRowHeight(*VekaGrid2_));
+    // The names are drawn as headers, whole.
+    const int value = std::max(metrics.horizontalAdvance(QString(kValueColumnChars, QChar('0'))) + 8,
+                               CaptionWidth(*VekaGrid1_, QStringLiteral("Value")));
+    int name = 0;
     for (int row = 1; row < VekaGrid1_->RowCount(); ++row)
-        name = std::max(name, bold.horizontalAdvance(Utf8(VekaGrid1_->GetCell(0, row).Text)));
-    name += 12;
+        name = std::max(name, CaptionWidth(*VekaGrid1_, Utf8(VekaGrid1_->GetCell(0, row).Text)));
     VekaGrid1_->SetColWidth(0, name);
     VekaGrid1_->SetColWidth(1, value);
     const int frame = 2 * VekaGrid1_->frameWidth();
     VekaGrid1_->setFixedSize(name + value + frame + 3, VekaGrid1_->RowCount() * (VekaGrid1_->RowHeight() + 1) + frame + 1);
 
     // The send column takes what the port tabs leave, so the grid shows no empty column.
-    const int number = bold.horizontalAdvance(QStringLiteral("000")) + 8;
+    const int number = CaptionWidth(*VekaGrid2_, QStringLiteral("16"));
     const int frame2 = 2 * VekaGrid2_->frameWidth();
-    const int width = std::max(number + bold.horizontalAdvance(QStringLiteral("Send00")) + 8 + frame2 + 3,
+    const int width = std::max(number + CaptionWidth(*VekaGrid2_, QStringLiteral("Send0")) + frame2 + 3,
                                TabControl2_->sizeHint().width());
     VekaGrid2_->SetColWidth(0, number);
     VekaGrid2_->SetColWidth(1, width - number - frame2 - 3);
@@ -420,6 +423,13 @@ void TEffectWindow::Timer1Timer() {
 void TEffectWindow::showEvent(QShowEvent* event) {
     TVekaTempForm::showEvent(event);
     UpdateTimer();
+}
+
+bool TEffectWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A new grid font: rows, columns and with them the page take their new sizes.
+    if ((watched == VekaGrid1_ || watched == VekaGrid2_) && event->type() == QEvent::FontChange)
+        FitGrids();
+    return TVekaTempForm::eventFilter(watched, event);
 }
 
 void TEffectWindow::hideEvent(QHideEvent* event) {

@@ -77,6 +77,7 @@ public:
 protected:
     void ImageChanged(const TChangeNotice& change) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

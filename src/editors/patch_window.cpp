@@ -21,6 +21,7 @@
 
 #include "editors/browser_icons.h"
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/edge_font_panel.h"
 #include "editors/part_row_audition.h"
 #include "editors/part_texts.h"
@@ -59,6 +60,8 @@ constexpr std::array<const char*, kToneMapCount + 1> kMapButtonTexts = {"", "55"
 constexpr int kKindRole = Qt::UserRole, kValueRole = Qt::UserRole + 1, kCategoryRole = Qt::UserRole + 2;
 // A list line's position in the items.
 constexpr int kItemRole = Qt::UserRole + 3;
+// The cell of a line among large icons.
+constexpr QSize kIconCell(96, 64);
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -141,6 +144,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     VekaGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the grid is as large as its rows
     VekaGrid1_->viewport()->setAcceptDrops(true);
     VekaGrid1_->viewport()->installEventFilter(this);
+    VekaGrid1_->installEventFilter(this);  // a new grid font
     const std::array<const char*, kColumns> headers = {"", "Patch", "MSB", "LSB", "Program Change", "Use for Rythm Part"};
     for (int col = 0; col < kColumns; ++col) VekaGrid1_->Cell(col, 0).Text = headers[size_t(col)];
 
@@ -148,6 +152,9 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     TreeView1_->setObjectName("TreeView1");
     TreeView1_->setHeaderHidden(true);
     TreeView1_->setIndentation(14);
+    // Names are never cut: the column is as wide as the widest shown, with a scroll bar when narrow.
+    TreeView1_->header()->setStretchLastSection(false);
+    TreeView1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     Model_ = new TItemModel(this);
     Details_ = new QTreeView(this);
     Details_->setObjectName("ListView1");
@@ -180,10 +187,14 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     Splitter_->addWidget(TreeView1_);
     Splitter_->addWidget(lists);
     Splitter_->setStretchFactor(1, 1);
-    // At least wide enough for the programs' names under their category.
-    const int treeWidth = 3 * TreeView1_->indentation() + 16 +
-                          TreeView1_->fontMetrics().horizontalAdvance(QStringLiteral("Tubular-bell")) + 16 +
-                          TreeView1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Splitter_->setChildrenCollapsible(false);
+    // At least wide enough for the programs' names under their category, and the list for two
+    // columns of icons: the window opens no narrower.
+    BuildTree();
+    const int bar = TreeView1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int treeWidth = TreeNameWidth() + bar + 2 * TreeView1_->frameWidth();
+    TreeView1_->setMinimumWidth(treeWidth);
+    lists->setMinimumWidth(2 * kIconCell.width() + bar + 2 * Icons_->frameWidth() + 4);
     Splitter_->setSizes({std::max(treeWidth, stored.TreeWidth), 400});
 
     StatusBar1_ = MakeStatusBar();
@@ -220,7 +231,6 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
                        Details_->viewport(), Icons_->viewport()})
         WatchPointer(w);
 
-    BuildTree();
     SetListState(stored.ListState);
     RefreshFromImage();
     SelectNode(TreeView1_->topLevelItem(0));
@@ -282,14 +292,18 @@ void TPatchWindow::FitColumns() {
     QFont boldFont = VekaGrid1_->font();
     boldFont.setBold(true);
     const QFontMetrics bold(boldFont);
-    VekaGrid1_->SetColWidth(pcPart, bold.horizontalAdvance(QStringLiteral("000")) + 6);
+    VekaGrid1_->SetRowHeight(FontRowHeight(*VekaGrid1_));
+    VekaGrid1_->SetColWidth(pcPart, std::max(bold.horizontalAdvance(QStringLiteral("000")) + 6,
+                                             CaptionWidth(*VekaGrid1_, QStringLiteral("16"))));
     VekaGrid1_->SetColWidth(pcName, bold.horizontalAdvance(QStringLiteral("BBBBBBBBBBBBBB")));
     for (int col = pcBank; col < kColumns; ++col)
         VekaGrid1_->SetColWidth(col, std::max(metrics.horizontalAdvance(QStringLiteral("00000")),
-                                              bold.horizontalAdvance(Utf8(VekaGrid1_->GetCell(col, 0).Text)) + 16));
-    int width = 2 * VekaGrid1_->frameWidth() + 3;
-    for (int col = 0; col < kColumns; ++col) width += VekaGrid1_->ColWidth(col);
-    VekaGrid1_->setFixedSize(width, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth() + 1);
+                                              CaptionWidth(*VekaGrid1_, Utf8(VekaGrid1_->GetCell(col, 0).Text))));
+    // Every column whole, its grid line included: the grid never scrolls (it has no bars).
+    int width = 2 * VekaGrid1_->frameWidth();
+    for (int col = 0; col < kColumns; ++col) width += VekaGrid1_->ColWidth(col) + 1;
+    VekaGrid1_->setFixedSize(width, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth());
+    VekaGrid1_->SetLeftCol(VekaGrid1_->FixedCols());
 }
 
 void TPatchWindow::ApplyRow(int row, int changedCol) {
@@ -461,6 +475,20 @@ void TPatchWindow::BuildTree() {
     Building_ = false;
 }
 
+int TPatchWindow::TreeNameWidth() const {
+    // Each node indented by its depth (the root's branch too), its icon and its name.
+    const QFontMetrics metrics = TreeView1_->fontMetrics();
+    const int icon = TreeView1_->iconSize().isValid() ? TreeView1_->iconSize().width()
+                                                       : TreeView1_->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(TreeView1_); *it; ++it) {
+        int depth = 1;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
+        widest = std::max(widest, depth * TreeView1_->indentation() + metrics.horizontalAdvance((*it)->text(0)));
+    }
+    return widest + icon + 16;
+}
+
 QTreeWidgetItem* TPatchWindow::NodeFor(TNodeKind kind, int value) const {
     for (QTreeWidgetItemIterator it(TreeView1_); *it; ++it) {
         QTreeWidgetItem* item = *it;
@@ -556,7 +584,7 @@ void TPatchWindow::SetListState(int state) {
     if (state == lsIcons) {
         Icons_->setViewMode(QListView::IconMode);
         Icons_->setIconSize(QSize(32, 32));
-        Icons_->setGridSize(QSize(96, 64));
+        Icons_->setGridSize(kIconCell);
         Icons_->setWordWrap(true);
         Icons_->setFlow(QListView::LeftToRight);
     } else if (state == lsSmallIcons) {
@@ -566,8 +594,11 @@ void TPatchWindow::SetListState(int state) {
         Icons_->setFlow(QListView::TopToBottom);
         Icons_->setWrapping(true);
     }
-    Icons_->setDragEnabled(true);
+    // The lines stay where they are (Static) but are dragged onto the grid: a static movement
+    // turns dragging off, so it is turned on after it.
     Icons_->setMovement(QListView::Static);
+    Icons_->setDragEnabled(true);
+    Icons_->setDragDropMode(QAbstractItemView::DragOnly);
     for (size_t i = 0; i < ViewButtons_.size(); ++i)
         ViewButtons_[i]->setChecked(ViewButtons_[i]->objectName() == QStringLiteral("tbView%1").arg(state));
     StoreBrowserSettings();
@@ -617,6 +648,7 @@ void TPatchWindow::StoreBrowserSettings() {
 // Drops on the grid -------------------------------------------------------------------------
 
 bool TPatchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VekaGrid1_ && event->type() == QEvent::FontChange) FitColumns();
     if (watched == VekaGrid1_->viewport() &&
         (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop))
         return DropOnGrid(event);

@@ -99,6 +99,8 @@ protected:
 
 private:
     void BuildTree();
+    // The tree's width that shows every node's name whole.
+    int TreeNameWidth() const;
     void FillRow(int part);
     void FillRows();
     void FitColumns();

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
@@ -73,6 +74,7 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
     VekaGrid1_->SpeakerCursor = true;
     VekaGrid1_->viewport()->setAcceptDrops(true);
     VekaGrid1_->viewport()->installEventFilter(this);
+    VekaGrid1_->installEventFilter(this);  // a new grid font
     StatusBar1_ = MakeStatusBar();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -148,6 +150,7 @@ void TUserDrumWindow::Rebuild() {
         }
         for (int row = 1; row < kRows; ++row) FillRow(row);
         FitNoteColumns(*VekaGrid1_);
+        FitCaptionColumns(*VekaGrid1_);
         VekaGrid1_->SetFocusCell(std::max(keepCol, kFixedCols), std::clamp(keepRow, 1, kRows - 1));
     }
     EdgeFontPanel1_->SetCaption(QStringLiteral("USER DRUM SET %1").arg(65 + Set_));
@@ -295,6 +298,7 @@ void TUserDrumWindow::DropRow(const TDrumRowDrag& drag, int row) {
 }
 
 bool TUserDrumWindow::eventFilter(QObject* watched, QEvent* event) {
+    KeepToGrid(*this, *VekaGrid1_, watched, event, [this] { UpdateSizeLimits(); });
     if (watched == VekaGrid1_->viewport() &&
         (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop)) {
         auto* drop = static_cast<QDropEvent*>(event);
@@ -399,6 +403,12 @@ void TUserDrumWindow::resizeEvent(QResizeEvent* event) {
     TVekaTempForm::resizeEvent(event);
     FitNoteColumns(*VekaGrid1_);
     EdgeFontPanel1_->UpdateBack();
+    UpdateSizeLimits();
+}
+
+void TUserDrumWindow::showEvent(QShowEvent* event) {
+    TVekaTempForm::showEvent(event);
+    WatchFrame(*this, Frame_);
     UpdateSizeLimits();
 }
 

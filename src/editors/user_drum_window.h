@@ -4,6 +4,7 @@
 // instrument comes from). Rows dragged from the drum window copy an instrument onto a note.
 // Every edit is one SetUserDrumValue of the image, mirrored onto a drum map that holds the
 // set; after it the part that plays the set takes its tone again so the module uses the edit.
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "editors/veka_temp_form.h"
 
 class QLabel;
+class QMdiSubWindow;
 class QToolButton;
 
 namespace veka {
@@ -62,6 +64,7 @@ public:
 protected:
     void ImageChanged(const TChangeNotice& change) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -85,6 +88,7 @@ private:
     TVekaGrid* VekaGrid1_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
     TBookmarkMenu* Bookmarks_ = nullptr;
+    QPointer<QMdiSubWindow> Frame_;
     std::vector<TLinkData> Columns_;
     int Set_ = 0;
     bool Auditioning_ = false;

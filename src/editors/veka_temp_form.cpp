@@ -1,8 +1,12 @@
 #include "editors/veka_temp_form.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QTabBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "editors/edge_font_panel.h"
@@ -86,8 +90,41 @@ TEdgeFontPanel* TVekaTempForm::MakeTitlePanel() {
     return panel;
 }
 
+namespace {
+
+// The status line: one line, cut with an ellipsis where the window ends (the whole text is its
+// tooltip then), so that a long help text never widens the window.
+class TStatusLine : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {kNarrowest, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {kNarrowest, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QLabel::event(event);
+        const QString line = text().simplified();
+        if (Shown(line) != line) QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        else QToolTip::hideText();
+        return true;
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        style()->drawItemText(&painter, Room(), int(Qt::AlignLeft | Qt::AlignVCenter), palette(), isEnabled(),
+                              Shown(text().simplified()), foregroundRole());
+    }
+
+private:
+    static constexpr int kNarrowest = 40;
+    QRect Room() const { return contentsRect().adjusted(2, 0, -2, 0); }
+    QString Shown(const QString& line) const { return fontMetrics().elidedText(line, Qt::ElideRight, Room().width()); }
+};
+
+}  // namespace
+
 QLabel* TVekaTempForm::MakeStatusBar() {
-    auto* status = new QLabel(this);
+    auto* status = new TStatusLine(this);
     status->setObjectName("StatusBar1");
     status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status->setMinimumHeight(status->fontMetrics().height() + 6);

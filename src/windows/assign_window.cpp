@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/edge_font_panel.h"
 #include "editors/veka_grid.h"
 #include "module/user_messages.h"
@@ -125,19 +126,25 @@ TAssignWindow::TAssignWindow(const TWindowServices& services, TNotePlayer& playe
     RefreshFromImage();
     VekaGrid1_->SetFocusCell(1, 1);
     DescribeCell();
+    FitToFont();
+}
+
+void TAssignWindow::FitToFont() {
+    FitGrid();
     setFixedSize(sizeHint());
 }
 
 void TAssignWindow::FitGrid() {
     const QFontMetrics metrics(VekaGrid1_->font());
-    QFont bold = VekaGrid1_->font();
-    bold.setBold(true);
-    const QFontMetrics boldMetrics(bold);  // the headers are drawn bold
-    VekaGrid1_->SetColWidth(0, std::max(kCaptionWidth, boldMetrics.horizontalAdvance(QStringLiteral(" TVF Cutoff Control")) + 8));
+    VekaGrid1_->SetRowHeight(FontRowHeight(*VekaGrid1_));
+    // Captions are drawn as headers, whole.
+    int names = kCaptionWidth;
+    for (const char* caption : kDestinationCaptions) names = std::max(names, CaptionWidth(*VekaGrid1_, QString::fromLatin1(caption)));
+    VekaGrid1_->SetColWidth(0, names);
     int total = VekaGrid1_->ColWidth(0);
     for (int source = 0; source < kSources; ++source) {
-        const int width = std::max(boldMetrics.horizontalAdvance(QString::fromLatin1(kSourceCaptions[source])),
-                                   metrics.horizontalAdvance(QStringLiteral("+127"))) + 10;
+        const int width = std::max(CaptionWidth(*VekaGrid1_, QString::fromLatin1(kSourceCaptions[source])),
+                                   metrics.horizontalAdvance(QStringLiteral("+127")) + 10);
         VekaGrid1_->SetColWidth(source + 1, width);
         total += width;
     }
@@ -269,6 +276,9 @@ void TAssignWindow::ImageChanged(const TChangeNotice& change) {
 }
 
 bool TAssignWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A new grid font: the grid and the window take their new sizes.
+    if (watched == VekaGrid1_ && event->type() == QEvent::FontChange)
+        FitToFont();
     // Letting go of a button anywhere here ends the computer keyboard's held notes.
     if (event->type() == QEvent::MouseButtonRelease) Player_.ReleaseKeys();
     return TVekaTempForm::eventFilter(watched, event);

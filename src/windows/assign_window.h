@@ -63,6 +63,8 @@ private:
     void ShowCcLists();
     void DescribeCell();
     void FitGrid();
+    // The grid in its font and the window as large as its content.
+    void FitToFont();
 
     TNotePlayer& Player_;
     TEdgeFontPanel* EdgeFontPanel1_ = nullptr;

@@ -1,11 +1,13 @@
 #include "windows/master_window.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/effect_pages.h"
 #include "editors/veka_grid.h"
 #include "module/image.h"
@@ -34,13 +36,8 @@ TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
     VekaGrid1_->SetFixedRows(1);
     VekaGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VekaGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int nameWidth = kDesignedWidth * 2 / 3;
-    const int valueWidth = kDesignedWidth - nameWidth;
-    VekaGrid1_->SetColWidth(0, nameWidth);
-    VekaGrid1_->SetColWidth(1, valueWidth);
     VekaGrid1_->Cell(1, 0).Text = "value";
-    // Exactly the heading and the four rows: no scroll bars, no empty band below.
-    VekaGrid1_->setFixedSize(nameWidth + valueWidth + 5, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth() + 1);
+    VekaGrid1_->installEventFilter(this);  // a new grid font
 
     CancelBtn_ = new QPushButton(Tr(kClose, Language()), this);
     CancelBtn_->setObjectName("CancelBtn");
@@ -69,9 +66,28 @@ TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
     RefreshFromImage();
     VekaGrid1_->SetFocusCell(1, 1);
     VekaGrid1Click();
-    // Not resizable by its border: the window is as large as its contents.
     StatusBar1_->setMinimumHeight(2 * StatusBar1_->fontMetrics().height() + 6);
+    FitToFont();
+}
+
+void TMasterWindow::FitToFont() {
+    // The designed widths, wider where a name or the heading would be cut (they are drawn bold).
+    int nameWidth = kDesignedWidth * 2 / 3;
+    for (int row = 1; row < kRows; ++row)
+        nameWidth = std::max(nameWidth, CaptionWidth(*VekaGrid1_, QString::fromStdString(VekaGrid1_->GetCell(0, row).Text)));
+    const int valueWidth = std::max(kDesignedWidth - kDesignedWidth * 2 / 3, CaptionWidth(*VekaGrid1_, QStringLiteral("value")));
+    VekaGrid1_->SetRowHeight(FontRowHeight(*VekaGrid1_));
+    VekaGrid1_->SetColWidth(0, nameWidth);
+    VekaGrid1_->SetColWidth(1, valueWidth);
+    // Exactly the heading and the four rows: no scroll bars, no empty band below.
+    VekaGrid1_->setFixedSize(nameWidth + valueWidth + 5, kRows * (VekaGrid1_->RowHeight() + 1) + 2 * VekaGrid1_->frameWidth() + 1);
+    // Not resizable by its border: the window is as large as its contents.
     setFixedSize(sizeHint());
+}
+
+bool TMasterWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VekaGrid1_ && event->type() == QEvent::FontChange) FitToFont();
+    return TVekaTempForm::eventFilter(watched, event);
 }
 
 void TMasterWindow::FillCell(int row) {

@@ -37,8 +37,11 @@ public:
 
 protected:
     void ImageChanged(const TChangeNotice& change) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The grid in its font and the window as large as its content.
+    void FitToFont();
     static int Shift(int number) { return number == 1 ? kTuneShift : 0; }
     void FillCell(int row);
 

@@ -1,6 +1,8 @@
 // The Option menu's dialogs of the shell: Other Options and the grid font.
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLayout>
 #include <QMdiArea>
 #include <QPushButton>
@@ -36,7 +38,11 @@ QFont TVekaMainForm::GridFont() const {
 }
 
 void TVekaMainForm::ApplyGridFont(const QFont& font) {
-    Data_.FontName = font.family().toStdString();
+    // A font without Latin letters (symbols, dingbats) would show every value as pictures: the
+    // grids keep their family then and take the size only.
+    const QString family = QFontInfo(font).family();
+    if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin) || family == QString::fromStdString(Data_.FontName))
+        Data_.FontName = font.family().toStdString();
     int size = font.pointSize();
     if (size <= 0) size = Data_.FontSize;  // a pixel-sized font keeps the size before
     Data_.FontSize = std::clamp(size, 1, kMaxGridFontSize);
@@ -45,19 +51,37 @@ void TVekaMainForm::ApplyGridFont(const QFont& font) {
         QWidget* content = window->widget();
         if (!content) return;
         const auto grids = content->findChildren<TVekaGrid*>();
+        if (grids.isEmpty()) return;
+        // Each grid's cells, header and in-place editor; the windows fit their columns to it.
         for (TVekaGrid* grid : grids) {
-            grid->setFont(gridFont);  // its cells, its header and its in-place editor
+            grid->setFont(gridFont);
             grid->FitHeight();
             grid->viewport()->update();
         }
-        if (!grids.isEmpty() && content->layout()) content->layout()->activate();
+        // Then the window and its frame take the sizes their content asks for now.
+        content->updateGeometry();
+        for (QWidget* w : {content, static_cast<QWidget*>(window)})
+            if (QLayout* layout = w->layout()) {
+                layout->invalidate();
+                layout->activate();
+            }
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        if (!window->isMaximized() && (window->width() < least.width() || window->height() < least.height()))
+            window->resize(window->size().expandedTo(least));
     });
 }
 
 void TVekaMainForm::FontCommand() {
     const QFont kept = GridFont();
-    QFontDialog dialog(kept, this);
-    dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::MonospacedFonts);
+    // Fixed-pitch fonts only, the grids' own font chosen. The options come first: the dialog
+    // sorts its families when its font is set.
+    QFontDialog dialog(this);
+    dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::MonospacedFonts | QFontDialog::ScalableFonts);
+    // A proportional grid font (the Japanese default) is not among them: the system's fixed font
+    // at the same size is offered first then.
+    QString family = QFontInfo(kept).family();
+    if (!QFontDatabase::isFixedPitch(family)) family = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    dialog.setCurrentFont(QFont(family, kept.pointSize()));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         QPushButton* apply = buttons->addButton(QDialogButtonBox::Apply);
         connect(apply, &QPushButton::clicked, this, [this, &dialog] { ApplyGridFont(dialog.currentFont()); });
