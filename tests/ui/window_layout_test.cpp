@@ -231,7 +231,7 @@ TEST_F(WindowLayoutTest, ANewGridFontLaysOutEveryWindowAgain) {
     for (const bool japanese : {false, true}) {
         TVekaMainForm& form = Start(japanese);
         for (const int number : {int(wnPatch), int(wnPart), int(wnDrum), int(wnUserDrum), int(wnEffect), int(wnMatrix),
-                                 int(wnMaster)})
+                                 int(wnMaster), int(wnKeyboard), int(wnDisplay)})
             Open<QWidget>(number);
         const QFont before = Frame(wnMatrix).widget()->findChild<TVekaGrid*>()->font();
         QString fixed;
@@ -265,7 +265,7 @@ TEST_F(WindowLayoutTest, ANewGridFontLaysOutEveryWindowAgain) {
         Settle();
         const QString language = japanese ? "ja" : "en";
         for (const int number : {int(wnPatch), int(wnPart), int(wnDrum), int(wnUserDrum), int(wnEffect), int(wnMatrix),
-                                 int(wnMaster)}) {
+                                 int(wnMaster), int(wnKeyboard), int(wnDisplay)}) {
             TManagedSubWindow& frame = Frame(number);
             const std::string name = ManagedWindowName(number);
             for (TVekaGrid* grid : frame.widget()->findChildren<TVekaGrid*>()) {
