@@ -461,7 +461,7 @@ void TDrumWindow1::contextMenuEvent(QContextMenuEvent* event) {
 
 void TDrumWindow1::resizeEvent(QResizeEvent* event) {
     TVekaTempForm::resizeEvent(event);
-    if (ShowsSet_) FitNoteColumns(*VekaGrid1D_);
+    // The columns fit the rows and the font when either changes; sizing leaves them.
     EdgeFontPanel1_->UpdateBack();
     UpdateSizeLimits();
 }

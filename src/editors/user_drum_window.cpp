@@ -401,7 +401,7 @@ void TUserDrumWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void TUserDrumWindow::resizeEvent(QResizeEvent* event) {
     TVekaTempForm::resizeEvent(event);
-    FitNoteColumns(*VekaGrid1_);
+    // The columns fit the rows and the font when either changes; sizing leaves them.
     EdgeFontPanel1_->UpdateBack();
     UpdateSizeLimits();
 }
