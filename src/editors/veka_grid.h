@@ -192,6 +192,8 @@ private:
     void OpenEditor(const QString& digit);
     void CommitEditor(int key);
     void HideEditor();
+    // A click while the entry is open: false when the click belongs to the entry.
+    bool CloseEditorForClick(const QPoint& pos);
     void OnFocusChanged(QWidget* old, QWidget* now);
     void UpdateCursor(const QPoint& pos);
     void SetScreenCursor(int which);  // -1 = none, else a TVekaCursor
@@ -228,6 +230,7 @@ private:
 
     QLineEdit* Editor_ = nullptr;
     bool InWarning_ = false;
+    bool ForwardingKey_ = false;  // a key passed on to the open entry
     bool Entered_ = false;  // the focus is in the grid or its editor (kept while the window is inactive)
 
     // Painting caches, renewed when the font changes. Laid-out texts are kept per value and

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "editors/veka_grid.h"
+#include "editors/message_box_title.h"
 #include "shell/product.h"
 
 namespace veka {
@@ -70,11 +71,21 @@ void TVekaGrid::UpdateCursor(const QPoint& pos) {
         viewport()->unsetCursor();
 }
 
-void TVekaGrid::mousePressEvent(QMouseEvent* event) {
-    if (Editor_->isVisible()) {
-        Editor_->setFocus();
-        return;
+bool TVekaGrid::CloseEditorForClick(const QPoint& pos) {
+    if (!Editor_->isVisible()) return true;
+    int col = -1, row = -1;
+    if (CellAt(pos, col, row) && col == Col_ && row == Row_) {
+        Editor_->setFocus();  // a click into the entry itself goes on typing
+        return false;
     }
+    // Elsewhere, the entry is taken for its own cell first (an entry that is no number stays
+    // open after its warning), so what is typed next goes to the cell clicked.
+    CommitEditor(Qt::Key_Space);
+    return !Editor_->isVisible();
+}
+
+void TVekaGrid::mousePressEvent(QMouseEvent* event) {
+    if (!CloseEditorForClick(event->position().toPoint())) return;
     if (Gesture_ != TGesture::None) {
         // A second button during a gesture leaves it running; the first release ends it.
         if (OnMouseDown) OnMouseDown(event);
@@ -193,10 +204,7 @@ void TVekaGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TVekaGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (Editor_->isVisible()) {
-        Editor_->setFocus();
-        return;
-    }
+    if (!CloseEditorForClick(event->position().toPoint())) return;
     int col = -1, row = -1;
     if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), col, row) && IsValueCell(col, row))
         SetCellValue(Col_, Row_, GetCell(Col_, Row_).Default);
@@ -316,6 +324,17 @@ bool TVekaGrid::NavigationKey(QKeyEvent* event) {
 }
 
 void TVekaGrid::keyPressEvent(QKeyEvent* event) {
+    if (Editor_->isVisible() && !ForwardingKey_) {
+        // While the entry is open its keys belong to it, Enter included, also when the focus
+        // went back to the grid (a window activated after the first digit restores the focus
+        // it had). What the entry leaves comes back here and is handled as ever.
+        ForwardingKey_ = true;
+        Editor_->setFocus();
+        QCoreApplication::sendEvent(Editor_, event);
+        ForwardingKey_ = false;
+        event->accept();
+        return;
+    }
     const int key = event->key();
     const Qt::KeyboardModifiers shift = event->modifiers() & kShiftState;
     if (IsArrow(key) && shift == Qt::ControlModifier) {
@@ -451,6 +470,7 @@ void TVekaGrid::OnFocusChanged(QWidget*, QWidget* now) {
 
 void TVekaGrid::DefaultWarning(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProductTitle), text, QMessageBox::Ok, this);
+    KeepTitleVisible(box);
     box.exec();
 }
 

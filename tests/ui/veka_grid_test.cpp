@@ -688,14 +688,45 @@ TEST_F(VekaGridTest, EditorHidesWithoutCommittingOnFocusLossScrollOrEscape) {
     EXPECT_EQ(exits, 1);  // moving between the grid and its editor is no exit
 }
 
-TEST_F(VekaGridTest, PressWhileEditingIsIgnored) {
+TEST_F(VekaGridTest, AClickOnAnotherCellTakesTheEntryForItsOwnCellAndTheNextEntryGoesToTheCellClicked) {
     Grid->SetFocusCell(3, 4);
-    QTest::keyClick(Grid, Qt::Key_8);
-    QTest::mousePress(Vp(), Qt::LeftButton, {}, Centre(2, 2));
-    QTest::mouseRelease(Vp(), Qt::LeftButton, {}, Centre(2, 2));
+    QTest::keyClick(Grid, Qt::Key_5);
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_0);
+    // A click into the entry itself keeps typing there.
+    QTest::mouseClick(Vp(), Qt::LeftButton, {}, Centre(3, 4));
     EXPECT_TRUE(Grid->InplaceEditor()->isVisible());
-    EXPECT_EQ(Grid->Col(), 3);
-    EXPECT_EQ(Grid->Row(), 4);
+    EXPECT_EQ(Value(3, 4), 64);
+    QTest::mouseClick(Vp(), Qt::LeftButton, {}, Centre(2, 2));
+    EXPECT_FALSE(Grid->InplaceEditor()->isVisible());
+    EXPECT_EQ(Value(3, 4), 50);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 2);
+    QTest::keyClick(Grid, Qt::Key_2);
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_0);
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(Value(2, 2), 20);
+    EXPECT_EQ(Value(3, 4), 50) << "the second entry never joins the first";
+    EXPECT_EQ(PutLinks, (std::vector<int32_t>{50, 20}));
+
+    // An entry that is no number stays open after its warning; the click goes nowhere.
+    QTest::keyClick(Grid, Qt::Key_Minus);
+    QTest::mouseClick(Vp(), Qt::LeftButton, {}, Centre(3, 4));
+    EXPECT_EQ(Warnings.size(), 1u);
+    EXPECT_TRUE(Grid->InplaceEditor()->isVisible());
+    EXPECT_EQ(Grid->Col(), 2);
+}
+
+TEST_F(VekaGridTest, KeysReachTheEntryWhenTheFocusWentBackToTheGrid) {
+    // A window activated after the first digit gives the focus back to the grid itself.
+    Grid->SetFocusCell(3, 4);
+    QTest::keyClick(Grid, Qt::Key_4);
+    Grid->setFocus();
+    ASSERT_TRUE(Grid->InplaceEditor()->isVisible());
+    QTest::keyClick(Grid, Qt::Key_2);
+    QTest::keyClick(Grid, Qt::Key_Return);
+    EXPECT_FALSE(Grid->InplaceEditor()->isVisible());
+    EXPECT_EQ(Value(3, 4), 42);
+    EXPECT_EQ(PutLinks, std::vector<int32_t>{42});
 }
 
 // --- Columns ---------------------------------------------------------------------------------
