@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editors/caption.h"
+#include "editors/drum_columns.h"
 #include "editors/edge_font_panel.h"
 #include "editors/part_row_audition.h"
 #include "editors/part_texts.h"
@@ -90,6 +91,7 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
     VekaGrid1_->SpeakerCursor = true;
     VekaGrid1_->setFont(QFont(Utf8(Options().GridFontName()), std::max(6, Options().GridFontSize())));
     layout->addWidget(VekaGrid1_, 1);
+    VekaGrid1_->installEventFilter(this);  // a new grid font
     StatusBar1_ = new QLabel(this);
     StatusBar1_->setObjectName("StatusBar1");
     StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -328,6 +330,17 @@ void TPartWindow1::PropagateValue(const TLinkData& link, int value) {
         VekaGrid1_->Cell(1, link.Owner).Text = Image().PartToneName(Edit().CurrentPort(), link.Owner);
         VekaGrid1_->RepaintCell(1, link.Owner);
     }
+}
+
+bool TPartWindow1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VekaGrid1_ && event->type() == QEvent::FontChange) {
+        // A larger font widens the columns it would cut; the order's own widths stay stored.
+        FitColumns();
+        FitCaptionColumns(*VekaGrid1_);
+        VekaGrid1_->FitHeight();
+        UpdateHeightLimits();
+    }
+    return TVekaTempForm::eventFilter(watched, event);
 }
 
 void TPartWindow1::resizeEvent(QResizeEvent* event) {

@@ -65,6 +65,7 @@ public:
 protected:
     void ImageChanged(const TChangeNotice& change) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

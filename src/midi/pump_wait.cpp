@@ -4,6 +4,24 @@
 
 namespace veka {
 
+void TPumpWait::AfterOutermost(std::function<void()> work) {
+    if (!work) return;
+    if (Depth_ == 0) {
+        work();
+        return;
+    }
+    Deferred_.push_back(std::move(work));
+}
+
+void TPumpWait::RunDeferred() {
+    // Work may wait again and defer more: it runs once that wait, too, has ended.
+    while (Depth_ == 0 && !Deferred_.empty()) {
+        std::vector<std::function<void()>> work;
+        work.swap(Deferred_);
+        for (auto& w : work) w();
+    }
+}
+
 int64_t TSteadyPumpWait::NowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

@@ -24,6 +24,9 @@ public:
     int Depth() const { return Depth_; }
     // Called when the outermost wait has ended, so work put off meanwhile can be scheduled.
     std::function<void()> OnOutermostEnd;
+    // Runs work once the outermost wait has ended; at once when no wait runs. Used for what
+    // must not happen under a handler still on the stack (deleting the window it belongs to).
+    void AfterOutermost(std::function<void()> work);
 
 protected:
     // Every Wait and WaitFor holds one while it runs.
@@ -31,7 +34,9 @@ protected:
     public:
         explicit TInside(TPumpWait& wait) : Wait_(wait) { ++Wait_.Depth_; }
         ~TInside() {
-            if (--Wait_.Depth_ == 0 && Wait_.OnOutermostEnd) Wait_.OnOutermostEnd();
+            if (--Wait_.Depth_ > 0) return;
+            if (Wait_.OnOutermostEnd) Wait_.OnOutermostEnd();
+            Wait_.RunDeferred();
         }
         TInside(const TInside&) = delete;
         TInside& operator=(const TInside&) = delete;
@@ -41,7 +46,9 @@ protected:
     };
 
 private:
+    void RunDeferred();
     int Depth_ = 0;
+    std::vector<std::function<void()>> Deferred_;
 };
 
 // Waits on the steady clock, calling Process (the owner's event handling) about every

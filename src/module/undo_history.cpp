@@ -168,6 +168,12 @@ bool TUndoHistory::Commit(const TVGS& image, std::string name, bool mergeWithLas
     return true;
 }
 
+void TUndoHistory::NoteFileChange(const TFileState& before, const TFileState& after) {
+    if (Done_.empty()) return;
+    Done_.back().FileBefore = before;
+    Done_.back().FileAfter = after;
+}
+
 void TUndoHistory::Rebase(const TVGS& image) { Baseline_ = TImageSnapshot::Capture(image); }
 
 void TUndoHistory::Trim() {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,22 @@ struct TUndoChange {
     TParameterState Before, After;
 };
 
+// The open file around a command that changed it (Open, New, a song's setup): its name, whether
+// the image differed from it, and how many saves had been made then, so that going back over a
+// later save never calls a setup saved that is not.
+struct TFileState {
+    std::string Name;
+    bool Changed = false;
+    uint64_t Saves = 0;
+    bool operator==(const TFileState&) const = default;
+};
+
 struct TUndoStep {
     std::string Name;  // the command's name; empty for an edit (its title comes from the change)
     std::vector<TUndoChange> Changes;  // ascending index
     TDrumSetTable DrumSetsBefore{}, DrumSetsAfter{};
     int ModuleTypeBefore = mtSC8850, ModuleTypeAfter = mtSC8850;
+    std::optional<TFileState> FileBefore, FileAfter;  // set when the step changed the open file
     size_t Bytes() const { return sizeof(TUndoStep) + Name.capacity() + Changes.capacity() * sizeof(TUndoChange); }
 };
 
@@ -51,6 +63,8 @@ public:
     // ends the redo list. mergeWithLastEdit: an edit of exactly the parameters the last edit
     // changed extends that step instead.
     bool Commit(const TVGS& image, std::string name = {}, bool mergeWithLastEdit = false);
+    // The step just committed also changed the open file from before to after.
+    void NoteFileChange(const TFileState& before, const TFileState& after);
     // Takes the image as it stands as the starting point without a step (changes that must
     // not be undone, such as the module type the port dialog set).
     void Rebase(const TVGS& image);

@@ -320,6 +320,9 @@ TEST_F(EffectWindowTest, APresetSavedAndLoadedBringsTheBlockBackAndSendsWhatDiff
     EXPECT_EQ(std::vector<int>(sent.begin(), sent.begin() + 3), differing);
     EXPECT_EQ(std::count(Clock.Waits.begin(), Clock.Waits.end(), 5), 3);
     EXPECT_TRUE(Messages.empty());
+    // What the status bar said while sending is gone once the preset is in.
+    QApplication::processEvents();
+    EXPECT_FALSE(Form->StatusText().contains("Sending Effect Data")) << Form->StatusText().toStdString();
 }
 
 TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {

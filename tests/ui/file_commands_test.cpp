@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
@@ -598,6 +599,32 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     form.Image().SetPartValue(0, 1, 5, ppVolume);
     form.OpenByName(QString::fromStdString(song));
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+
+    // So does one chosen in the Open dialog, whose first filter shows songs and every kind of
+    // setup file together.
+    form.Image().SetPartValue(0, 1, 6, ppVolume);
+    QString filters;
+    form.OpenNameHook = [&](const QString&, const QString&, const QString& offered) {
+        filters = offered;
+        return QString::fromStdString(song);
+    };
+    form.OpenCommand();
+    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+    const QString first = filters.section(QStringLiteral(";;"), 0, 0);
+    for (const char* pattern : {"*.ga3", "*.ga4", "*.1pg", "*.1dg", "*.1ug", "*.cst", "*.mid"})
+        EXPECT_TRUE(first.contains(QString::fromLatin1(pattern))) << pattern << " in " << first.toStdString();
+    EXPECT_TRUE(filters.section(QStringLiteral(";;"), -1).contains("*.mid"));
+}
+
+TEST_F(FileCommandsTest, TheRecentFilesAreInTheMenuFromTheStart) {
+    const std::string song = WriteSong("kept.ga4");
+    WriteCompleteSettings();
+    Ini().WriteString("file path", "history 0", song);
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    EXPECT_TRUE(form.RecentAction(0)->isVisible());
+    EXPECT_EQ(form.RecentAction(0)->text(), QString::fromStdString(song));
+    EXPECT_FALSE(form.RecentAction(1)->isVisible());
 }
 
 TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
@@ -666,6 +693,14 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     EXPECT_EQ(embedded->Part(0, 1, ppVolume).Value, 90);
     EXPECT_EQ(embedded->Part(0, 1, ppToneNumber).Value % 128, 5) << "the song's own program change";
     EXPECT_EQ(notes, 1u);
+
+    // A replace cancelled at the save dialog leaves no progress behind it.
+    form.Image().SetUserDrumValue(1, 60, 70, 1);
+    name.clear();
+    EXPECT_FALSE(form.EmbedSetupCommand(true));
+    QApplication::processEvents();
+    EXPECT_FALSE(form.ProgressBar()->isVisible());
+    EXPECT_FALSE(form.StatusText().contains("User Drum")) << form.StatusText().toStdString();
 
     // A definition file the settings name but the folder lacks stops both commands.
     EXPECT_EQ(windows, 1) << "the window opened although the definition file is there";

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -217,6 +218,18 @@ TEST_F(MainWindowTest, ManagedWindowIsBroughtForwardNotCreatedTwice) {
     form.CloseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form.Windows().Window(wnSysxHistory), nullptr);
+
+    // Ctrl+F4 closes the active window and only that one.
+    TManagedSubWindow* part = form.Windows().OpenOrBringForward(wnPart);
+    TManagedSubWindow* master = form.Windows().OpenOrBringForward(wnMaster);
+    ASSERT_TRUE(part && master);
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    form.MdiArea()->setActiveSubWindow(master);
+    QTest::keyClick(&form, Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.Windows().Window(wnMaster), nullptr);
+    EXPECT_EQ(form.Windows().Window(wnPart), part);
 }
 
 TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
@@ -241,15 +254,23 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().startsWith("The data is not changed."));
     form.Image().SetSystemValue(2, 90);
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
-        return QString::fromStdString(Dir / "song");  // typed without ".ga4"
+    // No goes back to the dialog at the name declined; Cancel there ends the save.
+    std::vector<QString> starts;
+    form.SaveNameHook = [&](const QString&, const QString& start, const QString&) {
+        starts.push_back(start);
+        return starts.size() == 1 ? QString::fromStdString(Dir / "song") : QString();  // typed without ".ga4"
     };
     const size_t before = Messages.size();
     Answer = QMessageBox::No;
     EXPECT_FALSE(form.SaveAllData());
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(starts[1], QString::fromStdString(Dir / "song.ga4"));
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().contains("song.ga4"));
     EXPECT_EQ(content(), "the user's earlier setup");
+    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
+        return QString::fromStdString(Dir / "song");
+    };
     // Yes replaces it with the setup; a new name asks nothing.
     Answer = QMessageBox::Yes;
     EXPECT_TRUE(form.SaveAllData());

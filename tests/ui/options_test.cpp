@@ -167,6 +167,19 @@ TEST_F(OptionsTest, CommonCommandsHaveTheirUsualKeysUntilTheUserBindsOthers) {
         ASSERT_EQ(Messages.size(), 1u);
         EXPECT_EQ(Messages[0], QStringLiteral("\"Open\" is in use already."));
         EXPECT_TRUE(dialog.KeyList()->item(patch)->text().isEmpty());
+        // Alt and a menu's letter opens that menu: refused, saying so.
+        QTest::keyClick(dialog.Field(), Qt::Key_E, Qt::AltModifier);
+        dialog.Bind();
+        ASSERT_EQ(Messages.size(), 2u);
+        EXPECT_TRUE(Messages[1].startsWith("Alt+E opens the Edit menu")) << Messages[1].toStdString();
+        EXPECT_TRUE(dialog.KeyList()->item(patch)->text().isEmpty());
+        for (const Qt::Key key : {Qt::Key_F, Qt::Key_V, Qt::Key_C, Qt::Key_O, Qt::Key_W, Qt::Key_H}) {
+            QTest::keyClick(dialog.Field(), key, Qt::AltModifier);
+            dialog.Bind();
+        }
+        EXPECT_EQ(Messages.size(), 8u);
+        EXPECT_TRUE(dialog.KeyList()->item(patch)->text().isEmpty());
+        Messages.resize(1);
         // A plain key is taken with Alt; Shift alone is no modifier either.
         QTest::keyClick(dialog.Field(), Qt::Key_P);
         EXPECT_EQ(dialog.Field()->Code(), kShortcutAlt | 'P');

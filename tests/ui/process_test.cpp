@@ -2,6 +2,8 @@
 // the command line, and screenshots of the main window under Xvfb in both languages.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -129,39 +131,42 @@ TEST_F(ProcessTest, WithoutAnyOutputTheWarningNamesTheVirtualModuleAndExitCodeIs
     EXPECT_TRUE(TSettings((Dir / "home") + "/Veka.ini").ReadBool("setting", "perfect finish", false));
 }
 
-TEST_F(ProcessTest, SigtermRunsTheOrderlyCloseAndTheNextStartIsClean) {
-    QFile ini(Home + "/Veka.ini");
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[setting]\nmax part=0\n[midiport]\nmidiout 0=0\n");
-    ini.close();
-    const TSettings settings(Home.toStdString() + "/Veka.ini");
-    QProcessEnvironment env = Environment();
-    env.insert("VEKA_VIRTUAL_MODULE", "1");
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(VEKA_GUI, {"*ENGLISH"});
-    ASSERT_TRUE(process.waitForStarted(5000));
-    // Running: the clean-end flag is down until the program ends in order.
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!settings.ReadBool("setting", "perfect finish", true)) loop.quit();
-    });
-    poll.start(50);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    loop.exec();
-    poll.stop();
-    ASSERT_FALSE(settings.ReadBool("setting", "perfect finish", true)) << "the program did not start";
-    QTimer::singleShot(1000, &loop, &QEventLoop::quit);  // let it reach its event loop
-    loop.exec();
-    process.terminate();  // SIGTERM
-    ASSERT_TRUE(process.waitForFinished(20000));
-    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
-    EXPECT_TRUE(settings.ReadBool("setting", "perfect finish", false));
-    EXPECT_GT(settings.ReadInteger("form", "main width", 0), 0);  // the bulk save ran
-    EXPECT_EQ(settings.ReadInteger("form", "Win#2", -1), 1);      // the Part window was open
+TEST_F(ProcessTest, SigtermAndSighupRunTheOrderlyCloseAndTheNextStartIsClean) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGHUP");
+        QFile ini(Home + "/Veka.ini");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[setting]\nmax part=0\n[midiport]\nmidiout 0=0\n");
+        ini.close();
+        const TSettings settings(Home.toStdString() + "/Veka.ini");
+        QProcessEnvironment env = Environment();
+        env.insert("VEKA_VIRTUAL_MODULE", "1");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(VEKA_GUI, {"*ENGLISH"});
+        ASSERT_TRUE(process.waitForStarted(5000));
+        // Running: the clean-end flag is down until the program ends in order.
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!settings.ReadBool("setting", "perfect finish", true)) loop.quit();
+        });
+        poll.start(50);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        loop.exec();
+        poll.stop();
+        ASSERT_FALSE(settings.ReadBool("setting", "perfect finish", true)) << "the program did not start";
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);  // let it reach its event loop
+        loop.exec();
+        ::kill(pid_t(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+        EXPECT_EQ(process.exitCode(), 0) << errors.toStdString();
+        EXPECT_TRUE(settings.ReadBool("setting", "perfect finish", false));
+        EXPECT_GT(settings.ReadInteger("form", "main width", 0), 0);  // the bulk save ran
+        EXPECT_EQ(settings.ReadInteger("form", "Win#2", -1), 1);      // the Part window was open
+    }
 }
 
 TEST_F(ProcessTest, AFileOnTheCommandLineIsReadAndAHandedOverOneReachesTheImport) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -17,6 +18,7 @@
 #include "editors/edge_font_panel.h"
 #include "editors/global_select_window.h"
 #include "editors/list_ex.h"
+#include "editors/message_box_title.h"
 #include "editors/veka_edit.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -394,6 +396,17 @@ TEST(GlobalSelectWindow, NumberRowTakesItsValueAndCancelReportsZero) {
 
     QTimer::singleShot(0, &window, [&] { window.CancelButton()->click(); });
     EXPECT_EQ(window.exec(), 0);
+}
+
+TEST(MessageBoxTitle, AShortMessageKeepsRoomForTheWholeTitleBesideTheFramesButtons) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Veka 4.01"), QStringLiteral("Completed"), QMessageBox::Ok);
+    KeepTitleVisible(box);
+    box.show();
+    QApplication::processEvents();
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleFrameRoom);
+    box.close();
 }
 
 }  // namespace

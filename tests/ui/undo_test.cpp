@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <fstream>
 
 #include "editors/effect_window.h"
 #include "editors/part_window.h"
@@ -14,6 +15,7 @@
 #include "midi/pump_wait.h"
 #include "module/image_snapshot.h"
 #include "module/setup_file.h"
+#include "module/setup_reader.h"
 #include "module/difference_list.h"
 #include "shell/app/app_texts.h"
 #include "shell/app/managed_windows.h"
@@ -24,6 +26,10 @@ namespace {
 
 class UndoTest : public TMainWindowFixture {
 protected:
+    static std::vector<uint8_t> Bytes(const QString& path) {
+        std::ifstream in(path.toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
     TVekaMainForm& Started() { return StartQuiet(Clock); }
     std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
     QString UndoText() { return Form->Action(TCommand::Undo)->text(); }
@@ -79,7 +85,14 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     form.UndoCommand();
     Edit(0, 4, ppPanpot, 30);
     EXPECT_FALSE(form.Action(TCommand::Redo)->isEnabled());
-    form.ClearUndoHistory();
+    // The menu's Clear asks first: No keeps every step.
+    Answer = QMessageBox::No;
+    form.Action(TCommand::ClearUndoHistory)->trigger();
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().startsWith("Clear the undo history")) << Messages.back().toStdString();
+    EXPECT_TRUE(form.Action(TCommand::Undo)->isEnabled());
+    Answer = QMessageBox::Yes;
+    form.Action(TCommand::ClearUndoHistory)->trigger();
     EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
     EXPECT_EQ(form.Image().Part(0, 4, ppPanpot).Value, 30);
 }
@@ -117,6 +130,63 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeCopy.States);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 100) << "part 5 as it was before the copy";
     EXPECT_EQ(UndoText(), "Undo Volume of A1");
+}
+
+TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesTheFileOpened) {
+    TVekaMainForm& form = Started();
+    TVGS& image = form.Image();
+    const auto write = [&](const std::string& name, int volume) {
+        TVGS setup(VEKA_TEST_DEFAULT_DIR);
+        setup.SetPartValue(0, 1, volume, ppVolume);
+        BuildDifferenceList(setup);
+        EXPECT_TRUE(WriteSetupFile(setup, name).Ok());
+        return QString::fromStdString(name);
+    };
+    const QString a = write(Dir / "a.ga4", 40), b = write(Dir / "b.ga4", 60);
+    form.OpenByName(a);
+    ASSERT_EQ(form.FileName(), a);
+    Edit(0, 2, ppVolume, 70);  // unsaved
+    ASSERT_TRUE(form.DataChanged());
+    Answer = QMessageBox::No;  // the edit of a may go
+    form.OpenByName(b);
+    ASSERT_EQ(form.FileName(), b);
+    EXPECT_FALSE(form.DataChanged());
+
+    form.UndoCommand();
+    EXPECT_EQ(form.FileName(), a) << "the title names the file the setup came from";
+    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.windowTitle().endsWith("a.ga4*")) << form.windowTitle().toStdString();
+    // Save writes the restored setup to a; b keeps what it held.
+    const std::vector<uint8_t> bBefore = Bytes(b);
+    ASSERT_TRUE(form.Save());
+    EXPECT_EQ(Bytes(b), bBefore);
+    TVGS readA(VEKA_TEST_DEFAULT_DIR);
+    TFixedSetupFileHost host;
+    ASSERT_TRUE(ReadSetupFile(readA, host, 0, a.toStdString()).Ok());
+    EXPECT_EQ(readA.Part(0, 1, ppVolume).Value, 40);
+    EXPECT_EQ(readA.Part(0, 2, ppVolume).Value, 70);
+
+    // Redo brings b forward again, unchanged: nothing was written into it since.
+    form.RedoCommand();
+    EXPECT_EQ(form.FileName(), b);
+    EXPECT_FALSE(form.DataChanged());
+    // Back to a: changed, as it was when b was opened.
+    form.UndoCommand();
+    EXPECT_EQ(form.FileName(), a);
+    EXPECT_TRUE(form.DataChanged());
+
+    // New the same way: undone, the file and its mark come back; redone, no file.
+    form.RedoCommand();
+    Answer = QMessageBox::No;
+    ASSERT_TRUE(form.FileNew());
+    EXPECT_TRUE(form.FileName().isEmpty());
+    EXPECT_FALSE(form.StatusText().startsWith("Redone")) << "the redo's line outlived it";
+    form.UndoCommand();
+    EXPECT_EQ(form.FileName(), b);
+    EXPECT_FALSE(form.DataChanged());
+    EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 60);
+    form.RedoCommand();
+    EXPECT_TRUE(form.FileName().isEmpty());
 }
 
 TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) {

@@ -15,10 +15,24 @@ QString Pattern(TSetupFileKind kind) { return "*." + QString::fromUtf8(SetupFile
 
 QString FileFilter(TSetupFileKind kind, TLanguage language) { return Text(kind, language) + " (" + Pattern(kind) + ")"; }
 
+QString SongFilter(TLanguage language) {
+    return (language == TLanguage::Japanese ? QString::fromUtf8("ｽﾀﾝﾀﾞｰﾄﾞMIDIﾌｧｲﾙ") : QStringLiteral("Standard MIDI File")) +
+           QStringLiteral(" (*.mid *.midi)");
+}
+
 QString OpenFilters(TLanguage language) {
-    QStringList filters{Text(TSetupFileKind::Ga4, language) + " (*.ga3 *.ga4)"};
-    for (TSetupFileKind kind : {TSetupFileKind::OnePart, TSetupFileKind::OneDrumMap, TSetupFileKind::OneUserDrum, TSetupFileKind::Custom})
-        filters << FileFilter(kind, language);
+    // The first entry shows every file the program opens, so that no kind stays hidden until
+    // the filter is changed; each kind follows on its own, the songs last.
+    constexpr TSetupFileKind kKinds[] = {TSetupFileKind::OnePart, TSetupFileKind::OneDrumMap,
+                                         TSetupFileKind::OneUserDrum, TSetupFileKind::Custom};
+    QStringList every{QStringLiteral("*.ga3"), QStringLiteral("*.ga4")};
+    for (TSetupFileKind kind : kKinds) every << Pattern(kind);
+    every << QStringLiteral("*.mid") << QStringLiteral("*.midi");
+    const QString all = language == TLanguage::Japanese ? QString::fromUtf8("Veka で開けるﾌｧｲﾙ")
+                                                        : QStringLiteral("Every file Veka opens");
+    QStringList filters{all + " (" + every.join(' ') + ")", Text(TSetupFileKind::Ga4, language) + " (*.ga3 *.ga4)"};
+    for (TSetupFileKind kind : kKinds) filters << FileFilter(kind, language);
+    filters << SongFilter(language);
     return filters.join(QStringLiteral(";;"));
 }
 

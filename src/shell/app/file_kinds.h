@@ -10,9 +10,11 @@ namespace veka {
 
 // The save dialog's filter of one kind: "All data (*.ga4)", "One Part (*.1pg)" ...
 QString FileFilter(TSetupFileKind kind, TLanguage language);
-// The open dialog's five filters (all data, one part, one drum map, one user drum set, custom
-// file), all data first with both of its extensions.
+// The open dialog's filters: every file the program opens first, then all data (both of its
+// extensions), one part, one drum map, one user drum set, custom file, and songs.
 QString OpenFilters(TLanguage language);
+// Standard MIDI Files, for the song commands and the open dialog.
+QString SongFilter(TLanguage language);
 // The exclusive file's filter (message 99): "SYSX File(for Cakewalk) (*.syx)".
 QString SysxFilter(TLanguage language);
 

@@ -1,4 +1,5 @@
 #include "shell/app/hot_key_dialog.h"
+#include "editors/message_box_title.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +17,9 @@ namespace veka {
 
 namespace {
 
-enum TText { hkTitle, hkCommand, hkKey, hkBind, hkUnbind, hkClearAll, hkClose, hkHotKey, hkHotKeyHint, hkField, hkCount };
+enum TText {
+    hkTitle, hkCommand, hkKey, hkBind, hkUnbind, hkClearAll, hkClose, hkHotKey, hkHotKeyHint, hkField, hkReserved, hkCount
+};
 constexpr TCaption kTexts[hkCount] = {
     {"ｼｮｰﾄｶｯﾄｷｰの設定", "Key Bindings"},
     {"ｺﾏﾝﾄﾞ", "Command"},
@@ -28,6 +31,8 @@ constexpr TCaption kTexts[hkCount] = {
     {"Veka Hot Keyの設定...", "Veka Hot Key"},
     {"ｼｰｹﾝｽ･ｿﾌﾄとの切り替え設定", "Set the shortcut key to switch between Veka and the other sequencers."},
     {"ｷｰ", "Key"},
+    {"%1 は「%2」ﾒﾆｭｰを開くｷｰのため設定できません。\n別のｷｰを選んでください。",
+     "%1 opens the %2 menu and cannot be bound.\nPlease choose another key."},
 };
 
 constexpr int kMsgInUse = 101;
@@ -116,6 +121,7 @@ QMessageBox::StandardButton THotKeyDlg::Ask(QMessageBox::Icon icon, const QStrin
                                             QMessageBox::StandardButtons buttons) {
     if (MessageHook) return MessageHook(icon, text, buttons);
     QMessageBox box(icon, windowTitle(), text, buttons, this);
+    KeepTitleVisible(box);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -135,6 +141,12 @@ void THotKeyDlg::Bind() {
     const int row = Commands_->currentRow();
     const int code = Field_->Code();
     if (row < 0 || code == 0) return;
+    for (const TReservedKey& reserved : Reserved)
+        if (reserved.Code == code) {
+            Ask(QMessageBox::Information, Tr(kTexts[hkReserved], Language_).arg(ShortcutText(code), reserved.Holder),
+                QMessageBox::Ok);
+            return;
+        }
     for (size_t i = 0; i < Rows_.size(); ++i)
         if (Rows_[i].Code == code && int(i) != row) {
             Ask(QMessageBox::Information, Message(kMsgInUse, Language_).replace(QStringLiteral("%s"), Rows_[i].Command),

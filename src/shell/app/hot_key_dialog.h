@@ -34,6 +34,13 @@ public:
     // Every message box goes through here; tests answer it.
     std::function<QMessageBox::StandardButton(QMessageBox::Icon, const QString&, QMessageBox::StandardButtons)>
         MessageHook;
+    // Keys the dialog refuses, with what holds them (Alt and a menu's underlined letter opens
+    // that menu before any shortcut can see the key).
+    struct TReservedKey {
+        int Code = 0;
+        QString Holder;  // the menu's name, without its "&"
+    };
+    std::vector<TReservedKey> Reserved;
     // The hot-key button: opens the sequencer link's dialog.
     std::function<void()> OnHotKey;
 

@@ -66,6 +66,7 @@ bool TVekaMainForm::Save() {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return false;
     }
+    ++FileSaves_[name.toStdString()];
     SaveLayout(name);
     ClearDataChanged();
     SetCaption(name);
@@ -90,22 +91,29 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
                                       const QString& extension, QString& chosenFilter) {
     // The dialog's own question would see the name before the extension is added, and let an
     // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
-    QString answer;
-    if (SaveNameHook) {
-        answer = SaveNameHook(caption, folder, filters);
-        if (SaveFilterHook) chosenFilter = SaveFilterHook(chosenFilter);
-    } else {
-        answer = QFileDialog::getSaveFileName(this, caption, folder, filters, &chosenFilter, QFileDialog::DontConfirmOverwrite);
-    }
-    if (answer.isEmpty()) return {};
-    const QString name = WithExtension(answer, extension);
-    if (QFileInfo::exists(name)) {
+    // No to the question goes back to the dialog, at the name declined, as the dialog's own would.
+    QString start = folder;
+    for (;;) {
+        QString answer;
+        if (SaveNameHook) {
+            answer = SaveNameHook(caption, start, filters);
+            if (SaveFilterHook) chosenFilter = SaveFilterHook(chosenFilter);
+        } else {
+            answer = QFileDialog::getSaveFileName(this, caption, start, filters, &chosenFilter,
+                                                  QFileDialog::DontConfirmOverwrite);
+        }
+        if (answer.isEmpty()) return {};
+        const QString name = WithExtension(answer, extension);
+        if (!QFileInfo::exists(name)) return name;
         const QString text = Language_ == TLanguage::Japanese
                                  ? QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(name).fileName())
                                  : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
-        if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return {};
+        const QMessageBox::StandardButton reply =
+            ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (reply == QMessageBox::Yes) return name;
+        if (reply != QMessageBox::No) return {};
+        start = name;
     }
-    return name;
 }
 
 bool TVekaMainForm::SaveAllData() {
@@ -116,6 +124,7 @@ bool TVekaMainForm::SaveAllData() {
     }
     const QString name = SaveCollected(TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
     if (name.isEmpty()) return false;
+    ++FileSaves_[name.toStdString()];
     SaveLayout(name);
     ClearDataChanged();
     SetCaption(name);
@@ -190,6 +199,7 @@ bool TVekaMainForm::RunRequest(const std::function<void(const std::atomic<bool>&
     TDataRequest& request = Session_->Request;
     std::atomic<bool> cancel{false};
     RequestCancel_ = &cancel;
+    const TQtPumpWait::TUserInput input(Wait_);  // the progress window's Stop
     auto* progress = new TDataReqDlg(cancel, Language_, this);
     RequestProgress_ = progress;
     progress->show();

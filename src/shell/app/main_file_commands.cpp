@@ -113,11 +113,21 @@ void TVekaMainForm::ShowRecentFiles() {
 
 // Open --------------------------------------------------------------------------------------
 
+namespace {
+bool IsSongName(const QString& name) {
+    return name.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive) || name.endsWith(QStringLiteral(".midi"), Qt::CaseInsensitive);
+}
+}  // namespace
+
 void TVekaMainForm::OpenCommand() {
     const QString caption = Tr(CommandCaption(TCommand::Open), Language_);
     const QString name = OpenNameHook ? OpenNameHook(caption, DataFolder(), OpenFilters(Language_))
                                       : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
     if (name.isEmpty()) return;
+    if (IsSongName(name)) {
+        ImportSong(name);
+        return;
+    }
     OpenFile(name, TOpenWay::Dialog);
 }
 
@@ -145,7 +155,7 @@ void TVekaMainForm::OpenByName(const QString& fileName) {
     // The long form of the name: links and relative parts resolved.
     const QFileInfo info(fileName);
     const QString name = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    if (name.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive) || name.endsWith(QStringLiteral(".midi"), Qt::CaseInsensitive)) {
+    if (IsSongName(name)) {
         ImportSong(name);
         return;
     }

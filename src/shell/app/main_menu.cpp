@@ -2,6 +2,7 @@
 #include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 #include "shell/app/main_window.h"
 
@@ -77,6 +78,12 @@ void TVekaMainForm::BuildMenus() {
     add(window, TCommand::MinimizeAll);
     add(window, TCommand::CloseAll);
     add(window, TCommand::ArrangeIcons);
+    // Ctrl+F4 closes the active editor window, as its close button does.
+    auto* closeActive = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    closeActive->setObjectName("CloseActiveWindow");
+    connect(closeActive, &QShortcut::activated, this, [this] {
+        if (QMdiSubWindow* active = Mdi_ ? Mdi_->activeSubWindow() : nullptr) active->close();
+    });
     // The list of open windows follows, rebuilt each time the menu opens.
     connect(window, &QMenu::aboutToShow, this, [this, window] {
         const auto actions = window->actions();
@@ -135,7 +142,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::CompareWithModule, [this] { CompareWithModuleCommand(); });
     on(TCommand::Undo, [this] { UndoCommand(); });
     on(TCommand::Redo, [this] { RedoCommand(); });
-    on(TCommand::ClearUndoHistory, [this] { ClearUndoHistory(); });
+    on(TCommand::ClearUndoHistory, [this] { ClearUndoHistoryCommand(); });
     on(TCommand::OtherOptions, [this] { OtherOptionsCommand(); });
     on(TCommand::Font, [this] { FontCommand(); });
     on(TCommand::ShortcutKeys, [this] { ShortcutKeysCommand(); });

@@ -5,6 +5,8 @@
 #include <QDir>
 
 #include "shell/app/hot_key_dialog.h"
+#include <QMenuBar>
+
 #include "shell/app/main_window.h"
 #include "shell/app/other_seq_dialog.h"
 #include "shell/app/shortcut_code.h"
@@ -124,6 +126,13 @@ void TVekaMainForm::ShortcutKeysCommand() {
         return ShowMessage(icon, text, buttons);
     };
     dialog.OnHotKey = [this] { SequencerLinkCommand(); };
+    // Alt and a menu's underlined letter belong to the menu bar.
+    for (QAction* menu : menuBar()->actions()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(menu->text());
+        if (mnemonic.isEmpty()) continue;
+        if (const int code = CodeOfKey(mnemonic[0]))
+            dialog.Reserved.push_back({code, QString(menu->text()).remove('&')});
+    }
     if (HotKeyDialogHook) HotKeyDialogHook(dialog);
     else dialog.exec();
     const std::vector<int> codes = dialog.Codes();

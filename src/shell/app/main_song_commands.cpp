@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include "shell/app/file_kinds.h"
 #include "shell/app/main_window.h"
 #include "smf/open_smf.h"
 #include "smf/owner_name.h"
@@ -28,10 +29,7 @@ QString Texts(TLanguage language, const char* japanese, const char* english) {
 }
 }  // namespace
 
-QString TVekaMainForm::SongFilter() const {
-    return (Language_ == TLanguage::Japanese ? QString::fromUtf8("ｽﾀﾝﾀﾞｰﾄﾞMIDIﾌｧｲﾙ") : QStringLiteral("Standard MIDI File")) +
-           QStringLiteral(" (*.mid *.midi)");
-}
+QString TVekaMainForm::SongFilter() const { return veka::SongFilter(Language_); }
 
 void TVekaMainForm::GetSetupMeasuresCommand() {
     const QString folder = QString::fromStdString(Settings_.ReadString(kSmfRead, "file path", DataFolder().toStdString()));

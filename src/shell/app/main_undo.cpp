@@ -10,7 +10,9 @@ namespace veka {
 
 namespace {
 
-enum TUndoText { utUndo, utRedo, utUndone, utRedone, utRefused, utNothing, utCleared, utSending, utCount };
+enum TUndoText {
+    utUndo, utRedo, utUndone, utRedone, utRefused, utNothing, utCleared, utSending, utClearQuestion, utCount
+};
 constexpr TCaption kTexts[utCount] = {
     {"元に戻す: %1", "Undo %1"},
     {"やり直し: %1", "Redo %1"},
@@ -20,6 +22,8 @@ constexpr TCaption kTexts[utCount] = {
     {"元に戻す操作はありません", "There is nothing to undo"},
     {"元に戻す履歴を消去しました", "The undo history was cleared"},
     {"%1 個のﾒｯｾｰｼﾞを送信中...", "Sending %1 messages..."},
+    {"元に戻す履歴 (%1 個の操作) を消去しますか?\n消去した操作は元に戻せなくなります。",
+     "Clear the undo history (%1 steps)?\nThe steps cleared can no longer be undone or redone."},
 };
 
 }  // namespace
@@ -27,6 +31,8 @@ constexpr TCaption kTexts[utCount] = {
 TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const TCaption& name) : Form_(form) {
     if (Form_.UndoScopeDepth_++ > 0) return;  // a command inside a command: the outer one names the step
     Form_.CommitUndoStep();                    // what came before is a step of its own
+    Form_.UndoScopeFile_ = Form_.FileState();
+    Form_.ShowHelp(QString());  // what the last undo or command said is over
     QString text = Tr(name, Form_.Language_);
     while (text.endsWith('.') || text.endsWith(' ')) text.chop(1);  // "Data Request..."
     Form_.UndoScopeName_ = text.toStdString();
@@ -34,7 +40,11 @@ TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const TCaption& name)
 
 TVekaMainForm::TUndoScope::~TUndoScope() {
     if (--Form_.UndoScopeDepth_ > 0 || !Form_.Undo_) return;
-    Form_.Undo_->Commit(*Form_.Image_, Form_.UndoScopeName_);
+    // A command that changed the open file (Open, New) takes it back with its step, so that a
+    // Save after the undo never writes the older setup over the file opened.
+    const TFileState after = Form_.FileState();
+    if (Form_.Undo_->Commit(*Form_.Image_, Form_.UndoScopeName_) && !(after == Form_.UndoScopeFile_))
+        Form_.Undo_->NoteFileChange(Form_.UndoScopeFile_, after);
     Form_.LastEditCommitMs_ = -kUndoMergeMs;
     Form_.UpdateUndoActions();
 }
@@ -159,6 +169,7 @@ void TVekaMainForm::TransmitStep(const TUndoStep& step, bool undo) {
         ReportSendError(error);  // the image is as the step left it all the same
     }
     MarkChanged();
+    if (const std::optional<TFileState>& file = undo ? step.FileBefore : step.FileAfter) RestoreFileState(*file);
     UndoRunning_ = false;
     // The sends above were the step itself, not a new one; the next edit starts a step anew.
     Undo_->Rebase(*Image_);
@@ -166,6 +177,23 @@ void TVekaMainForm::TransmitStep(const TUndoStep& step, bool undo) {
     if (UndoTimer_) UndoTimer_->stop();
     RefreshAll();
     UpdateUndoActions();
+}
+
+TFileState TVekaMainForm::FileState() const {
+    const std::string name = FileName_.toStdString();
+    const auto saves = FileSaves_.find(name);
+    return TFileState{name, DataChanged_, saves == FileSaves_.end() ? 0 : saves->second};
+}
+
+void TVekaMainForm::RestoreFileState(const TFileState& state) {
+    SetCaption(QString::fromStdString(state.Name));
+    // A save since the state was taken may have written another setup into that file.
+    if (state.Changed || state.Saves != FileState().Saves) {
+        DataChanged_ = false;
+        MarkChanged();
+    } else {
+        ClearDataChanged();
+    }
 }
 
 void TVekaMainForm::SendRun(size_t messages, const std::function<void()>& send) {
@@ -179,6 +207,15 @@ void TVekaMainForm::SendRun(size_t messages, const std::function<void()>& send) 
         }
     } unlock{Session_->Transmitter, lock};
     send();
+}
+
+void TVekaMainForm::ClearUndoHistoryCommand() {
+    CommitUndoStep();
+    const size_t steps = Undo_->Depth() + Undo_->RedoDepth();
+    if (steps == 0) return;
+    const QString text = Tr(kTexts[utClearQuestion], Language_).arg(steps);
+    if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
+    ClearUndoHistory();
 }
 
 void TVekaMainForm::ClearUndoHistory() {

@@ -1,4 +1,5 @@
 #include "shell/app/main_window.h"
+#include "editors/message_box_title.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QToolBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QPointer>
 #include <QTimer>
 #include <cmath>
 #include <tuple>
@@ -72,6 +74,7 @@ QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, c
                                                        QMessageBox::StandardButtons buttons) {
     if (MessageHook) return MessageHook(icon, text, buttons);
     QMessageBox box(icon, QString::fromUtf8(kProductTitle), text, buttons, isVisible() ? this : nullptr);
+    KeepTitleVisible(box);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -143,6 +146,7 @@ bool TVekaMainForm::Create() {
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
     NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_);
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
+    Windows_->SetWait(&Clock());
     RegisterEditorWindows();
     setAcceptDrops(true);
     BuildMenus();
@@ -160,6 +164,7 @@ bool TVekaMainForm::Create() {
     for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
     // 11: settings, ports, maybe the port dialog.
     LoadSettings();
+    ShowRecentFiles();  // the menu was built before the list was read
     NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
     LoadMenuShortcuts();
     X11_ = std::make_unique<TX11Link>();
@@ -243,6 +248,9 @@ void TVekaMainForm::ConnectSession() {
     };
     transmitter.OnBusy = [this](bool busy) {
         Busy_ = busy;
+        // The Stop button and Escape must reach the program during the transmission.
+        if (busy && !BusyInput_) BusyInput_.emplace(Wait_);
+        else if (!busy) BusyInput_.reset();
         if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
         menuBar()->setEnabled(!busy);
@@ -305,6 +313,28 @@ void TVekaMainForm::SetCaption(const QString& text) {
 
 void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
     if (Status_->text() != text) Status_->setText(text);
+    // The progress ends with its command, whichever way the command ends (a question
+    // answered No, an error): once control is back in the main loop, the bar and its text go.
+    ProgressText_ = text;
+    if (!ProgressEnd_) {
+        ProgressEnd_ = new QTimer(this);
+        ProgressEnd_->setSingleShot(true);
+        connect(ProgressEnd_, &QTimer::timeout, this, [this] {
+            if (Clock().Depth() > 0) {  // still inside the work's waits: look again after them
+                if (!ProgressEndDeferred_)
+                    Clock().AfterOutermost([this, timer = QPointer<QTimer>(ProgressEnd_)] {
+                        if (!timer) return;  // the window has gone (the clock may outlive it)
+                        ProgressEndDeferred_ = false;
+                        timer->start(0);
+                    });
+                ProgressEndDeferred_ = true;
+                return;
+            }
+            if (Status_->text() == ProgressText_) Status_->clear();
+            if (ProgressBar_) ProgressBar_->hide();
+        });
+    }
+    ProgressEnd_->start(0);
     if (ProgressBar_ && total > 0) {
         if (ProgressBar_->maximum() != total) ProgressBar_->setRange(0, total);
         ProgressBar_->setValue(std::clamp(position, 0, total));
@@ -345,7 +375,7 @@ void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, c
 
 void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
     if (!TVGS::ValidSystem(number)) return;
-    ShowHelp(QString::fromStdString(caption));
+    ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
     const TOneParameter& p = Image_->System(number);
     Session_->Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
                                         std::string(p.Name) + " " + std::to_string(p.Value));
@@ -457,7 +487,7 @@ void TVekaMainForm::dropEvent(QDropEvent* event) {
 
 void TVekaMainForm::OpenWhenFree(const QString& fileName) {
     // A transmission or a modal dialog in progress finishes first.
-    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget()) {
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
         QTimer::singleShot(250, this, [this, fileName] { OpenWhenFree(fileName); });
         return;
     }
@@ -470,7 +500,8 @@ void TVekaMainForm::CloseWhenFree() {
     if (Busy_) Session_->Transmitter.RequestStop();
     if (RequestCancel_) *RequestCancel_ = true;
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget()) {
+    // Inside a handler's waits too: the close deletes windows whose handler is still running.
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
         QTimer::singleShot(100, this, [this] { CloseWhenFree(); });
         return;
     }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -200,6 +201,8 @@ public:
     void UndoCommand();
     void RedoCommand();
     void ClearUndoHistory();
+    // The menu's Clear Undo History: asks first, the history cannot come back.
+    void ClearUndoHistoryCommand();
     // Takes the changes so far as a step now (before a command, and in tests).
     void CommitUndoStep();
     const TUndoHistory& UndoHistory() const { return *Undo_; }
@@ -372,6 +375,8 @@ private:
     void ScheduleUndoCommit();
     void UpdateUndoActions();
     void TransmitStep(const TUndoStep& step, bool undo);
+    TFileState FileState() const;
+    void RestoreFileState(const TFileState& state);
     bool UndoRefused();
     // Runs a run of messages; more than a few lock the window (busy cursor, Stop) meanwhile.
     void SendRun(size_t messages, const std::function<void()>& send);
@@ -420,6 +425,7 @@ private:
     TSettings Settings_;
     TSettingsData Data_;
     TQtPumpWait Wait_;
+    std::optional<TQtPumpWait::TUserInput> BusyInput_;  // while a transmission locks the window
     TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
     std::unique_ptr<TVGS> Image_;
     std::unique_ptr<TMidiSession> Session_;
@@ -436,6 +442,9 @@ private:
     QLabel* Status_ = nullptr;
     QLabel* ModuleField_ = nullptr;  // the module type and each port's output
     QProgressBar* ProgressBar_ = nullptr;
+    QTimer* ProgressEnd_ = nullptr;  // hides the bar once the work showing it has returned
+    QString ProgressText_;
+    bool ProgressEndDeferred_ = false;
     QPushButton* StopButton_ = nullptr;
     QShortcut* StopShortcut_ = nullptr;
     TSysxHistoryDialog* History_ = nullptr;
@@ -469,6 +478,8 @@ private:
     TSubscription UndoPuts_;
     int UndoScopeDepth_ = 0;
     std::string UndoScopeName_;
+    TFileState UndoScopeFile_;  // the open file as the outermost command scope found it
+    std::map<std::string, uint64_t> FileSaves_;  // how often each file was written since the start
     bool UndoRunning_ = false;
     bool UndoGestureEnded_ = false;  // a value was put: the gesture is over
     bool UndoCommitDeferred_ = false;  // the commit came inside a wait

@@ -1,5 +1,9 @@
 #include "shell/app/managed_windows.h"
 
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
@@ -85,6 +89,25 @@ void TManagedSubWindow::closeEvent(QCloseEvent* event) {
     }
     StorePosition();
     QMdiSubWindow::closeEvent(event);
+    if (!event->isAccepted() || !Wait || Wait->Depth() == 0 || !testAttribute(Qt::WA_DeleteOnClose)) return;
+    // Hidden now, deleted later: the close handling would otherwise delete it in this very
+    // (nested) event loop, under the handler that is waiting.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    if (OnClosedLater) OnClosedLater();
+    DeleteWhenIdle();
+}
+
+void TManagedSubWindow::DeleteWhenIdle() {
+    // From the event loop, and only when no wait runs: the handler that waited has returned.
+    QTimer::singleShot(0, this, [this] {
+        if (Wait && Wait->Depth() > 0) {
+            Wait->AfterOutermost([window = QPointer<TManagedSubWindow>(this)] {
+                if (window) window->DeleteWhenIdle();
+            });
+            return;
+        }
+        deleteLater();
+    });
 }
 
 TManagedWindows::TManagedWindows(QMdiArea& area, TSettings& settings, std::function<bool()> closeMinimizes)
@@ -117,9 +140,19 @@ TManagedSubWindow* TManagedWindows::Create(int number, const TWindowPosition& po
     auto* window = new TManagedSubWindow(number, content, Settings_, CloseMinimizes_);
     Area_.addSubWindow(window);
     Slots_[size_t(number)] = window;
-    QObject::connect(window, &QObject::destroyed, [this, number, window] {
+    const auto leave = [this, number, window] {
         if (Slots_[size_t(number)] == window) Slots_[size_t(number)] = nullptr;
-    });
+    };
+    QObject::connect(window, &QObject::destroyed, leave);
+    window->Wait = Wait_;
+    window->OnClosedLater = leave;
+    // Ctrl+F4 is the main window's (it closes the active window): the frame's own menu would
+    // make it ambiguous, and an ambiguous key does nothing.
+    if (QMenu* menu = window->systemMenu())
+        for (QAction* action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_F4)) > 0) action->setShortcuts(keys);
+        }
     QSize area = Area_.viewport()->size();
     if (area.width() < 200 || area.height() < 100) area = QSize(1024, 768);  // not laid out yet
     window->setGeometry(KeepInside(position, area));

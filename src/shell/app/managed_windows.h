@@ -10,6 +10,7 @@
 #include <string>
 
 #include "editors/editor_window.h"
+#include "midi/pump_wait.h"
 #include "shell/app/app_texts.h"
 #include "shell/settings.h"
 
@@ -48,11 +49,17 @@ public:
     void StorePosition();
     // Close for good, whatever the close-button option says.
     void CloseForGood();
+    // Closed inside a wait (the pacing of its own edit's messages, say), the window is deleted
+    // once the outermost wait has ended rather than under the handler still using it.
+    TPumpWait* Wait = nullptr;
+    std::function<void()> OnClosedLater;  // it leaves its slot at once
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void DeleteWhenIdle();
+
     int Number_;
     TSettings& Settings_;
     std::function<bool()> CloseMinimizes_;
@@ -66,6 +73,8 @@ public:
     TManagedWindows(QMdiArea& area, TSettings& settings, std::function<bool()> closeMinimizes);
 
     void SetFactory(int number, TFactory factory);
+    // The program's waits: windows closed inside one are deleted after it.
+    void SetWait(TPumpWait* wait) { Wait_ = wait; }
     bool Available(int number) const;
     TManagedSubWindow* Window(int number) const;
     template <typename F> void ForEachOpen(F&& f) const {
@@ -96,6 +105,7 @@ private:
     QMdiArea& Area_;
     TSettings& Settings_;
     std::function<bool()> CloseMinimizes_;
+    TPumpWait* Wait_ = nullptr;
     std::array<TFactory, wnCount + 1> Factories_{};
     std::array<TManagedSubWindow*, wnCount + 1> Slots_{};
 };

@@ -1,4 +1,5 @@
 #include "shell/app/midi_setting_dialog.h"
+#include "editors/message_box_title.h"
 
 #include <algorithm>
 
@@ -382,6 +383,7 @@ void TMIDISETTING::ShowMessage(QMessageBox::Icon icon, const QString& text) {
     QString shown = text;
     shown.replace("\r\n", "\n");
     QMessageBox box(icon, QApplication::applicationDisplayName(), shown, QMessageBox::Ok, this);
+    KeepTitleVisible(box);
     box.exec();
 }
 

@@ -20,7 +20,7 @@ void TQtPumpWait::Wait(int ms) {
     const TInside inside(*this);
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    loop.exec(TakesUserInput() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 bool TQtPumpWait::WaitFor(int ms, const std::function<bool()>& done) {

@@ -1,5 +1,5 @@
 #pragma once
-// SIGTERM and SIGINT (a logout, Ctrl+C in a terminal) ask the main window to close in order, as
+// SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C in a terminal, the terminal closed) ask the main window to close in order, as
 // its close button does, instead of ending the process where it stands: the settings, the
 // window places and the clean-end flag are written. The handler only writes one byte to a pipe;
 // the close runs on the user-interface thread when the event loop reads it.
