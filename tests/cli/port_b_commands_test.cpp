@@ -48,7 +48,7 @@ protected:
         return {r.Status, r.Out, std::string(e.begin(), e.end())};
     }
     // A whole setup file of part sections: (global part 1..64, parameter, value).
-    std::string Setup(const std::string& name, const std::vector<std::array<int, 3>>& values) {
+    std::string WriteSetup(const std::string& name, const std::vector<std::array<int, 3>>& values) {
         TBytes records;
         auto record = [&records](int b0, int b1, int v) {
             for (int b : {b0, b1, 0, 0}) records.push_back(uint8_t(b));
@@ -79,7 +79,7 @@ const TBytes kB3Volume = Dt1(0x50, 0x13, 0x19, 80);  // Port B's address form in
 const std::vector<std::array<int, 3>> kPortsAAndB = {{1, 9, 90}, {19, 9, 80}};
 
 TEST_F(PortBCommands, EmbedWritesPortBUnlessMaxPartOrFormatLeavesItOut) {
-    const std::string setup = Setup("ab.ga4", kPortsAAndB);
+    const std::string setup = WriteSetup("ab.ga4", kPortsAAndB);
     // A format 0 song named "Tune": a note on channel 1. Whatever is written, the name stays.
     const TBytes name = {0xFF, 0x03, 0x04, 'T', 'u', 'n', 'e'};
     WriteFile(Dir / "song.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 20,
@@ -107,7 +107,7 @@ TEST_F(PortBCommands, EmbedWritesPortBUnlessMaxPartOrFormatLeavesItOut) {
 }
 
 TEST_F(PortBCommands, ExportAllWritesPortBUnlessMaxPartLeavesItOut) {
-    const std::string setup = Setup("ab.ga4", kPortsAAndB), out = Quote(Dir / "all.syx");
+    const std::string setup = WriteSetup("ab.ga4", kPortsAAndB), out = Quote(Dir / "all.syx");
     TRun r = Cli("export all " + setup + " " + out);
     ASSERT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
@@ -119,14 +119,14 @@ TEST_F(PortBCommands, ExportAllWritesPortBUnlessMaxPartLeavesItOut) {
 }
 
 TEST_F(PortBCommands, DiffComparesPortBUnlessMaxPartLeavesItOut) {
-    const std::string a = Setup("a.ga4", {{1, 9, 90}, {19, 9, 80}});
-    const std::string b = Setup("b.ga4", {{1, 9, 90}, {19, 9, 70}});
+    const std::string a = WriteSetup("a.ga4", {{1, 9, 90}, {19, 9, 80}});
+    const std::string b = WriteSetup("b.ga4", {{1, 9, 90}, {19, 9, 70}});
     TRun r = Cli("diff " + a + " " + b);
     EXPECT_EQ(r.Status, 1) << r.Err;
     EXPECT_EQ(r.Out, "Part B3 Volume: 80 (80) -> 70 (70)\n");
     EXPECT_EQ(r.Err, "");
     // A value only one of them holds: still on Port B.
-    r = Cli("diff " + Setup("only-a.ga4", {{1, 9, 90}}) + " " + a);
+    r = Cli("diff " + WriteSetup("only-a.ga4", {{1, 9, 90}}) + " " + a);
     EXPECT_EQ(r.Status, 1);
     EXPECT_EQ(r.Out, "Part B3 Volume: 100 (100) -> 80 (80)\n");
 
@@ -138,7 +138,7 @@ TEST_F(PortBCommands, DiffComparesPortBUnlessMaxPartLeavesItOut) {
 }
 
 TEST_F(PortBCommands, SendAndPanicReachPortBOfTheVirtualModule) {
-    const std::string setup = Setup("ab.ga4", kPortsAAndB);
+    const std::string setup = WriteSetup("ab.ga4", kPortsAAndB);
     // Init, two values, and the three tone messages of each of 32 parts.
     TRun r = Cli("send " + setup + " --out A=0,B=1 --virtual-module");
     EXPECT_EQ(r.Status, 0) << r.Err;
@@ -160,7 +160,7 @@ TEST_F(PortBCommands, SendAndPanicReachPortBOfTheVirtualModule) {
 }
 
 TEST_F(PortBCommands, RequestAndSyncReachThePortsTheyAreGiven) {
-    const std::string setup = Setup("ab.ga4", kPortsAAndB);
+    const std::string setup = WriteSetup("ab.ga4", kPortsAAndB);
     // A module holding the setup gives Port B's parts back when --what names them.
     const std::string read = Dir / "read.ga4";
     TRun r = Cli("request --out A=0,B=1 --in 0 --what parts:B --virtual-module=" + setup + " " + Quote(read));
