@@ -284,8 +284,11 @@ void TVekaGrid::FitHeight() {
         if (rows + FixedRows_ != Rows_) ++rows;
     }
     FittedHeight_ = extra + (RowHeight_ + kLine) * (rows + FixedRows_) + 2 * frameWidth();
-    resize(width(), FittedHeight_);
-    UpdateScrollBars();
+    {
+        const TRelayout relayout(Relayout_);
+        resize(width(), FittedHeight_);
+        UpdateScrollBars();
+    }
     if (Editor_->isVisible()) {
         const QRect rect = CellRect(Col_, Row_);
         if (rect.isEmpty()) HideEditor();
@@ -443,12 +446,16 @@ void TVekaGrid::EnsureVisible(int col, int row) {
 }
 
 void TVekaGrid::scrollContentsBy(int, int) {
-    HideEditor();
+    // The user scrolling away drops an open entry; a new size that moves the rows keeps it over
+    // its cell (or drops it when the cell went out of sight), so no typed value is lost to a
+    // window being laid out.
+    if (Relayout_ == 0) HideEditor();
     viewport()->update();
     if (OnChange) OnChange();
 }
 
 void TVekaGrid::resizeEvent(QResizeEvent* event) {
+    const TRelayout relayout(Relayout_);
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
     if (Editor_->isVisible()) {

@@ -231,6 +231,14 @@ private:
     QLineEdit* Editor_ = nullptr;
     bool InWarning_ = false;
     bool ForwardingKey_ = false;  // a key passed on to the open entry
+    int Relayout_ = 0;            // inside a resize: scrolling it causes is no user's scroll
+    struct TRelayout {
+        explicit TRelayout(int& depth) : Depth(depth) { ++Depth; }
+        ~TRelayout() { --Depth; }
+        TRelayout(const TRelayout&) = delete;
+        TRelayout& operator=(const TRelayout&) = delete;
+        int& Depth;
+    };
     bool Entered_ = false;  // the focus is in the grid or its editor (kept while the window is inactive)
 
     // Painting caches, renewed when the font changes. Laid-out texts are kept per value and

@@ -716,6 +716,18 @@ TEST_F(VekaGridTest, AClickOnAnotherCellTakesTheEntryForItsOwnCellAndTheNextEntr
     EXPECT_EQ(Grid->Col(), 2);
 }
 
+TEST_F(VekaGridTest, AnEntryStaysOpenOverItsCellWhenANewSizeMovesTheRows) {
+    Grid->SetFocusCell(3, kRows - 1);  // scrolled down to the last row
+    ASSERT_GT(Grid->verticalScrollBar()->value(), 0);
+    QTest::keyClick(Grid, Qt::Key_7);
+    Grid->resize(500, 300);  // every row fits: the rows move up
+    ASSERT_EQ(Grid->verticalScrollBar()->value(), 0);
+    ASSERT_TRUE(Grid->InplaceEditor()->isVisible()) << "the typed value was dropped by the layout";
+    EXPECT_EQ(Grid->InplaceEditor()->geometry(), Grid->CellRect(3, kRows - 1).adjusted(1, 1, -1, -1));
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(Value(3, kRows - 1), 7);
+}
+
 TEST_F(VekaGridTest, KeysReachTheEntryWhenTheFocusWentBackToTheGrid) {
     // A window activated after the first digit gives the focus back to the grid itself.
     Grid->SetFocusCell(3, 4);
