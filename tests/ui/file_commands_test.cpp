@@ -694,13 +694,19 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     EXPECT_EQ(embedded->Part(0, 1, ppToneNumber).Value % 128, 5) << "the song's own program change";
     EXPECT_EQ(notes, 1u);
 
-    // A replace cancelled at the save dialog leaves no progress behind it.
+    // A save of a user drum set whose replace question is answered Cancel leaves no progress of
+    // its collection behind it.
     form.Image().SetUserDrumValue(1, 60, 70, 1);
-    name.clear();
-    EXPECT_FALSE(form.EmbedSetupCommand(true));
+    const std::string existing = Dir / "set.1ug";
+    std::ofstream(existing) << "older";
+    form.SelectHook = [](const TSelectRequest&) { return std::optional<int>(0); };
+    form.SaveNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(existing); };
+    Answer = QMessageBox::Cancel;
+    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));
     QApplication::processEvents();
     EXPECT_FALSE(form.ProgressBar()->isVisible());
     EXPECT_FALSE(form.StatusText().contains("User Drum")) << form.StatusText().toStdString();
+    Answer = QMessageBox::Ok;
 
     // A definition file the settings name but the folder lacks stops both commands.
     EXPECT_EQ(windows, 1) << "the window opened although the definition file is there";
