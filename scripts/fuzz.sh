@@ -8,17 +8,18 @@ shift || true
 build="$root/build/fuzz"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVEKA_FUZZ=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for f in "$build"/fuzz/*_fuzz; do
-    if [ -x "$f" ]; then targets+=("$(basename "$f")"); fi
+  for f in "$root"/tests/fuzz/*_fuzz.cpp; do
+    if [ -f "$f" ]; then targets+=("$(basename "$f" .cpp)"); fi
   done
 fi
 if [ ${#targets[@]} -eq 0 ]; then
   echo "no fuzz targets"
   exit 0
 fi
+# Only the targets and what they link: the rest of the tree is built by the other builds.
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for t in "${targets[@]}"; do
   name=${t%_fuzz}

@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 build="$root/build/release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# Only what starts: the program with its data and library, and the command-line companion.
+cmake --build "$build" -j"$(nproc)" --target veka4 veka4-cli
 # The windowed editor needs a desktop session (X11 or Wayland); without MIDI hardware add
 # --virtual-module to try it against the built-in virtual sound module.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" = "" ]; then

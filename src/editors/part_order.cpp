@@ -117,7 +117,7 @@ std::string DefaultOrderName(int n) { return "Order " + std::to_string(n + 1); }
 
 std::string OrderName(const TSettings& settings, int n) {
     std::string name = settings.ReadString("Form", OrderNameKey(n), DefaultOrderName(n));
-    // The old program kept the names in CP932; ours are UTF-8.
+    // Files written by earlier versions keep the names in CP932; ours are UTF-8.
     if (!ValidUtf8(name)) name = Cp932ToUtf8(name);
     return name;
 }

@@ -38,8 +38,8 @@ std::string PartOrderFileName(const std::string& folder, int n);
 // The settings key of order n's name ("Part Window Order Name" n+1) and its default.
 std::string OrderNameKey(int n);
 std::string DefaultOrderName(int n);
-// Order n's name as the settings file holds it (names the old program stored in CP932 are
-// converted), else the default.
+// Order n's name as the settings file holds it (names that files written by earlier versions
+// hold in CP932 are converted), else the default.
 std::string OrderName(const TSettings& settings, int n);
 
 // Empties list, then reads order n's file into it. Ok and Missing are normal (a missing file

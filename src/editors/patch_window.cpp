@@ -313,7 +313,7 @@ void TPatchWindow::ApplyRow(int row, int changedCol) {
     const int mode = VekaGrid1_->GetCellValue(pcMode, row);
     const int32_t oldTone = image.Part(port, row, ppToneNumber).Value;
     const int32_t oldMap = image.Part(port, row, ppToneMap).Value;
-    // 1. The module keeps one drum set per drum map: a part joining a map that another part of
+    // The module keeps one drum set per drum map: a part joining a map that another part of
     // the port already plays takes that part's kit.
     if (mode != 0 && changedCol == pcMode && image.AdoptDrumTone(port, row, mode)) {
         const int32_t tone = image.Part(port, row, ppToneNumber).Value;
@@ -333,7 +333,7 @@ void TPatchWindow::ApplyRow(int row, int changedCol) {
     } catch (const std::exception& error) {
         Edit().ReportEditError(error);  // what was stored stays in the image
     }
-    // 5. A new kit on a drum map is the kit of every part on that map.
+    // A new kit on a drum map is the kit of every part on that map.
     if (drum && (changedCol == pcMode || map != oldMap || program != oldTone % 128)) {
         image.ShareDrumTone(port, row, mode);
         image.RecordDrumSetOfPart(port, row);
@@ -345,7 +345,7 @@ void TPatchWindow::ApplyRow(int row, int changedCol) {
             image.NotifyPut(port, TLinkData{LinkPart, other, ppToneMap, 0, 0}, map, this);
         }
     }
-    // 6.
+    // The row itself, with what the steps above changed.
     FillRow(row);
     VekaGrid1_->viewport()->update();
 }

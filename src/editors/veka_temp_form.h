@@ -54,7 +54,7 @@ public:
     // Stores the title panel's colour (also run when the window is destroyed).
     void FormDestroy();
 
-    // Closes the window as its frame's close button does (minimised instead by option 9; the
+    // Closes the window as its frame's close button does (minimised instead by TOption::CloseMinimizes; the
     // frame keeps its place).
     void CloseWindow();
 

@@ -105,7 +105,7 @@ public:
     virtual void SendSystemParameter(int number, const std::string& caption) = 0;
 };
 
-// The computer keyboard's switch (other option 3), which the keyboard window shows and sets.
+// The computer keyboard's switch (TOption::PcKeyboard), which the keyboard window shows and sets.
 class IPcKeyboardSwitch {
 public:
     virtual ~IPcKeyboardSwitch() = default;

@@ -326,14 +326,14 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
     result.Error = ini.LoadError();
     const TSettingsData defaults;
 
-    // 1. Title panels and the separator of the exclusive text.
+    // Title panels and the separator of the exclusive text.
     data.GradationBar = ini.ReadBool(kFineOption, "gradation bar", true);
     data.SysxSpace = SpacingFromSetting(ini.ReadString(kFineOption, "sysx space", ""));
 
-    // 2. Parts in use; a value the port loop cannot use is the default.
+    // Parts in use; a value the port loop cannot use is the default.
     data.MaxPart = InRange(ini.ReadInteger(kSetting, "max part", defaults.MaxPart), 0, 2, defaults.MaxPart);
 
-    // 3. The input, only when its number names a listed device.
+    // The input, only when its number names a listed device.
     data.UseMidiIn = ini.ReadBool(kMidiPort, "use midiin", false);
     data.MidiIn = ini.ReadInteger(kMidiPort, "midiin", 0);
     const int inputCount = int(context.InputDeviceNames.size());
@@ -345,7 +345,7 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
         data.UseMidiIn = false;
     }
 
-    // 4. The outputs of the ports in use; the others are not read.
+    // The outputs of the ports in use; the others are not read.
     const int ports = ActivePortCountOf(data.MaxPart);
     for (int port = 0; port < 4; ++port) {
         data.MidiOut[size_t(port)] = -1;
@@ -360,7 +360,7 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
         }
     }
 
-    // 5. Main window.
+    // Main window.
     data.MainLeft = ini.ReadInteger(kForm, "main left", 0);
     data.MainTop = ini.ReadInteger(kForm, "main top", 0);
     data.MainWidth = ini.ReadInteger(kForm, "main width", context.DesktopWidth);
@@ -368,10 +368,10 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
     if (data.MainWidth <= 0) data.MainWidth = context.DesktopWidth;
     if (data.MainHeight <= 0) data.MainHeight = context.DesktopHeight;
 
-    // 6. Device id: seven bits go into every message header.
+    // Device id: seven bits go into every message header.
     data.DeviceId = InRange(ini.ReadInteger(kSetting, "device id", defaults.DeviceId), 0, 127, defaults.DeviceId);
 
-    // 7. Waits and options.
+    // Waits and options.
     data.TransWait = InRange(ini.ReadInteger(kSetting, "trans wait(ms)", defaults.TransWait), 0, 10000,
                              defaults.TransWait);
     for (int n = 1; n <= 12; ++n)
@@ -379,7 +379,7 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
     if (context.Language == TLanguage::English) data.Options[6] = false;
     data.Options[12] = ini.ReadBool(kSmfFine, "with text", false);
 
-    // 9. Data request wait, Part-window order names, computer-keyboard octave.
+    // Data request wait, Part-window order names, computer-keyboard octave.
     data.DataReqWait = InRange(ini.ReadInteger(kSetting, "Data Req Wait", defaults.DataReqWait), 0, 60000,
                                defaults.DataReqWait);
     for (int n = 1; n <= 4; ++n)
@@ -389,20 +389,20 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
     data.PlayNoteBaseOct = InRange(ini.ReadInteger(kSetting, "play note baseoct", defaults.PlayNoteBaseOct), 0, 10,
                                    defaults.PlayNoteBaseOct);
 
-    // 10. Grid font.
+    // Grid font.
     const std::string fontDefault = context.Language == TLanguage::English ? "Courier New" : context.MainFontName;
     data.FontName = ini.ReadString(kSetting, "font name", fontDefault);
     data.FontSize = InRange(ini.ReadInteger(kSetting, "font size", context.MainFontSize), 1, 144,
                             context.MainFontSize);
 
-    // 11. Sequencer link.
+    // Sequencer link.
     data.SeqName = ini.ReadString(kSetting, "seqname", defaults.SeqName);
     data.HotKey = InRange(ini.ReadInteger(kSetting, "veka hot key", defaults.HotKey), 0, 0xFFFF, defaults.HotKey);
 
-    // 12. Recent files.
+    // Recent files.
     for (int n = 0; n <= 8; ++n) data.History[size_t(n)] = ini.ReadString(kFilePath, OneDigitKey("history ", n), "");
 
-    // 13. Song-export definition and the Patch window.
+    // Song-export definition and the Patch window.
     data.CurrentScd = ini.ReadString(kSetting, "current scd", defaults.CurrentScd);
     data.PatchTreeWidth = ini.ReadInteger(kForm, kTreeWidthKey, defaults.PatchTreeWidth);
     if (data.PatchTreeWidth < 0) data.PatchTreeWidth = defaults.PatchTreeWidth;
@@ -411,7 +411,7 @@ TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const T
     for (int n = 1; n <= 3; ++n)
         data.PatchUsingMap[size_t(n - 1)] = ini.ReadBool(kForm, OneDigitKey(kUsingMapKey, n), true);
 
-    // 14. Toolbar captions.
+    // Toolbar captions.
     data.ButtonStrings = ini.ReadBool(kSetting, "button strings", false);
     return result;
 }

@@ -3,8 +3,8 @@
 // key names matched without regard to case ("Form" and "form" are one section), decimal
 // integers and "1"/"0" Booleans. Nothing is cached: every operation reads the file afresh, and
 // every change replaces the whole file through a temporary file in its folder, so a failed
-// write leaves the old file as it was. Texts are kept byte for byte (UTF-8 here; files from the
-// old program hold CP932 and are read without complaint).
+// write leaves the old file as it was. Texts are kept byte for byte (UTF-8 here; files written by
+// earlier versions hold CP932 and are read without complaint).
 #include <array>
 #include <memory>
 #include <string>
@@ -196,7 +196,7 @@ struct TBulkLoadResult {
 TBulkLoadResult LoadBulk(const TSettings& settings, TSettingsData& data, const TBulkContext& context);
 
 // Writes, with one opening of the file, exactly the keys of the closing save in their order;
-// other sections and keys of the file stay. Option 7 is written as 0 in English. False with
+// other sections and keys of the file stay. TOption::ReviewEdit is written as 0 in English. False with
 // the reason in error when the file could not be written (the old file is then untouched).
 bool SaveBulk(TSettings& settings, const TSettingsData& data, const TBulkContext& context, std::string& error);
 

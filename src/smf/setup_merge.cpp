@@ -86,7 +86,7 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
     DeltaToAbsolute(setup.Conductor);
     for (TPartList& part : setup.Parts) DeltaToAbsolute(part.Events);
 
-    // 1. Each channel belongs to the first song track that uses it.
+    // Each channel belongs to the first song track that uses it.
     std::array<int, 16> trackOfChannel;
     trackOfChannel.fill(-1);
     for (size_t t = 0; t < smf.Tracks.size(); ++t) {
@@ -94,7 +94,7 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
         if (ch < 16 && trackOfChannel[size_t(ch)] < 0) trackOfChannel[size_t(ch)] = int(t);
     }
 
-    // 2. The song starts on the first bar line after the setup's last event. Names at the very
+    // The song starts on the first bar line after the setup's last event. Names at the very
     // start of a track stay there.
     int32_t setupEnd = LastTime(setup.Conductor);
     for (const TPartList& part : setup.Parts) setupEnd = std::max(setupEnd, LastTime(part.Events));
@@ -105,7 +105,7 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
         if (first < list.size()) list[first].Time = AddTicks(list[first].Time, delay);
     }
 
-    // 3. The conductor joins the first track; the song's own name wins over "Conductor Track",
+    // The conductor joins the first track; the song's own name wins over "Conductor Track",
     // and the track keeps one End of Track, after its last event.
     {
         TSMFEventList& first = smf.Tracks[0];
@@ -116,7 +116,7 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
         first.push_back(MakeEndOfTrack(0));
     }
 
-    // 4. Part lists in front of the song track on their channel, or in a track of their own.
+    // Part lists in front of the song track on their channel, or in a track of their own.
     // One Port A list per channel has a slot; the others (a channel two parts share, the parts
     // of the other ports) always get a track of their own.
     std::array<bool, 16> slotTaken{};
@@ -146,7 +146,7 @@ void MergeSetup(TSMF& smf, TSetupTracks&& setup) {
         }
     }
 
-    // 5. The tracks after the first in the order of their first channel, without channel last.
+    // The tracks after the first in the order of their first channel, without channel last.
     std::vector<int> channel(smf.Tracks.size());
     for (size_t t = 0; t < smf.Tracks.size(); ++t) channel[t] = FirstChannel(smf.Tracks[t]);
     for (bool swapped = true; swapped;) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -141,7 +143,18 @@ TEST(SmfCustomWindow, PicturesInBothLanguages) {
         window.Chosen()->setCurrentRow(3);
         QApplication::processEvents();
         const std::string suffix = language == TLanguage::English ? "en" : "ja";
-        window.grab().save(QString::fromStdString(std::string(VEKA_ARTIFACT_DIR) + "/smf_custom_" + suffix + ".png"));
+        EXPECT_TRUE(
+            window.grab().save(QString::fromStdString(std::string(VEKA_ARTIFACT_DIR) + "/smf_custom_" + suffix + ".png")));
+        EXPECT_EQ(window.Chosen()->currentRow(), 3);
+        // Nothing in the picture is cut: every button and one-line label has its room.
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (!button->isVisible()) continue;
+            EXPECT_GE(button->width(), button->minimumSizeHint().width()) << button->text().toStdString() << " " << suffix;
+        }
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
+            EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString() << " " << suffix;
+        }
     }
 }
 

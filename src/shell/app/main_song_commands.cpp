@@ -111,7 +111,7 @@ bool TVekaMainForm::SongOrderList(TOrderList& list) {
             return false;
         }
     } else {
-        // Option 11, or no definition file yet: the composition window decides.
+        // TOption::SmfSetupDialog, or no definition file yet: the composition window decides.
         const auto chosen = SmfCustomCommand();
         if (!chosen) return false;
         list = *chosen;

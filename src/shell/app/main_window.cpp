@@ -94,14 +94,14 @@ TBulkContext TVekaMainForm::BulkContext() const {
 }
 
 bool TVekaMainForm::Create() {
-    // 1-3: language, current port, program folder.
+    // Language, current port, program folder.
     Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
-    // 4: a run that did not end in order is reported once per start until one does.
+    // A run that did not end in order is reported once per start until one does.
     if (!Settings_.ReadBool(kSetting, "perfect finish", true))
         ShowMessage(QMessageBox::NoIcon, Message(43, Language_) + "\n\n" +
                                              QDir::toNativeSeparators(QFileInfo(QString::fromStdString(Settings_.Path())).absolutePath()));
     Settings_.WriteBool(kSetting, "perfect finish", false);
-    // 5: nothing can be done without an output.
+    // Nothing can be done without an output.
     TMidiDevices& devices = TMidiDevices::Instance();
     devices.Refresh();
     if (devices.Outputs().empty()) {
@@ -113,9 +113,9 @@ bool TVekaMainForm::Create() {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // an orderly end of its own
         return false;
     }
-    // 6: libmevro.so beside the program says whether the user administers the machine.
+    // libmevro.so beside the program says whether the user administers the machine.
     Administrator_ = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
-    // 6a: with the library there, the desktop learns (again) that this copy opens the setup
+    // With the library there, the desktop learns (again) that this copy opens the setup
     // files; after the first show, as the cache tools may take a moment. Without it: nothing.
     if (Administrator_ && !qEnvironmentVariableIsSet("VEKA_NO_DESKTOP_REGISTRATION"))
         QTimer::singleShot(0, this, [] {
@@ -123,9 +123,9 @@ bool TVekaMainForm::Create() {
             if (!RegisterDesktop(ThisProgramsDesktopRegistration(), nullptr, &error))
                 std::cerr << "veka4: the desktop registration failed: " << error << std::endl;
         });
-    // 7: the wallpaper follows the colour depth.
+    // The wallpaper follows the colour depth.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
-    // 10.4-10.5: the module image in the stored module type.
+    // The module image in the stored module type.
     const int moduleType = ReadModuleType(Settings_);
     try {
         Image_ = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
@@ -138,7 +138,7 @@ bool TVekaMainForm::Create() {
     Data_.ModuleType = Image_->ModuleType();
     DataChanges_ = Image_->OnDataChanged.Subscribe([this] { MarkChanged(); });
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
-    // 9: the ports and the input, woken from the driver's thread through an eventfd.
+    // The ports and the input, woken from the driver's thread through an eventfd.
     Session_ = std::make_unique<TMidiSession>(*Image_, &Clock());
     Waker_ = new TInputWaker(this);
     Waker_->Handler = [this] { Session_->Process(); };
@@ -157,12 +157,12 @@ bool TVekaMainForm::Create() {
     ConnectNotePlayer();
     ConnectUndo();
     StartRecoveryTimer();
-    // 10.6: the background.
+    // The background.
     ApplyMdiBackground();
-    // 10.8: the device lines of the contact form.
+    // The device lines of the contact form.
     for (const auto& input : devices.Inputs()) InputLines_.push_back("[MIDIIN]" + input.Name);
     for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
-    // 11: settings, ports, maybe the port dialog.
+    // Settings, ports, maybe the port dialog.
     LoadSettings();
     ShowRecentFiles();  // the menu was built before the list was read
     NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
@@ -174,14 +174,14 @@ bool TVekaMainForm::Create() {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
         return false;
     }
-    // 13: the input device is another one than last time.
+    // The input device is another one than last time.
     if (PortChanged_) {
         ShowMessage(QMessageBox::Warning, Message(68, Language_));
         OpenPortDialog();
     }
-    // 14: the module starts from a known state.
+    // The module starts from a known state.
     if (Data_.Option(TOption::ResetAtStart)) New(true);
-    // 15.
+    // No file yet; the commands as the setup allows.
     SetCaption(QString());
     EnableCommands();
     return true;
@@ -538,7 +538,7 @@ void TVekaMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TVekaMainForm::CloseSequence() {
-    // 1: the only step that may refuse the close.
+    // The only step that may refuse the close.
     if (!KeepRecovery_ && !AskSave(28)) return false;
     Closing_ = true;
     // Every sounding note ends while the ports are open, and the driver gets a moment to pass
@@ -548,7 +548,7 @@ bool TVekaMainForm::CloseSequence() {
         TestNote_->Stop();
         Clock().Wait(kNoteOffDrainMs);
     }
-    // 2-3: which windows were open, each one's place, then the windows themselves.
+    // Which windows were open, each one's place, then the windows themselves.
     hide();
     TIniDocument ini = Settings_.Open();
     for (const TWindowDescriptor& d : WindowDescriptors())
@@ -560,7 +560,7 @@ bool TVekaMainForm::CloseSequence() {
         window->StorePosition();
         window->CloseForGood();
     });
-    // 4: the settings.
+    // The settings.
     // The frame's corner and the window's own size, as the start places them.
     const QRect client = normalGeometry();
     const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
@@ -572,9 +572,9 @@ bool TVekaMainForm::CloseSequence() {
     std::string error;
     if (!SaveBulk(Settings_, Data_, BulkContext(), error))
         std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
-    // 5: the input port.
+    // The input port.
     Session_->Input.Close();
-    // 8: an orderly end; what the user chose not to save is not offered back.
+    // An orderly end; what the user chose not to save is not offered back.
     if (RecoveryTimer_) RecoveryTimer_->stop();
     std::string ignored;
     if (!KeepRecovery_) RemoveRecoveryFile(RecoveryFile(), ignored);

@@ -162,7 +162,7 @@ public:
     // IParameterOut, for the effect window's presets.
     void SendSystemParameter(int number, const std::string& caption) override;
 
-    // IPcKeyboardSwitch, for the keyboard window: other option 3.
+    // IPcKeyboardSwitch, for the keyboard window: TOption::PcKeyboard.
     bool PcKeyboardOn() const override { return Data_.Option(TOption::PcKeyboard); }
     void SetPcKeyboard(bool on) override;
     // The computer keyboard, the on-screen keyboard and the ribbon play through it.
@@ -395,7 +395,7 @@ private:
     void ShowRecentFiles();
     void StoreRecentFiles();
     void SaveLayout(const QString& setupFile);
-    // Restores the notes and (by option 8) the windows; what went wrong, for the status bar.
+    // Restores the notes and (by TOption::LayoutInFile) the windows; what went wrong, for the status bar.
     QString LoadLayout(const QString& setupFile);
     std::optional<int> ChoosePart(const std::string& title, bool preselectCurrent);
     std::optional<int> ChooseDrumMap(const std::string& title);

@@ -64,7 +64,7 @@ TOterOption::TOterOption(const std::array<bool, 13>& options, int timeBase, bool
         Box(10)->setChecked(false);
         Box(10)->setEnabled(false);
     }
-    // The review note after an edit exists in the Japanese program only.
+    // The review note after an edit is shown in Japanese captions only.
     if (language == TLanguage::English) {
         Box(7)->setChecked(false);
         Box(7)->setEnabled(false);
