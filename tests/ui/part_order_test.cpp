@@ -128,7 +128,7 @@ TEST_F(PartOrderFile, NameComesFromTheSettingsFileNotFromTheOrderFile) {
     ASSERT_TRUE(Settings.WriteString("Form", "Part Window Order Name1", "In the settings"));
     Load(0, list, name);
     EXPECT_EQ(name, "In the settings");
-    // A name the old program wrote in CP932 reads as the same text.
+    // A name that files written by earlier versions hold in CP932 reads as the same text.
     ASSERT_TRUE(Settings.WriteString("Form", "Part Window Order Name1", "\x83\x65\x83\x58\x83\x67"));
     Load(0, list, name);
     EXPECT_EQ(name, "テスト");
