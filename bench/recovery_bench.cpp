@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "module/image.h"
-#include "shell/recovery_file.h"
+#include "document/recovery_file.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
 #include "midi/pump_wait.h"
-#include "shell/app/main_window.h"
+#include "app/main_window.h"
 
 namespace veka::bench {
 

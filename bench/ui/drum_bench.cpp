@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "bench_main_window.h"
-#include "editors/drum_window.h"
+#include "windows/drum_window.h"
 #include "module/default_data.h"
 
 namespace veka {

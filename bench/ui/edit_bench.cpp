@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "editors/veka_grid.h"
+#include "widgets/veka_grid.h"
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
 #include "module/image.h"

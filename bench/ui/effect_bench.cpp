@@ -4,10 +4,10 @@
 
 #include <QApplication>
 
-#include "editors/effect_pictures.h"
-#include "editors/effect_window.h"
+#include "widgets/effect_pictures.h"
+#include "windows/effect_window.h"
 #include "bench_main_window.h"
-#include "shell/app/main_window.h"
+#include "app/main_window.h"
 
 namespace veka {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "editors/veka_grid.h"
+#include "widgets/veka_grid.h"
 
 namespace veka {
 namespace {

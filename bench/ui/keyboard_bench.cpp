@@ -8,7 +8,7 @@
 
 #include "bench_main_window.h"
 #include "midi/virtual_module.h"
-#include "shell/app/managed_windows.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

@@ -12,7 +12,7 @@
 #include "module/image.h"
 #include "module/setup_file.h"
 #include "module/setup_reader.h"
-#include "shell/app/main_window.h"
+#include "app/main_window.h"
 
 namespace veka {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <QApplication>
 
-#include "editors/patch_window.h"
-#include "editors/tone_catalog.h"
+#include "windows/patch_window.h"
+#include "document/tone_catalog.h"
 #include "bench_main_window.h"
 #include "module/default_data.h"
-#include "shell/app/main_window.h"
+#include "app/main_window.h"
 
 namespace veka {
 namespace {

@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/caption.h"
-#include "editors/drum_columns.h"
-#include "editors/edge_font_panel.h"
-#include "editors/veka_grid.h"
+#include "widgets/caption.h"
+#include "windows/drum_columns.h"
+#include "widgets/edge_font_panel.h"
+#include "widgets/veka_grid.h"
 #include "module/user_messages.h"
 #include "module/value_texts.h"
-#include "shell/note_player.h"
+#include "document/note_player.h"
 
 namespace veka {
 

@@ -3,7 +3,7 @@
 // bend, channel and polyphonic aftertouch, CC1, CC2) against eleven destinations give the part
 // parameters 45 to 110; the part's CC1 and CC2 controller numbers (parameters 15 and 16) are
 // chosen below. The window follows the current part and port.
-#include "editors/veka_temp_form.h"
+#include "windows/veka_temp_form.h"
 
 class QComboBox;
 class QTabBar;

@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
-#include "editors/edge_font_panel.h"
+#include "widgets/caption.h"
+#include "widgets/edge_font_panel.h"
 #include "module/image_snapshot.h"
 
 namespace veka {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editors/veka_temp_form.h"
+#include "windows/veka_temp_form.h"
 #include "module/setup_diff.h"
 
 class QComboBox;

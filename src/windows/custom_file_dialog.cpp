@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
+#include "widgets/caption.h"
 #include "module/image.h"
 #include "module/user_messages.h"
 

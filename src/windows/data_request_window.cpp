@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
+#include "widgets/caption.h"
 
 namespace veka {
 

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
+#include "widgets/caption.h"
 
 namespace veka {
 

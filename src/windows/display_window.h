@@ -3,7 +3,7 @@
 // model-45 messages, and the ".dsp" presets in the program folder that keep them.
 #include <QWidget>
 
-#include "editors/veka_temp_form.h"
+#include "windows/veka_temp_form.h"
 #include "module/display_data.h"
 
 class QButtonGroup;

@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
+#include "widgets/caption.h"
 #include "module/user_messages.h"
 #include "module/value_texts.h"
-#include "shell/note_player.h"
-#include "windows/veka_keyboard.h"
-#include "windows/veka_ribbon.h"
+#include "document/note_player.h"
+#include "widgets/veka_keyboard.h"
+#include "widgets/veka_ribbon.h"
 
 namespace veka {
 

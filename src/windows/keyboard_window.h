@@ -4,7 +4,7 @@
 // velocity and the play octave, and a switch turns the computer keys into a piano. The note
 // player itself belongs to the main window (the keys play while this window is closed); the
 // window shows its state and hands it the pointer's notes.
-#include "editors/veka_temp_form.h"
+#include "windows/veka_temp_form.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editors/caption.h"
-#include "editors/drum_columns.h"
-#include "editors/effect_pages.h"
-#include "editors/veka_grid.h"
+#include "widgets/caption.h"
+#include "windows/drum_columns.h"
+#include "document/effect_pages.h"
+#include "widgets/veka_grid.h"
 #include "module/image.h"
-#include "shell/test_note.h"
+#include "document/test_note.h"
 
 namespace veka {
 

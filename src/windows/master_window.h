@@ -2,7 +2,7 @@
 // TMasterWindow: the four master parameters of the module (system parameters 1 to 4: tune,
 // volume, key shift, pan) in one small grid. Master Tune is shown centred on zero (stored
 // 24..2024, shown -1000..1000). Every edit goes to the module at once as one data set.
-#include "editors/veka_temp_form.h"
+#include "windows/veka_temp_form.h"
 
 class QLabel;
 class QPushButton;

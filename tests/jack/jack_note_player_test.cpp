@@ -8,7 +8,7 @@
 #include "jack_peer.h"
 #include "midi/midi_session.h"
 #include "module/image.h"
-#include "shell/note_player.h"
+#include "document/note_player.h"
 
 namespace veka::test {
 namespace {

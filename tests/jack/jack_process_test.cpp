@@ -24,7 +24,7 @@
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "module/setup_file.h"
-#include "shell/settings.h"
+#include "document/settings.h"
 #include "temp_dir.h"
 
 extern char** environ;

@@ -10,8 +10,8 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "editors/part_window.h"
-#include "editors/veka_grid.h"
+#include "windows/part_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "module/value_texts.h"
 #include "ui/main_window_fixture.h"

@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "editors/drum_window.h"
-#include "editors/part_window.h"
-#include "editors/veka_grid.h"
+#include "windows/drum_window.h"
+#include "windows/part_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "module/difference_list.h"
 #include "module/image_snapshot.h"
 #include "module/setup_file.h"
-#include "shell/app/app_texts.h"
-#include "shell/app/managed_windows.h"
+#include "app/app_texts.h"
+#include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 #include "windows/compare_window.h"
 

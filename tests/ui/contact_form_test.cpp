@@ -19,9 +19,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/app/contact_form.h"
-#include "shell/app/sys_info.h"
-#include "shell/app/toolbar_icons.h"
+#include "app/contact_form.h"
+#include "app/sys_info.h"
+#include "app/toolbar_icons.h"
 #include "temp_dir.h"
 
 namespace veka {

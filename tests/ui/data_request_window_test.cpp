@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "midi/pump_wait.h"
-#include "shell/app/splash.h"
+#include "app/splash.h"
 #include "ui/main_window_fixture.h"
 #include "windows/data_request_window.h"
 

@@ -11,14 +11,14 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "editors/bookmark_menu.h"
-#include "editors/drum_window.h"
-#include "editors/edge_font_panel.h"
-#include "editors/user_drum_window.h"
-#include "editors/veka_grid.h"
+#include "windows/bookmark_menu.h"
+#include "windows/drum_window.h"
+#include "widgets/edge_font_panel.h"
+#include "windows/user_drum_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "module/exclusive.h"
-#include "shell/test_note.h"
+#include "document/test_note.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editors/veka_grid.h"
-#include "shell/app/managed_windows.h"
+#include "widgets/veka_grid.h"
+#include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {

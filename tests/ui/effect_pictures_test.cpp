@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "editors/effect_pictures.h"
+#include "widgets/effect_pictures.h"
 
 namespace veka {
 namespace {

@@ -13,12 +13,12 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "editors/bookmark_menu.h"
-#include "editors/edge_font_panel.h"
-#include "editors/effect_pictures.h"
-#include "editors/effect_window.h"
-#include "editors/part_window.h"
-#include "editors/veka_grid.h"
+#include "windows/bookmark_menu.h"
+#include "widgets/edge_font_panel.h"
+#include "widgets/effect_pictures.h"
+#include "windows/effect_window.h"
+#include "windows/part_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "module/setup_file.h"
 #include "ui/main_window_fixture.h"

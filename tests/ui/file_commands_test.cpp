@@ -20,8 +20,8 @@
 
 #include "module/difference_list.h"
 #include "module/setup_file.h"
-#include "shell/app/main_window.h"
-#include "shell/layout_file.h"
+#include "app/main_window.h"
+#include "document/layout_file.h"
 #include "module/exclusive.h"
 #include "smf/setup_analysis.h"
 #include "smf/smf.h"

@@ -14,15 +14,15 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "editors/drum_window.h"
-#include "editors/part_window.h"
-#include "editors/user_drum_window.h"
-#include "editors/veka_grid.h"
+#include "windows/drum_window.h"
+#include "windows/part_window.h"
+#include "windows/user_drum_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "ui/main_window_fixture.h"
 #include "windows/keyboard_window.h"
-#include "windows/veka_keyboard.h"
-#include "windows/veka_ribbon.h"
+#include "widgets/veka_keyboard.h"
+#include "widgets/veka_ribbon.h"
 
 namespace veka::test {
 namespace {

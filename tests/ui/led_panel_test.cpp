@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shell/app/led_panel.h"
+#include "app/led_panel.h"
 
 namespace veka {
 namespace {

@@ -12,7 +12,7 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
 #include "midi/virtual_module.h"
-#include "shell/app/main_window.h"
+#include "app/main_window.h"
 #include "temp_dir.h"
 
 namespace veka::test {

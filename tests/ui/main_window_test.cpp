@@ -20,9 +20,9 @@
 #include "midi/midi_devices.h"
 #include "midi/midi_session.h"
 #include "midi/virtual_module.h"
-#include "shell/app/led_panel.h"
-#include "shell/app/main_window.h"
-#include "shell/app/toolbar_icons.h"
+#include "app/led_panel.h"
+#include "app/main_window.h"
+#include "app/toolbar_icons.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka {

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QPushButton>
 
-#include "editors/veka_grid.h"
+#include "widgets/veka_grid.h"
 #include "ui/main_window_fixture.h"
 #include "windows/master_window.h"
 

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "midi/midi_fixture.h"
-#include "shell/app/midi_setting_dialog.h"
+#include "app/midi_setting_dialog.h"
 #include "temp_dir.h"
 
 // Readable QString values in failure messages (internal linkage: each test file has its own).

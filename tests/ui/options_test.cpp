@@ -18,15 +18,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editors/veka_grid.h"
+#include "widgets/veka_grid.h"
 #include "main_window_fixture.h"
-#include "shell/app/hot_key_dialog.h"
-#include "shell/app/key_capture_edit.h"
-#include "shell/app/other_options_dialog.h"
-#include "shell/app/other_seq_dialog.h"
-#include "shell/app/shortcut_code.h"
-#include "shell/app/x11_link.h"
-#include "shell/sequencer_link.h"
+#include "app/hot_key_dialog.h"
+#include "app/key_capture_edit.h"
+#include "app/other_options_dialog.h"
+#include "app/other_seq_dialog.h"
+#include "app/shortcut_code.h"
+#include "app/x11_link.h"
+#include "document/sequencer_link.h"
 #include "windows/keyboard_window.h"
 
 namespace veka::test {

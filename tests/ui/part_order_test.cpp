@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "editors/part_order.h"
-#include "editors/part_texts.h"
+#include "document/part_order.h"
+#include "document/part_texts.h"
 #include "module/parameter_tables.h"
-#include "shell/settings.h"
+#include "document/settings.h"
 #include "temp_dir.h"
 
 namespace veka {

@@ -14,10 +14,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "editors/part_order.h"
-#include "editors/part_win_custom.h"
+#include "document/part_order.h"
+#include "windows/part_win_custom.h"
 #include "module/image.h"
-#include "shell/settings.h"
+#include "document/settings.h"
 #include "temp_dir.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

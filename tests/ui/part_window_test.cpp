@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "editors/edge_font_panel.h"
-#include "editors/part_order.h"
-#include "editors/part_window.h"
+#include "widgets/edge_font_panel.h"
+#include "document/part_order.h"
+#include "windows/part_window.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka {

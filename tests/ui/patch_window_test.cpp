@@ -16,12 +16,12 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "editors/edge_font_panel.h"
-#include "editors/part_texts.h"
-#include "editors/part_window.h"
-#include "editors/patch_dialogs.h"
-#include "editors/patch_window.h"
-#include "editors/veka_grid.h"
+#include "widgets/edge_font_panel.h"
+#include "document/part_texts.h"
+#include "windows/part_window.h"
+#include "windows/patch_dialogs.h"
+#include "windows/patch_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "ui/main_window_fixture.h"
 

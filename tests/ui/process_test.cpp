@@ -17,9 +17,9 @@
 #include <QTimer>
 
 #include "module/exclusive.h"
-#include "shell/app/single_instance.h"
+#include "app/single_instance.h"
 #include "smf/smf_test_util.h"
-#include "shell/settings.h"
+#include "document/settings.h"
 #include "temp_dir.h"
 
 namespace veka {

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <thread>
 
-#include "shell/app/qt_pump_wait.h"
+#include "app/qt_pump_wait.h"
 
 namespace veka {
 namespace {

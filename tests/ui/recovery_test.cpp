@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "midi/pump_wait.h"
-#include "shell/app/app_texts.h"
-#include "shell/recovery_file.h"
+#include "app/app_texts.h"
+#include "document/recovery_file.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {

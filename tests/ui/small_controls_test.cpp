@@ -14,12 +14,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editors/check_box_95.h"
-#include "editors/edge_font_panel.h"
-#include "editors/global_select_window.h"
-#include "editors/list_ex.h"
-#include "editors/message_box_title.h"
-#include "editors/veka_edit.h"
+#include "widgets/check_box_95.h"
+#include "widgets/edge_font_panel.h"
+#include "windows/global_select_window.h"
+#include "widgets/list_ex.h"
+#include "widgets/message_box_title.h"
+#include "widgets/veka_edit.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "shell/app/sysx_history_dialog.h"
+#include "app/sysx_history_dialog.h"
 #include "module/exclusive.h"
 
 // Readable QString values in failure messages (internal linkage: each test file has its own).

@@ -7,18 +7,18 @@
 #include <QTest>
 #include <fstream>
 
-#include "editors/effect_window.h"
-#include "editors/part_window.h"
-#include "editors/patch_window.h"
-#include "editors/veka_grid.h"
+#include "windows/effect_window.h"
+#include "windows/part_window.h"
+#include "windows/patch_window.h"
+#include "widgets/veka_grid.h"
 #include <QComboBox>
 #include "midi/pump_wait.h"
 #include "module/image_snapshot.h"
 #include "module/setup_file.h"
 #include "module/setup_reader.h"
 #include "module/difference_list.h"
-#include "shell/app/app_texts.h"
-#include "shell/app/managed_windows.h"
+#include "app/app_texts.h"
+#include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {

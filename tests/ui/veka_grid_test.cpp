@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-#include "editors/veka_grid.h"
+#include "widgets/veka_grid.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 

@@ -23,13 +23,13 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "editors/drum_window.h"
-#include "editors/effect_pictures.h"
-#include "editors/effect_window.h"
-#include "editors/part_window.h"
-#include "editors/patch_window.h"
-#include "editors/user_drum_window.h"
-#include "editors/veka_grid.h"
+#include "windows/drum_window.h"
+#include "widgets/effect_pictures.h"
+#include "windows/effect_window.h"
+#include "windows/part_window.h"
+#include "windows/patch_window.h"
+#include "windows/user_drum_window.h"
+#include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "ui/main_window_fixture.h"
 #include "windows/assign_window.h"

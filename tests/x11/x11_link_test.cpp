@@ -12,11 +12,11 @@
 #include <QWindow>
 
 #include "main_window_fixture.h"
-#include "shell/app/hot_key_dialog.h"
-#include "shell/app/key_capture_edit.h"
-#include "shell/app/other_seq_dialog.h"
-#include "shell/app/shortcut_code.h"
-#include "shell/app/x11_link.h"
+#include "app/hot_key_dialog.h"
+#include "app/key_capture_edit.h"
+#include "app/other_seq_dialog.h"
+#include "app/shortcut_code.h"
+#include "app/x11_link.h"
 
 namespace veka::test {
 namespace {

@@ -1,0 +1,357 @@
+// The main window's own commands: New, Save, Send All, Panic, the copy button, the port
+// dialog, About, the contact form, Help and the Window menu.
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QMdiArea>
+#include <QUrl>
+
+#include "app/midi_setting_dialog.h"
+#include "module/difference_list.h"
+#include "module/setup_file.h"
+#include "app/contact_form.h"
+#include "app/file_kinds.h"
+#include "app/main_window.h"
+#include "app/splash.h"
+#include "app/sys_info.h"
+#include "document/module_settings.h"
+
+namespace veka {
+
+namespace {
+constexpr char kSetting[] = "setting";
+}  // namespace
+
+void TVekaMainForm::ReportSendError(const std::exception& error) {
+    ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
+}
+
+bool TVekaMainForm::New(bool send) {
+    if (!AskSave(63)) return false;
+    const TUndoScope step(*this, CommandCaption(TCommand::New));
+    SetCaption(QString());
+    auto status = [this](const std::string& text) {
+        if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
+    };
+    try {
+        ResetModuleAndImage(Session_->Transmitter, LastNotes_, send, status);
+    } catch (const std::exception& error) {
+        ReportSendError(error);  // the image is reset all the same
+    }
+    FileName_.clear();
+    ClearDataChanged();
+    if (!send) RefreshAll();
+    if (auto* display = Windows_->Window(wnDisplay))
+        if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
+    return true;
+}
+
+bool TVekaMainForm::FileNew() {
+    const bool done = New(true);
+    RefreshAll();
+    return done;
+}
+
+bool TVekaMainForm::Save() {
+    if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
+    BuildDifferenceList(*Image_);
+    const QString name = FileName_;
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
+    if (!result.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
+        return false;
+    }
+    ++FileSaves_[name.toStdString()];
+    SaveLayout(name);
+    ClearDataChanged();
+    SetCaption(name);
+    return true;
+}
+
+namespace {
+// The name with ".extension" unless it ends with it already (in any case).
+QString WithExtension(const QString& name, const QString& extension) {
+    if (extension.isEmpty() || name.endsWith("." + extension, Qt::CaseInsensitive)) return name;
+    return name + "." + extension;
+}
+}  // namespace
+
+QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                                      const QString& extension) {
+    QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    return ChooseSaveName(caption, folder, filter, extension, chosenFilter);
+}
+
+QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                                      const QString& extension, QString& chosenFilter) {
+    // The dialog's own question would see the name before the extension is added, and let an
+    // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
+    // No to the question goes back to the dialog, at the name declined, as the dialog's own would.
+    QString start = folder;
+    for (;;) {
+        QString answer;
+        if (SaveNameHook) {
+            answer = SaveNameHook(caption, start, filters);
+            if (SaveFilterHook) chosenFilter = SaveFilterHook(chosenFilter);
+        } else {
+            answer = QFileDialog::getSaveFileName(this, caption, start, filters, &chosenFilter,
+                                                  QFileDialog::DontConfirmOverwrite);
+        }
+        if (answer.isEmpty()) return {};
+        const QString name = WithExtension(answer, extension);
+        if (!QFileInfo::exists(name)) return name;
+        const QString text = Language_ == TLanguage::Japanese
+                                 ? QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(name).fileName())
+                                 : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
+        const QMessageBox::StandardButton reply =
+            ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (reply == QMessageBox::Yes) return name;
+        if (reply != QMessageBox::No) return {};
+        start = name;
+    }
+}
+
+bool TVekaMainForm::SaveAllData() {
+    // A setup of nothing but defaults has nothing to store.
+    if (BuildDifferenceList(*Image_) == 0) {
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
+        return false;
+    }
+    const QString name = SaveCollected(TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
+    if (name.isEmpty()) return false;
+    ++FileSaves_[name.toStdString()];
+    SaveLayout(name);
+    ClearDataChanged();
+    SetCaption(name);
+    return true;
+}
+
+void TVekaMainForm::SendAllCommand(bool allUserDrums) {
+    try {
+        TTransmitter& transmitter = Session_->Transmitter;
+        if (transmitter.SendAll(true, true, true, true, true, allUserDrums)) {
+            ShowMessage(QMessageBox::Information, Message(100, Language_));
+            return;
+        }
+        const QString last = QString::fromStdString(transmitter.LastProgressText());
+        Status_->setText((Language_ == TLanguage::Japanese
+                              ? QStringLiteral("Send All を中止しました: %1 個のﾒｯｾｰｼﾞを送信済み (%2)")
+                              : QStringLiteral("Send All stopped: %1 messages sent (%2)"))
+                             .arg(transmitter.SentMessages())
+                             .arg(last));
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
+bool TVekaMainForm::EnsureRequestInput() {
+    const bool ja = Language_ == TLanguage::Japanese;
+    // Replies come through the input: without one there is nothing to wait for.
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    const QString ask = ja ? QString::fromUtf8("MIDI INPUT が設定されていません\nﾃﾞｰﾀﾘｸｴｽﾄを実行するためにはMIDI Input Portが必要です\nMIDI Input Portの設定を行いますか？")
+                           : QStringLiteral("You have not selected any MIDI Input port.\nThis means you won't be able to execute [Data Request].\nChoose the MIDI Input port now?");
+    if (ShowMessage(QMessageBox::Question, ask, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return false;
+    OpenPortDialog();
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    ShowMessage(QMessageBox::Warning, ja ? QString::fromUtf8("MIDI INPUT の設定は行われませんでした\n処理を中止します")
+                                         : QStringLiteral("MIDI Input is not acitve yet.\nData Request was canceled."));
+    return false;
+}
+
+std::optional<TDataRequestChoice> TVekaMainForm::AskRequestChoice() {
+    // The stored choice: "req select 100" .. "req select 119" and "Data Req Wait".
+    TDataRequestChoice choice;
+    {
+        const TIniDocument ini = Settings_.Open();
+        for (int i = 0; i < riItemCount; ++i)
+            choice.Selected[size_t(i)] = ini.ReadBool(kSetting, "req select " + std::to_string(100 + i), false);
+    }
+    choice.WaitMs = Data_.DataReqWait;
+    if (DataRequestChoiceHook) {
+        const auto chosen = DataRequestChoiceHook(choice);
+        if (!chosen) return std::nullopt;
+        choice = *chosen;
+    } else {
+        TDataReq dialog(choice, Image_->ModuleType() != mtSC88, RequestLogPath(), Language_, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        choice = dialog.Choice();
+    }
+    TIniDocument ini = Settings_.Open();
+    for (int i = 0; i < riItemCount; ++i)
+        ini.WriteBool(kSetting, "req select " + std::to_string(100 + i), choice.Selected[size_t(i)]);
+    ini.WriteInteger(kSetting, "Data Req Wait", choice.WaitMs);
+    Settings_.Save(ini);
+    Data_.DataReqWait = choice.WaitMs;
+    Session_->Request.DataReqWaitMs = choice.WaitMs;
+    return choice;
+}
+
+QString TVekaMainForm::RequestLogPath() const {
+    return QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(QStringLiteral("DataReq.Log"));
+}
+
+bool TVekaMainForm::RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work) {
+    TDataRequest& request = Session_->Request;
+    std::atomic<bool> cancel{false};
+    RequestCancel_ = &cancel;
+    const TQtPumpWait::TUserInput input(Wait_);  // the progress window's Stop
+    auto* progress = new TDataReqDlg(cancel, Language_, this);
+    RequestProgress_ = progress;
+    progress->show();
+    request.OnRequest = [progress](const std::string& category, const std::string& parameter) {
+        progress->ShowRequest(category, parameter);
+    };
+    request.OnMarker = [progress](int marker) { progress->ShowMarker(marker); };
+    request.OnRestTime = [progress](int percent, const std::string& text) { progress->ShowRestTime(percent, text); };
+    bool failed = false;
+    try {
+        work(cancel);
+    } catch (const std::exception& error) {
+        failed = true;
+        ReportSendError(error);
+    }
+    request.OnRequest = nullptr;
+    request.OnMarker = nullptr;
+    request.OnRestTime = nullptr;
+    RequestCancel_ = nullptr;
+    RequestProgress_ = nullptr;
+    progress->Finish();
+    progress->close();
+    delete progress;
+    return !failed;
+}
+
+void TVekaMainForm::DataRequestCommand() {
+    if (!EnsureRequestInput()) return;
+    const auto choice = AskRequestChoice();
+    if (!choice) return;
+    const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
+    TRequestReport report;
+    const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
+        report = Session_->Request.Run(choice->Selected, choice->TakeLog ? RequestLogPath().toStdString() : std::string(),
+                                       &cancel);
+    });
+    Data_.ModuleType = Image_->ModuleType();  // the probe may have found another family
+    if (ok && !report.Notice.empty())
+        ShowMessage(QMessageBox::Information, QString::fromStdString(report.Notice).replace("\r\n", "\n"));
+    if (ok && report.Ran)
+        ShowMessage(QMessageBox::NoIcon, QString::fromStdString(report.Text).replace("\r\n", "\n"));
+    RefreshAll();
+}
+
+void TVekaMainForm::PanicCommand() {
+    try {
+        Session_->Transmitter.Panic();
+        Status_->setText(Language_ == TLanguage::Japanese ? QStringLiteral("Panic: 全ﾁｬﾝﾈﾙに All Sound Off を送信しました")
+                                                          : QStringLiteral("Panic: All Sound Off sent on every channel"));
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
+void TVekaMainForm::CopySysxText() {
+    const std::string text =
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Session_->Transmitter.SysxSpace);
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TVekaMainForm::OpenPortDialog(bool offerQuit) {
+    NotePlayer_->ReleaseAll();  // the ports may close: their notes end first
+    if (PortDialogHook) {
+        PortDialogHook();
+        if (offerQuit && QuitOfferHook && !Session_->Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();
+    } else {
+        TMIDISETTING dialog(Session_->Transmitter, Session_->Input, Data_, Settings_, Language_, this);
+        dialog.SetOfferQuit(offerQuit);
+        dialog.exec();
+        QuitRequested_ = dialog.QuitChosen();
+    }
+    if (QuitRequested_) return;
+    // The dialog reopens the input; reception starts again here.
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+        try {
+            Session_->Input.Start();
+        } catch (const std::exception& error) {
+            ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
+        }
+    }
+    ApplyModuleSettings();
+}
+
+void TVekaMainForm::ApplyModuleSettings() {
+    // Another family: the tone maps of every part follow it, on the module too.
+    const TUndoScope step(*this, CommandCaption(TCommand::MidiPortSetup));
+    try {
+        veka::ApplyModuleSettings(Data_, *Session_);
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+    RefreshAll();
+}
+
+void TVekaMainForm::AboutCommand() {
+    std::string identity;
+    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+        try {
+            Session_->Request.DetectModel(&identity);
+        } catch (const std::exception& error) {
+            ReportSendError(error);
+        }
+    }
+    TMySplash about(Language_ == TLanguage::English, this);
+    about.SetIdentity(QString::fromStdString(identity));
+    about.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    about.exec();
+}
+
+void TVekaMainForm::ContactFormCommand() {
+    TMySysInfo info;
+    info.Administrator = Administrator_;
+    const std::string text = ContactFormText(info, Language_, Image_->ModuleType(), InputLines_, OutputLines_);
+    TInqWindow form(text, Language_, this);
+    form.exec();
+}
+
+void TVekaMainForm::HelpContents() {
+    const QString app = QCoreApplication::applicationDirPath();
+    QString manual;
+    for (const QString& path : {app + "/help/veka4.html", app + "/../share/veka4/help/veka4.html"})
+        if (QFileInfo::exists(path)) {
+            manual = QFileInfo(path).absoluteFilePath();
+            break;
+        }
+    if (!manual.isEmpty()) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) return;
+        // Without a desktop's URL handler the desktop's own opener may still know a browser.
+        if (QProcess::startDetached(QStringLiteral("xdg-open"), {manual})) return;
+    }
+    const QString shown = manual.isEmpty() ? QDir::toNativeSeparators(app + "/help/veka4.html") : manual;
+    ShowMessage(QMessageBox::Warning, (Language_ == TLanguage::Japanese ? QStringLiteral("ヘルプを開けません: ")
+                                                                        : QStringLiteral("The manual could not be opened: ")) +
+                                          shown);
+}
+
+void TVekaMainForm::MinimizeAll() {
+    const auto list = Mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
+}
+
+void TVekaMainForm::CloseAll() { Windows_->CloseAll(); }
+
+void TVekaMainForm::ArrangeIcons() {
+    // Minimised windows in one row along the bottom, in the order they were created.
+    int left = 0;
+    const int bottom = Mdi_->viewport()->height();
+    for (QMdiSubWindow* window : Mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized()) continue;
+        window->move(left, std::max(0, bottom - window->height()));
+        left += window->width();
+    }
+}
+
+}  // namespace veka

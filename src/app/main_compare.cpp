@@ -1,0 +1,132 @@
+// The compare window's sources in the main window: the power-on defaults, the current file as
+// saved, another file, the module through the data request; sending the differences; showing
+// a listed parameter in its editor window.
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "midi/module_compare.h"
+#include "module/image_snapshot.h"
+#include "module/safe_file.h"
+#include "app/file_kinds.h"
+#include "app/main_window.h"
+
+namespace veka {
+
+namespace {
+
+constexpr TCaption kNoFile = {"ｾｯﾄｱｯﾌﾟはまだﾌｧｲﾙに保存されていません", "The setup has not been saved to a file yet."};
+
+}  // namespace
+
+TCompareTarget TVekaMainForm::Defaults() {
+    TCompareTarget target;
+    try {
+        target.Image = std::make_unique<TVGS>(Options_.DefaultFolder, Image_->ModuleType());
+    } catch (const std::exception& error) {
+        target.Error = QString::fromStdString(error.what());
+        return target;
+    }
+    target.Image->MaxPart = Image_->MaxPart;
+    target.Image->DeviceId = Image_->DeviceId;
+    target.Image->Language = Image_->Language;
+    return target;
+}
+
+TCompareTarget TVekaMainForm::ReadOntoPowerOn(const QString& fileName) {
+    TCompareTarget target = Defaults();
+    if (!target.Image) return target;
+    target.Image->PumpWait = [](int) {};
+    target.Name = QFileInfo(fileName).fileName();
+    std::vector<uint8_t> bytes;
+    std::string error;
+    const std::string file = fileName.toStdString();
+    if (!ReadWholeFile(file, kMaxSetupFileSize, bytes, error)) {
+        target.Image.reset();
+        target.Error = QString::fromStdString(error);
+        return target;
+    }
+    TFixedSetupFileHost host;
+    const TSetupReadResult result = ReadSetupBytes(*target.Image, host, 0, SetupFileKindOf(file), bytes, file);
+    if (!result.Ok()) {
+        target.Image.reset();
+        target.Error = QString::fromStdString(result.Text(Language_)) + "\n\n" + fileName;
+    }
+    return target;
+}
+
+TCompareTarget TVekaMainForm::SavedFile() {
+    if (FileName_.isEmpty() || !QFileInfo(FileName_).isFile()) {
+        TCompareTarget none;
+        none.Error = Tr(kNoFile, Language_);
+        return none;
+    }
+    return ReadOntoPowerOn(FileName_);
+}
+
+TCompareTarget TVekaMainForm::OtherFile() {
+    const QString caption = Tr(CommandCaption(TCommand::Compare), Language_);
+    const QString name = OpenNameHook ? OpenNameHook(caption, DataFolder(), OpenFilters(Language_))
+                                      : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
+    if (name.isEmpty()) return {};
+    return ReadOntoPowerOn(name);
+}
+
+TCompareTarget TVekaMainForm::Module() {
+    TCompareTarget target;
+    if (Busy_ || RequestCancel_ || !EnsureRequestInput()) return target;
+    const auto choice = AskRequestChoice();
+    if (!choice) return target;
+    // The request reads into the image; the image is written back after it, and nothing of it
+    // counts as an edit: no step, no unsaved mark, no recovery.
+    CommitUndoStep();
+    const bool changed = DataChanged_;
+    const QString caption = windowTitle();
+    TModuleComparison comparison;
+    const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
+        comparison = CompareWithModule(Session_->Request, *Image_, Options_.DefaultFolder, choice->Selected,
+                                       choice->TakeLog ? RequestLogPath().toStdString() : std::string(), &cancel);
+    });
+    DataChanged_ = changed;
+    setWindowTitle(caption);
+    Undo_->Rebase(*Image_);
+    if (UndoTimer_) UndoTimer_->stop();
+    RefreshAll();
+    if (!ok) return target;  // the send error was told
+    if (!comparison.Report.Ran) return target;  // nothing selected
+    target.Image = std::move(comparison.Module);
+    target.Unread = std::move(comparison.Unread);
+    return target;
+}
+
+int TVekaMainForm::SendDifferences(const std::vector<int>& indices) {
+    NotePlayer_->ReleaseAll();
+    int sent = 0;
+    SendRun(indices.size(), [&] { sent = SendImageParameters(Session_->Transmitter, indices); });
+    return sent;
+}
+
+void TVekaMainForm::ShowParameter(int port, const TLinkData& link) {
+    int window = 0;
+    switch (link.Kind) {
+        case LinkSystem: window = link.Owner >= 1 && link.Owner <= 4 ? wnMaster : wnEffect; break;
+        case LinkPart: window = wnPart; break;
+        case LinkDrum: window = wnDrum; break;
+        case LinkUserDrum: window = wnUserDrum; break;
+        default: return;
+    }
+    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort_ && port < Image_->ActivePortCount())
+        SetCurrentPort(port);
+    if (link.Kind == LinkPart) SelectPart(link.Owner);
+    TManagedSubWindow* sub = Windows_->OpenOrBringForward(window);
+    if (!sub) return;
+    if (auto* editor = dynamic_cast<IEditorWindow*>(sub->widget())) editor->ShowParameter(port, link);
+}
+
+void TVekaMainForm::CompareWithModuleCommand() {
+    TManagedSubWindow* sub = Windows_->OpenOrBringForward(wnCompare);
+    if (auto* window = sub ? qobject_cast<TCompareWindow*>(sub->widget()) : nullptr)
+        window->CompareWith(TCompareWindow::csModule);
+}
+
+}  // namespace veka

@@ -1,0 +1,495 @@
+// The main window's file commands: Open (the dialog, a recent entry, a name given on the
+// command line, handed over or dropped), the saves of one object, the exclusive-file export,
+// the recent-file list and the window layout kept beside a setup file.
+#include <QApplication>
+#include <algorithm>
+#include <QFileDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QLabel>
+#include <QMenuBar>
+
+#include "windows/global_select_window.h"
+#include "module/difference_list.h"
+#include "module/safe_file.h"
+#include "module/setup_file.h"
+#include "module/user_messages.h"
+#include "app/file_kinds.h"
+#include "app/main_window.h"
+#include "app/splash.h"
+#include "document/layout_file.h"
+
+namespace veka {
+
+namespace {
+
+constexpr char kFilePath[] = "file path";
+constexpr char kDataFolderKey[] = "veka data";
+
+bool IsWholeSetup(TSetupFileKind kind) { return kind == TSetupFileKind::Ga4 || kind == TSetupFileKind::Ga3; }
+
+// The main window's answers to the reader: destinations from the select dialog, the current
+// file noted for the caption and the layout.
+class TWindowSetupHost : public TSetupFileHost {
+public:
+    explicit TWindowSetupHost(TVekaMainForm& form) : Form_(form) {}
+    std::optional<int> ChoosePartDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
+    std::optional<int> ChooseDrumMapDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
+    std::optional<int> ChooseUserDrumDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
+    void SetCurrentFile(const std::string& fileName) override { CurrentFile = fileName; }
+    void ClearModified() override { ModifiedCleared = true; }
+
+    std::string CurrentFile;
+    bool ModifiedCleared = false;
+
+private:
+    TVekaMainForm& Form_;
+};
+
+// The busy cursor for the life of the object.
+class TBusyCursor {
+public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+}  // namespace
+
+std::optional<int> TVekaMainForm::ChooseFromList(const TSelectRequest& request) {
+    std::optional<int> answer;
+    if (SelectHook) {
+        answer = SelectHook(request);
+    } else {
+        TGlobalSelectWindow dialog(Language_, this);
+        dialog.setWindowTitle(QString::fromUtf8(kProductTitle));
+        dialog.SetTitle(QString::fromStdString(request.Title));
+        QStringList items;
+        for (const std::string& item : request.Items) items << QString::fromStdString(item);
+        dialog.SetList(1, QString::fromStdString(request.Label), items, request.Preselected);
+        dialog.HideUnusedRows();
+        if (dialog.exec() == QDialog::Accepted) answer = dialog.Chosen(1);
+    }
+    if (!answer || *answer < 0 || size_t(*answer) >= request.Items.size()) return std::nullopt;
+    return answer;
+}
+
+QString TVekaMainForm::DataFolder() const {
+    return QString::fromStdString(Settings_.ReadString(kFilePath, kDataFolderKey, Options_.ProgramFolder));
+}
+
+void TVekaMainForm::StoreDataFolder(const QString& fileName) {
+    Settings_.WriteString(kFilePath, kDataFolderKey, QFileInfo(fileName).absolutePath().toStdString());
+}
+
+// Recent files ------------------------------------------------------------------------------
+
+void TVekaMainForm::AddRecentFile(const QString& fileName) {
+    if (veka::AddRecentFile(Data_.History, fileName.toStdString())) StoreRecentFiles();
+}
+
+void TVekaMainForm::StoreRecentFiles() {
+    // Kept at once as well as at the close: a crash must not take the list with it.
+    TIniDocument ini = Settings_.Open();
+    for (size_t n = 0; n < Data_.History.size(); ++n)
+        ini.WriteString(kFilePath, "history " + std::to_string(n), Data_.History[n]);
+    Settings_.Save(ini);
+    ShowRecentFiles();
+}
+
+void TVekaMainForm::ShowRecentFiles() {
+    for (size_t n = 0; n < RecentActions_.size(); ++n) {
+        QAction* action = RecentActions_[n];
+        if (!action) continue;
+        const QString name = QString::fromStdString(Data_.History[n]);
+        action->setText(name);
+        action->setVisible(!name.isEmpty());
+        // The ninth entry only holds a name for the list to move on.
+        action->setEnabled(int(n) < kOpenableRecentFiles);
+    }
+}
+
+// Open --------------------------------------------------------------------------------------
+
+namespace {
+bool IsSongName(const QString& name) {
+    return name.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive) || name.endsWith(QStringLiteral(".midi"), Qt::CaseInsensitive);
+}
+}  // namespace
+
+void TVekaMainForm::OpenCommand() {
+    const QString caption = Tr(CommandCaption(TCommand::Open), Language_);
+    const QString name = OpenNameHook ? OpenNameHook(caption, DataFolder(), OpenFilters(Language_))
+                                      : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
+    if (name.isEmpty()) return;
+    if (IsSongName(name)) {
+        ImportSong(name);
+        return;
+    }
+    OpenFile(name, TOpenWay::Dialog);
+}
+
+void TVekaMainForm::OpenRecent(int index) {
+    if (index < 0 || index >= kOpenableRecentFiles) return;
+    const QString name = QString::fromStdString(Data_.History[size_t(index)]);
+    if (name.isEmpty()) return;
+    if (!QFileInfo(name).isFile()) {
+        // Moved or deleted since: offer to take it off the list.
+        const QString text = Language_ == TLanguage::Japanese
+                                 ? QString::fromUtf8("%1 が見つかりません\n一覧から削除しますか？").arg(name)
+                                 : QStringLiteral("%1 is not there any more.\nRemove it from the list?").arg(name);
+        if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            std::move(Data_.History.begin() + index + 1, Data_.History.end(), Data_.History.begin() + index);
+            Data_.History.back().clear();
+            StoreRecentFiles();
+        }
+        return;
+    }
+    OpenFile(name, TOpenWay::Recent);
+}
+
+void TVekaMainForm::OpenByName(const QString& fileName) {
+    if (fileName.isEmpty()) return;
+    // The long form of the name: links and relative parts resolved.
+    const QFileInfo info(fileName);
+    const QString name = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (IsSongName(name)) {
+        ImportSong(name);
+        return;
+    }
+    OpenFile(name, FirstShowDone_ ? TOpenWay::ByName : TOpenWay::CommandLine);
+}
+
+void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
+    const std::string file = fileName.toStdString();
+    const TSetupFileKind kind = SetupFileKindOf(file);
+    const bool whole = IsWholeSetup(kind);
+    const bool started = FirstShowDone_;
+    const bool ja = Language_ == TLanguage::Japanese;
+    const auto askReset = [this] {
+        return ShowMessage(QMessageBox::Question, Message(37, Language_), QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    // A file that cannot be read or is not ours is refused before anything is reset.
+    std::vector<uint8_t> bytes;
+    std::string readError;
+    if (!ReadWholeFile(file, kMaxSetupFileSize, bytes, readError)) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(readError));
+        return;
+    }
+    if (const TParsedSetupFile parsed = ParseSetupFile(bytes);
+        parsed.Error == TSetupParseError::NotVeka || parsed.Error == TSetupParseError::BadLength) {
+        ShowMessage(QMessageBox::Warning, Message(parsed.Message(), Language_) + "\n\n" + fileName);
+        return;
+    }
+
+    const TUndoScope step(*this, CommandCaption(TCommand::Open));
+    // The module starts from its defaults before a whole setup; a custom file may go on top.
+    if (way == TOpenWay::ByName) {
+        if (whole) {
+            if (!FileNew()) return;  // the user kept the unsaved changes
+            Activate(QString());
+        } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
+            return;
+        }
+    } else if (way != TOpenWay::CommandLine && started) {
+        if (whole) {
+            if (!New(false)) return;
+            ClearDataChanged();
+        } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
+            return;
+        }
+    }
+    if (way == TOpenWay::Dialog) {
+        AddRecentFile(fileName);
+        StoreDataFolder(fileName);
+    }
+
+    const QString shortName = QFileInfo(fileName).fileName();
+    if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Loading : ") + fileName, false);
+    TWindowSetupHost host(*this);
+    TSetupReadResult result;
+    {
+        TBusyCursor busy;
+        ShowProgress((ja ? QString::fromUtf8("読み込み中: ") : QStringLiteral("Loading: ")) + shortName, 0, 0);
+        result = ReadSetupBytes(*Image_, host, CurrentPort_, kind, bytes, file);
+        ProgressDone();
+    }
+    if (result.Status == TSetupReadStatus::Cancelled) {
+        RefreshAll();  // what was read before the question stays
+        return;
+    }
+    if (!result.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)) + "\n\n" + fileName);
+        // Nothing of a file that is not ours was read; of a damaged one, the sections before
+        // the damage were, and the module hears them with the rest below.
+        if (result.Status != TSetupReadStatus::Damaged) return;
+    }
+
+    QString layoutNote;
+    SendSwitches_ = {result.Sections.System, result.Sections.Part, result.Sections.DrumMap, result.Sections.UserDrum};
+    if (whole && started) SendSwitches_[1] = true;
+    if (kind == TSetupFileKind::Ga4 && !host.CurrentFile.empty()) {
+        SetCaption(fileName);
+        ClearDataChanged();
+        layoutNote = LoadLayout(fileName);
+    } else if (kind == TSetupFileKind::Ga3 && host.ModifiedCleared) {
+        ClearDataChanged();
+        SetCaption(FileName_);
+    }
+    if (way == TOpenWay::Dialog && kind != TSetupFileKind::Ga4) {
+        // No current file: the next Save asks for a name.
+        SetCaption(QString());
+        MarkChanged();
+    } else if (!whole || !result.Ok()) {
+        // A part, a map or a custom file on top of the current setup: it no longer is the file.
+        MarkChanged();
+    }
+
+    if (kind == TSetupFileKind::Custom && result.Ok()) ShowCustomFileContents(fileName);
+    RefreshAll();
+    if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Sending : ") + fileName, true);
+    try {
+        const bool init = way == TOpenWay::CommandLine && whole;
+        Session_->Transmitter.SendAll(init, SendSwitches_[0], SendSwitches_[1], SendSwitches_[2], SendSwitches_[3], false);
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+    // After the transmission, whose end clears the status bar.
+    if (!layoutNote.isEmpty()) Status_->setText(layoutNote);
+}
+
+// Layout ------------------------------------------------------------------------------------
+
+void TVekaMainForm::SaveLayout(const QString& setupFile) {
+    const std::string name = LayoutFileName(setupFile.toStdString());
+    if (name.empty()) return;
+    TLayout layout;
+    layout.Notes = LastNotes_;
+    for (int code = 0; code < wnCount; ++code) {
+        const TWindowDescriptor* d = DescriptorOfLayoutCode(code);
+        TManagedSubWindow* window = d ? Windows_->Window(d->Number) : nullptr;
+        if (!window) continue;
+        const QRect r = window->geometry();
+        layout.Windows.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+                                  window->isMinimized() ? code + 128 : code});
+    }
+    std::string error;
+    if (!WriteLayoutFile(name, layout, error))
+        Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を保存できません: ")
+                                                           : QStringLiteral("The window layout was not saved: ")) +
+                         QString::fromStdString(error));
+}
+
+QString TVekaMainForm::LoadLayout(const QString& setupFile) {
+    const TLayoutReadResult read = ReadLayoutFile(LayoutFileName(setupFile.toStdString()));
+    if (!read.Found) return {};
+    if (!read.Error.empty())
+        return (Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を読めません: ")
+                                                 : QStringLiteral("The window layout could not be read: ")) +
+               QString::fromStdString(read.Error);
+    LastNotes_ = read.Layout.Notes;
+    if (!Data_.Option(TOption::LayoutInFile)) return {};
+    std::array<bool, wnCount + 1> listed{};
+    for (const TLayoutRecord& record : read.Layout.Windows) {
+        const TWindowDescriptor* d = DescriptorOfLayoutCode(record.WindowCode());
+        if (!d || !Windows_->Available(d->Number)) continue;
+        TManagedSubWindow* window = Windows_->OpenOrBringForward(d->Number);
+        if (!window) continue;
+        listed[size_t(d->Number)] = true;
+        if (record.Minimized()) {
+            window->showMinimized();
+        } else {
+            if (window->isMinimized()) window->showNormal();
+            // A record from a larger screen still leaves the window where it can be reached.
+            const int width = int(std::min<int64_t>(int64_t(record.Right) - record.Left, 16384));
+            const int height = int(std::min<int64_t>(int64_t(record.Bottom) - record.Top, 16384));
+            window->setGeometry(std::clamp(record.Left, -width + 40, 16384), std::clamp(record.Top, 0, 16384), width, height);
+        }
+    }
+    Windows_->ForEachOpen([&](int number, TManagedSubWindow* window) {
+        if (!listed[size_t(number)]) window->CloseForGood();
+    });
+    return {};
+}
+
+// Saves of one object -----------------------------------------------------------------------
+
+std::optional<int> TVekaMainForm::ChoosePart(const std::string& title, bool preselectCurrent) {
+    TSelectRequest request;
+    const bool ja = Language_ == TLanguage::Japanese;
+    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
+    request.Label = ja ? std::string(UserMessage(38, Language_)) : "Part:";
+    for (int port = 0; port < Image_->ActivePortCount(); ++port)
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            request.Items.push_back(PartName(port, part) + " " + Image_->PartToneName(port, part));
+    if (preselectCurrent) request.Preselected = CurrentPort_ * kPartsPerPort + CurrentPart_ - 1;
+    return ChooseFromList(request);
+}
+
+std::optional<int> TVekaMainForm::ChooseDrumMap(const std::string& title) {
+    TSelectRequest request;
+    const bool ja = Language_ == TLanguage::Japanese;
+    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
+    // The drum map's own caption: "this part" would name the wrong object.
+    request.Label = ja ? std::string(UserMessage(39, Language_)) : "Drum Map:";
+    for (int port = 0; port < Image_->ActivePortCount(); ++port)
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
+            const TMapDrumSet set = MapDrumSet(*Image_, port, map);
+            request.Items.push_back(DrumMapName(port, map) + " " + Image_->DrumSetName(set.ToneMap, set.Program));
+        }
+    return ChooseFromList(request);
+}
+
+std::optional<int> TVekaMainForm::ChooseUserDrum(const std::string& title) {
+    TSelectRequest request;
+    const bool ja = Language_ == TLanguage::Japanese;
+    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
+    request.Label = ja ? std::string(UserMessage(40, Language_)) : "User Drum Set";
+    request.Items = {"User Drum Set 65", "User Drum Set 66"};
+    return ChooseFromList(request);
+}
+
+bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
+    Image_->DifferenceList.clear();
+    int collected = 0;
+    if (kind == TSetupFileKind::OnePart) {
+        const auto chosen = ChoosePart("Select a Part to save", false);
+        if (!chosen) return false;
+        const int port = *chosen / kPartsPerPort, part = *chosen % kPartsPerPort + 1;
+        const bool drum = Image_->Part(port, part, ppRhythm).Value >= 1;
+        const bool withMap = drum && ShowMessage(QMessageBox::Question, Message(25, Language_),
+                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        collected = CollectOnePartFile(*Image_, port, part, withMap);
+    } else if (kind == TSetupFileKind::OneDrumMap) {
+        const auto chosen = ChooseDrumMap("Select a Drum Map to save");
+        if (!chosen) return false;
+        collected = CollectDrumMap(*Image_, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true);
+    } else if (kind == TSetupFileKind::OneUserDrum) {
+        const auto chosen = ChooseUserDrum("Select a User Drum Set");
+        if (!chosen) return false;
+        collected = CollectUserDrumSet(*Image_, *chosen);
+    } else {
+        return false;
+    }
+    if (collected == 0) {
+        Image_->DifferenceList.clear();
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
+        return false;
+    }
+    return !SaveCollected(kind, QString::fromStdString(SetupFileKindText(kind, Language_))).isEmpty();
+}
+
+QString TVekaMainForm::SaveCollected(TSetupFileKind kind, const QString& caption) {
+    const QString extension = QString::fromUtf8(SetupFileExtension(kind).data(), qsizetype(SetupFileExtension(kind).size()));
+    const QString name = ChooseSaveName(caption, DataFolder(), FileFilter(kind, Language_), extension);
+    if (name.isEmpty()) {
+        Image_->DifferenceList.clear();
+        return {};
+    }
+    AddRecentFile(name);
+    StoreDataFolder(name);
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
+    ProgressDone();
+    if (!result.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
+        return {};
+    }
+    return name;
+}
+
+// Custom file --------------------------------------------------------------------------------
+
+namespace {
+// No comment a user writes comes near this; a larger companion file is not shown.
+constexpr qint64 kMaxCommentBytes = 256 * 1024;
+}  // namespace
+
+std::optional<TCustomChoice> TVekaMainForm::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
+    // The computer keys type into the memo, not into the module.
+    TestNote_->Stop();
+    if (CustomFileHook) return CustomFileHook(shown, viewOnly);
+    QStringList labels;
+    for (int port = 0; port < kPortCount; ++port)
+        for (int part = 1; part <= kPartsPerPort; ++part)
+            labels << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
+    TCustomFile dialog(Language_, labels, viewOnly, this);
+    dialog.SetChoice(shown);
+    if (dialog.exec() != QDialog::Accepted || viewOnly) return std::nullopt;
+    return dialog.Choice();
+}
+
+bool TVekaMainForm::SaveCustomFile() {
+    const auto choice = ShowCustomFile({}, false);
+    if (!choice) return false;
+    const TCustomSelection& selection = choice->Selection;
+    const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
+    // Nothing chosen, or nothing of what was chosen differs from the defaults.
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, selection) == 0) {
+        Image_->DifferenceList.clear();
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
+        return false;
+    }
+    const QString name = SaveCollected(TSetupFileKind::Custom, Tr(CommandCaption(TCommand::SaveCustom), Language_));
+    if (name.isEmpty()) return false;
+    const QByteArray comment = choice->Comment.toUtf8();
+    std::string error;
+    if (!ReplaceFile(CommentFileName(name).toStdString(),
+                     std::span(reinterpret_cast<const uint8_t*>(comment.constData()), size_t(comment.size())), error))
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+    return true;
+}
+
+void TVekaMainForm::ShowCustomFileContents(const QString& fileName) {
+    TCustomChoice shown;
+    shown.Selection = CustomSelectionOfHeaders(Image_->HeaderList);
+    QFile comment(CommentFileName(fileName));
+    if (comment.size() <= kMaxCommentBytes && comment.open(QIODevice::ReadOnly))
+        shown.Comment = QString::fromUtf8(comment.readAll());
+    ShowCustomFile(shown, true);
+}
+
+// Exclusive-file export ---------------------------------------------------------------------
+
+bool TVekaMainForm::ExportSysx(TExportKind kind) {
+    int port = 0, object = 0;
+    if (kind == TExportKind::Part) {
+        const auto chosen = ChoosePart("Select a Part to save", true);
+        if (!chosen) return false;
+        port = *chosen / kPartsPerPort;
+        object = *chosen % kPartsPerPort + 1;
+    } else if (kind == TExportKind::DrumMap) {
+        const auto chosen = ChooseDrumMap("Select a Drum Map to save");
+        if (!chosen) return false;
+        port = *chosen / kDrumMapsPerPort;
+        object = *chosen % kDrumMapsPerPort + 1;
+    } else if (kind == TExportKind::UserDrum) {
+        const auto chosen = ChooseUserDrum("Select as User Drum Set to save.");
+        if (!chosen) return false;
+        object = *chosen;
+    }
+    const auto messages = ExportMessages(*Image_, kind, port, object);
+    if (messages.empty()) {
+        ShowMessage(QMessageBox::Information, Message(20, Language_));
+        return false;
+    }
+    const int first = int(TCommand::ExportSysxAll);
+    const QString caption = Tr(CommandCaption(TCommand(first + int(kind))), Language_);
+    const QString name = ChooseSaveName(caption, DataFolder(), SysxFilter(Language_), QStringLiteral("syx"));
+    if (name.isEmpty()) return false;
+    std::string error;
+    if (!ReplaceFile(name.toStdString(), SysexFileBytes(messages), error)) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+        return false;
+    }
+    Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("%1 個のﾒｯｾｰｼﾞを書き出しました: %2")
+                                                       : QStringLiteral("%1 messages written to %2"))
+                         .arg(messages.size())
+                         .arg(name));
+    return true;
+}
+
+}  // namespace veka

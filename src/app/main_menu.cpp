@@ -1,0 +1,172 @@
+// The main window's menu bar and which of its commands work yet.
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QShortcut>
+
+#include "app/main_window.h"
+
+namespace veka {
+
+void TVekaMainForm::BuildMenus() {
+    const TLanguage lang = Language_;
+    for (size_t i = 0; i < Actions_.size(); ++i) {
+        Actions_[i] = new QAction(Tr(CommandCaption(TCommand(i)), lang), this);
+        Actions_[i]->setEnabled(false);  // EnableCommands switches on what works
+    }
+    auto add = [this](QMenu* menu, TCommand command) { menu->addAction(Action(command)); };
+
+    QMenu* file = menuBar()->addMenu(Tr(kMenuFile, lang));
+    file->setObjectName("FileMenu");
+    add(file, TCommand::New);
+    add(file, TCommand::Open);
+    add(file, TCommand::Save);
+    QMenu* saveAs = file->addMenu(Tr(kMenuSaveAs, lang));
+    for (TCommand c : {TCommand::SaveAllData, TCommand::SaveOnePart, TCommand::SaveOneDrumMap,
+                       TCommand::SaveOneUserDrum, TCommand::SaveCustom})
+        add(saveAs, c);
+    add(file, TCommand::ExportSmf);
+    QMenu* sysx = file->addMenu(Tr(kMenuExportSysx, lang));
+    for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c) add(sysx, TCommand(c));
+    file->addSeparator();
+    add(file, TCommand::GetSetupMeasures);
+    add(file, TCommand::ReplaceSetupMeasures);
+    add(file, TCommand::AppendSetupMeasures);
+    file->addSeparator();
+    add(file, TCommand::Exit);
+    // The recent files after the last separator; entries without a name stay hidden.
+    file->addSeparator();
+    for (size_t n = 0; n < RecentActions_.size(); ++n) {
+        RecentActions_[n] = file->addAction(QString());
+        RecentActions_[n]->setObjectName(QStringLiteral("RecentFile%1").arg(n + 1));
+        connect(RecentActions_[n], &QAction::triggered, this, [this, n] { OpenRecent(int(n)); });
+    }
+    ShowRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(Tr(kMenuEdit, lang));
+    edit->setObjectName("EditMenu");
+    add(edit, TCommand::Undo);
+    add(edit, TCommand::Redo);
+    edit->addSeparator();
+    add(edit, TCommand::Compare);
+    edit->addSeparator();
+    add(edit, TCommand::ClearUndoHistory);
+
+    QMenu* view = menuBar()->addMenu(Tr(kMenuView, lang));
+    view->setObjectName("ViewMenu");
+    for (int c = int(TCommand::ViewPatch); c <= int(TCommand::ViewDisplay); ++c) add(view, TCommand(c));
+
+    QMenu* communication = menuBar()->addMenu(Tr(kMenuCommunication, lang));
+    communication->setObjectName("CommunicationMenu");
+    add(communication, TCommand::DataRequest);
+    add(communication, TCommand::CompareWithModule);
+    communication->addSeparator();
+    add(communication, TCommand::SendAll);
+    add(communication, TCommand::SendAllUserDrums);
+    communication->addSeparator();
+    add(communication, TCommand::Panic);
+
+    QMenu* option = menuBar()->addMenu(Tr(kMenuOption, lang));
+    option->setObjectName("OptionMenu");
+    for (int c = int(TCommand::MidiPortSetup); c <= int(TCommand::OtherOptions); ++c) add(option, TCommand(c));
+    option->addSeparator();
+    add(option, TCommand::KeyboardWindow);
+    add(option, TCommand::SysxHistory);
+
+    QMenu* window = menuBar()->addMenu(Tr(kMenuWindow, lang));
+    window->setObjectName("WindowMenu");
+    add(window, TCommand::MinimizeAll);
+    add(window, TCommand::CloseAll);
+    add(window, TCommand::ArrangeIcons);
+    // Ctrl+F4 closes the active editor window, as its close button does.
+    auto* closeActive = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    closeActive->setObjectName("CloseActiveWindow");
+    connect(closeActive, &QShortcut::activated, this, [this] {
+        if (QMdiSubWindow* active = Mdi_ ? Mdi_->activeSubWindow() : nullptr) active->close();
+    });
+    // The list of open windows follows, rebuilt each time the menu opens.
+    connect(window, &QMenu::aboutToShow, this, [this, window] {
+        const auto actions = window->actions();
+        for (qsizetype i = 3; i < actions.size(); ++i) {
+            window->removeAction(actions[i]);
+            if (actions[i]->parent() == window) delete actions[i];
+        }
+        const auto list = Mdi_->subWindowList();
+        if (!list.isEmpty()) window->addSeparator();
+        for (QMdiSubWindow* sub : list) {
+            QAction* item = window->addAction(sub->windowTitle());
+            item->setCheckable(true);
+            item->setChecked(sub == Mdi_->activeSubWindow());
+            connect(item, &QAction::triggered, this, [this, sub] {
+                if (sub->isMinimized()) sub->showNormal();
+                Mdi_->setActiveSubWindow(sub);
+            });
+        }
+    });
+
+    QMenu* help = menuBar()->addMenu(Tr(kMenuHelp, lang));
+    help->setObjectName("HelpMenu");
+    add(help, TCommand::HelpContents);
+    help->addSeparator();
+    add(help, TCommand::About);
+    add(help, TCommand::ContactForm);
+
+    auto on = [this](TCommand command, auto&& slot) { connect(Action(command), &QAction::triggered, this, slot); };
+    on(TCommand::New, [this] { FileNew(); });
+    on(TCommand::Save, [this] { Save(); });
+    on(TCommand::SaveAllData, [this] { SaveAllData(); });
+    on(TCommand::Open, [this] { OpenCommand(); });
+    on(TCommand::SaveCustom, [this] { SaveCustomFile(); });
+    on(TCommand::GetSetupMeasures, [this] { GetSetupMeasuresCommand(); });
+    on(TCommand::ExportSmf, [this] { ExportSmfCommand(); });
+    on(TCommand::SmfExportSetup, [this] { SmfCustomCommand(); });
+    on(TCommand::ReplaceSetupMeasures, [this] { EmbedSetupCommand(true); });
+    on(TCommand::AppendSetupMeasures, [this] { EmbedSetupCommand(false); });
+    on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
+    on(TCommand::SaveOneDrumMap, [this] { SaveObject(TSetupFileKind::OneDrumMap); });
+    on(TCommand::SaveOneUserDrum, [this] { SaveObject(TSetupFileKind::OneUserDrum); });
+    for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
+        on(TCommand(c), [this, kind = TExportKind(c - int(TCommand::ExportSysxAll))] { ExportSysx(kind); });
+    on(TCommand::Exit, [this] { close(); });
+    on(TCommand::SendAll, [this] { SendAllCommand(false); });
+    on(TCommand::SendAllUserDrums, [this] { SendAllCommand(true); });
+    on(TCommand::Panic, [this] { PanicCommand(); });
+    on(TCommand::DataRequest, [this] { DataRequestCommand(); });
+    on(TCommand::MidiPortSetup, [this] { OpenPortDialog(); });
+    on(TCommand::MinimizeAll, [this] { MinimizeAll(); });
+    on(TCommand::CloseAll, [this] { CloseAll(); });
+    on(TCommand::ArrangeIcons, [this] { ArrangeIcons(); });
+    on(TCommand::HelpContents, [this] { HelpContents(); });
+    on(TCommand::About, [this] { AboutCommand(); });
+    on(TCommand::ContactForm, [this] { ContactFormCommand(); });
+    on(TCommand::CompareWithModule, [this] { CompareWithModuleCommand(); });
+    on(TCommand::Undo, [this] { UndoCommand(); });
+    on(TCommand::Redo, [this] { RedoCommand(); });
+    on(TCommand::ClearUndoHistory, [this] { ClearUndoHistoryCommand(); });
+    on(TCommand::OtherOptions, [this] { OtherOptionsCommand(); });
+    on(TCommand::Font, [this] { FontCommand(); });
+    on(TCommand::ShortcutKeys, [this] { ShortcutKeysCommand(); });
+    for (const TWindowDescriptor& d : WindowDescriptors())
+        on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
+}
+
+void TVekaMainForm::EnableCommands() {
+    // Commands whose windows and dialogs exist; the rest stay visible and disabled.
+    for (TCommand c : {TCommand::New, TCommand::Open, TCommand::Save, TCommand::SaveAllData, TCommand::SaveOnePart,
+                       TCommand::SaveOneDrumMap, TCommand::SaveOneUserDrum, TCommand::SaveCustom, TCommand::GetSetupMeasures, TCommand::ExportSmf,
+                       TCommand::AppendSetupMeasures, TCommand::SmfExportSetup, TCommand::Exit, TCommand::SendAll,
+                       TCommand::CustomizePartWindow, TCommand::OtherOptions, TCommand::Font, TCommand::ShortcutKeys,
+                       TCommand::SendAllUserDrums, TCommand::Panic, TCommand::MidiPortSetup, TCommand::MinimizeAll,
+                       TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents, TCommand::About,
+                       TCommand::DataRequest, TCommand::CompareWithModule,
+                       TCommand::ContactForm})
+        Action(c)->setEnabled(true);
+    for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
+        Action(TCommand(c))->setEnabled(true);
+    EnableEmbedding();  // only while the working copy of a song is there
+    UpdateUndoActions();
+    // The toolbar buttons follow their commands through QAction::changed.
+    for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
+}
+
+}  // namespace veka

@@ -1,0 +1,38 @@
+// The main window's note player: the computer keyboard's filter, the player's state kept in the
+// settings, the keys a master keyboard plays shown on the keyboard window, and the drum windows
+// following the notes played.
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "app/pc_keyboard_filter.h"
+
+namespace veka {
+
+void TVekaMainForm::ConnectNotePlayer() {
+    TNotePlayer& player = *NotePlayer_;
+    player.Port = CurrentPort_;
+    player.Part = CurrentPart_;
+    player.Channel = Session_->Router.CurrentChannel;
+    player.SetVelocity(TestNote_->Velocity);
+    player.OnError = [this](const std::exception& error) { ShowHelp(QString::fromStdString(error.what())); };
+    PlayerState_ = player.OnStateChanged.Subscribe([this] {
+        Data_.PlayNoteBaseOct = NotePlayer_->Octave();
+        TestNote_->Velocity = NotePlayer_->Velocity();  // the audition plays at the same velocity
+    });
+    PlayedNotes_ = player.OnNotePlayed.Subscribe([this](int port, int part, int note) {
+        Windows_->ForEachEditor(nullptr, [&](IEditorWindow& editor) { editor.NotePlayed(port, part, note); });
+    });
+    // A master keyboard passed through shows its keys too.
+    Session_->Router.OnKey = [this](int note, bool down) { NotePlayer_->OnKey(note, down); };
+    KeyFilter_ = new TPcKeyboardFilter(
+        player, [this] { return Data_.Option(TOption::PcKeyboard) && !ShortcutDialogOpen_; },
+        [this] { return Data_.Option(TOption::SwallowNoteKeys); }, this);
+    qApp->installEventFilter(KeyFilter_);
+}
+
+void TVekaMainForm::SetPcKeyboard(bool on) {
+    if (!on) NotePlayer_->ReleaseKeys();
+    Data_.SetOption(TOption::PcKeyboard, on);
+}
+
+}  // namespace veka

@@ -1,0 +1,181 @@
+// The two toolbars, the Sysx View bar with its hex panel and lamps, the status bar, and the
+// caption switch of the toolbar pop-up menu.
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QPushButton>
+#include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/led_panel.h"
+#include "app/main_window.h"
+#include "app/toolbar_icons.h"
+
+namespace veka {
+
+namespace {
+
+struct TButtonSpec {
+    TToolButton Button;
+    TToolIcon Icon;
+    TCommand Command;
+};
+
+}  // namespace
+
+void TVekaMainForm::BuildToolbars() {
+    auto makeBar = [this](const TCaption& title, const char* name) {
+        QToolBar* bar = addToolBar(Tr(title, Language_));
+        bar->setObjectName(name);
+        bar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+        bar->setFloatable(true);
+        bar->setMovable(true);
+        bar->setIconSize(QSize(24, 24));
+        return bar;
+    };
+    WindowBar_ = makeBar(kWindowOptionBar, "WindowOptionBar");
+    auto addButton = [this](QToolBar* bar, const TButtonSpec& spec) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QStringLiteral("Button%1").arg(int(spec.Button)));
+        button->setIcon(ToolbarIcon(spec.Icon));
+        button->setAutoRaise(true);
+        QAction* action = Action(spec.Command);
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+        button->setEnabled(action->isEnabled());
+        bar->addWidget(button);
+        Buttons_[size_t(spec.Button)] = button;
+    };
+    const TButtonSpec first[] = {{TToolButton::Open, TToolIcon::Open, TCommand::Open},
+                                 {TToolButton::Save, TToolIcon::Save, TCommand::Save}};
+    for (const auto& spec : first) addButton(WindowBar_, spec);
+    WindowBar_->addSeparator();
+    const TButtonSpec windows[] = {{TToolButton::Patch, TToolIcon::Patch, TCommand::ViewPatch},
+                                   {TToolButton::Part, TToolIcon::Part, TCommand::ViewPart},
+                                   {TToolButton::Drum, TToolIcon::Drum, TCommand::ViewDrum},
+                                   {TToolButton::UserDrum, TToolIcon::UserDrum, TCommand::ViewUserDrum},
+                                   {TToolButton::Effect, TToolIcon::Effect, TCommand::ViewEffect},
+                                   {TToolButton::Matrix, TToolIcon::Matrix, TCommand::ViewMatrix},
+                                   {TToolButton::Keyboard, TToolIcon::Keyboard, TCommand::KeyboardWindow}};
+    for (const auto& spec : windows) addButton(WindowBar_, spec);
+    WindowBar_->addSeparator();
+    const TButtonSpec options[] = {{TToolButton::MidiPort, TToolIcon::MidiPort, TCommand::MidiPortSetup},
+                                   {TToolButton::PartCustom, TToolIcon::PartCustom, TCommand::CustomizePartWindow},
+                                   {TToolButton::OtherOptions, TToolIcon::OtherOptions, TCommand::OtherOptions}};
+    for (const auto& spec : options) addButton(WindowBar_, spec);
+
+    // Sysx View: the last message sent, copy, history, the lamps.
+    SysxBar_ = makeBar(kSysxViewBar, "SysxViewBar");
+    HexPanel_ = new QLabel(SysxBar_);
+    HexPanel_->setObjectName("HexPanel");
+    HexPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    HexPanel_->setMinimumWidth(360);
+    HexPanel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    HexPanel_->setFont(QFont(QStringLiteral("Monospace")));
+    SysxBar_->addWidget(HexPanel_);
+    auto* copy = new QToolButton(SysxBar_);
+    copy->setObjectName("CopyButton");
+    copy->setIcon(ToolbarIcon(TToolIcon::Copy));
+    copy->setAutoRaise(true);
+    connect(copy, &QToolButton::clicked, this, &TVekaMainForm::CopySysxText);
+    SysxBar_->addWidget(copy);
+    Buttons_[size_t(TToolButton::Copy)] = copy;
+    addButton(SysxBar_, {TToolButton::History, TToolIcon::History, TCommand::SysxHistory});
+    auto* lamps = new QWidget(SysxBar_);
+    lamps->setObjectName("LampPanel");
+    auto* row = new QHBoxLayout(lamps);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(3);
+    for (int i = 0; i < 5; ++i) {
+        Lamps_[size_t(i)] = new TLEDPanel(i < 4 ? lpkGreen : lpkRed, lamps);
+        Lamps_[size_t(i)]->setObjectName(QStringLiteral("Lamp%1").arg(i));
+        Lamps_[size_t(i)]->setToolTip(i < 4 ? QStringLiteral("Port %1").arg(QChar('A' + i)) : QStringLiteral("MIDI IN"));
+        row->addWidget(Lamps_[size_t(i)]);
+    }
+    SysxBar_->addWidget(lamps);
+    SetButtonCaptions(false);
+}
+
+void TVekaMainForm::SetButtonCaptions(bool on) {
+    Data_.ButtonStrings = on;
+    const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size().width() : 1024;
+    for (size_t i = 0; i < Buttons_.size(); ++i) {
+        QToolButton* button = Buttons_[i];
+        if (!button) continue;
+        const QString label = ToolButtonLabel(TToolButton(i), Language_, screenWidth);
+        const QString hint = Tr(ToolButtonHint(TToolButton(i)), Language_);
+        if (on) {
+            const QFontMetrics metrics(button->font());
+            button->setText(label);
+            button->setToolTip(QString());
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            button->setFixedSize(std::max(32, metrics.horizontalAdvance(label) + 10),
+                                 metrics.boundingRect(QStringLiteral("B")).height() + 36);
+        } else {
+            button->setText(QString());
+            button->setToolTip(hint);
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            button->setFixedSize(32, 32);
+        }
+    }
+}
+
+QMenu* TVekaMainForm::createPopupMenu() {
+    auto* menu = new QMenu(this);
+    QAction* captions = menu->addAction(Tr(kCaptionSwitch, Language_));
+    captions->setCheckable(true);
+    captions->setChecked(Data_.ButtonStrings);
+    connect(captions, &QAction::toggled, this, &TVekaMainForm::SetButtonCaptions);
+    return menu;
+}
+
+void TVekaMainForm::BuildStatusBar() {
+    Status_ = new QLabel(statusBar());
+    Status_->setObjectName("StatusText");
+    statusBar()->addWidget(Status_, 1);
+    // Long work shows its progress as a bar, with a way to stop it (also Escape).
+    ProgressBar_ = new QProgressBar(statusBar());
+    ProgressBar_->setObjectName("ProgressBar");
+    ProgressBar_->setMaximumWidth(220);
+    ProgressBar_->hide();
+    statusBar()->addPermanentWidget(ProgressBar_);
+    StopButton_ = new QPushButton(Language_ == TLanguage::Japanese ? QStringLiteral("中止") : QStringLiteral("Stop"),
+                                  statusBar());
+    StopButton_->setObjectName("StopButton");
+    StopButton_->setToolTip(Language_ == TLanguage::Japanese ? QStringLiteral("送信を中止します (Esc)")
+                                                             : QStringLiteral("Stops the transmission (Esc)"));
+    StopButton_->hide();
+    connect(StopButton_, &QPushButton::clicked, this, [this] {
+        Session_->Transmitter.RequestStop();
+        if (RequestCancel_) *RequestCancel_ = true;
+    });
+    statusBar()->addPermanentWidget(StopButton_);
+    StopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    StopShortcut_->setContext(Qt::ApplicationShortcut);
+    StopShortcut_->setEnabled(false);
+    connect(StopShortcut_, &QShortcut::activated, this, [this] {
+        Session_->Transmitter.RequestStop();
+        if (RequestCancel_) *RequestCancel_ = true;
+    });
+    ModuleField_ = new QLabel(statusBar());
+    ModuleField_->setObjectName("ModuleField");
+    statusBar()->addPermanentWidget(ModuleField_);
+}
+
+QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs) {
+    static const char* const kModels[] = {"SC-88", "SC-88Pro", "SC-8850"};
+    QString text = QString::fromUtf8(kModels[std::clamp(moduleType, 1, 3) - 1]);
+    for (size_t port = 0; port < outputs.size() && port < 4; ++port)
+        text += QStringLiteral(" · %1: %2")
+                    .arg(QChar('A' + int(port)))
+                    .arg(outputs[port].empty() ? QStringLiteral("-") : QString::fromStdString(outputs[port]));
+    return text;
+}
+
+}  // namespace veka

@@ -1,0 +1,594 @@
+#include "app/main_window.h"
+#include "widgets/message_box_title.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QPointer>
+#include <QTimer>
+#include <cmath>
+#include <tuple>
+#include <iostream>
+
+#include "document/admin_library.h"
+#include "midi/midi_devices.h"
+#include "module/default_data.h"
+#include "module/default_folder.h"
+#include "app/led_panel.h"
+#include "app/x11_link.h"
+#include "app/sysx_history_dialog.h"
+#include "document/bookmarks.h"
+#include "document/desktop_registration.h"
+#include "document/module_settings.h"
+#include "app/splash.h"
+#include "app/toolbar_icons.h"
+
+namespace veka {
+
+namespace {
+// Room for a window manager's frame around the main window: borders and the title bar.
+constexpr int kFrameWidth = 16, kFrameHeight = 40;
+constexpr char kSetting[] = "setting";
+constexpr char kForm[] = "form";
+}  // namespace
+
+TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
+    : Options_(std::move(options)), Splash_(splash),
+      Settings_((QDir(QString::fromStdString(Options_.ProgramFolder)).filePath("Veka.ini")).toStdString()) {
+    setObjectName("TVekaMainForm");
+    setWindowIcon(AppIcon());
+    Mdi_ = new QMdiArea(this);
+    Mdi_->setObjectName("MdiArea");
+    Mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(Mdi_);
+}
+
+TVekaMainForm::~TVekaMainForm() {
+    Clock().OnOutermostEnd = nullptr;  // the clock may outlive the window (tests give their own)
+    // The editor windows go before the image and ports they show.
+    if (Mdi_) Mdi_->closeAllSubWindows();
+    delete Mdi_;
+    Mdi_ = nullptr;
+    if (Session_) Session_->Input.Wake = nullptr;
+    delete KeyFilter_;  // no key reaches the player while it goes
+    KeyFilter_ = nullptr;
+}
+
+QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                                       QMessageBox::StandardButtons buttons) {
+    if (MessageHook) return MessageHook(icon, text, buttons);
+    QMessageBox box(icon, QString::fromUtf8(kProductTitle), text, buttons, isVisible() ? this : nullptr);
+    KeepTitleVisible(box);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+TBulkContext TVekaMainForm::BulkContext() const {
+    TBulkContext context;
+    context.Language = Language_;
+    context.MainFontName = QApplication::font().family().toStdString();
+    context.MainFontSize = std::max(1, QApplication::font().pointSize());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        context.DesktopWidth = screen->availableGeometry().width();
+        context.DesktopHeight = screen->availableGeometry().height();
+    }
+    TMidiDevices& devices = TMidiDevices::Instance();
+    for (const auto& input : devices.Inputs()) context.InputDeviceNames.push_back(input.Name);
+    context.OutputDeviceCount = int(devices.Outputs().size());
+    return context;
+}
+
+bool TVekaMainForm::Create() {
+    // Language, current port, program folder.
+    Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
+    // A run that did not end in order is reported once per start until one does.
+    if (!Settings_.ReadBool(kSetting, "perfect finish", true))
+        ShowMessage(QMessageBox::NoIcon, Message(43, Language_) + "\n\n" +
+                                             QDir::toNativeSeparators(QFileInfo(QString::fromStdString(Settings_.Path())).absolutePath()));
+    Settings_.WriteBool(kSetting, "perfect finish", false);
+    // Nothing can be done without an output.
+    TMidiDevices& devices = TMidiDevices::Instance();
+    devices.Refresh();
+    if (devices.Outputs().empty()) {
+        QString text = Message(70, Language_) + "\n" + Message(29, Language_) + "\n\n" + Message(71, Language_);
+        text += Language_ == TLanguage::Japanese
+                    ? QStringLiteral("\n\n音源なしで試すには --virtual-module を付けて起動してください。")
+                    : QStringLiteral("\n\nTo try Veka without a module, start it with --virtual-module.");
+        ShowMessage(QMessageBox::Warning, text);
+        Settings_.WriteBool(kSetting, "perfect finish", true);  // an orderly end of its own
+        return false;
+    }
+    // libmevro.so beside the program says whether the user administers the machine.
+    Administrator_ = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
+    // With the library there, the desktop learns (again) that this copy opens the setup
+    // files; after the first show, as the cache tools may take a moment. Without it: nothing.
+    if (Administrator_ && !qEnvironmentVariableIsSet("VEKA_NO_DESKTOP_REGISTRATION"))
+        QTimer::singleShot(0, this, [] {
+            std::string error;
+            if (!RegisterDesktop(ThisProgramsDesktopRegistration(), nullptr, &error))
+                std::cerr << "veka4: the desktop registration failed: " << error << std::endl;
+        });
+    // The wallpaper follows the colour depth.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
+    // The module image in the stored module type.
+    const int moduleType = ReadModuleType(Settings_);
+    try {
+        Image_ = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
+    } catch (const std::exception& error) {
+        ShowMessage(QMessageBox::Critical, QString::fromStdString(error.what()));
+        Settings_.WriteBool(kSetting, "perfect finish", true);
+        return false;
+    }
+    Image_->Language = Language_;
+    Data_.ModuleType = Image_->ModuleType();
+    DataChanges_ = Image_->OnDataChanged.Subscribe([this] { MarkChanged(); });
+    PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
+    // The ports and the input, woken from the driver's thread through an eventfd.
+    Session_ = std::make_unique<TMidiSession>(*Image_, &Clock());
+    Waker_ = new TInputWaker(this);
+    Waker_->Handler = [this] { Session_->Process(); };
+    Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
+    TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
+    NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_);
+    Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
+    Windows_->SetWait(&Clock());
+    RegisterEditorWindows();
+    setAcceptDrops(true);
+    BuildMenus();
+    BuildPartMenu();
+    BuildToolbars();
+    BuildStatusBar();
+    ConnectSession();
+    ConnectNotePlayer();
+    ConnectUndo();
+    StartRecoveryTimer();
+    // The background.
+    ApplyMdiBackground();
+    // The device lines of the contact form.
+    for (const auto& input : devices.Inputs()) InputLines_.push_back("[MIDIIN]" + input.Name);
+    for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
+    // Settings, ports, maybe the port dialog.
+    LoadSettings();
+    ShowRecentFiles();  // the menu was built before the list was read
+    NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
+    LoadMenuShortcuts();
+    X11_ = std::make_unique<TX11Link>();
+    X11_->OnHotKey = [this] { HotKeyPressed(); };
+    RegisterHotKey();
+    if (QuitRequested_) {
+        Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
+        return false;
+    }
+    // The input device is another one than last time.
+    if (PortChanged_) {
+        ShowMessage(QMessageBox::Warning, Message(68, Language_));
+        OpenPortDialog();
+    }
+    // The module starts from a known state.
+    if (Data_.Option(TOption::ResetAtStart)) New(true);
+    // No file yet; the commands as the setup allows.
+    SetCaption(QString());
+    EnableCommands();
+    return true;
+}
+
+void TVekaMainForm::LoadSettings() {
+    const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext());
+    // The module type is the image's already (read at its creation): nothing is sent here.
+    veka::ApplyModuleSettings(Data_, *Session_);
+    TTransmitter& transmitter = Session_->Transmitter;
+    // The main window's place, kept on the screen with its frame: left and top are the frame's
+    // corner (a window manager puts its title bar and borders there), width and height the
+    // window's own area. The frame's size is known only once the window is shown, so room for a
+    // usual one is kept: a first start (the desktop's size) never puts the title bar off the screen.
+    QRect screen(0, 0, 1024, 768);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
+    const int width = std::clamp(Data_.MainWidth, 320, std::max(320, screen.width() - kFrameWidth));
+    const int height = std::clamp(Data_.MainHeight, 240, std::max(240, screen.height() - kFrameHeight));
+    const int left = std::clamp(Data_.MainLeft, screen.left(), std::max(screen.left(), screen.right() - width - kFrameWidth + 1));
+    const int top = std::clamp(Data_.MainTop, screen.top(), std::max(screen.top(), screen.bottom() - height - kFrameHeight + 1));
+    resize(width, height);
+    move(left, top);
+    SetButtonCaptions(Data_.ButtonStrings);
+
+    const bool incomplete = transmitter.OpenPorts(Data_.MidiOut);
+    for (int port = 0; port < 4; ++port)
+        if (!transmitter.Port(port).IsOpen()) Data_.MidiOut[size_t(port)] = -1;
+    if (result.InputValid) OpenInput();
+    else Data_.UseMidiIn = false;
+    PortChanged_ = result.PortChanged;
+    // Without any output chosen yet, the dialog lets the user quit instead of trapping them.
+    if (incomplete || result.PortsIncomplete) OpenPortDialog(!transmitter.Port(0).IsOpen());
+    RefreshLamps();
+}
+
+QString TVekaMainForm::InputErrorText(const std::string& detail) const {
+    return Language_ == TLanguage::Japanese
+               ? QStringLiteral("MIDI INPUT を開けません: ") + QString::fromStdString(detail)
+               : QStringLiteral("The MIDI input could not be opened: ") + QString::fromStdString(detail);
+}
+
+void TVekaMainForm::OpenInput() {
+    TMidiInput& input = Session_->Input;
+    try {
+        input.Close();
+        input.SetDeviceID(Data_.MidiIn);
+        input.Open();
+        input.Start();
+        Data_.UseMidiIn = true;
+    } catch (const std::exception& error) {
+        Data_.UseMidiIn = false;  // until the next start
+        ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
+    }
+}
+
+void TVekaMainForm::ConnectSession() {
+    TTransmitter& transmitter = Session_->Transmitter;
+    transmitter.OnFlash = [this](int port) {
+        if (port >= 0 && port < 4 && Lamps_[size_t(port)]) Lamps_[size_t(port)]->Flash();
+    };
+    transmitter.OnHexText = [this](const std::string& text) { HexPanel_->setText(QString::fromStdString(text)); };
+    transmitter.OnHistory = [this](const THistoryEntry& entry, bool dropped) {
+        if (History_) History_->AddHistory(entry, dropped);
+    };
+    transmitter.OnBusy = [this](bool busy) {
+        Busy_ = busy;
+        // The Stop button and Escape must reach the program during the transmission.
+        if (busy && !BusyInput_) BusyInput_.emplace(Wait_);
+        else if (!busy) BusyInput_.reset();
+        if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+        menuBar()->setEnabled(!busy);
+        for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(!busy);
+        Mdi_->setEnabled(!busy);
+        StopButton_->setVisible(busy);
+        StopShortcut_->setEnabled(busy);
+    };
+    Session_->Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
+    Image_->OnProgress = [this](int max, int current, const std::string& text) {
+        ShowProgress(QString::fromStdString(text), current, max);
+    };
+    Image_->OnFinished = [this] { ProgressDone(); };
+}
+
+void TVekaMainForm::RefreshLamps() {
+    const int active = Image_ ? Image_->ActivePortCount() : 1;
+    for (int port = 0; port < 4; ++port)
+        if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
+    if (ModuleField_ && Image_ && Session_) {
+        std::vector<std::string> outputs;
+        for (int port = 0; port < active; ++port) {
+            const TMidiOutput& out = Session_->Transmitter.Port(port);
+            outputs.push_back(out.IsOpen() ? out.ProductName() : std::string());
+        }
+        ModuleField_->setText(ModuleStatusText(Image_->ModuleType(), outputs));
+    }
+}
+
+void TVekaMainForm::ApplyMdiBackground() {
+    if (Data_.Option(TOption::NoWallpaper)) {
+        Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
+        return;
+    }
+    const QString name = ColourDepth_ >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
+    // The program folder first (a user's own tile), then the one shipped beside the program.
+    QPixmap tile;
+    if (!tile.load(QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(name)))
+        if (const std::string shipped = FindShippedFile(name.toStdString()); !shipped.empty())
+            tile.load(QString::fromStdString(shipped));
+    if (tile.isNull()) Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
+    else Mdi_->setBackground(QBrush(tile));  // a texture brush tiles from the top-left corner
+}
+
+// Services ------------------------------------------------------------------------------
+
+void TVekaMainForm::MarkChanged() {
+    DataChanged_ = true;
+    if (RecoveryTimer_ && !RecoveryTimer_->isActive()) RecoveryTimer_->start();
+    ScheduleUndoCommit();
+    if (!windowTitle().contains('*')) SetCaption(FileName_ + "*");
+}
+
+void TVekaMainForm::SetCaption(const QString& text) {
+    setWindowTitle(text.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + text);
+    FileName_ = text;
+    const qsizetype star = FileName_.indexOf('*');
+    if (star >= 0) FileName_.remove(star, 1);
+}
+
+void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
+    if (Status_->text() != text) Status_->setText(text);
+    // The progress ends with its command, whichever way the command ends (a question
+    // answered No, an error): once control is back in the main loop, the bar and its text go.
+    ProgressText_ = text;
+    if (!ProgressEnd_) {
+        ProgressEnd_ = new QTimer(this);
+        ProgressEnd_->setSingleShot(true);
+        connect(ProgressEnd_, &QTimer::timeout, this, [this] {
+            if (Clock().Depth() > 0) {  // still inside the work's waits: look again after them
+                if (!ProgressEndDeferred_)
+                    Clock().AfterOutermost([this, timer = QPointer<QTimer>(ProgressEnd_)] {
+                        if (!timer) return;  // the window has gone (the clock may outlive it)
+                        ProgressEndDeferred_ = false;
+                        timer->start(0);
+                    });
+                ProgressEndDeferred_ = true;
+                return;
+            }
+            if (Status_->text() == ProgressText_) Status_->clear();
+            if (ProgressBar_) ProgressBar_->hide();
+        });
+    }
+    ProgressEnd_->start(0);
+    if (ProgressBar_ && total > 0) {
+        if (ProgressBar_->maximum() != total) ProgressBar_->setRange(0, total);
+        ProgressBar_->setValue(std::clamp(position, 0, total));
+        if (ProgressBar_->isHidden()) ProgressBar_->show();
+    }
+    if (Splash_ && Splash_->isVisible() && total > 0)
+        Splash_->SetProgress(int(std::lround(double(position) / total * 100.0)));
+}
+
+void TVekaMainForm::ProgressDone() {
+    Status_->clear();
+    if (ProgressBar_) ProgressBar_->hide();
+}
+
+void TVekaMainForm::SelectPart(int part, QWidget* asker) {
+    CurrentPart_ = std::clamp(part, 1, 16);
+    Session_->Router.CurrentPart = CurrentPart_;
+    NotePlayer_->Part = CurrentPart_;
+    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(CurrentPart_); });
+}
+
+void TVekaMainForm::SetCurrentPort(int port) {
+    if (port < 0 || port >= Image_->ActivePortCount() || port == CurrentPort_) return;
+    TestNote_->Stop();
+    CurrentPort_ = port;
+    Session_->Router.CurrentPort = port;
+    NotePlayer_->Port = port;
+    RefreshAll();
+}
+
+void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) {
+    try {
+        Session_->Transmitter.SendRawLogged(port, message, historyName);
+    } catch (const std::exception& error) {
+        ReportSendError(error);
+    }
+}
+
+void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
+    if (!TVGS::ValidSystem(number)) return;
+    ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
+    const TOneParameter& p = Image_->System(number);
+    Session_->Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
+                                        std::string(p.Name) + " " + std::to_string(p.Value));
+    Clock().Wait(Data_.TransWait);
+}
+
+void TVekaMainForm::ShowHelp(const QString& text) {
+    if (Status_) Status_->setText(text);
+}
+
+std::array<int, 10> TVekaMainForm::Bookmarks(const std::string& window) const {
+    return ReadBookmarks(Settings_, window);
+}
+
+void TVekaMainForm::SetBookmarks(const std::string& window, const std::array<int, 10>& ids) {
+    if (!WriteBookmarks(Settings_, window, ids))
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(Settings_.LastError()));
+}
+
+int TVekaMainForm::ReadBarColor(const std::string& window, int defaultValue) const {
+    return Settings_.ReadInteger(kForm, window + "bar color", defaultValue);
+}
+
+void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
+    Settings_.WriteInteger(kForm, window + "bar color", value);
+}
+
+void TVekaMainForm::SetCurrentChannel(int channel) {
+    Session_->Router.CurrentChannel = std::clamp(channel, 0, 15);
+    NotePlayer_->Channel = Session_->Router.CurrentChannel;
+}
+
+void TVekaMainForm::ReportEditError(const std::exception& error) {
+    if (EditErrorShown_) return;  // one message per gesture, not one per drag step
+    EditErrorShown_ = true;
+    ReportSendError(error);
+}
+
+void TVekaMainForm::PointerPassed(QWidget* window) {
+    if (!Data_.Option(TOption::AutoActivate) || !window) return;
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            if (Mdi_->activeSubWindow() != sub) Mdi_->setActiveSubWindow(sub);
+            return;
+        }
+}
+
+void TVekaMainForm::RefreshAll() {
+    RefreshLamps();
+    // The shown port may be gone with the ports.
+    CurrentPort_ = std::clamp(CurrentPort_, 0, Image_->ActivePortCount() - 1);
+    Session_->Router.CurrentPort = CurrentPort_;
+    NotePlayer_->Port = CurrentPort_;
+    Image_->NotifyReloaded();
+}
+
+QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
+QString TVekaMainForm::StatusText() const { return Status_ ? Status_->text() : QString(); }
+QString TVekaMainForm::ModuleFieldText() const { return ModuleField_ ? ModuleField_->text() : QString(); }
+
+// Start and close ---------------------------------------------------------------------------
+
+void TVekaMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FirstShow_) {
+        FirstShow_ = false;
+        QTimer::singleShot(0, this, &TVekaMainForm::FirstShow);
+    }
+}
+
+void TVekaMainForm::FirstShow() {
+    // The Part and Patch windows open where they were last time, or at their corners the first
+    // time (and once they exist).
+    // A file named on the command line is loaded and sent, and its layout opens its windows.
+    const QString& argument = Options_.FirstArgument;
+    OfferRecovery();
+    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) OpenByName(argument);
+    // Without a layout that opened any, the default windows: an empty frame tells a new user
+    // nothing.
+    bool anyOpen = false;
+    Windows_->ForEachOpen([&anyOpen](int, TManagedSubWindow*) { anyOpen = true; });
+    const TIniDocument ini = Settings_.Open();
+    for (const auto& [number, left, top] : {std::tuple{int(wnPart), 0, 0}, std::tuple{int(wnPatch), 60, 60}}) {
+        if (anyOpen) break;
+        if (ini.HasKey(kForm, std::string(ManagedWindowName(number)) + " left")) Windows_->OpenOrBringForward(number);
+        else Windows_->OpenAt(number, left, top);
+    }
+    if (Splash_) {
+        Splash_->close();
+        Splash_->deleteLater();
+        Splash_ = nullptr;
+    }
+    FirstShowDone_ = true;
+}
+
+void TVekaMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() && event->mimeData()->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TVekaMainForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    // Only the first file; opened after the drop has ended, so the file manager is not held.
+    const QString name = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, name] { OpenWhenFree(name); });
+}
+
+void TVekaMainForm::OpenWhenFree(const QString& fileName) {
+    // A transmission or a modal dialog in progress finishes first.
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
+        QTimer::singleShot(250, this, [this, fileName] { OpenWhenFree(fileName); });
+        return;
+    }
+    OpenByName(fileName);
+}
+
+void TVekaMainForm::CloseWhenFree() {
+    // A quit signal: a transmission or a data request stops at its next message, a dialog
+    // open at that moment is cancelled, and the orderly close runs once they are over.
+    if (Busy_) Session_->Transmitter.RequestStop();
+    if (RequestCancel_) *RequestCancel_ = true;
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    // Inside a handler's waits too: the close deletes windows whose handler is still running.
+    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
+        QTimer::singleShot(100, this, [this] { CloseWhenFree(); });
+        return;
+    }
+    // Nobody may be there to answer (a logout, a shutdown): unsaved changes go into the
+    // recovery file, which the next start offers back, instead of a question.
+    if (DataChanged_) {
+        WriteRecoveryNow();
+        KeepRecovery_ = RecoveryWritten_;
+    }
+    close();
+    KeepRecovery_ = false;  // the close was refused after all
+}
+
+bool TVekaMainForm::AskSave(int message) {
+    if (!DataChanged_) return true;
+    const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) return Save();
+    return true;
+}
+
+void TVekaMainForm::closeEvent(QCloseEvent* event) {
+    if (Closing_ || !Image_) {
+        event->accept();
+        return;
+    }
+    // A close during Send All would free the ports the transmission still uses.
+    if (Busy_ || !CloseSequence()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TVekaMainForm::CloseSequence() {
+    // The only step that may refuse the close.
+    if (!KeepRecovery_ && !AskSave(28)) return false;
+    Closing_ = true;
+    // Every sounding note ends while the ports are open, and the driver gets a moment to pass
+    // the note-offs on before the ports close (JACK sends in its next cycle).
+    if (NotePlayer_->MouseNote() >= 0 || TestNote_->Sounding() || NotePlayer_->AnyHeld()) {
+        NotePlayer_->ReleaseAll();
+        TestNote_->Stop();
+        Clock().Wait(kNoteOffDrainMs);
+    }
+    // Which windows were open, each one's place, then the windows themselves.
+    hide();
+    TIniDocument ini = Settings_.Open();
+    for (const TWindowDescriptor& d : WindowDescriptors())
+        ini.WriteInteger(kForm, "Win#" + std::to_string(d.Number), Windows_->Window(d.Number) ? 1 : 0);
+    StoreMenuShortcuts(ini);
+    Settings_.Save(ini);
+    X11_.reset();  // the hot key is given back
+    Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
+        window->StorePosition();
+        window->CloseForGood();
+    });
+    // The settings.
+    // The frame's corner and the window's own size, as the start places them.
+    const QRect client = normalGeometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    Data_.MainLeft = client.left() - frameOffset.x();
+    Data_.MainTop = client.top() - frameOffset.y();
+    Data_.MainWidth = client.width();
+    Data_.MainHeight = client.height();
+    TakeModuleSettings(*Image_, Data_);
+    std::string error;
+    if (!SaveBulk(Settings_, Data_, BulkContext(), error))
+        std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
+    // The input port.
+    Session_->Input.Close();
+    // An orderly end; what the user chose not to save is not offered back.
+    if (RecoveryTimer_) RecoveryTimer_->stop();
+    std::string ignored;
+    if (!KeepRecovery_) RemoveRecoveryFile(RecoveryFile(), ignored);
+    Settings_.WriteBool(kSetting, "perfect finish", true);
+    // The output ports close with the session when the window is destroyed.
+    return true;
+}
+
+void TVekaMainForm::Activate(const QString& fileName) {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    if (!fileName.isEmpty()) OpenWhenFree(fileName);
+}
+
+}  // namespace veka

@@ -1,0 +1,496 @@
+#pragma once
+// TVekaMainForm: the frame of the program. It owns the module image, the MIDI session (four
+// output ports, the input, the data request), the settings, the editor windows' slots, the
+// menus and toolbars with the Sysx View bar, and the services the editor windows call.
+// Start-up and the close sequence run here in their fixed order.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "document/part_order.h"
+#include "windows/window_services.h"
+#include "midi/midi_session.h"
+#include "module/image.h"
+#include "app/app_texts.h"
+#include "app/managed_windows.h"
+#include "app/qt_pump_wait.h"
+#include "module/undo_history.h"
+#include "module/setup_file_kind.h"
+#include "module/setup_reader.h"
+#include "document/new_setup.h"
+#include "document/recent_files.h"
+#include "smf/exclusive_export.h"
+#include "smf/order_file.h"
+#include "document/note_player.h"
+#include "document/recovery_file.h"
+#include "document/test_note.h"
+#include "document/settings.h"
+#include "windows/compare_window.h"
+#include "windows/custom_file_dialog.h"
+#include "windows/data_request_window.h"
+
+class QFont;
+class QFontDialog;
+class QLabel;
+class QProgressBar;
+class QShortcut;
+class QPushButton;
+class QMdiArea;
+class QToolBar;
+class QToolButton;
+class QTimer;
+
+namespace veka {
+
+class TLEDPanel;
+class TMySplash;
+class TSysxHistoryDialog;
+
+// The status bar's field of what is being edited: "SC-8850 · A: Virtual Module Port A", one
+// entry per port in use ("-" for a port without an open output).
+QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs);
+
+// A command whose shortcut the user may set; Menu names the sub-menu that holds it.
+struct TAssignableCommand {
+    TCommand Command;
+    const TCaption* Menu = nullptr;
+};
+
+class THotKeyDlg;
+class TOterOption;
+class TOtherSeqWindow;
+class TX11Link;
+
+struct TStartOptions {
+    QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
+    std::string ProgramFolder;    // Veka.ini, temp.smf, presets
+    std::string DefaultFolder;    // the default data files
+    bool SystemJapanese = false;  // the system language
+    TPumpWait* Wait = nullptr;    // every wait of the program; null: the Qt event loop's own clock
+    bool English() const { return !SystemJapanese || FirstArgument == QStringLiteral("*ENGLISH"); }
+    bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
+};
+
+class TVekaMainForm : public QMainWindow,
+                      public IEditContext,
+                      public IAudition,
+                      public IShellUi,
+                      public IWindowStore,
+                      public IMessageOut,
+                      public IParameterOut,
+                      public IPcKeyboardSwitch,
+                      public ICompareSources {
+    Q_OBJECT
+public:
+    TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
+    ~TVekaMainForm() override;
+
+    // The creation steps; false when the program must end with exit code 1 (no MIDI output,
+    // default data missing) after the user was told why.
+    bool Create();
+
+    // Every message box goes through here; tests replace it to answer without a screen.
+    using TMessageHook = std::function<QMessageBox::StandardButton(QMessageBox::Icon icon, const QString& text,
+                                                                   QMessageBox::StandardButtons buttons)>;
+    TMessageHook MessageHook;
+    QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // The port dialog; tests replace it (the real one is modal).
+    std::function<void()> PortDialogHook;
+    // The first start's quit offer in tests: true when the user would quit.
+    std::function<bool()> QuitOfferHook;
+    // The open file dialog; tests replace it and answer a name (empty for Cancel).
+    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> OpenNameHook;
+    // Every choice from one list (the destination of a part file, the object of a save or an
+    // export); tests replace it and answer an index (nothing for Cancel).
+    std::function<std::optional<int>(const TSelectRequest& request)> SelectHook;
+    std::optional<int> ChooseFromList(const TSelectRequest& request);
+    // The custom file window; tests replace it and answer the choice (nothing for Cancel). A
+    // view-only window (after a custom file was opened) answers nothing.
+    std::function<std::optional<TCustomChoice>(const TCustomChoice& shown, bool viewOnly)> CustomFileHook;
+    // The filter a save dialog of several filters ends on; tests replace it (given the one the
+    // dialog starts with).
+    std::function<QString(const QString& offered)> SaveFilterHook;
+    // The save file dialog; tests replace it and answer a name (empty for Cancel).
+    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
+    // The name to write to: the dialog's answer with the extension added, after the question
+    // whether an existing file of that name may be replaced. Empty when the user declined.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                           const QString& extension) override;
+
+    // The services the editor windows get, one interface per job.
+    TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
+    // IEditContext
+    TVGS& Image() override { return *Image_; }
+    TLanguage Language() const override { return Language_; }
+    int CurrentPort() const override { return CurrentPort_; }
+    void SetCurrentPort(int port) override;
+    int CurrentPart() const override { return CurrentPart_; }
+    void SelectPart(int part, QWidget* asker = nullptr) override;
+    void SetCurrentChannel(int channel) override;
+    void ReportEditError(const std::exception& error) override;
+    void EndEditGesture() override { EditErrorShown_ = false; }
+    // IAudition
+    TTestNote& TestNote() override { return *TestNote_; }
+    void WaitMs(int ms) override { Clock().Wait(ms); }
+    // IShellUi
+    void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
+    QMenu* PartMenu() override { return PartMenu_; }
+    void ShowHelp(const QString& text) override;
+    void PointerPassed(QWidget* window) override;
+    // IWindowStore
+    TOptionsView Options() const override { return TOptionsView(Data_); }
+    int ReadBarColor(const std::string& window, int defaultValue) const override;
+    void WriteBarColor(const std::string& window, int value) override;
+    std::string PresetFolder() const override { return Options_.ProgramFolder; }
+    TPatchBrowserSettings PatchBrowser() const override {
+        return TPatchBrowserSettings{Data_.PatchTreeWidth, Data_.PatchListState, Data_.PatchUsingMap};
+    }
+    std::array<int, 10> Bookmarks(const std::string& window) const override;
+    void SetBookmarks(const std::string& window, const std::array<int, 10>& ids) override;
+    void SetPatchBrowser(const TPatchBrowserSettings& settings) override {
+        Data_.PatchTreeWidth = settings.TreeWidth;
+        Data_.PatchListState = settings.ListState;
+        Data_.PatchUsingMap = settings.UsingMap;
+    }
+    // IMessageOut, for the display window.
+    void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
+    // IParameterOut, for the effect window's presets.
+    void SendSystemParameter(int number, const std::string& caption) override;
+
+    // IPcKeyboardSwitch, for the keyboard window: TOption::PcKeyboard.
+    bool PcKeyboardOn() const override { return Data_.Option(TOption::PcKeyboard); }
+    void SetPcKeyboard(bool on) override;
+    // The computer keyboard, the on-screen keyboard and the ribbon play through it.
+    TNotePlayer& NotePlayer() { return *NotePlayer_; }
+
+    // Closes as the frame's button does once no transmission, data request or dialog runs;
+    // those are stopped first (SIGTERM, SIGINT). Unsaved changes are kept in the recovery file
+    // instead of asking about them.
+    void CloseWhenFree();
+
+    // The shell's own services.
+    void MarkChanged();
+    // The setup now matches its file (loaded, saved, new): nothing is left to recover.
+    void ClearDataChanged();
+    // The recovery file: written once the changes have settled, removed when nothing is left
+    // unsaved; at start the one an unclean end left is offered back.
+    void WriteRecoveryNow();
+    void OfferRecovery();
+    std::string RecoveryFile() const;
+    static constexpr int kRecoveryDelayMs = 400;
+    static constexpr int kNoteOffDrainMs = 50;
+    void SetCaption(const QString& text);
+    void ShowProgress(const QString& text, int position, int total);
+    void ProgressDone();
+    // The image changed as a whole: the lamps and every open window show it again.
+    void RefreshAll();
+    TTransmitter& Transmitter() { return Session_->Transmitter; }
+    std::string ProgramFolder() const { return Options_.ProgramFolder; }
+    IPartOrderStore& PartOrders() { return *PartOrders_; }
+    // Brings the port dialog's record into force (ports, module type, pacing) and shows it.
+    void ApplyModuleSettings();
+
+    // Undo and redo (main_undo.cpp). Edits settle into steps by themselves: the changes of a
+    // gesture become one step once the event that ended it has been handled and no mouse
+    // button is held; a command opens a TUndoScope so that all it changed is one step.
+    void UndoCommand();
+    void RedoCommand();
+    void ClearUndoHistory();
+    // The menu's Clear Undo History: asks first, the history cannot come back.
+    void ClearUndoHistoryCommand();
+    // Takes the changes so far as a step now (before a command, and in tests).
+    void CommitUndoStep();
+    const TUndoHistory& UndoHistory() const { return *Undo_; }
+    // Steps that send more messages than this send the whole image instead (Send All).
+    static constexpr size_t kUndoSendAllLimit = 200;
+    // Edits of the same parameters this close together are one step (a held key, the wheel).
+    static constexpr int kUndoMergeMs = 700;
+    class TUndoScope {
+    public:
+        TUndoScope(TVekaMainForm& form, const TCaption& name);
+        ~TUndoScope();
+        TUndoScope(const TUndoScope&) = delete;
+        TUndoScope& operator=(const TUndoScope&) = delete;
+
+    private:
+        TVekaMainForm& Form_;
+    };
+
+    // ICompareSources, for the compare window (main_compare.cpp).
+    TCompareTarget Defaults() override;
+    TCompareTarget SavedFile() override;
+    TCompareTarget OtherFile() override;
+    TCompareTarget Module() override;
+    int SendDifferences(const std::vector<int>& indices) override;
+    void ShowParameter(int port, const TLinkData& link) override;
+    // Communication > Compare with Module: the compare window, on the module.
+    void CompareWithModuleCommand();
+
+    // The part pop-up's commands on the current port.
+    void CopyPartCommand();
+    void ExchangePartCommand();
+    void InitializePartCommand();
+    void CustomizePartWindow();
+    // Replaces the dialog of the part commands in tests: answers the chosen parts (1..16), or
+    // nothing for Cancel.
+    std::function<std::optional<std::pair<int, int>>(int kind)> PartChoiceHook;
+
+    // Commands.
+    // False when the user cancelled the question about unsaved changes.
+    bool New(bool send);
+    bool FileNew();
+    bool Save();
+    bool SaveAllData();
+    // The file commands (main_file_commands.cpp).
+    void OpenCommand();
+    void OpenRecent(int index);
+    void OpenByName(const QString& fileName);
+    // OpenByName once no transmission, data request or modal dialog is in progress.
+    void OpenWhenFree(const QString& fileName);
+    bool SaveObject(TSetupFileKind kind);  // OnePart, OneDrumMap, OneUserDrum
+    bool ExportSysx(TExportKind kind);
+    bool SaveCustomFile();
+    // The song commands (main_song_commands.cpp).
+    void GetSetupMeasuresCommand();
+    bool ImportSong(const QString& fileName);
+    bool ExportSmfCommand();
+    // The composition window; the order list it closed with (nothing for Cancel).
+    std::optional<TOrderList> SmfCustomCommand();
+    std::function<std::optional<TOrderList>()> SmfCustomHook;
+    // into: the song read last (its working copy "Temp.smf"); otherwise a song the user chooses.
+    bool EmbedSetupCommand(bool intoSongReadLast);
+    const TRecentFiles& RecentFiles() const { return Data_.History; }
+    QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
+    // The four send switches of a load: System, Parts, Drums, UserDrums.
+    const std::array<bool, 4>& SendSwitches() const { return SendSwitches_; }
+    void SendAllCommand(bool allUserDrums);
+    // Communication > Data Request: the choice, the request loop with its progress window, the
+    // report; every open window shows what was read.
+    void DataRequestCommand();
+    // Replaces the modal selection window in tests: the choice made, or nothing for Cancel.
+    std::function<std::optional<TDataRequestChoice>(const TDataRequestChoice& stored)> DataRequestChoiceHook;
+    // The parts of a request: an input (the port dialog offered), the choice of what to read
+    // (stored for the next time), and the work with the progress window and its Stop.
+    bool EnsureRequestInput();
+    std::optional<TDataRequestChoice> AskRequestChoice();
+    bool RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work);
+    QString RequestLogPath() const;
+    // The progress window while a request runs (tests press its Stop).
+    TDataReqDlg* RequestProgress() const { return RequestProgress_; }
+    void PanicCommand();
+    void CopySysxText();
+    // offerQuit: a first start without an output, where closing the dialog may quit the program.
+    void OpenPortDialog(bool offerQuit = false);
+    // The user chose to quit at the first start's port dialog: an orderly end, not an error.
+    bool QuitRequested() const { return QuitRequested_; }
+    void AboutCommand();
+    void ContactFormCommand();
+    void HelpContents();
+    void MinimizeAll();
+    void CloseAll();
+    void ArrangeIcons();
+    // A second start handed over a file name (or none): come to the front.
+    void Activate(const QString& fileName);
+    void SetButtonCaptions(bool on);
+
+    // The Option menu's dialogs (main_options.cpp). Tests replace each modal run with a hook
+    // that works the dialog; the font hook answers whether the dialog ended with OK.
+    void OtherOptionsCommand();
+    std::function<void(TOterOption&)> OtherOptionsHook;
+    void FontCommand();
+    std::function<bool(QFontDialog&)> FontDialogHook;
+    // The grid font: the settings' name and size, never above kMaxGridFontSize points.
+    QFont GridFont() const;
+    // Takes the font as the grid font and shows it in every grid of every open window.
+    void ApplyGridFont(const QFont& font);
+
+    // Menu shortcuts and the sequencer link (main_shortcuts.cpp).
+    static std::vector<TAssignableCommand> AssignableCommands();
+    // The command's key in "MenuShortCutKey": its caption, and "-" and the sub-menu's.
+    std::string ShortcutKeyName(const TAssignableCommand& command) const;
+    int ShortcutCode(TCommand command) const;
+    void SetShortcutCode(TCommand command, int code);
+    void LoadMenuShortcuts();
+    void StoreMenuShortcuts(TIniDocument& ini) const;
+    void ShortcutKeysCommand();
+    std::function<void(THotKeyDlg&)> HotKeyDialogHook;
+    // The "Veka Hot Key" dialog; reached from the shortcut-key dialog.
+    void SequencerLinkCommand();
+    std::function<void(TOtherSeqWindow&)> SequencerDialogHook;
+    // Registers "veka hot key" with the X server; what went wrong is kept for the dialog.
+    void RegisterHotKey();
+    void HotKeyPressed();
+    const QString& HotKeyError() const { return HotKeyError_; }
+    TX11Link* X11() const { return X11_.get(); }
+
+    QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
+    QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
+    TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
+    QString HexText() const;
+    QString StatusText() const;
+    QString ModuleFieldText() const;
+    QProgressBar* ProgressBar() const { return ProgressBar_; }
+    QPushButton* StopButton() const { return StopButton_; }
+    QMdiArea* MdiArea() const { return Mdi_; }
+
+    TMidiSession& Session() { return *Session_; }
+    TSettings& Settings() { return Settings_; }
+    TSettingsData& Data() { return Data_; }
+    TManagedWindows& Windows() { return *Windows_; }
+    bool DataChanged() const { return DataChanged_; }
+    const QString& FileName() const { return FileName_; }
+    TLastNotes& LastNotes() { return LastNotes_; }
+    int ColourDepth() const { return ColourDepth_; }
+    // What libmevro.so answered at start (nothing without it).
+    std::optional<bool> Administrator() const { return Administrator_; }
+    const std::vector<std::string>& InputLines() const { return InputLines_; }
+    const std::vector<std::string>& OutputLines() const { return OutputLines_; }
+    // Paints the lamps of the ports in use green and the others in the window colour.
+    void RefreshLamps();
+    void ApplyMdiBackground();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    void BuildMenus();
+    void BuildPartMenu();
+    std::optional<std::pair<int, int>> ChooseParts(int kind);
+    void BuildToolbars();
+    void BuildStatusBar();
+    void ConnectSession();
+    void ConnectNotePlayer();
+    void ConnectUndo();
+    // A setup file read onto a power-on image of the program's settings.
+    TCompareTarget ReadOntoPowerOn(const QString& fileName);
+    void ScheduleUndoCommit();
+    void UpdateUndoActions();
+    void TransmitStep(const TUndoStep& step, bool undo);
+    TFileState FileState() const;
+    void RestoreFileState(const TFileState& state);
+    bool UndoRefused();
+    // Runs a run of messages; more than a few lock the window (busy cursor, Stop) meanwhile.
+    void SendRun(size_t messages, const std::function<void()>& send);
+    void StartRecoveryTimer();
+    void LoadSettings();
+    void RegisterEditorWindows();
+    void OpenInput();
+    void FirstShow();
+    bool CloseSequence();
+    void EnableCommands();
+    bool AskSave(int message);
+    QString SongFilter() const;
+    enum class TOpenWay { Dialog, Recent, ByName, CommandLine };
+    void OpenFile(const QString& fileName, TOpenWay way);
+    void AddRecentFile(const QString& fileName);
+    void ShowRecentFiles();
+    void StoreRecentFiles();
+    void SaveLayout(const QString& setupFile);
+    // Restores the notes and (by TOption::LayoutInFile) the windows; what went wrong, for the status bar.
+    QString LoadLayout(const QString& setupFile);
+    std::optional<int> ChoosePart(const std::string& title, bool preselectCurrent);
+    std::optional<int> ChooseDrumMap(const std::string& title);
+    std::optional<int> ChooseUserDrum(const std::string& title);
+    // The save dialog for the collected difference list, then the write; the name written, or
+    // empty (cancelled or failed, the user told why).
+    QString SaveCollected(TSetupFileKind kind, const QString& caption);
+    std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
+    void ShowCustomFileContents(const QString& fileName);
+    // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                           const QString& extension, QString& chosenFilter);
+    bool SongOrderList(TOrderList& list);
+    QString ChooseSongName(const QString& caption, int defaultFormat, int& format);
+    void EnableEmbedding();
+    // Runs a song write with the busy cursor; the error told, or the name in the status bar.
+    bool WriteSong(const QString& name, const std::function<bool(std::string& error)>& write);
+    QString DataFolder() const;
+    void StoreDataFolder(const QString& fileName);
+    QString InputErrorText(const std::string& detail) const;
+    void ReportSendError(const std::exception& error);
+    TBulkContext BulkContext() const;
+
+    TStartOptions Options_;
+    TMySplash* Splash_;
+    TLanguage Language_ = TLanguage::Japanese;
+    TSettings Settings_;
+    TSettingsData Data_;
+    TQtPumpWait Wait_;
+    std::optional<TQtPumpWait::TUserInput> BusyInput_;  // while a transmission locks the window
+    TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
+    std::unique_ptr<TVGS> Image_;
+    std::unique_ptr<TMidiSession> Session_;
+    TInputWaker* Waker_ = nullptr;
+    TLastNotes LastNotes_;
+    QMdiArea* Mdi_ = nullptr;
+    std::unique_ptr<TManagedWindows> Windows_;
+    std::array<QAction*, size_t(TCommand::Count)> Actions_{};
+    std::array<QToolButton*, size_t(TToolButton::Count)> Buttons_{};
+    std::array<TLEDPanel*, 5> Lamps_{};
+    QToolBar* WindowBar_ = nullptr;
+    QToolBar* SysxBar_ = nullptr;
+    QLabel* HexPanel_ = nullptr;
+    QLabel* Status_ = nullptr;
+    QLabel* ModuleField_ = nullptr;  // the module type and each port's output
+    QProgressBar* ProgressBar_ = nullptr;
+    QTimer* ProgressEnd_ = nullptr;  // hides the bar once the work showing it has returned
+    QString ProgressText_;
+    bool ProgressEndDeferred_ = false;
+    QPushButton* StopButton_ = nullptr;
+    QShortcut* StopShortcut_ = nullptr;
+    TSysxHistoryDialog* History_ = nullptr;
+    std::vector<std::string> InputLines_, OutputLines_;
+    QString FileName_;
+    bool DataChanged_ = false;
+    bool FirstShow_ = true;
+    bool FirstShowDone_ = false;  // the start-up work of the first show has run
+    bool Closing_ = false;
+    bool Busy_ = false;  // a long transmission runs inside a nested event loop
+    bool PortChanged_ = false;
+    bool QuitRequested_ = false;
+    std::atomic<bool>* RequestCancel_ = nullptr;  // while a data request runs
+    TDataReqDlg* RequestProgress_ = nullptr;
+    int ColourDepth_ = 24;
+    std::optional<bool> Administrator_;
+    int CurrentPort_ = 0;
+    int CurrentPart_ = 1;
+    std::unique_ptr<TPartOrderFiles> PartOrders_;
+    TSubscription DataChanges_;
+    bool EditErrorShown_ = false;
+    std::unique_ptr<TTestNote> TestNote_;
+    std::unique_ptr<TNotePlayer> NotePlayer_;  // after the session and the notes: goes first
+    QObject* KeyFilter_ = nullptr;
+    TSubscription PlayedNotes_, PlayerState_;
+    QTimer* RecoveryTimer_ = nullptr;
+    bool RecoveryWritten_ = false;
+    bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
+    std::unique_ptr<TUndoHistory> Undo_;
+    QTimer* UndoTimer_ = nullptr;
+    TSubscription UndoPuts_;
+    int UndoScopeDepth_ = 0;
+    std::string UndoScopeName_;
+    TFileState UndoScopeFile_;  // the open file as the outermost command scope found it
+    std::map<std::string, uint64_t> FileSaves_;  // how often each file was written since the start
+    bool UndoRunning_ = false;
+    bool UndoGestureEnded_ = false;  // a value was put: the gesture is over
+    bool UndoCommitDeferred_ = false;  // the commit came inside a wait
+    int64_t LastEditCommitMs_ = -1000000;
+    QMenu* PartMenu_ = nullptr;
+    std::array<QAction*, 9> RecentActions_{};
+    std::array<bool, 4> SendSwitches_{true, true, true, true};
+    std::array<int, size_t(TCommand::Count)> ShortcutCodes_{};
+    bool ShortcutDialogOpen_ = false;  // the note player and the hot key rest meanwhile
+    std::unique_ptr<TX11Link> X11_;
+    QString HotKeyError_;
+};
+
+}  // namespace veka
