@@ -115,7 +115,7 @@ void TVekaMainForm::ShowParameter(int port, const TLinkData& link) {
         case LinkUserDrum: window = wnUserDrum; break;
         default: return;
     }
-    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort_ && port < Image_->ActivePortCount())
+    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort() && port < Image_->ActivePortCount())
         SetCurrentPort(port);
     if (link.Kind == LinkPart) SelectPart(link.Owner);
     TManagedSubWindow* sub = Windows_->OpenOrBringForward(window);

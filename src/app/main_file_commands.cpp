@@ -215,7 +215,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     {
         TBusyCursor busy;
         ShowProgress((ja ? QString::fromUtf8("読み込み中: ") : QStringLiteral("Loading: ")) + shortName, 0, 0);
-        result = ReadSetupBytes(*Image_, host, CurrentPort_, kind, bytes, file);
+        result = ReadSetupBytes(*Image_, host, CurrentPort(), kind, bytes, file);
         ProgressDone();
     }
     if (result.Status == TSetupReadStatus::Cancelled) {
@@ -326,7 +326,7 @@ std::optional<int> TVekaMainForm::ChoosePart(const std::string& title, bool pres
     for (int port = 0; port < Image_->ActivePortCount(); ++port)
         for (int part = 1; part <= kPartsPerPort; ++part)
             request.Items.push_back(PartName(port, part) + " " + Image_->PartToneName(port, part));
-    if (preselectCurrent) request.Preselected = CurrentPort_ * kPartsPerPort + CurrentPart_ - 1;
+    if (preselectCurrent) request.Preselected = CurrentPort() * kPartsPerPort + CurrentPart() - 1;
     return ChooseFromList(request);
 }
 

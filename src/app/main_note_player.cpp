@@ -10,9 +10,6 @@ namespace veka {
 
 void TVekaMainForm::ConnectNotePlayer() {
     TNotePlayer& player = *NotePlayer_;
-    player.Port = CurrentPort_;
-    player.Part = CurrentPart_;
-    player.Channel = Session_->Router.CurrentChannel;
     player.SetVelocity(TestNote_->Velocity);
     player.OnError = [this](const std::exception& error) { ShowHelp(QString::fromStdString(error.what())); };
     PlayerState_ = player.OnStateChanged.Subscribe([this] {

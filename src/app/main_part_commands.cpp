@@ -1,11 +1,7 @@
-// The editor windows the main window can open, the part pop-up menu and its commands (copy,
-// exchange, initialise a part), and the Part window's customisation dialog.
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
+// The editor windows the main window can open, the part pop-up menu with its commands (copy,
+// exchange, initialise a part: document/part_commands.h), and the Part window's customisation dialog.
 #include <QMenu>
 
-#include "windows/global_select_window.h"
 #include "windows/part_win_custom.h"
 #include "windows/drum_window.h"
 #include "windows/effect_window.h"
@@ -19,31 +15,12 @@
 #include "windows/master_window.h"
 #include "app/sysx_history_dialog.h"
 #include "app/main_window.h"
+#include "document/part_commands.h"
 
 namespace veka {
 
 namespace {
-enum TPartCommand { pcCopy = 1, pcExchange = 2, pcInitialize = 3 };
-
-// The part pop-up menu and the chooser of its commands.
-enum TPartMenuText {
-    pmCopy, pmExchange, pmInitialize, pmCustomize, pmCopyTitle, pmCopyFrom, pmCopyTo, pmExchangeTitle,
-    pmExchangeFirst, pmExchangeSecond, pmInitializeTitle, pmInitializeThis, pmCount
-};
-constexpr TCaption kTexts[pmCount] = {
-    {"Part の ｺﾋﾟｰ", "Copy Part"},
-    {"Part の交換", "Exchange Part"},
-    {"Part の初期化", "Initialize Part"},
-    {"Part Windowの構成", "Customize Part Window"},
-    {"Part のｺﾋﾟｰ", "Copy"},
-    {"このPartから", "From "},
-    {"このPartへｺﾋﾟｰ", "To "},
-    {"Part の交換", "Exchange"},
-    {"このPartと", "And"},
-    {"このPartを交換", ""},
-    {"Part の初期化", "Initialize"},
-    {"このPartを初期化", "This part "},
-};
+constexpr TCaption kCustomize{"Part Windowの構成", "Customize Part Window"};
 }  // namespace
 
 void TVekaMainForm::RegisterEditorWindows() {
@@ -67,15 +44,16 @@ void TVekaMainForm::RegisterEditorWindows() {
 void TVekaMainForm::BuildPartMenu() {
     PartMenu_ = new QMenu(this);
     PartMenu_->setObjectName("PartMenu");
-    auto add = [this](TPartMenuText text, auto&& slot) {
-        QAction* action = PartMenu_->addAction(Tr(kTexts[text], Language_));
+    auto add = [this](const QString& text, auto&& slot) {
+        QAction* action = PartMenu_->addAction(text);
         connect(action, &QAction::triggered, this, slot);
     };
-    add(pmCopy, [this] { CopyPartCommand(); });
-    add(pmExchange, [this] { ExchangePartCommand(); });
-    add(pmInitialize, [this] { InitializePartCommand(); });
+    const auto name = [this](TPartCommand command) { return QString::fromStdString(PartCommandName(command, Language_)); };
+    add(name(TPartCommand::Copy), [this] { CopyPartCommand(); });
+    add(name(TPartCommand::Exchange), [this] { ExchangePartCommand(); });
+    add(name(TPartCommand::Initialize), [this] { InitializePartCommand(); });
     PartMenu_->addSeparator();
-    add(pmCustomize, [this] { CustomizePartWindow(); });
+    add(Tr(kCustomize, Language_), [this] { CustomizePartWindow(); });
     connect(Action(TCommand::CustomizePartWindow), &QAction::triggered, this, [this] { CustomizePartWindow(); });
     // Held computer-keyboard notes are released before the menu opens.
     connect(PartMenu_, &QMenu::aboutToShow, this, [this] {
@@ -84,80 +62,16 @@ void TVekaMainForm::BuildPartMenu() {
     });
 }
 
-std::optional<std::pair<int, int>> TVekaMainForm::ChooseParts(int kind) {
-    if (PartChoiceHook) return PartChoiceHook(kind);
-    const auto text = [this](TPartMenuText id) { return Tr(kTexts[id], Language_); };
-    const int port = CurrentPort_;
-    QStringList parts;
-    for (int part = 1; part <= 16; ++part)
-        parts << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
-    TGlobalSelectWindow dialog(Language_, this);
-    dialog.SetTitle(Message(24, Language_));
-    const int current = CurrentPart_ - 1;
-    if (kind == pcCopy) {
-        dialog.setWindowTitle(text(pmCopyTitle));
-        dialog.SetList(1, text(pmCopyFrom), parts, current);
-        dialog.SetList(2, text(pmCopyTo), parts, current);
-    } else if (kind == pcExchange) {
-        dialog.setWindowTitle(text(pmExchangeTitle));
-        dialog.SetList(1, text(pmExchangeFirst), parts, current);
-        dialog.SetList(2, text(pmExchangeSecond), parts, current);
-    } else {
-        dialog.setWindowTitle(text(pmInitializeTitle));
-        dialog.SetList(1, text(pmInitializeThis), parts, current);
-    }
-    dialog.HideUnusedRows();
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const int first = dialog.Chosen(1) + 1;
-    const int second = kind == pcInitialize ? first : dialog.Chosen(2) + 1;
-    if (first < 1 || first > 16 || second < 1 || second > 16) return std::nullopt;
-    return std::make_pair(first, second);
-}
-
-namespace {
-
-// Runs one part command: the image changes without events, then the changed parts are sent
-// whole (force) and every window shows them.
-template <typename F>
-void RunPartCommand(TVekaMainForm& form, const TCaption& name, const std::vector<int>& changedParts, F&& change) {
-    const TVekaMainForm::TUndoScope step(form, name);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    form.ShowProgress(Message(26, form.Language()), 0, 1);
-    change();
-    // The commands write the image without change events: the setup is marked here.
-    form.Image().MarkDataChanged();
-    try {
-        for (int part : changedParts) form.Transmitter().SendPart(form.CurrentPort(), part, true);
-    } catch (const std::exception& error) {
-        form.ShowMessage(QMessageBox::Warning,
-                         Message(90, form.Language()) + "\n\n" + QString::fromStdString(error.what()));
-    }
-    form.ProgressDone();
-    QApplication::restoreOverrideCursor();
-    form.RefreshAll();
-}
-
-}  // namespace
-
 void TVekaMainForm::CopyPartCommand() {
-    const auto choice = ChooseParts(pcCopy);
-    if (!choice) return;
-    const int from = choice->first, to = choice->second;
-    RunPartCommand(*this, kTexts[pmCopy], {to}, [&] { Image_->CopyPart(CurrentPort_, from, to); });
+    RunPartCommand(TPartCommand::Copy, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::ExchangePartCommand() {
-    const auto choice = ChooseParts(pcExchange);
-    if (!choice) return;
-    const int first = choice->first, second = choice->second;
-    RunPartCommand(*this, kTexts[pmExchange], {first, second}, [&] { Image_->ExchangePart(CurrentPort_, first, second); });
+    RunPartCommand(TPartCommand::Exchange, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::InitializePartCommand() {
-    const auto choice = ChooseParts(pcInitialize);
-    if (!choice) return;
-    const int part = choice->first;
-    RunPartCommand(*this, kTexts[pmInitialize], {part}, [&] { Image_->InitializePart(CurrentPort_, part); });
+    RunPartCommand(TPartCommand::Initialize, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::CustomizePartWindow() {

@@ -90,7 +90,7 @@ void TVekaMainForm::OfferRecovery() {
     New(false);
     TFixedSetupFileHost host;
     const TSetupReadResult result =
-        ReadSetupBytes(*Image_, host, CurrentPort_, TSetupFileKind::Ga4, read.Setup, read.Info.FileName);
+        ReadSetupBytes(*Image_, host, CurrentPort(), TSetupFileKind::Ga4, read.Setup, read.Info.FileName);
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return;

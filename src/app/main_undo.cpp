@@ -28,12 +28,15 @@ constexpr TCaption kTexts[utCount] = {
 
 }  // namespace
 
-TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const TCaption& name) : Form_(form) {
+TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const TCaption& name)
+    : TUndoScope(form, Tr(name, form.Language_).toStdString()) {}
+
+TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const std::string& name) : Form_(form) {
     if (Form_.UndoScopeDepth_++ > 0) return;  // a command inside a command: the outer one names the step
     Form_.CommitUndoStep();                    // what came before is a step of its own
     Form_.UndoScopeFile_ = Form_.FileState();
     Form_.ShowHelp(QString());  // what the last undo or command said is over
-    QString text = Tr(name, Form_.Language_);
+    QString text = QString::fromStdString(name);
     while (text.endsWith('.') || text.endsWith(' ')) text.chop(1);  // "Data Request..."
     Form_.UndoScopeName_ = text.toStdString();
 }

@@ -25,6 +25,8 @@
 #include <tuple>
 #include <iostream>
 
+#include "app/dialog_prompts.h"
+#include "app/window_command_frame.h"
 #include "document/admin_library.h"
 #include "midi/midi_devices.h"
 #include "module/default_data.h"
@@ -57,7 +59,12 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
     Mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(Mdi_);
+    Prompts_ = std::make_unique<TDialogPrompts>(*this);
+    CommandFrame_ = std::make_unique<TWindowCommandFrame>(*this);
 }
+
+IUserPrompts& TVekaMainForm::Prompts() { return *Prompts_; }
+ICommandFrame& TVekaMainForm::CommandFrame() { return *CommandFrame_; }
 
 TVekaMainForm::~TVekaMainForm() {
     Clock().OnOutermostEnd = nullptr;  // the clock may outlive the window (tests give their own)
@@ -144,7 +151,7 @@ bool TVekaMainForm::Create() {
     Waker_->Handler = [this] { Session_->Process(); };
     Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
-    NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_);
+    NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_, Session_->Focus);
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     Windows_->SetWait(&Clock());
     RegisterEditorWindows();
@@ -350,18 +357,14 @@ void TVekaMainForm::ProgressDone() {
 }
 
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
-    CurrentPart_ = std::clamp(part, 1, 16);
-    Session_->Router.CurrentPart = CurrentPart_;
-    NotePlayer_->Part = CurrentPart_;
-    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(CurrentPart_); });
+    Session_->Focus.Part = std::clamp(part, 1, 16);
+    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(Session_->Focus.Part); });
 }
 
 void TVekaMainForm::SetCurrentPort(int port) {
-    if (port < 0 || port >= Image_->ActivePortCount() || port == CurrentPort_) return;
+    if (port < 0 || port >= Image_->ActivePortCount() || port == Session_->Focus.Port) return;
     TestNote_->Stop();
-    CurrentPort_ = port;
-    Session_->Router.CurrentPort = port;
-    NotePlayer_->Port = port;
+    Session_->Focus.Port = port;
     RefreshAll();
 }
 
@@ -404,8 +407,7 @@ void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
 }
 
 void TVekaMainForm::SetCurrentChannel(int channel) {
-    Session_->Router.CurrentChannel = std::clamp(channel, 0, 15);
-    NotePlayer_->Channel = Session_->Router.CurrentChannel;
+    Session_->Focus.Channel = std::clamp(channel, 0, 15);
 }
 
 void TVekaMainForm::ReportEditError(const std::exception& error) {
@@ -426,9 +428,7 @@ void TVekaMainForm::PointerPassed(QWidget* window) {
 void TVekaMainForm::RefreshAll() {
     RefreshLamps();
     // The shown port may be gone with the ports.
-    CurrentPort_ = std::clamp(CurrentPort_, 0, Image_->ActivePortCount() - 1);
-    Session_->Router.CurrentPort = CurrentPort_;
-    NotePlayer_->Port = CurrentPort_;
+    Session_->Focus.Port = std::clamp(Session_->Focus.Port, 0, Image_->ActivePortCount() - 1);
     Image_->NotifyReloaded();
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "document/part_order.h"
+#include "document/user_prompts.h"
 #include "windows/window_services.h"
 #include "midi/midi_session.h"
 #include "module/image.h"
@@ -60,6 +61,8 @@ struct TAssignableCommand {
     const TCaption* Menu = nullptr;
 };
 
+class TDialogPrompts;
+class TWindowCommandFrame;
 class THotKeyDlg;
 class TOterOption;
 class TOtherSeqWindow;
@@ -127,9 +130,9 @@ public:
     // IEditContext
     TVGS& Image() override { return *Image_; }
     TLanguage Language() const override { return Language_; }
-    int CurrentPort() const override { return CurrentPort_; }
+    int CurrentPort() const override { return Session_ ? Session_->Focus.Port : 0; }
     void SetCurrentPort(int port) override;
-    int CurrentPart() const override { return CurrentPart_; }
+    int CurrentPart() const override { return Session_ ? Session_->Focus.Part : 1; }
     void SelectPart(int part, QWidget* asker = nullptr) override;
     void SetCurrentChannel(int channel) override;
     void ReportEditError(const std::exception& error) override;
@@ -213,6 +216,7 @@ public:
     class TUndoScope {
     public:
         TUndoScope(TVekaMainForm& form, const TCaption& name);
+        TUndoScope(TVekaMainForm& form, const std::string& name);  // in the program's language
         ~TUndoScope();
         TUndoScope(const TUndoScope&) = delete;
         TUndoScope& operator=(const TUndoScope&) = delete;
@@ -239,6 +243,9 @@ public:
     // Replaces the dialog of the part commands in tests: answers the chosen parts (1..16), or
     // nothing for Cancel.
     std::function<std::optional<std::pair<int, int>>(int kind)> PartChoiceHook;
+    // The commands' questions, answered by the program's dialogs, and the frame they run in.
+    IUserPrompts& Prompts();
+    ICommandFrame& CommandFrame();
 
     // Commands.
     // False when the user cancelled the question about unsaved changes.
@@ -364,7 +371,6 @@ protected:
 private:
     void BuildMenus();
     void BuildPartMenu();
-    std::optional<std::pair<int, int>> ChooseParts(int kind);
     void BuildToolbars();
     void BuildStatusBar();
     void ConnectSession();
@@ -461,8 +467,6 @@ private:
     TDataReqDlg* RequestProgress_ = nullptr;
     int ColourDepth_ = 24;
     std::optional<bool> Administrator_;
-    int CurrentPort_ = 0;
-    int CurrentPart_ = 1;
     std::unique_ptr<TPartOrderFiles> PartOrders_;
     TSubscription DataChanges_;
     bool EditErrorShown_ = false;
@@ -490,6 +494,8 @@ private:
     std::array<int, size_t(TCommand::Count)> ShortcutCodes_{};
     bool ShortcutDialogOpen_ = false;  // the note player and the hot key rest meanwhile
     std::unique_ptr<TX11Link> X11_;
+    std::unique_ptr<TDialogPrompts> Prompts_;
+    std::unique_ptr<TWindowCommandFrame> CommandFrame_;
     QString HotKeyError_;
 };
 

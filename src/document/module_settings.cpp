@@ -20,7 +20,7 @@ TModuleSettingsChange ApplyModuleSettings(const TSettingsData& data, TMidiSessio
     session.Request.DataReqWaitMs = data.DataReqWait;
     session.Router.Thru = data.Option(TOption::MidiEcho);
     // The shown port may be gone with the ports.
-    session.Router.CurrentPort = std::clamp(session.Router.CurrentPort, 0, image.ActivePortCount() - 1);
+    session.Focus.Port = std::clamp(session.Focus.Port, 0, image.ActivePortCount() - 1);
 
     // As the settings file reads it: anything but the three families is the SC-8850 family.
     const int moduleType = data.ModuleType >= mtSC88 && data.ModuleType <= mtSC8850 ? data.ModuleType : int(mtSC8850);

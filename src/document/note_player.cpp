@@ -45,7 +45,8 @@ namespace {
 int LetterIndex(char letter) { return letter >= 'A' && letter <= 'Z' ? letter - 'A' : -1; }
 }  // namespace
 
-TNotePlayer::TNotePlayer(TTransmitter& transmitter, TLastNotes& notes) : Transmitter_(transmitter), Notes_(notes) {}
+TNotePlayer::TNotePlayer(TTransmitter& transmitter, TLastNotes& notes, const TPartFocus& focus)
+    : Transmitter_(transmitter), Focus_(focus), Notes_(notes) {}
 
 TNotePlayer::~TNotePlayer() {
     OnError = nullptr;  // the owner is going: a failed note-off is nobody's news
@@ -83,12 +84,12 @@ bool TNotePlayer::Send(int port, uint8_t status, uint8_t data1, uint8_t data2) {
 
 bool TNotePlayer::Start(TSounding& sounding, int note, int velocity) {
     Stop(sounding);
-    if (note < 0 || note > 127 || Channel < 0 || Channel > 15) return false;
-    if (!Send(Port, uint8_t(0x90 | Channel), uint8_t(note), uint8_t(std::clamp(velocity, 0, 127)))) return false;
-    sounding = TSounding{note, Port, Channel};
-    if (TVGS::ValidPart(Port, Part, 1)) Notes_.Notes[size_t(Port)][size_t(Part - 1)] = note;
+    if (note < 0 || note > 127 || Focus_.Channel < 0 || Focus_.Channel > 15) return false;
+    if (!Send(Focus_.Port, uint8_t(0x90 | Focus_.Channel), uint8_t(note), uint8_t(std::clamp(velocity, 0, 127)))) return false;
+    sounding = TSounding{note, Focus_.Port, Focus_.Channel};
+    if (TVGS::ValidPart(Focus_.Port, Focus_.Part, 1)) Notes_.Notes[size_t(Focus_.Port)][size_t(Focus_.Part - 1)] = note;
     OnKey(note, true);
-    OnNotePlayed(Port, Part, note);
+    OnNotePlayed(Focus_.Port, Focus_.Part, note);
     return true;
 }
 
@@ -160,17 +161,17 @@ void TNotePlayer::MouseDown(int note, int velocity) { Start(Mouse_, note, veloci
 void TNotePlayer::MouseUp() { Stop(Mouse_); }
 
 void TNotePlayer::Ribbon(int control, int value) {
-    if (control < 0 || control >= kRibbonControls || Channel < 0 || Channel > 15) return;
+    if (control < 0 || control >= kRibbonControls || Focus_.Channel < 0 || Focus_.Channel > 15) return;
     value = std::clamp(value, 0, 16383);
     const int high = value / 128, low = value % 128;
     if (control == kRibbonPitchBend) {
-        Send(Port, uint8_t(0xE0 | Channel), uint8_t(low), uint8_t(high));
+        Send(Focus_.Port, uint8_t(0xE0 | Focus_.Channel), uint8_t(low), uint8_t(high));
         return;
     }
     const int controller = control - 1;
-    if (!Send(Port, uint8_t(0xB0 | Channel), uint8_t(controller), uint8_t(high))) return;
+    if (!Send(Focus_.Port, uint8_t(0xB0 | Focus_.Channel), uint8_t(controller), uint8_t(high))) return;
     if (const int parameter = MirroredPartParameter(controller))
-        Transmitter_.Image().StoreControllerValue(Port, Part, parameter, high);
+        Transmitter_.Image().StoreControllerValue(Focus_.Port, Focus_.Part, parameter, high);
 }
 
 void TNotePlayer::ReleaseAll() {

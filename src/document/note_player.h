@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 
+#include "midi/part_focus.h"
 #include "module/signal.h"
 #include "document/new_setup.h"
 
@@ -34,15 +35,12 @@ public:
     static constexpr int kRibbonControls = 97;
     static constexpr int kRibbonCentre = 8192;
 
-    TNotePlayer(TTransmitter& transmitter, TLastNotes& notes);
+    // New notes go to the focus as it is when they start.
+    TNotePlayer(TTransmitter& transmitter, TLastNotes& notes, const TPartFocus& focus);
     ~TNotePlayer();  // every sounding note is stopped
     TNotePlayer(const TNotePlayer&) = delete;
     TNotePlayer& operator=(const TNotePlayer&) = delete;
 
-    // Where new notes go; the main window keeps these as the current port, part and channel.
-    int Port = 0;
-    int Part = 1;
-    int Channel = 0;
     // A keyboard window shows the player: only then do Q, R, C and X act.
     bool ViewOpen = false;
 
@@ -101,6 +99,7 @@ private:
     bool Send(int port, uint8_t status, uint8_t data1, uint8_t data2);
 
     TTransmitter& Transmitter_;
+    const TPartFocus& Focus_;
     TLastNotes& Notes_;
     int Velocity_ = kDefaultVelocity;
     int Octave_ = 5;

@@ -2,11 +2,12 @@
 
 namespace veka {
 
-TInputRouter::TInputRouter(TMidiInput& input, TTransmitter& transmitter) : Input_(input), Transmitter_(transmitter) {}
+TInputRouter::TInputRouter(TMidiInput& input, TTransmitter& transmitter, const TPartFocus& focus)
+    : Input_(input), Transmitter_(transmitter), Focus_(focus) {}
 
 void TInputRouter::Pass(int part, uint8_t status, uint8_t data1, uint8_t data2) {
     if (part < 1 || part > 16) return;
-    const int port = CurrentPort;
+    const int port = Focus_.Port;
     if (port < 0 || port >= Transmitter_.ActivePortCount()) return;
     Transmitter_.Port(port).SendShort(status, data1, data2);
     if (Transmitter_.OnFlash) Transmitter_.OnFlash(port);
@@ -27,9 +28,9 @@ void TInputRouter::HandleInput() {
         switch (kind) {
             case 0x90:
                 if (event->Data2 != 0) {
-                    Notes_[note] = {CurrentPart, CurrentChannel};
+                    Notes_[note] = {Focus_.Part, Focus_.Channel};
                     if (OnKey) OnKey(note, true);
-                    Pass(CurrentPart, uint8_t(0x90 + CurrentChannel), note, event->Data2);
+                    Pass(Focus_.Part, uint8_t(0x90 + Focus_.Channel), note, event->Data2);
                     break;
                 }
                 // Velocity 0 releases the key, on the channel its note-on used.
@@ -44,7 +45,7 @@ void TInputRouter::HandleInput() {
             case 0xB0:
             case 0xD0:
             case 0xE0:
-                Pass(CurrentPart, uint8_t(kind + CurrentChannel), event->Data1, event->Data2);
+                Pass(Focus_.Part, uint8_t(kind + Focus_.Channel), event->Data1, event->Data2);
                 break;
             default:  // program changes are never passed on
                 break;

@@ -6,18 +6,17 @@
 #include <functional>
 
 #include "midi/midi_input.h"
+#include "midi/part_focus.h"
 #include "midi/transmitter.h"
 
 namespace veka {
 
 class TInputRouter {
 public:
-    TInputRouter(TMidiInput& input, TTransmitter& transmitter);
+    // Notes go to the focus as it is when they arrive.
+    TInputRouter(TMidiInput& input, TTransmitter& transmitter, const TPartFocus& focus);
 
     bool Thru = false;         // "MIDI INPUTをMIDI OUTPUTにｽﾙｰ"
-    int CurrentPort = 0;       // the port the windows show, 0..3 (the main window's)
-    int CurrentPart = 1;       // the part being edited there, 1..16
-    int CurrentChannel = 0;    // its receive channel, 0..15
     bool AcceptExclusive = false;
 
     std::function<void()> OnInputLamp;                    // the red lamp
@@ -36,6 +35,7 @@ private:
     };
     TMidiInput& Input_;
     TTransmitter& Transmitter_;
+    const TPartFocus& Focus_;
     std::array<TNoteOwner, 128> Notes_{};
 };
 

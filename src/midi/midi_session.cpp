@@ -14,7 +14,7 @@ TPumpWait* TMidiSession::MakeWait(TMidiSession* self, TPumpWait* given) {
 }
 
 TMidiSession::TMidiSession(TVGS& image, TPumpWait* wait)
-    : Wait_(MakeWait(this, wait)), Transmitter(image, *Wait_), Router(Input, Transmitter),
+    : Wait_(MakeWait(this, wait)), Transmitter(image, *Wait_), Router(Input, Transmitter, Focus),
       Request(Transmitter, Input, Router) {
     Input.Capacity = 4096;
     Input.OnMidiInput = [this] { Router.HandleInput(); };

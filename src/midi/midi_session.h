@@ -9,6 +9,7 @@
 #include "midi/data_request.h"
 #include "midi/input_router.h"
 #include "midi/midi_input.h"
+#include "midi/part_focus.h"
 #include "midi/pump_wait.h"
 #include "midi/transmitter.h"
 
@@ -27,6 +28,8 @@ public:
     void Process() { Input.DispatchNotices(); }
     TPumpWait& Wait() { return *Wait_; }
 
+    // The port, part and channel being edited; the windows set it through the main window.
+    TPartFocus Focus;
     TTransmitter Transmitter;
     TMidiInput Input;
     TInputRouter Router;

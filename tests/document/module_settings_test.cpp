@@ -20,7 +20,7 @@ TEST(ModuleSettings, TheRecordReachesImageTransmitterRouterAndRequest) {
     data.DataReqWait = 2000;
     data.SysxSpace = THexSpacing::None;
     data.SetOption(TOption::MidiEcho, true);
-    f.Session->Router.CurrentPort = 3;
+    f.Session->Focus.Port = 3;
     const TModuleSettingsChange change = ApplyModuleSettings(data, *f.Session);
     EXPECT_TRUE(change.PortCount);
     EXPECT_FALSE(change.ModuleType);
@@ -37,7 +37,7 @@ TEST(ModuleSettings, TheRecordReachesImageTransmitterRouterAndRequest) {
     // Fewer ports: the shown port comes back into range.
     data.MaxPart = 1;
     EXPECT_TRUE(ApplyModuleSettings(data, *f.Session).PortCount);
-    EXPECT_EQ(f.Session->Router.CurrentPort, 1);
+    EXPECT_EQ(f.Session->Focus.Port, 1);
 }
 
 TEST(ModuleSettings, AnotherModuleTypeMovesEveryPartsToneMapOnTheModuleToo) {

@@ -14,11 +14,12 @@ class NotePlayerTest : public ::testing::Test {
 protected:
     test::TMidiFixture Midi{mtSC8850, 1};  // two ports
     TLastNotes Notes;
-    TNotePlayer Player{Midi.Tx(), Notes};
+    TPartFocus Focus;
+    TNotePlayer Player{Midi.Tx(), Notes, Focus};
 
     void SetUp() override {
         Midi.Module->ClearReceived();
-        Player.Channel = 2;
+        Focus.Channel = 2;
     }
     std::vector<std::vector<uint8_t>> Take(int port = 0) {
         auto sent = Midi.Sent(port);
@@ -59,9 +60,9 @@ TEST_F(NotePlayerTest, AModifierBlocksTheNoteButNotTheReleaseOfAHeldKey) {
 TEST_F(NotePlayerTest, NoteOffGoesWhereItsNoteOnWentWhateverChangedMeanwhile) {
     Player.KeyDown('D', false);
     Player.MouseDown(30, 64);
-    Player.Channel = 9;
-    Player.Port = 1;
-    Player.Part = 5;
+    Focus.Channel = 9;
+    Focus.Port = 1;
+    Focus.Part = 5;
     Player.KeyUp('D', false);
     Player.MouseUp();
     EXPECT_EQ(Take(0), (std::vector<std::vector<uint8_t>>{Bytes({0x92, 64, 100}), Bytes({0x92, 30, 64}),
@@ -70,7 +71,7 @@ TEST_F(NotePlayerTest, NoteOffGoesWhereItsNoteOnWentWhateverChangedMeanwhile) {
     Player.KeyUp('D', false);
     EXPECT_EQ(Take(1), (std::vector<std::vector<uint8_t>>{Bytes({0x99, 64, 100}), Bytes({0x89, 64, 0})}));
     // A port outside those in use sounds nothing and leaves nothing to stop.
-    Player.Port = 3;
+    Focus.Port = 3;
     Player.KeyDown('D', false);
     Player.KeyUp('D', false);
     EXPECT_TRUE(Take(3).empty());
@@ -123,7 +124,7 @@ TEST_F(NotePlayerTest, VelocityStepsStopAtTheirLimits) {
 }
 
 TEST_F(NotePlayerTest, TheMouseNoteMovesTheLastPlayedNoteAndTellsTheDrumWindows) {
-    Player.Part = 10;
+    Focus.Part = 10;
     std::vector<int> played;
     const TSubscription watch =
         Player.OnNotePlayed.Subscribe([&](int port, int part, int note) { played.push_back(port * 1000 + part * 200 + note); });
@@ -142,7 +143,7 @@ TEST_F(NotePlayerTest, TheMouseNoteMovesTheLastPlayedNoteAndTellsTheDrumWindows)
 }
 
 TEST_F(NotePlayerTest, TheRibbonSendsBendOrAControllerAndMirrorsPartParametersWithoutExclusive) {
-    Player.Part = 4;
+    Focus.Part = 4;
     Player.Ribbon(TNotePlayer::kRibbonPitchBend, 16320);
     Player.Ribbon(TNotePlayer::kRibbonPitchBend, TNotePlayer::kRibbonCentre);
     int puts = 0;
@@ -192,7 +193,8 @@ TEST_F(NotePlayerTest, AClosedPortNeitherCrashesNorLeavesANoteToStop) {
 
 TEST_F(NotePlayerTest, APlayerThatGoesStopsItsNotes) {
     {
-        TNotePlayer player(Midi.Tx(), Notes);
+        const TPartFocus focus;  // part A1 on channel 1
+        TNotePlayer player(Midi.Tx(), Notes, focus);
         player.KeyDown('H', false);
         player.MouseDown(50, 117);
     }

@@ -30,8 +30,9 @@ TEST(JackNotePlayer, KeysTheMouseAndTheRibbonArriveAndNothingIsLeftOn) {
     TLastNotes notes;
     TMessages expected;
     {
-        TNotePlayer player(transmitter, notes);
-        player.Channel = 3;
+        TPartFocus focus;
+        focus.Channel = 3;
+        TNotePlayer player(transmitter, notes, focus);
         player.KeyDown('A', false);
         player.KeyUp('A', false);
         player.Ribbon(TNotePlayer::kRibbonPitchBend, 12000);

@@ -235,13 +235,13 @@ TEST_F(JackTransport, ThruPassesAKeyboardToTheCurrentPartsChannel) {
     ASSERT_NO_THROW(session.Input.Open());
     session.Input.Start();
     ASSERT_TRUE(keyboard.WaitOutputConnected(3s)) << Describe(keyboard);
-    session.Router.CurrentPort = 0;
+    session.Focus.Port = 0;
     TMidiOutput& out = session.Transmitter.Port(0);
     ASSERT_NO_THROW(out.SetProductName(module.InputName()));
     ASSERT_TRUE(out.Open()) << out.LastError();
     session.Router.Thru = true;
-    session.Router.CurrentPart = 5;
-    session.Router.CurrentChannel = 4;
+    session.Focus.Part = 5;
+    session.Focus.Channel = 4;
 
     auto arrived = [&module](size_t count) {
         return [&module, count] { return module.Received().size() >= count; };
@@ -252,8 +252,8 @@ TEST_F(JackTransport, ThruPassesAKeyboardToTheCurrentPartsChannel) {
     ASSERT_TRUE(session.Wait().WaitFor(3000, arrived(2))) << Describe(module);
 
     // The editor moves to another part while the key is down: the release follows the key.
-    session.Router.CurrentPart = 10;
-    session.Router.CurrentChannel = 9;
+    session.Focus.Part = 10;
+    session.Focus.Channel = 9;
     ASSERT_TRUE(keyboard.Send({0x80, 60, 64}));
     ASSERT_TRUE(keyboard.Send({0xE0, 0, 64}));
     ASSERT_TRUE(session.Wait().WaitFor(3000, arrived(4))) << Describe(module);

@@ -81,11 +81,11 @@ TEST(InputRouter, ThruFollowsTheNoteTableAndNeverPassesProgramChanges) {
     EXPECT_TRUE(f.Sent(0).empty());
 
     router.Thru = true;
-    router.CurrentPart = 3;
-    router.CurrentChannel = 2;
+    f.Session->Focus.Part = 3;
+    f.Session->Focus.Channel = 2;
     Feed(in, {0x90, 60, 100});
     in.DispatchNotices();
-    router.CurrentChannel = 7;  // the user moved to another part meanwhile
+    f.Session->Focus.Channel = 7;  // the user moved to another part meanwhile
     Feed(in, {0x80, 60, 0});
     Feed(in, {0x90, 62, 90});
     Feed(in, {0x90, 62, 0});

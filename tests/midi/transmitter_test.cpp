@@ -50,7 +50,7 @@ TEST(Transmitter, ParameterChangesGoToTheirPortWithHexTextAndHistory) {
     EXPECT_EQ(f.Module->Memory(0, 0x21, 0x11, 0x3C), 70);
     EXPECT_EQ(modified, 3);
     // A scale tuning change of Port D carries Port D's twelve values, whatever port is shown.
-    f.Session->Router.CurrentPort = 0;
+    f.Session->Focus.Port = 0;
     f.Image->Part(3, 5, ppScaleTuningC).Value = 70;
     f.Image->SetPartValue(3, 5, 58, ppScaleTuningC + 1);
     EXPECT_EQ(f.Module->Memory(3, 0x40, 0x15, 0x40), 70);

@@ -126,8 +126,8 @@ TEST_F(AssignWindowTest, TargetPartAndPortTabsMoveTheWholeProgram) {
     window.PartList()->setCurrentIndex(6);
     emit window.PartList()->activated(6);
     EXPECT_EQ(Form->CurrentPart(), 7);
-    EXPECT_EQ(Form->NotePlayer().Part, 7);
-    EXPECT_EQ(Form->NotePlayer().Channel, 4);
+    EXPECT_EQ(Form->Session().Focus.Part, 7);
+    EXPECT_EQ(Form->Session().Focus.Channel, 4);
     EXPECT_EQ(window.ShownPart(), 7);
     EXPECT_EQ(window.Grid()->Cell(6, 1).Value, 30);
     // The part chosen elsewhere is followed.
@@ -139,7 +139,7 @@ TEST_F(AssignWindowTest, TargetPartAndPortTabsMoveTheWholeProgram) {
     window.PortTabs()->setCurrentIndex(1);
     EXPECT_EQ(Form->CurrentPort(), 1);
     EXPECT_EQ(window.Grid()->Cell(1, 1).Value, 90);
-    EXPECT_EQ(Form->NotePlayer().Port, 1);
+    EXPECT_EQ(Form->Session().Focus.Port, 1);
     QApplication::processEvents();
     EXPECT_EQ(part.Tabs()->currentIndex(), 1);  // the part window moved along
 

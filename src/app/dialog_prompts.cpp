@@ -1,0 +1,65 @@
+#include "app/dialog_prompts.h"
+
+#include <QStringList>
+
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "module/image.h"
+#include "windows/global_select_window.h"
+
+namespace veka {
+
+namespace {
+// The chooser of the part commands: its title and the captions of its one or two lists.
+enum TChooserText {
+    ctCopyTitle, ctCopyFrom, ctCopyTo, ctExchangeTitle, ctExchangeFirst, ctExchangeSecond, ctInitializeTitle,
+    ctInitializeThis, ctCount
+};
+constexpr TCaption kTexts[ctCount] = {
+    {"Part のｺﾋﾟｰ", "Copy"},
+    {"このPartから", "From "},
+    {"このPartへｺﾋﾟｰ", "To "},
+    {"Part の交換", "Exchange"},
+    {"このPartと", "And"},
+    {"このPartを交換", ""},
+    {"Part の初期化", "Initialize"},
+    {"このPartを初期化", "This part "},
+};
+constexpr int kMsgChooseParts = 24;
+}  // namespace
+
+std::optional<std::pair<int, int>> TDialogPrompts::ChooseParts(TPartCommand command, int port, int currentPart) {
+    if (Form_.PartChoiceHook) return Form_.PartChoiceHook(int(command));
+    const TLanguage language = Form_.Language();
+    const auto text = [language](TChooserText id) { return Tr(kTexts[id], language); };
+    QStringList parts;
+    for (int part = 1; part <= 16; ++part)
+        parts << QString::fromStdString(PartName(port, part) + " " + Form_.Image().PartToneName(port, part));
+    TGlobalSelectWindow dialog(language, &Form_);
+    dialog.SetTitle(Message(kMsgChooseParts, language));
+    const int current = currentPart - 1;
+    if (command == TPartCommand::Copy) {
+        dialog.setWindowTitle(text(ctCopyTitle));
+        dialog.SetList(1, text(ctCopyFrom), parts, current);
+        dialog.SetList(2, text(ctCopyTo), parts, current);
+    } else if (command == TPartCommand::Exchange) {
+        dialog.setWindowTitle(text(ctExchangeTitle));
+        dialog.SetList(1, text(ctExchangeFirst), parts, current);
+        dialog.SetList(2, text(ctExchangeSecond), parts, current);
+    } else {
+        dialog.setWindowTitle(text(ctInitializeTitle));
+        dialog.SetList(1, text(ctInitializeThis), parts, current);
+    }
+    dialog.HideUnusedRows();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int first = dialog.Chosen(1) + 1;
+    const int second = command == TPartCommand::Initialize ? first : dialog.Chosen(2) + 1;
+    if (first < 1 || first > 16 || second < 1 || second > 16) return std::nullopt;
+    return std::make_pair(first, second);
+}
+
+void TDialogPrompts::Warn(const std::string& text) {
+    Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace veka

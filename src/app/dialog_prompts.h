@@ -1,0 +1,20 @@
+#pragma once
+// The commands' questions answered by the program's dialogs (each with the main window's test
+// hook in front of it).
+#include "document/user_prompts.h"
+
+namespace veka {
+
+class TVekaMainForm;
+
+class TDialogPrompts : public IUserPrompts {
+public:
+    explicit TDialogPrompts(TVekaMainForm& form) : Form_(form) {}
+    std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) override;
+    void Warn(const std::string& text) override;
+
+private:
+    TVekaMainForm& Form_;
+};
+
+}  // namespace veka

@@ -1,0 +1,21 @@
+#pragma once
+// The frame a command runs in on the screen: one undo step, the busy cursor and the progress
+// text while it runs, and every window refreshed when it ends.
+#include <optional>
+
+#include "app/main_window.h"
+
+namespace veka {
+
+class TWindowCommandFrame : public ICommandFrame {
+public:
+    explicit TWindowCommandFrame(TVekaMainForm& form) : Form_(form) {}
+    void BeginCommand(const std::string& undoName, const std::string& progressText) override;
+    void EndCommand() override;
+
+private:
+    TVekaMainForm& Form_;
+    std::optional<TVekaMainForm::TUndoScope> Step_;
+};
+
+}  // namespace veka
