@@ -53,10 +53,10 @@ void DragSteps(benchmark::State& state, int listeningWindows) {
     cell.Link = TLinkData{LinkPart, 3, ppVolume, 0, 0};
     std::vector<std::unique_ptr<TListeningGrid>> windows;
     for (int n = 0; n < listeningWindows; ++n) windows.push_back(std::make_unique<TListeningGrid>(image));
-    grid.OnCellChange = [&image, &grid](int, int row, const TOneCell& changed) {
+    QObject::connect(&grid, &TVekaGrid::OnCellChange, &grid, [&image, &grid](int, int row, const TOneCell& changed) {
         const TVGS::TSenderScope sender(image, &grid);
         image.SetPartValue(0, row, changed.Value, ppVolume);
-    };
+    });
     grid.SetFocusCell(2, 3);
     int direction = 1;
     for (auto _ : state) {

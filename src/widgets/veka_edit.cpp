@@ -30,7 +30,7 @@ void TVekaEdit::SetValue(int value) {
 
 void TVekaEdit::ShowValue() {
     QString shown;
-    if (OnTextStringChanging) OnTextStringChanging(this, Value_, shown);
+    emit OnTextStringChanging(this, Value_, &shown);
     if (shown.isEmpty()) shown = QString::number(Value_);
     setText(shown);
 }
@@ -39,13 +39,13 @@ void TVekaEdit::StepBy(int delta) {
     const long long next = std::clamp<long long>(static_cast<long long>(Value_) + delta, INT32_MIN, INT32_MAX);
     SetValue(int(next));
     selectAll();
-    if (OnEditValueChange) OnEditValueChange(this, Value_);
+    emit OnEditValueChange(this, Value_);
     update();
 }
 
 void TVekaEdit::TakeText() {
     QString typed = text();
-    if (OnCheckText) OnCheckText(this, Value_, typed);
+    emit OnCheckText(this, Value_, &typed);
     bool ok = false;
     const int number = typed.trimmed().toInt(&ok, 10);
     if (!ok) {
@@ -53,7 +53,7 @@ void TVekaEdit::TakeText() {
         return;
     }
     SetValue(number);
-    if (OnEditValueChange) OnEditValueChange(this, Value_);
+    emit OnEditValueChange(this, Value_);
 }
 
 void TVekaEdit::mousePressEvent(QMouseEvent* event) {

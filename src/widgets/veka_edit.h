@@ -3,7 +3,6 @@
 // (step 10 with Ctrl), keypad plus and minus step it, and typed digits are taken at once.
 #include <QLineEdit>
 #include <QString>
-#include <functional>
 
 namespace veka {
 
@@ -21,12 +20,15 @@ public:
     void SetMax(int max) { Max_ = max; }
     int Step() const { return Step_; }
 
-    // Raised after the user changed the value (drag, keypad, typed text).
-    std::function<void(TVekaEdit* sender, int value)> OnEditValueChange;
-    // Asked for the text of a value; an empty text leaves the decimal number.
-    std::function<void(TVekaEdit* sender, int value, QString& text)> OnTextStringChanging;
-    // Asked before typed text is taken; may rewrite it. oldValue is the value before.
-    std::function<void(TVekaEdit* sender, int oldValue, QString& text)> OnCheckText;
+signals:
+    // Emitted after the user changed the value (drag, keypad, typed text).
+    void OnEditValueChange(TVekaEdit* sender, int value);
+    // The next two hand the receiver a text to fill in, which the field reads back as soon as
+    // the emission returns: they need a direct connection (the default in the field's thread).
+    // Asks for the text of a value; *text comes empty, and left empty the decimal number shows.
+    void OnTextStringChanging(TVekaEdit* sender, int value, QString* text);
+    // Emitted before typed text is taken; may rewrite *text. oldValue is the value before.
+    void OnCheckText(TVekaEdit* sender, int oldValue, QString* text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -45,7 +45,6 @@ TVekaGrid::TVekaGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     Editor_->hide();
     Editor_->installEventFilter(this);
 
-    ShowWarning = [this](const QString& text) { DefaultWarning(text); };
     connect(qApp, &QApplication::focusChanged, this, &TVekaGrid::OnFocusChanged);
 
     UpdateFontCaches();
@@ -167,7 +166,7 @@ void TVekaGrid::SetCellValue(int col, int row, int32_t value) {
     cell->Value = Clamp(value, *cell);
     const TOneCell copy = *cell;
     RepaintCell(col, row);
-    if (OnCellChange) OnCellChange(col, row, copy);
+    emit OnCellChange(col, row, copy);
     PutLinkTest(col, row);
 }
 
@@ -177,7 +176,7 @@ void TVekaGrid::PutLinkTest(int col, int row) {
     if (!cell || cell->Value == StartValue_) return;
     const TOneCell copy = *cell;
     RepaintCell(Col_, Row_);
-    if (OnPutLink) OnPutLink(copy);
+    emit OnPutLink(copy);
 }
 
 void FillCellFromParameter(TOneCell& cell, const TOneParameter& p, int32_t shift, const TLinkData& link) {
@@ -210,14 +209,14 @@ void TVekaGrid::IncCellValue(int delta) {
     cell->Value = Clamp(static_cast<int64_t>(cell->Value) + delta, *cell);
     const TOneCell copy = *cell;
     RepaintCell(col, row);
-    if (OnCellChange) OnCellChange(col, row, copy);
+    emit OnCellChange(col, row, copy);
 }
 
 void TVekaGrid::MoveColumn(int from, int to) {
     const auto movable = [this](int col) { return col >= FixedCols_ && col < Cols_; };
     if (from == to || !movable(from) || !movable(to)) return;
     HideEditor();
-    if (OnColumnMoved) OnColumnMoved(from, to);
+    emit OnColumnMoved(from, to);
     if (!movable(from) || !movable(to)) return;  // the handler changed the grid
 
     const auto column = [this](int col) { return Cells_.begin() + static_cast<ptrdiff_t>(col) * Rows_; };
@@ -451,7 +450,7 @@ void TVekaGrid::scrollContentsBy(int, int) {
     // window being laid out.
     if (Relayout_ == 0) HideEditor();
     viewport()->update();
-    if (OnChange) OnChange();
+    emit OnChange();
 }
 
 void TVekaGrid::resizeEvent(QResizeEvent* event) {
@@ -486,7 +485,7 @@ void TVekaGrid::MoveFocus(int col, int row, bool byUser) {
     RepaintCell(oldCol, oldRow);
     RepaintCell(col, row);
     RepaintHeaders();
-    if (byUser && OnClick) OnClick();
+    if (byUser) emit OnClick();
 }
 
 void TVekaGrid::RepaintHeaders() {

@@ -118,24 +118,31 @@ public:
     int EditStep() const { return EditStep_; }  // 1, or 10 while Ctrl is held
     QLineEdit* InplaceEditor() const { return Editor_; }
 
-    // --- Events the window sets.
-    std::function<void(int col, int row, const TOneCell& cell)> OnCellChange;
-    std::function<void(const TOneCell& cell)> OnPutLink;
-    std::function<void(int col, int row, int inc)> OnMouseInc;
-    std::function<void()> OnChange;  // scrolled
-    std::function<void()> OnClick;   // after every click or focus move by mouse or key
-    std::function<void()> OnDblClick;
-    std::function<void(int from, int to)> OnColumnMoved;  // runs before the grid moves the cells
-    // The window's own mouse handlers, run after the grid's handling.
-    std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
-    // Runs before the grid's key handling (except Ctrl+arrow); true swallows the key.
-    std::function<bool(QKeyEvent*)> OnKeyDown;
-    std::function<void()> OnEnter;  // the grid got the focus
-    std::function<void()> OnExit;   // the focus left the grid and its editor
-    // Every message box goes through here (tests replace it): the invalid-value message.
-    std::function<void(const QString& text)> ShowWarning;
-
     QSize sizeHint() const override;
+
+signals:
+    // Every event is emitted synchronously while the grid is inside the action that raised it;
+    // the receivers must be connected directly (the default for the grid's own thread).
+    void OnCellChange(int col, int row, const TOneCell& cell);
+    void OnPutLink(const TOneCell& cell);
+    void OnMouseInc(int col, int row, int inc);
+    void OnChange();  // scrolled
+    void OnClick();   // after every click or focus move by mouse or key
+    void OnDblClick();
+    void OnColumnMoved(int from, int to);  // emitted before the grid moves the cells
+    // The window's own mouse handling, after the grid's.
+    void OnMouseDown(QMouseEvent* event);
+    void OnMouseMove(QMouseEvent* event);
+    void OnMouseUp(QMouseEvent* event);
+    // Emitted before the grid's key handling (except Ctrl+arrow) with *handled false; a
+    // receiver that sets it swallows the key. The flag lives only during the emission, so a
+    // queued connection could not answer.
+    void OnKeyDown(QKeyEvent* event, bool* handled);
+    void OnEnter();  // the grid got the focus
+    void OnExit();   // the focus left the grid and its editor
+    // The invalid-value message. A connected receiver takes the place of the grid's own warning
+    // box (tests connect one); with none the grid shows the box itself.
+    void ShowWarning(const QString& text);
 
 protected:
     bool event(QEvent* event) override;

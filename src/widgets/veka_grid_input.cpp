@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -88,7 +89,7 @@ void TVekaGrid::mousePressEvent(QMouseEvent* event) {
     if (!CloseEditorForClick(event->position().toPoint())) return;
     if (Gesture_ != TGesture::None) {
         // A second button during a gesture leaves it running; the first release ends it.
-        if (OnMouseDown) OnMouseDown(event);
+        emit OnMouseDown(event);
         return;
     }
     const QPoint pos = event->position().toPoint();
@@ -125,7 +126,7 @@ void TVekaGrid::mousePressEvent(QMouseEvent* event) {
             LastStepY_ = pos.y();
         }
     }
-    if (OnMouseDown) OnMouseDown(event);
+    emit OnMouseDown(event);
 }
 
 void TVekaGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -176,7 +177,7 @@ void TVekaGrid::mouseMoveEvent(QMouseEvent* event) {
                 const int focusCol = Col_, focusRow = Row_;
                 LastStepY_ = pos.y();
                 IncCellValue(inc);
-                if (OnMouseInc) OnMouseInc(focusCol, focusRow, inc);
+                emit OnMouseInc(focusCol, focusRow, inc);
             }
             SetScreenCursor(static_cast<int>(step == 10 ? TVekaCursor::UpDown10 : TVekaCursor::UpDown));
         }
@@ -184,7 +185,7 @@ void TVekaGrid::mouseMoveEvent(QMouseEvent* event) {
         SetScreenCursor(-1);
         UpdateCursor(pos);
     }
-    if (OnMouseMove) OnMouseMove(event);
+    emit OnMouseMove(event);
 }
 
 void TVekaGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -200,7 +201,7 @@ void TVekaGrid::mouseReleaseEvent(QMouseEvent* event) {
         SetScreenCursor(-1);
     }
     UpdateCursor(event->position().toPoint());
-    if (OnMouseUp) OnMouseUp(event);
+    emit OnMouseUp(event);
 }
 
 void TVekaGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -208,7 +209,7 @@ void TVekaGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     int col = -1, row = -1;
     if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), col, row) && IsValueCell(col, row))
         SetCellValue(Col_, Row_, GetCell(Col_, Row_).Default);
-    if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick();
+    if (event->button() == Qt::LeftButton) emit OnDblClick();
     // The second press of the pair is still a press (it starts a new gesture at the default).
     mousePressEvent(event);
 }
@@ -341,7 +342,9 @@ void TVekaGrid::keyPressEvent(QKeyEvent* event) {
         CtrlArrow(key);  // to the next modified cell, or nowhere
         return;
     }
-    if (OnKeyDown && OnKeyDown(event)) return;
+    bool swallowed = false;
+    emit OnKeyDown(event, &swallowed);
+    if (swallowed) return;
 
     bool handled = NavigationKey(event);
     if (Armed_) {
@@ -412,7 +415,11 @@ void TVekaGrid::CommitEditor(int key) {
                                  ? QStringLiteral("正しい値を入力してください")
                                  : QStringLiteral("Input correct value.");
         InWarning_ = true;
-        if (ShowWarning) ShowWarning(text);
+        // A receiver replaces the grid's own box.
+        if (isSignalConnected(QMetaMethod::fromSignal(&TVekaGrid::ShowWarning)))
+            emit ShowWarning(text);
+        else
+            DefaultWarning(text);
         InWarning_ = false;
         if (Editor_->isVisible()) Editor_->setFocus();
         return;
@@ -455,7 +462,7 @@ void TVekaGrid::OnFocusChanged(QWidget*, QWidget* now) {
         if (!Entered_) {
             Entered_ = true;
             RepaintCell(Col_, Row_);
-            if (OnEnter) OnEnter();
+            emit OnEnter();
         }
         return;
     }
@@ -465,7 +472,7 @@ void TVekaGrid::OnFocusChanged(QWidget*, QWidget* now) {
     EditStep_ = 1;  // a Ctrl released elsewhere must not leave the grid stepping by ten
     Armed_ = true;
     RepaintCell(Col_, Row_);
-    if (OnExit) OnExit();
+    emit OnExit();
 }
 
 void TVekaGrid::DefaultWarning(const QString& text) {

@@ -111,13 +111,13 @@ void TVekaKeyboard::Press(const QPoint& pos) {
     Release();
     if (key.Note < 0) return;
     MouseNote_ = key.Note;
-    if (OnNoteDown) OnNoteDown(key.Note, key.Velocity);
+    emit OnNoteDown(key.Note, key.Velocity);
 }
 
 void TVekaKeyboard::Release() {
     if (MouseNote_ < 0) return;
     MouseNote_ = -1;
-    if (OnNoteUp) OnNoteUp();
+    emit OnNoteUp();
 }
 
 void TVekaKeyboard::mousePressEvent(QMouseEvent* event) {

@@ -5,7 +5,6 @@
 // computer keys, a master keyboard) are drawn down.
 #include <QWidget>
 #include <array>
-#include <functional>
 
 namespace veka {
 
@@ -43,10 +42,12 @@ public:
     // Ends the pointer's note as a button release would (the window is hidden under it).
     void CancelPress() { Release(); }
 
-    std::function<void(int note, int velocity)> OnNoteDown;
-    std::function<void()> OnNoteUp;
-
     QSize sizeHint() const override { return QSize(kWidth, kHeight); }
+
+signals:
+    // The pointer's note: pressed (or reached by a glissando), and let go.
+    void OnNoteDown(int note, int velocity);
+    void OnNoteUp();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

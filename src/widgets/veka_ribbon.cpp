@@ -23,7 +23,7 @@ void TVekaRibon::MoveTo(int x) {
     if (x == CursorX_) return;
     CursorX_ = x;
     update();
-    if (OnChange) OnChange(Value());
+    emit OnChange(Value());
 }
 
 void TVekaRibon::paintEvent(QPaintEvent* /*event*/) {
@@ -56,7 +56,7 @@ void TVekaRibon::CancelDrag() {
     // Pitch bend springs back, and the module hears the centre even when the cursor was there.
     CursorX_ = CentreX();
     update();
-    if (OnChange) OnChange(Value());
+    emit OnChange(Value());
 }
 
 }  // namespace veka

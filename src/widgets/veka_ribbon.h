@@ -4,7 +4,6 @@
 // The left button moves the cursor to the pointer and it follows while held; the right button
 // centres it. In return mode (pitch bend) the released cursor springs back to the centre.
 #include <QWidget>
-#include <functional>
 
 namespace veka {
 
@@ -26,10 +25,11 @@ public:
     // Ends a drag as a release would: pitch bend goes back to the centre.
     void CancelDrag();
 
-    // Every move of the cursor by the pointer, with the new value.
-    std::function<void(int value)> OnChange;
-
     QSize sizeHint() const override { return QSize(kWidth, kHeight); }
+
+signals:
+    // Every move of the cursor by the pointer, with the new value.
+    void OnChange(int value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -110,9 +110,9 @@ TAssignWindow::TAssignWindow(const TWindowServices& services, TNotePlayer& playe
     bottomMargins->addLayout(bottom);
     layout->addLayout(bottomMargins);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TAssignWindow::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TAssignWindow::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TAssignWindow::VekaGrid1PutLink);
     connect(cbCC1_, &QComboBox::activated, this, [this](int index) { cbCCChange(kCc1Parameter, index); });
     connect(cbCC2_, &QComboBox::activated, this, [this](int index) { cbCCChange(kCc2Parameter, index); });
     connect(cbPart_, &QComboBox::activated, this, &TAssignWindow::cbPartChange);

@@ -117,13 +117,13 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
     layout->addStretch(0);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1D_->OnClick = [this] { VekaGrid1DClick(); };
-    VekaGrid1D_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1DCellChange(col, row, cell); };
-    VekaGrid1D_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1DPutLink(cell); };
-    VekaGrid1D_->OnColumnMoved = [this](int from, int to) { VekaGrid1DColumnMoved(from, to); };
-    VekaGrid1D_->OnMouseDown = [this](QMouseEvent* e) { GridMouseDown(e); };
-    VekaGrid1D_->OnMouseMove = [this](QMouseEvent* e) { GridMouseMove(e); };
-    VekaGrid1D_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
+    connect(VekaGrid1D_, &TVekaGrid::OnClick, this, &TDrumWindow1::VekaGrid1DClick);
+    connect(VekaGrid1D_, &TVekaGrid::OnCellChange, this, &TDrumWindow1::VekaGrid1DCellChange);
+    connect(VekaGrid1D_, &TVekaGrid::OnPutLink, this, &TDrumWindow1::VekaGrid1DPutLink);
+    connect(VekaGrid1D_, &TVekaGrid::OnColumnMoved, this, &TDrumWindow1::VekaGrid1DColumnMoved);
+    connect(VekaGrid1D_, &TVekaGrid::OnMouseDown, this, &TDrumWindow1::GridMouseDown);
+    connect(VekaGrid1D_, &TVekaGrid::OnMouseMove, this, &TDrumWindow1::GridMouseMove);
+    connect(VekaGrid1D_, &TVekaGrid::OnMouseUp, this, &TDrumWindow1::GridMouseUp);
     connect(TabControl1_, &QTabBar::currentChanged, this, &TDrumWindow1::TabControl1Change);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1D_->viewport()})

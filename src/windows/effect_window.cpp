@@ -154,16 +154,17 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     layout->addWidget(PageArea_);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TEffectWindow::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TEffectWindow::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TEffectWindow::VekaGrid1PutLink);
     // Enter confirms a typed value only; it is no command here.
-    VekaGrid1_->OnKeyDown = [this](QKeyEvent* event) {
-        return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !VekaGrid1_->InplaceEditor()->isVisible();
-    };
-    VekaGrid2_->OnClick = [this] { VekaGrid2Click(); };
-    VekaGrid2_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid2CellChange(col, row, cell); };
-    VekaGrid2_->OnPutLink = [this](const TOneCell& cell) { VekaGrid2PutLink(cell); };
+    connect(VekaGrid1_, &TVekaGrid::OnKeyDown, this, [this](QKeyEvent* event, bool* handled) {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !VekaGrid1_->InplaceEditor()->isVisible())
+            *handled = true;
+    });
+    connect(VekaGrid2_, &TVekaGrid::OnClick, this, &TEffectWindow::VekaGrid2Click);
+    connect(VekaGrid2_, &TVekaGrid::OnCellChange, this, &TEffectWindow::VekaGrid2CellChange);
+    connect(VekaGrid2_, &TVekaGrid::OnPutLink, this, &TEffectWindow::VekaGrid2PutLink);
     connect(TabControl1_, &QTabBar::currentChanged, this, &TEffectWindow::TabControl1Change);
     connect(TabControl2_, &QTabBar::currentChanged, this, &TEffectWindow::TabControl2Change);
     connect(cbMacro_, &QComboBox::activated, this, &TEffectWindow::cbMacroChange);

@@ -82,7 +82,7 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 
     VekaRibon1_ = new TVekaRibon(this);
     VekaRibon1_->setObjectName("VekaRibon1");
-    VekaRibon1_->OnChange = [this](int value) { RibbonChange(value); };
+    connect(VekaRibon1_, &TVekaRibon::OnChange, this, &TKeyboardWindow::RibbonChange);
     cbRibon_ = new QComboBox(this);
     cbRibon_->setObjectName("cbRibon");
     cbRibon_->setToolTip(text(tRibbonHint));
@@ -95,8 +95,9 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 
     VekaKeyboard1_ = new TVekaKeyboard(this);
     VekaKeyboard1_->setObjectName("VekaKeyboard1");
-    VekaKeyboard1_->OnNoteDown = [this](int note, int velocity) { Player_.MouseDown(note, velocity); };
-    VekaKeyboard1_->OnNoteUp = [this] { Player_.MouseUp(); };
+    connect(VekaKeyboard1_, &TVekaKeyboard::OnNoteDown, this,
+            [this](int note, int velocity) { Player_.MouseDown(note, velocity); });
+    connect(VekaKeyboard1_, &TVekaKeyboard::OnNoteUp, this, [this] { Player_.MouseUp(); });
     StatusBar1_ = MakeStatusBar();
 
     auto* top = new QHBoxLayout;
@@ -138,9 +139,11 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 }
 
 TKeyboardWindow::~TKeyboardWindow() {
+    // The controls and their connections outlive this body; from here on they must not reach
+    // the player.
+    disconnect(VekaKeyboard1_, &TVekaKeyboard::OnNoteUp, this, nullptr);
+    disconnect(VekaRibon1_, &TVekaRibon::OnChange, this, nullptr);
     // A key held under the pointer while the window goes still gets its note-off.
-    VekaKeyboard1_->OnNoteUp = nullptr;
-    VekaRibon1_->OnChange = nullptr;
     Player_.MouseUp();
     Player_.ViewOpen = false;
 }

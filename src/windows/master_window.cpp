@@ -56,9 +56,9 @@ TMasterWindow::TMasterWindow(const TWindowServices& services, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TMasterWindow::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TMasterWindow::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TMasterWindow::VekaGrid1PutLink);
     connect(CancelBtn_, &QPushButton::clicked, this, &TMasterWindow::CancelBtnClick);
     for (QWidget* w : {static_cast<QWidget*>(CancelBtn_), static_cast<QWidget*>(StatusBar1_), VekaGrid1_->viewport()})
         WatchPointer(w);

@@ -12,9 +12,14 @@ namespace veka {
 
 TPartRowAudition::TPartRowAudition(TVekaTempForm& form, TVekaGrid& grid, TEdgeFontPanel& title, int fixedCols)
     : Form_(form), Grid_(grid), Title_(title), FixedCols_(fixedCols) {
-    Grid_.OnMouseDown = [this](QMouseEvent* e) { Down(e); };
-    Grid_.OnMouseMove = [this](QMouseEvent* e) { Move(e); };
-    Grid_.OnMouseUp = [this](QMouseEvent* e) { Up(e); };
+    Connections_ = {QObject::connect(&Grid_, &TVekaGrid::OnMouseDown, &Grid_, [this](QMouseEvent* e) { Down(e); }),
+                    QObject::connect(&Grid_, &TVekaGrid::OnMouseMove, &Grid_, [this](QMouseEvent* e) { Move(e); }),
+                    QObject::connect(&Grid_, &TVekaGrid::OnMouseUp, &Grid_, [this](QMouseEvent* e) { Up(e); })};
+}
+
+TPartRowAudition::~TPartRowAudition() {
+    // The grid may outlive this object while its window is taken down.
+    for (const QMetaObject::Connection& connection : Connections_) QObject::disconnect(connection);
 }
 
 int TPartRowAudition::PartRowAt(int y) const {

@@ -97,11 +97,11 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
     StatusBar1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
-    VekaGrid1_->OnColumnMoved = [this](int from, int to) { VekaGrid1ColumnMoved(from, to); };
-    VekaGrid1_->OnEnter = [this] { StatusBar1_->setText(Tr(kTexts[ptGridHint], Language())); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TPartWindow1::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TPartWindow1::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TPartWindow1::VekaGrid1PutLink);
+    connect(VekaGrid1_, &TVekaGrid::OnColumnMoved, this, &TPartWindow1::VekaGrid1ColumnMoved);
+    connect(VekaGrid1_, &TVekaGrid::OnEnter, this, [this] { StatusBar1_->setText(Tr(kTexts[ptGridHint], Language())); });
     connect(TabControl1_, &QTabBar::currentChanged, this, &TPartWindow1::TabControl1Change);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1_->viewport()})

@@ -216,9 +216,9 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TPatchWindow::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TPatchWindow::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TPatchWindow::VekaGrid1PutLink);
     RowAudition_ = std::make_unique<TPartRowAudition>(*this, *VekaGrid1_, *EdgeFontPanel1_, 2);
     connect(TabControl1_, &QTabBar::currentChanged, this, &TPatchWindow::TabControl1Change);
     connect(TreeView1_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {

@@ -83,12 +83,12 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
     layout->addWidget(VekaGrid1_, 1);
     layout->addWidget(StatusBar1_);
 
-    VekaGrid1_->OnClick = [this] { VekaGrid1Click(); };
-    VekaGrid1_->OnCellChange = [this](int col, int row, const TOneCell& cell) { VekaGrid1CellChange(col, row, cell); };
-    VekaGrid1_->OnPutLink = [this](const TOneCell& cell) { VekaGrid1PutLink(cell); };
-    VekaGrid1_->OnColumnMoved = [this](int from, int to) { VekaGrid1ColumnMoved(from, to); };
-    VekaGrid1_->OnMouseDown = [this](QMouseEvent* e) { GridMouseDown(e); };
-    VekaGrid1_->OnMouseUp = [this](QMouseEvent* e) { GridMouseUp(e); };
+    connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TUserDrumWindow::VekaGrid1Click);
+    connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TUserDrumWindow::VekaGrid1CellChange);
+    connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TUserDrumWindow::VekaGrid1PutLink);
+    connect(VekaGrid1_, &TVekaGrid::OnColumnMoved, this, &TUserDrumWindow::VekaGrid1ColumnMoved);
+    connect(VekaGrid1_, &TVekaGrid::OnMouseDown, this, &TUserDrumWindow::GridMouseDown);
+    connect(VekaGrid1_, &TVekaGrid::OnMouseUp, this, &TUserDrumWindow::GridMouseUp);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_), VekaGrid1_->viewport()})
         WatchPointer(w);
 

@@ -264,25 +264,25 @@ TEST_F(KeyboardWindowTest, TheDrumWindowSelectsTheRowOfTheDrumNotePlayed) {
     TDrumWindow1& drum = *qobject_cast<TDrumWindow1*>(Form->Windows().OpenOrBringForward(wnDrum)->widget());
     ASSERT_TRUE(drum.ShowsSet());
     Form->SelectPart(10);  // the drum part
-    window.Keyboard()->OnNoteDown(38, 100);
-    window.Keyboard()->OnNoteUp();
+    emit window.Keyboard()->OnNoteDown(38, 100);
+    emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(drum.NoteOfRow(drum.Grid()->Row()), 38);
     EXPECT_TRUE(window.windowTitle().startsWith("Keyboard Window / Part A10 : ")) << window.windowTitle().toStdString();
     Form->SelectPart(1);  // a melodic part: the row stays
-    window.Keyboard()->OnNoteDown(42, 100);
-    window.Keyboard()->OnNoteUp();
+    emit window.Keyboard()->OnNoteDown(42, 100);
+    emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(drum.NoteOfRow(drum.Grid()->Row()), 38);
 
     // The user drum window follows a part that plays a user set, and only such a part.
     TUserDrumWindow& user = *qobject_cast<TUserDrumWindow*>(Form->Windows().OpenOrBringForward(wnUserDrum)->widget());
     const int row = user.Grid()->Row();
     Form->SelectPart(10);
-    window.Keyboard()->OnNoteDown(row == 51 ? 52 : 50, 100);
-    window.Keyboard()->OnNoteUp();
+    emit window.Keyboard()->OnNoteDown(row == 51 ? 52 : 50, 100);
+    emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(user.Grid()->Row(), row);
     Form->Image().SetPartTone(0, 10, 1, 64, 4, 0);  // part 10 plays user set 65 on map 1
-    window.Keyboard()->OnNoteDown(50, 100);
-    window.Keyboard()->OnNoteUp();
+    emit window.Keyboard()->OnNoteDown(50, 100);
+    emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(user.Grid()->Row(), 51);
 }
 
@@ -292,7 +292,7 @@ TEST_F(KeyboardWindowTest, PicturesInBothLanguages) {
         TKeyboardWindow& window = Open(japanese);
         EXPECT_EQ(window.PcKeyboardSwitch()->toolTip(),
                   japanese ? QString::fromUtf8("ﾊﾟｿｺﾝのｷｰﾎﾞｰﾄﾞで音を鳴らす") : QStringLiteral("Use PC keyboard"));
-        window.Keyboard()->OnNoteDown(64, 100);
+        emit window.Keyboard()->OnNoteDown(64, 100);
         window.Keyboard()->SetKeyDown(67, true);
         QDir().mkpath(VEKA_ARTIFACT_DIR);
         const QString path =
@@ -303,7 +303,7 @@ TEST_F(KeyboardWindowTest, PicturesInBothLanguages) {
             if (!child->isVisible()) continue;
             EXPECT_TRUE(window.rect().contains(child->geometry())) << child->objectName().toStdString();
         }
-        window.Keyboard()->OnNoteUp();
+        emit window.Keyboard()->OnNoteUp();
         Form.reset();
     }
 }

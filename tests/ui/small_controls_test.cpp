@@ -85,10 +85,10 @@ TEST(ListEx, MovesLikeAGridColumnAndKeepsItemAddresses) {
 class VekaEdit : public ::testing::Test {
 protected:
     VekaEdit() {
-        Edit.OnEditValueChange = [this](TVekaEdit* sender, int value) {
+        QObject::connect(&Edit, &TVekaEdit::OnEditValueChange, &Edit, [this](TVekaEdit* sender, int value) {
             EXPECT_EQ(sender, &Edit);
             Raised.push_back(value);
-        };
+        });
     }
     void Mouse(QEvent::Type type, int y, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPointF at(10, y);
@@ -169,13 +169,13 @@ TEST_F(VekaEdit, DigitsAreTakenAsTheyAreTyped) {
 TEST_F(VekaEdit, CheckTextMayRewriteTheTypedTextAndTextsMayBeNamed) {
     Edit.SetMin(-64);
     Edit.SetMax(63);
-    Edit.OnTextStringChanging = [](TVekaEdit*, int value, QString& text) {
-        if (value < 0) text = QStringLiteral("L%1").arg(-value);
-    };
-    Edit.OnCheckText = [](TVekaEdit*, int oldValue, QString& text) {
+    QObject::connect(&Edit, &TVekaEdit::OnTextStringChanging, &Edit, [](TVekaEdit*, int value, QString* text) {
+        if (value < 0) *text = QStringLiteral("L%1").arg(-value);
+    });
+    QObject::connect(&Edit, &TVekaEdit::OnCheckText, &Edit, [](TVekaEdit*, int oldValue, QString* text) {
         EXPECT_EQ(oldValue, -10);
-        if (text.startsWith('L')) text = "-" + text.mid(1);
-    };
+        if (text->startsWith('L')) *text = "-" + text->mid(1);
+    });
     Edit.SetValue(-10);
     EXPECT_EQ(Edit.text(), "L10");
     Edit.setText("L20");

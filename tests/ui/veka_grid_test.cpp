@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QToolTip>
 #include <QLocale>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <functional>
@@ -60,13 +62,15 @@ protected:
                 cell.Link.Index = col;
             }
         }
-        Grid->OnCellChange = [this](int col, int row, const TOneCell& cell) {
+        QObject::connect(Grid, &TVekaGrid::OnCellChange, Grid, [this](int col, int row, const TOneCell& cell) {
             Changes.push_back({col, row, cell.Value});
-        };
-        Grid->OnPutLink = [this](const TOneCell& cell) { PutLinks.push_back(cell.Value); };
-        Grid->OnMouseInc = [this](int, int, int inc) { Incs.push_back(inc); };
-        Grid->OnClick = [this] { ++Clicks; };
-        Grid->ShowWarning = [this](const QString& text) { Warnings.push_back(text); };
+        });
+        QObject::connect(Grid, &TVekaGrid::OnPutLink, Grid,
+                         [this](const TOneCell& cell) { PutLinks.push_back(cell.Value); });
+        QObject::connect(Grid, &TVekaGrid::OnMouseInc, Grid, [this](int, int, int inc) { Incs.push_back(inc); });
+        QObject::connect(Grid, &TVekaGrid::OnClick, Grid, [this] { ++Clicks; });
+        QObject::connect(Grid, &TVekaGrid::ShowWarning, Grid,
+                         [this](const QString& text) { Warnings.push_back(text); });
         Host.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
         Host.activateWindow();
@@ -185,8 +189,8 @@ TEST(VekaGridStore, SizesAreClampedToTheTable) {
 TEST(VekaGridStore, OutOfRangeIndicesAreIgnored) {
     TVekaGrid grid;
     int events = 0;
-    grid.OnCellChange = [&](int, int, const TOneCell&) { ++events; };
-    grid.OnPutLink = [&](const TOneCell&) { ++events; };
+    QObject::connect(&grid, &TVekaGrid::OnCellChange, &grid, [&](int, int, const TOneCell&) { ++events; });
+    QObject::connect(&grid, &TVekaGrid::OnPutLink, &grid, [&](const TOneCell&) { ++events; });
     TOneCell cell;
     cell.Value = 9;
     const std::vector<std::pair<int, int>> outside = {{-1, 0}, {0, -1}, {5, 0}, {0, 5}, {1000000, 1000000}};
@@ -250,10 +254,11 @@ TEST(VekaGridStore, ClampAppliesMaxFirstThenMin) {
 TEST(VekaGridStore, SetCellValueNotifiesAndTestsForPutLink) {
     TVekaGrid grid;
     std::vector<std::string> log;
-    grid.OnCellChange = [&](int col, int row, const TOneCell& cell) {
+    QObject::connect(&grid, &TVekaGrid::OnCellChange, &grid, [&](int col, int row, const TOneCell& cell) {
         log.push_back("change " + std::to_string(col) + "," + std::to_string(row) + "=" + std::to_string(cell.Value));
-    };
-    grid.OnPutLink = [&](const TOneCell& cell) { log.push_back("link " + std::to_string(cell.Value)); };
+    });
+    QObject::connect(&grid, &TVekaGrid::OnPutLink, &grid,
+                     [&](const TOneCell& cell) { log.push_back("link " + std::to_string(cell.Value)); });
     grid.Cell(2, 3).Max = 100;
     grid.SetCellValue(2, 3, 250);  // clamped; the start value (0) differs: a put link follows
     grid.SetCellValue(2, 3, 0);    // back at the start value: no put link
@@ -269,8 +274,8 @@ TEST(VekaGridStore, SetLinkedValueStoresUnclampedInTheFirstMatchOnlyAndSilently)
     TVekaGrid grid;
     grid.SetGridSize(4, 4);
     int events = 0;
-    grid.OnCellChange = [&](int, int, const TOneCell&) { ++events; };
-    grid.OnPutLink = [&](const TOneCell&) { ++events; };
+    QObject::connect(&grid, &TVekaGrid::OnCellChange, &grid, [&](int, int, const TOneCell&) { ++events; });
+    QObject::connect(&grid, &TVekaGrid::OnPutLink, &grid, [&](const TOneCell&) { ++events; });
     TLinkData link;
     link.Owner = 2;
     link.Index = 7;
@@ -604,10 +609,8 @@ TEST_F(VekaGridTest, DigitOpensTheEditorOverTheCell) {
 
 TEST_F(VekaGridTest, TypedNumberIsClampedAndLinkedAndEnterGoesOnToTheGrid) {
     std::vector<int> keysSeen;
-    Grid->OnKeyDown = [&](QKeyEvent* event) {
-        keysSeen.push_back(event->key());
-        return false;
-    };
+    QObject::connect(Grid, &TVekaGrid::OnKeyDown, Grid,
+                     [&](QKeyEvent* event, bool*) { keysSeen.push_back(event->key()); });
     Grid->SetFocusCell(3, 4);
     QTest::keyClick(Grid, Qt::Key_5);
     QLineEdit* editor = Grid->InplaceEditor();
@@ -646,6 +649,37 @@ TEST_F(VekaGridTest, LettersAreDroppedAndALoneMinusIsRefused) {
     EXPECT_EQ(Warnings.size(), 1u);
 }
 
+TEST_F(VekaGridTest, WithNoWarningReceiverTheGridShowsItsOwnBox) {
+    QObject::disconnect(Grid, &TVekaGrid::ShowWarning, nullptr, nullptr);
+    Grid->SetFocusCell(3, 4);
+    QTest::keyClick(Grid, Qt::Key_Minus);
+    QString shown;
+    const QObject guard;  // no late timer once the test is over
+    QTimer::singleShot(0, &guard, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        shown = box->text();
+        box->accept();
+    });
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(shown, InvalidValueText());
+    EXPECT_TRUE(Grid->InplaceEditor()->isVisible());
+    EXPECT_EQ(Value(3, 4), 64);
+}
+
+TEST_F(VekaGridTest, AKeyAReceiverTakesNeverReachesTheGrid) {
+    Grid->SetFocusCell(3, 4);
+    QObject::connect(Grid, &TVekaGrid::OnKeyDown, Grid, [](QKeyEvent* event, bool* handled) {
+        if (event->key() == Qt::Key_Down || event->key() == Qt::Key_5) *handled = true;
+    });
+    QTest::keyClick(Grid, Qt::Key_Down);
+    QTest::keyClick(Grid, Qt::Key_5);
+    EXPECT_EQ(Grid->Row(), 4);
+    EXPECT_FALSE(Grid->InplaceEditor()->isVisible());
+    QTest::keyClick(Grid, Qt::Key_Up);  // the keys it leaves still work
+    EXPECT_EQ(Grid->Row(), 3);
+}
+
 TEST_F(VekaGridTest, UpAndDownCommitAndMoveSpaceOnlyCommits) {
     Grid->SetFocusCell(3, 4);
     QTest::keyClick(Grid, Qt::Key_2);
@@ -666,7 +700,7 @@ TEST_F(VekaGridTest, UpAndDownCommitAndMoveSpaceOnlyCommits) {
 
 TEST_F(VekaGridTest, EditorHidesWithoutCommittingOnFocusLossScrollOrEscape) {
     int exits = 0;
-    Grid->OnExit = [&] { ++exits; };
+    QObject::connect(Grid, &TVekaGrid::OnExit, Grid, [&] { ++exits; });
     Grid->SetFocusCell(3, 4);
     QTest::keyClick(Grid, Qt::Key_8);
     Other->setFocus();
@@ -749,11 +783,11 @@ TEST_F(VekaGridTest, MovedColumnCarriesItsCellsAndTheHandlerRunsFirst) {
     Grid->SetColWidth(2, 80);
     Grid->SetFocusCell(2, 3);
     std::string seenAtHandler;
-    Grid->OnColumnMoved = [&](int from, int to) {
+    const QMetaObject::Connection handler = QObject::connect(Grid, &TVekaGrid::OnColumnMoved, Grid, [&](int from, int to) {
         EXPECT_EQ(from, 2);
         EXPECT_EQ(to, 4);
         seenAtHandler = Grid->GetCell(2, 0).Text;  // not moved yet
-    };
+    });
     Grid->MoveColumn(2, 4);
     EXPECT_EQ(seenAtHandler, "two");
     EXPECT_EQ(Grid->GetCell(4, 0).Text, "two");
@@ -764,7 +798,7 @@ TEST_F(VekaGridTest, MovedColumnCarriesItsCellsAndTheHandlerRunsFirst) {
     EXPECT_EQ(Grid->ColWidth(2), 64);
     EXPECT_EQ(Grid->Col(), 4);  // the focus stays with its cell
 
-    Grid->OnColumnMoved = nullptr;
+    QObject::disconnect(handler);
     Grid->MoveColumn(4, 1);
     EXPECT_EQ(Grid->GetCell(1, 0).Text, "two");
     EXPECT_EQ(Grid->GetCell(2, 3).Link.Index, 1);
@@ -773,7 +807,8 @@ TEST_F(VekaGridTest, MovedColumnCarriesItsCellsAndTheHandlerRunsFirst) {
 TEST_F(VekaGridTest, DraggingAHeaderMovesTheColumnOnlyWhenAllowed) {
     Grid->Cell(2, 0).Text = "two";
     std::vector<std::pair<int, int>> moves;
-    Grid->OnColumnMoved = [&](int from, int to) { moves.emplace_back(from, to); };
+    QObject::connect(Grid, &TVekaGrid::OnColumnMoved, Grid,
+                     [&](int from, int to) { moves.emplace_back(from, to); });
     const QPoint from = Centre(2, 0), to = Centre(4, 0);
     QTest::mousePress(Vp(), Qt::LeftButton, {}, from);
     QTest::mouseMove(Vp(), to);
@@ -836,7 +871,7 @@ TEST_F(VekaGridTest, FitHeightTakesWidthsFromSpareAndShowsWholeRows) {
 
 TEST_F(VekaGridTest, CellGeometryFollowsScrolling) {
     int changes = 0;
-    Grid->OnChange = [&] { ++changes; };
+    QObject::connect(Grid, &TVekaGrid::OnChange, Grid, [&] { ++changes; });
     const QRect first = Grid->CellRect(1, 1);
     int col = -1, row = -1;
     ASSERT_TRUE(Grid->CellAt(first.center(), col, row));
