@@ -6,6 +6,7 @@
 
 #include "module/image.h"
 #include "document/recovery_file.h"
+#include "image_writer/image_writer.h"
 
 namespace {
 
@@ -19,16 +20,16 @@ void BM_WriteRecoveryOfAFullyModifiedImage(benchmark::State& state) {
     image.MaxPart = 2;
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part)
-            for (int p = 1; p < kPartParameterCount; ++p) image.Part(port, part, p).Value = Other(image.Part(port, part, p));
+            for (int p = 1; p < kPartParameterCount; ++p) TImageWriter(image).Part(port, part, p).Value = Other(image.Part(port, part, p));
         for (int map = 1; map <= kDrumMapsPerPort; ++map)
             for (int p = 1; p <= kDrumParameterCount; ++p)
                 for (int note = 0; note < kNoteCount; ++note)
-                    image.Drum(port, map, p, note).Value = Other(image.Drum(port, map, p, note));
+                    TImageWriter(image).Drum(port, map, p, note).Value = Other(image.Drum(port, map, p, note));
     }
     for (int set = 0; set < kUserDrumSetCount; ++set)
         for (int p = 1; p <= kUserDrumParameterCount; ++p)
-            for (int note = 0; note < kNoteCount; ++note) image.UserDrum(set, p, note).Value = Other(image.UserDrum(set, p, note));
-    for (int n = 1; n <= kSystemParameterCount; ++n) image.System(n).Value = Other(image.System(n));
+            for (int note = 0; note < kNoteCount; ++note) TImageWriter(image).UserDrum(set, p, note).Value = Other(image.UserDrum(set, p, note));
+    for (int n = 1; n <= kSystemParameterCount; ++n) TImageWriter(image).System(n).Value = Other(image.System(n));
     const auto folder = std::filesystem::temp_directory_path() / "veka-bench-recovery";
     std::filesystem::create_directories(folder);
     const std::string path = RecoveryPath(folder.string());

@@ -5,6 +5,7 @@
 
 #include "module/image.h"
 #include "module/undo_history.h"
+#include "image_writer/image_writer.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ void BM_UndoRedoOfASingleEdit(benchmark::State& state) {
     TVGS image(VEKA_BENCH_DEFAULT_DIR);
     image.MaxPart = 2;
     TUndoHistory history(image);
-    image.Part(1, 3, ppVolume).Value = 90;
+    TImageWriter(image).Part(1, 3, ppVolume).Value = 90;
     history.Commit(image);
     size_t sent = 0;
     for (auto _ : state) {
@@ -33,7 +34,7 @@ void BM_CommitOfAGesture(benchmark::State& state) {
     TUndoHistory history(image, size_t(1) << 30);
     int value = 0;
     for (auto _ : state) {
-        image.Part(0, 1, ppVolume).Value = value++ & 127;
+        TImageWriter(image).Part(0, 1, ppVolume).Value = value++ & 127;
         benchmark::DoNotOptimize(history.Commit(image));
         if (history.Depth() > 10000) history.Clear();
     }

@@ -1,5 +1,6 @@
 #include "document/new_setup.h"
 
+#include "image_writer/image_writer.h"
 #include "midi/transmitter.h"
 #include "module/image_reset.h"
 
@@ -17,7 +18,7 @@ void ResetModuleAndImage(TTransmitter& transmitter, TLastNotes& notes, bool send
     if (status) status("Initializing...");
     for (int port = 0; port < transmitter.ActivePortCount(); ++port)
         for (int part = 1; part <= kPartsPerPort; ++part) {
-            TOneParameter& toneMap = image.Part(port, part, ppToneMap);
+            TOneParameter& toneMap = TImageWriter(image).Part(port, part, ppToneMap);
             toneMap.Value = image.ToneMapOfModuleType();
             transmitter.Pump().Wait(TNewSetupSteps::kPartPauseMs);
             transmitter.SendPartParameter(port, toneMap, true, ppToneMap, part);

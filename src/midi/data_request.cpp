@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image_snapshot.h"
 
@@ -237,6 +238,7 @@ int TDataRequest::DetectModel(std::string* report) {
 TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::string& logPath,
                                  const std::atomic<bool>* cancel) {
     TVGS& image = Transmitter_.Image();
+    TImageWriter writer(image);  // replies are stored without an event per value
     TRequestReport report;
     TRequestSelection selection = requested;
     const int activePorts = Transmitter_.ActivePortCount();
@@ -294,7 +296,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             if (!selection[kPortItems[port].Parts]) continue;
             for (int part = 1; part <= kPartsPerPort && !cancelled(); ++part) {
                 for (int n = 1; n < kPartParameterCount && !cancelled(); ++n) {
-                    TOneParameter& p = image.Part(port, part, n);
+                    TOneParameter& p = writer.Part(port, part, n);
                     if (sc88 && p.ProOnly == 2) {
                         --Total_;
                         continue;
@@ -321,7 +323,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                 if (!selection[map == 1 ? kPortItems[port].Map1 : kPortItems[port].Map2]) continue;
                 for (int note = 0; note < kNoteCount && !cancelled(); ++note)
                     for (int n = 1; n <= kDrumParameterCount && !cancelled(); ++n) {
-                        TOneParameter& p = image.Drum(port, map, n, note);
+                        TOneParameter& p = writer.Drum(port, map, n, note);
                         if (OnRequest) OnRequest(Text(TTransportText::RequestDrum), std::string(p.Name));
                         const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(1));
                         if (takeLog)
@@ -340,7 +342,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             if (!selection[set == 0 ? riUserDrum65 : riUserDrum66]) continue;
             for (int note = 0; note < kNoteCount && !cancelled(); ++note)
                 for (int n = 1; n <= kUserDrumParameterCount && !cancelled(); ++n) {
-                    TOneParameter& p = image.UserDrum(set, n, note);
+                    TOneParameter& p = writer.UserDrum(set, n, note);
                     if (OnRequest) OnRequest(Text(TTransportText::RequestUserDrum), std::string(p.Name));
                     const std::vector<uint8_t> reply = RequestBlock(0, p.Address.Bytes, SizeBytes(1));
                     if (takeLog)
@@ -379,7 +381,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
             if (value) {
                 if (*value != image.System(n).Value) changed();
-                image.System(n).Value = *value;
+                writer.System(n).Value = *value;
                 anySystem = true;
             }
         }

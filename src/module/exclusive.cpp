@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 
 namespace veka {
@@ -259,7 +260,7 @@ std::optional<int32_t> DecodeReply(TVGS& image, int kind, int parameter, std::sp
             const int b = reply[6] & 0x0F;
             const int part = b == 0 ? 10 : b <= 9 ? b : b + 1;
             if (port >= 0 && port < kPortCount)
-                for (int k = 0; k < 12; ++k) image.Part(port, part, ppScaleTuningC + k).Value = (*d)[k];
+                for (int k = 0; k < 12; ++k) TImageWriter(image).Part(port, part, ppScaleTuningC + k).Value = (*d)[k];
             return (*d)[0];
         }
     }

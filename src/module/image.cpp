@@ -122,19 +122,19 @@ void TVGS::SetModuleType(int moduleType) {
     if (moduleType >= mtSC88 && moduleType <= mtSC8850) ModuleType_ = moduleType;
 }
 
-TOneParameter& TVGS::System(int number) {
+TOneParameter& TVGS::WritableSystem(int number) {
     if (!ValidSystem(number)) { VEKA_IGNORED("system parameter"); Scratch_ = {}; return Scratch_; }
     return System_[number];
 }
-TOneParameter& TVGS::Part(int port, int part, int parameter) {
+TOneParameter& TVGS::WritablePart(int port, int part, int parameter) {
     if (!ValidPart(port, part, parameter)) { VEKA_IGNORED("part parameter"); Scratch_ = {}; return Scratch_; }
     return Parts_[PartIndex(port, part, parameter)];
 }
-TOneParameter& TVGS::Drum(int port, int map, int parameter, int note) {
+TOneParameter& TVGS::WritableDrum(int port, int map, int parameter, int note) {
     if (!ValidDrum(port, map, parameter, note)) { VEKA_IGNORED("drum map parameter"); Scratch_ = {}; return Scratch_; }
     return Drums_[DrumIndex(port, map, parameter, note)];
 }
-TOneParameter& TVGS::UserDrum(int set, int parameter, int note) {
+TOneParameter& TVGS::WritableUserDrum(int set, int parameter, int note) {
     if (!ValidUserDrum(set, parameter, note)) { VEKA_IGNORED("user drum parameter"); Scratch_ = {}; return Scratch_; }
     return UserDrums_[UserIndex(set, parameter, note)];
 }
@@ -306,8 +306,8 @@ void TVGS::ShareDrumTone(int port, int part, int map) {
     const int32_t toneMap = Part(port, part, ppToneMap).Value;
     for (int other = 1; other <= kPartsPerPort; ++other) {
         if (other == part || Part(port, other, ppRhythm).Value != map) continue;
-        Part(port, other, ppToneNumber).Value = tone;
-        Part(port, other, ppToneMap).Value = toneMap;
+        WritablePart(port, other, ppToneNumber).Value = tone;
+        WritablePart(port, other, ppToneMap).Value = toneMap;
     }
 }
 
@@ -315,8 +315,8 @@ bool TVGS::AdoptDrumTone(int port, int part, int map) {
     if (!ValidPart(port, part, 1)) return false;
     for (int other = 1; other <= kPartsPerPort; ++other) {
         if (other == part || Part(port, other, ppRhythm).Value != map) continue;
-        Part(port, part, ppToneNumber).Value = Part(port, other, ppToneNumber).Value;
-        Part(port, part, ppToneMap).Value = Part(port, other, ppToneMap).Value;
+        WritablePart(port, part, ppToneNumber).Value = WritablePart(port, other, ppToneNumber).Value;
+        WritablePart(port, part, ppToneMap).Value = WritablePart(port, other, ppToneMap).Value;
         return true;
     }
     return false;
@@ -326,7 +326,7 @@ void TVGS::ApplyModuleType() {
     const int t = ToneMapOfModuleType();
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part) {
-            TOneParameter& tm = Part(port, part, ppToneMap);
+            TOneParameter& tm = WritablePart(port, part, ppToneMap);
             tm.Max = t;
             tm.Default = t;
             SetPartValue(port, part, t, ppToneMap);
@@ -484,7 +484,7 @@ void TVGS::CopyPart(int port, int from, int to) {
     for (int n = 1; n <= kPartParameterCount; ++n) {
         if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
-        Part(port, to, n).Value = Part(port, from, n).Value;
+        WritablePart(port, to, n).Value = WritablePart(port, from, n).Value;
     }
 }
 
@@ -493,7 +493,7 @@ void TVGS::ExchangePart(int port, int first, int second) {
     for (int n = 1; n <= kPartParameterCount; ++n) {
         if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
-        std::swap(Part(port, first, n).Value, Part(port, second, n).Value);
+        std::swap(WritablePart(port, first, n).Value, WritablePart(port, second, n).Value);
     }
 }
 
@@ -501,7 +501,7 @@ void TVGS::InitializePart(int port, int part) {
     if (!ValidPart(port, part, 1)) { VEKA_IGNORED("InitializePart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
         if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
-        TOneParameter& p = Part(port, part, n);
+        TOneParameter& p = WritablePart(port, part, n);
         p.Value = p.Default;
     }
 }

@@ -120,12 +120,9 @@ public:
                note >= 0 && note < kNoteCount;
     }
 
-    // Direct access to the records (for readers, windows and message builders). Out-of-range
-    // indices give a scratch record that belongs to nothing, never memory outside the image.
-    TOneParameter& System(int number);
-    TOneParameter& Part(int port, int part, int parameter);
-    TOneParameter& Drum(int port, int map, int parameter, int note);
-    TOneParameter& UserDrum(int set, int parameter, int note);
+    // The records, to read (windows, message builders, comparisons). Out-of-range indices give
+    // an empty record that belongs to nothing, never memory outside the image. Values are
+    // written by the set operations below, or by the readers through TImageWriter.
     const TOneParameter& System(int number) const;
     const TOneParameter& Part(int port, int part, int parameter) const;
     const TOneParameter& Drum(int port, int map, int parameter, int note) const;
@@ -212,6 +209,14 @@ public:
     std::vector<TSetupRecord> HeaderList;
 
 private:
+    // Writable records: for TImageWriter and the image's own operations. Out-of-range indices
+    // give a scratch record.
+    friend class TImageWriter;
+    TOneParameter& WritableSystem(int number);
+    TOneParameter& WritablePart(int port, int part, int parameter);
+    TOneParameter& WritableDrum(int port, int map, int parameter, int note);
+    TOneParameter& WritableUserDrum(int set, int parameter, int note);
+
     void FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment);
     void Wait(int milliseconds);
     // The collected insertion type's ranges and defaults into "Efx Parameter" 1..20.

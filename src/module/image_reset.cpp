@@ -1,14 +1,16 @@
 #include "module/image_reset.h"
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 #include "module/parameter_tables.h"
 
 namespace veka {
 
 void GsResetImage(TVGS& image) {
+    TImageWriter writer(image);
     const auto& rows = SystemRows();
     for (int n = 1; n <= kSystemParameterCount; ++n) {
-        TOneParameter& p = image.System(n);
+        TOneParameter& p = writer.System(n);
         p.Min = rows[size_t(n)].Min;
         p.Max = rows[size_t(n)].Max;
         p.Default = p.Value = rows[size_t(n)].Default;
@@ -21,7 +23,7 @@ void GsResetImage(TVGS& image) {
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part)
             for (int n = 1; n <= kPartParameterCount; ++n) {
-                TOneParameter& p = image.Part(port, part, n);
+                TOneParameter& p = writer.Part(port, part, n);
                 p.Value = p.Default;
             }
         bool loaded[kDrumMapsPerPort + 1] = {};

@@ -1,5 +1,7 @@
 #include "module/image_snapshot.h"
 
+#include "image_writer/image_writer.h"
+
 namespace veka {
 
 TParameterPlace PlaceOfIndex(int index) {
@@ -61,7 +63,12 @@ auto& Record(Image& image, int index) {
 }  // namespace
 
 const TOneParameter& RecordAt(const TVGS& image, int index) { return Record(image, index); }
-TOneParameter& RecordAt(TVGS& image, int index) { return Record(image, index); }
+TOneParameter& RecordAt(TImageWriter& image, int index) { return Record(image, index); }
+
+void CopyValue(TVGS& target, const TVGS& source, int index) {
+    TImageWriter writer(target);
+    RecordAt(writer, index).Value = RecordAt(source, index).Value;
+}
 
 TDrumSetTable DrumSetsOf(const TVGS& image) {
     TDrumSetTable table{};
@@ -88,7 +95,8 @@ TImageSnapshot TImageSnapshot::Capture(const TVGS& image) {
 
 void TImageSnapshot::Restore(TVGS& image) const {
     if (States.size() != size_t(kFlatParameterCount)) return;
-    ForEachParameter(image, [this](int index, TOneParameter& p) { ApplyState(p, States[size_t(index)]); });
+    TImageWriter writer(image);
+    ForEachParameter(writer, [this](int index, TOneParameter& p) { ApplyState(p, States[size_t(index)]); });
     ApplyDrumSets(image, DrumSets);
     image.SetModuleType(ModuleType);
     const int32_t type = image.System(spEfxType).Value;

@@ -11,6 +11,8 @@
 
 namespace veka {
 
+class TImageWriter;
+
 // Flat numbering: the system parameters, then the parts of Port A to D, the drum maps of Port
 // A to D (map, note, parameter) and the two user drum sets (set, note, parameter).
 inline constexpr int kFlatSystem = 0;
@@ -28,7 +30,7 @@ struct TParameterPlace {
 TParameterPlace PlaceOfIndex(int index);
 int IndexOfPlace(int port, const TLinkData& link);  // -1 when the place names no parameter
 const TOneParameter& RecordAt(const TVGS& image, int index);
-TOneParameter& RecordAt(TVGS& image, int index);
+TOneParameter& RecordAt(TImageWriter& image, int index);
 
 struct TParameterState {
     int32_t Value = 0, Default = 0, Min = 0, Max = 0;
@@ -44,7 +46,7 @@ inline void ApplyState(TOneParameter& p, const TParameterState& s) {
 
 // Another image takes the value one parameter has in source (a copy of the module's state
 // following what was sent to it).
-inline void CopyValue(TVGS& target, const TVGS& source, int index) { RecordAt(target, index).Value = RecordAt(source, index).Value; }
+void CopyValue(TVGS& target, const TVGS& source, int index);
 
 // The drum set records of the four ports' two maps, in (port, map) order.
 using TDrumSetTable = std::array<TDrumSetRecord, kPortCount * kDrumMapsPerPort>;

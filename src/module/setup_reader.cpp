@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 #include "module/safe_file.h"
 #include "module/user_messages.h"
@@ -15,7 +16,7 @@ namespace {
 class TReader {
 public:
     TReader(TVGS& image, TSetupFileHost& host, int currentPort, TSetupFileKind kind, TSetupReadResult& result)
-        : Image(image), Host(host), CurrentPort(currentPort >= 0 && currentPort < kPortCount ? currentPort : 0),
+        : Image(image), Writer(image), Host(host), CurrentPort(currentPort >= 0 && currentPort < kPortCount ? currentPort : 0),
           Kind(kind), Result(result) {}
 
     // False when the user cancelled a question.
@@ -33,7 +34,7 @@ public:
         if (Kind == TSetupFileKind::OnePart && HasPart && HasMap) {
             // The part now plays the chosen map; its neighbours on that map share its drum set.
             Image.ShareDrumTone(PartPort, PartNumber, MapNumber);
-            Image.Part(PartPort, PartNumber, ppRhythm).Value = MapNumber;
+            Writer.Part(PartPort, PartNumber, ppRhythm).Value = MapNumber;
             const int32_t tone = Image.Part(PartPort, PartNumber, ppToneNumber).Value;
             TDrumSetRecord& record = Image.DrumSet(PartPort, MapNumber);
             record.ToneMap = Image.Part(PartPort, PartNumber, ppToneMap).Value;
@@ -69,7 +70,7 @@ private:
             const int number = item.B0;
             if (!TVGS::ValidSystem(number)) continue;
             // A value outside its range would reach the module as some other value.
-            TOneParameter& p = Image.System(number);
+            TOneParameter& p = Writer.System(number);
             const int32_t value = item.V > p.Max ? p.Max : item.V < p.Min ? p.Min : item.V;
             p.Value = value;
             Image.ApplySystemSideEffects(number, value);
@@ -99,7 +100,7 @@ private:
             Result.Sections.Part = true;
             const int number = item.B1;
             if (number < 1 || number > kPartParameterCount) continue;
-            TOneParameter& p = Image.Part(port, part, number);
+            TOneParameter& p = Writer.Part(port, part, number);
             // Values beyond the bounds are brought back into them (the upper bound depends on
             // the module type: a tone map 4 read for an SC-88 becomes 2).
             p.Value = item.V > p.Max ? p.Max : item.V < p.Min ? p.Min : item.V;
@@ -144,7 +145,7 @@ private:
             int port = MapPort, map = MapNumber;
             if (!HasMap && !GlobalMapToPortMap(item.B0, port, map)) continue;
             if (!TVGS::ValidDrum(port, map, item.B2, item.B1)) continue;
-            Image.Drum(port, map, item.B2, item.B1).Value = item.V;
+            Writer.Drum(port, map, item.B2, item.B1).Value = item.V;
         }
         return true;
     }
@@ -170,8 +171,8 @@ private:
         for (int part = 1; part <= kPartsPerPort; ++part) {
             if (Image.Part(port, part, ppRhythm).Value != map) continue;
             played = true;
-            Image.Part(port, part, ppToneNumber).Value = program;
-            Image.Part(port, part, ppToneMap).Value = toneMap;
+            Writer.Part(port, part, ppToneNumber).Value = program;
+            Writer.Part(port, part, ppToneMap).Value = toneMap;
             Image.ShareDrumTone(port, part, map);
             Image.SetPartTone(port, part, map, program, toneMap, 0);  // transmits, loads the set
         }
@@ -195,13 +196,14 @@ private:
             Result.Sections.UserDrum = true;
             const int set = UserSet ? *UserSet : item.B0;
             if (!TVGS::ValidUserDrum(set, item.B2, item.B1)) continue;
-            Image.UserDrum(set, item.B2, item.B1).Value = item.V;
+            Writer.UserDrum(set, item.B2, item.B1).Value = item.V;
             Result.UserDrumRead = true;
         }
         return true;
     }
 
     TVGS& Image;
+    TImageWriter Writer;  // the records are stored without an event each
     TSetupFileHost& Host;
     const int CurrentPort;
     const TSetupFileKind Kind;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "image_writer/image_writer.h"
+
 namespace veka {
 
 namespace {
@@ -190,9 +192,10 @@ void TUndoHistory::Trim() {
 
 void TUndoHistory::Apply(TVGS& image, const TUndoStep& step, bool undo) {
     bool insertion = false;
+    TImageWriter writer(image);
     for (const TUndoChange& c : step.Changes) {
         const TParameterState& to = undo ? c.Before : c.After;
-        ApplyState(RecordAt(image, c.Index), to);
+        ApplyState(RecordAt(writer, c.Index), to);
         Baseline_.States[size_t(c.Index)] = to;
         if (c.Index == kFlatSystem + spEfxType - 1) insertion = true;
     }

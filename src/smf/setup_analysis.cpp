@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "smf/gs_exclusive_decode.h"
@@ -89,7 +90,7 @@ int ParameterOfNumber(bool rpn, int msb, int lsb) {
 
 class TAnalysis {
 public:
-    TAnalysis(TVGS& image, TSMF& smf) : Image_(image), Smf_(smf) {}
+    TAnalysis(TVGS& image, TSMF& smf) : Image_(image), Writer_(image), Smf_(smf) {}
 
     TAnalysisResult Run() {
         if (Smf_.Format == 0) Smf_.SplitTracks();
@@ -213,7 +214,7 @@ private:
         const std::vector<int>& parts = Channels_->PartsOn(port, e.Channel(), time);
         if (parts.empty()) return false;
         for (int part : parts) {
-            TOneParameter& p = Image_.Part(port, part, parameter);
+            TOneParameter& p = Writer_.Part(port, part, parameter);
             if (high == 0xC0) {
                 p.Value = p.Value / 128 * 128 + e.Data1;
                 LoadDrumSetOfPart(port, part);
@@ -241,15 +242,15 @@ private:
     void ApplyExclusive(const TGsAssignment& a) {
         switch (a.Kind) {
             case LinkSystem:
-                SetClamped(Image_.System(a.Owner), a.Value);
+                SetClamped(Writer_.System(a.Owner), a.Value);
                 Image_.ApplySystemSideEffects(a.Owner, Image_.System(a.Owner).Value);
                 break;
-            case LinkPart: SetClamped(Image_.Part(a.Port, a.Owner, a.Parameter), a.Value); break;
+            case LinkPart: SetClamped(Writer_.Part(a.Port, a.Owner, a.Parameter), a.Value); break;
             // A program change later in the song would load the drum set over them: drum values
             // wait until the pass is over.
             case LinkDrum: DrumSettings_.push_back(a); break;
             case LinkUserDrum:
-                SetClamped(Image_.UserDrum(a.Owner, a.Parameter, a.Note), a.Value);
+                SetClamped(Writer_.UserDrum(a.Owner, a.Parameter, a.Note), a.Value);
                 UserDrumsChanged_ = true;
                 break;
         }
@@ -270,7 +271,7 @@ private:
             }
         }
         if (UserDrumsChanged_) Image_.CopyUserDrumsIntoMaps();
-        for (const TGsAssignment& a : DrumSettings_) SetClamped(Image_.Drum(a.Port, a.Owner, a.Parameter, a.Note), a.Value);
+        for (const TGsAssignment& a : DrumSettings_) SetClamped(Writer_.Drum(a.Port, a.Owner, a.Parameter, a.Note), a.Value);
     }
 
     // NRPN (rpn false) or RPN sequences: controller 99/98 or 101/100 name the parameter, 6 sets
@@ -327,11 +328,12 @@ private:
     bool SetOnChannel(size_t track, size_t index, int parameter, int32_t value) {
         const TSMFEvent& e = Smf_.Tracks[track][index];
         const std::vector<int>& parts = Channels_->PartsOn(Port_[track], e.Channel(), Times_[track][index]);
-        for (int part : parts) SetClamped(Image_.Part(Port_[track], part, parameter), value);
+        for (int part : parts) SetClamped(Writer_.Part(Port_[track], part, parameter), value);
         return !parts.empty();
     }
 
     TVGS& Image_;
+    TImageWriter Writer_;  // the setup is stored without an event per value
     TSMF& Smf_;
     std::vector<std::vector<int32_t>> Times_;  // absolute times of each track's setup area
     std::vector<int> Port_;

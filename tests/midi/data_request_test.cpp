@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "midi_fixture.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -22,12 +23,12 @@ TEST(DataRequest, PartsAndMasterReturnWhatTheModuleHolds) {
     TMidiFixture f;
     // The module holds other values than the editor's image.
     TVGS other(VEKA_TEST_DEFAULT_DIR);
-    other.Part(0, 4, ppVolume).Value = 77;
-    other.Part(0, 16, ppToneNumber).Value = 8 * 128 + 25;
-    other.Part(0, 2, ppScaleTuningC + 3).Value = 50;
-    other.Part(0, 7, ppPitchFineTune).Value = 9000;
-    other.System(1).Value = 1100;
-    other.System(2).Value = 99;
+    TImageWriter(other).Part(0, 4, ppVolume).Value = 77;
+    TImageWriter(other).Part(0, 16, ppToneNumber).Value = 8 * 128 + 25;
+    TImageWriter(other).Part(0, 2, ppScaleTuningC + 3).Value = 50;
+    TImageWriter(other).Part(0, 7, ppPitchFineTune).Value = 9000;
+    TImageWriter(other).System(1).Value = 1100;
+    TImageWriter(other).System(2).Value = 99;
     f.Module->LoadImage(other);
     int modified = 0;
     const TSubscription marks = f.Image->OnDataChanged.Subscribe([&] { ++modified; });

@@ -5,6 +5,7 @@
 #include "midi/module_compare.h"
 #include "midi_fixture.h"
 #include "module/image_snapshot.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -22,11 +23,11 @@ int DataSets(const std::vector<std::vector<uint8_t>>& sent) {
 TEST(ModuleCompare, FiveDifferencesAreListedAndExactlyFiveMessagesBringTheModuleUpToDate) {
     TMidiFixture f(mtSC8850, 1);
     TVGS& image = *f.Image;
-    image.Part(0, 4, ppVolume).Value = 77;
-    image.Part(1, 16, ppPanpot).Value = 20;
-    image.Part(0, 2, ppScaleTuningC + 3).Value = 50;
-    image.System(2).Value = 99;
-    image.UserDrum(0, 3, 60).Value = 5;
+    TImageWriter(image).Part(0, 4, ppVolume).Value = 77;
+    TImageWriter(image).Part(1, 16, ppPanpot).Value = 20;
+    TImageWriter(image).Part(0, 2, ppScaleTuningC + 3).Value = 50;
+    TImageWriter(image).System(2).Value = 99;
+    TImageWriter(image).UserDrum(0, 3, 60).Value = 5;
     const TImageSnapshot before = TImageSnapshot::Capture(image);
     const TRequestSelection selection = Select({riPartsA, riPartsB, riMaster, riUserDrum65});
     TModuleComparison c = CompareWithModule(f.Session->Request, image, VEKA_TEST_DEFAULT_DIR, selection);
@@ -53,8 +54,8 @@ TEST(ModuleCompare, FiveDifferencesAreListedAndExactlyFiveMessagesBringTheModule
 TEST(ModuleCompare, ParametersTheModuleDidNotAnswerAreNamed) {
     TMidiFixture f;
     TVGS& image = *f.Image;
-    image.Part(0, 5, ppVolume).Value = 10;
-    image.Part(0, 6, ppVolume).Value = 11;
+    TImageWriter(image).Part(0, 5, ppVolume).Value = 10;
+    TImageWriter(image).Part(0, 6, ppVolume).Value = 11;
     f.Module->DropRepliesTo(image.Part(0, 5, ppVolume).Address.Bytes);
     const TModuleComparison c =
         CompareWithModule(f.Session->Request, image, VEKA_TEST_DEFAULT_DIR, Select({riPartsA, riReverb}));
@@ -71,7 +72,7 @@ TEST(ModuleCompare, AModuleThatDoesNotAnswerLeavesEverythingUnreadAndTheImageAsI
     TMidiFixture f(mtSC8850, 0, false);  // no input: nothing comes back
     f.Session->Request.DataReqWaitMs = 20;
     TVGS& image = *f.Image;
-    image.System(2).Value = 90;
+    TImageWriter(image).System(2).Value = 90;
     const TImageSnapshot before = TImageSnapshot::Capture(image);
     const TRequestSelection selection = Select({riReverb, riMaster});
     const TModuleComparison c = CompareWithModule(f.Session->Request, image, VEKA_TEST_DEFAULT_DIR, selection);

@@ -3,6 +3,7 @@
 #include "midi/lamp.h"
 #include "midi_fixture.h"
 #include "module/exclusive.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -51,7 +52,7 @@ TEST(Transmitter, ParameterChangesGoToTheirPortWithHexTextAndHistory) {
     EXPECT_EQ(modified, 3);
     // A scale tuning change of Port D carries Port D's twelve values, whatever port is shown.
     f.Session->Focus.Port = 0;
-    f.Image->Part(3, 5, ppScaleTuningC).Value = 70;
+    TImageWriter(*f.Image).Part(3, 5, ppScaleTuningC).Value = 70;
     f.Image->SetPartValue(3, 5, 58, ppScaleTuningC + 1);
     EXPECT_EQ(f.Module->Memory(3, 0x40, 0x15, 0x40), 70);
     EXPECT_EQ(f.Module->Memory(3, 0x40, 0x15, 0x41), 58);
@@ -114,11 +115,11 @@ TEST(SendAll, DefaultImageSendsInitAndThreeMessagesPerPart) {
 
 TEST(SendAll, OnlyModifiedValuesAndTheRpnOfCoarseTuning) {
     TMidiFixture f(mtSC8850, 1);
-    f.Image->Part(0, 2, ppMasterCoarseTuning).Value = 70;
-    f.Image->Part(1, 5, ppVolume).Value = 90;
-    f.Image->System(2).Value = 110;
-    f.Image->Drum(1, 2, 2, 36).Value = 33;
-    f.Image->Part(2, 1, ppVolume).Value = 10;  // Port C is not active
+    TImageWriter(*f.Image).Part(0, 2, ppMasterCoarseTuning).Value = 70;
+    TImageWriter(*f.Image).Part(1, 5, ppVolume).Value = 90;
+    TImageWriter(*f.Image).System(2).Value = 110;
+    TImageWriter(*f.Image).Drum(1, 2, 2, 36).Value = 33;
+    TImageWriter(*f.Image).Part(2, 1, ppVolume).Value = 10;  // Port C is not active
     f.Tx().SendAll(false, true, true, true, false, false);
     const auto a = f.Sent(0);
     EXPECT_EQ(a.size(), 1u + 48u + 4u);  // master volume, 48 tone messages, the RPN
@@ -137,7 +138,7 @@ TEST(SendAll, OnlyModifiedValuesAndTheRpnOfCoarseTuning) {
 
 TEST(SendAll, ScaleTuningGoesAsOneBlockOfTwelve) {
     TMidiFixture f;
-    f.Image->Part(0, 1, ppScaleTuningC + 4).Value = 80;  // E only
+    TImageWriter(*f.Image).Part(0, 1, ppScaleTuningC + 4).Value = 80;  // E only
     f.Tx().SendAll(false, false, true, false, false, false);
     const auto a = f.Sent(0);
     ASSERT_EQ(a.size(), 49u);
@@ -149,8 +150,8 @@ TEST(SendAll, ScaleTuningGoesAsOneBlockOfTwelve) {
 
 TEST(SendAll, UserDrumsAllAndReselectionOfDrumParts) {
     TMidiFixture f;
-    f.Image->Part(0, 10, ppToneNumber).Value = 65;  // a drum part on user set 66
-    f.Image->Part(0, 3, ppToneNumber).Value = 65;   // a normal part: no re-selection
+    TImageWriter(*f.Image).Part(0, 10, ppToneNumber).Value = 65;  // a drum part on user set 66
+    TImageWriter(*f.Image).Part(0, 3, ppToneNumber).Value = 65;   // a normal part: no re-selection
     f.Tx().SendAll(false, false, false, false, true, true);
     const auto a = f.Sent(0);
     ASSERT_EQ(a.size(), 3072u + 1u);
@@ -226,7 +227,7 @@ TEST(SendAll, ProgressStaysWithinItsMaximumAndFinishesOnceWithFourPorts) {
             EXPECT_EQ(max, 8);
         }
     };
-    f.Image->Drum(3, 2, 2, 40).Value = 30;
+    TImageWriter(*f.Image).Drum(3, 2, 2, 40).Value = 30;
     f.Tx().SendAll(true, true, true, true, true, false);
     EXPECT_EQ(over, 0);
     EXPECT_EQ(drumReports, 8);
@@ -237,7 +238,7 @@ TEST(SendAll, ProgressStaysWithinItsMaximumAndFinishesOnceWithFourPorts) {
 
 TEST(SendAll, AStopBetweenTwoMessagesEndsItAndSaysHowFarItCame) {
     TMidiFixture f;
-    f.Image->Part(0, 3, ppVolume).Value = 90;
+    TImageWriter(*f.Image).Part(0, 3, ppVolume).Value = 90;
     int waits = 0, finished = 0;
     bool busy = false;
     f.Clock.Process = [&] {

@@ -3,6 +3,7 @@
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -73,7 +74,7 @@ TEST(ExclusiveAddresses, BlocksPortsDrumsAndUserDrums) {
 
 TEST(ExclusiveEncoding, ScaleTuningChangeCarriesAllTwelveOfItsPort) {
     TImageFixture f;
-    f->Part(1, 3, ppScaleTuningC).Value = 70;  // the same part on another port must not leak in
+    TImageWriter(*f).Part(1, 3, ppScaleTuningC).Value = 70;  // the same part on another port must not leak in
     f->SetPartValue(0, 3, 80, ppScaleTuningC + 4);  // "Scale Tuning E" on A3
     ASSERT_EQ(f.Changes.size(), 1u);
     const TBytes msg = BuildChangeMessage(*f, 0, f.Changes[0].Record, f.Changes[0].Link);
@@ -98,11 +99,11 @@ TEST(ExclusiveEncoding, MultiByteValuesAndOutOfRangeValuesStaySevenBit) {
     EXPECT_EQ(EncodeData(*f, 0, {LinkPart, 1, ppVolume}, -5), Bytes({0}));
     EXPECT_EQ(EncodeData(*f, 0, {LinkPart, 1, ppToneNumber}, 40000), Bytes({127, 127}));
     for (int32_t wild : {-1, 128, 255, 70000, -70000}) {
-        f->Part(0, 1, ppVolume).Value = wild;
-        f->Part(0, 1, ppToneNumber).Value = wild;
-        f->System(spMasterTune).Value = wild;
-        f->Drum(0, 1, 2, 36).Value = wild;
-        f->Part(0, 1, ppScaleTuningC + 2).Value = wild;
+        TImageWriter(*f).Part(0, 1, ppVolume).Value = wild;
+        TImageWriter(*f).Part(0, 1, ppToneNumber).Value = wild;
+        TImageWriter(*f).System(spMasterTune).Value = wild;
+        TImageWriter(*f).Drum(0, 1, 2, 36).Value = wild;
+        TImageWriter(*f).Part(0, 1, ppScaleTuningC + 2).Value = wild;
         ExpectSevenBit(BuildPartMessage(*f, 0, 1, ppVolume));
         ExpectSevenBit(BuildPartMessage(*f, 0, 1, ppToneNumber));
         ExpectSevenBit(BuildPartMessage(*f, 0, 1, ppScaleTuningC));
@@ -130,8 +131,8 @@ TEST(ExclusiveRouting, PortsAtOrAboveTheActiveCountGetNothing) {
 
 TEST(ExclusiveChannelMessages, ControlNrpnAndRpnForms) {
     TImageFixture f;
-    f->Part(0, 4, ppToneNumber).Value = 3 * 128 + 48;
-    f->Part(0, 4, ppRxChannel).Value = 16;  // off: the part's own number is used
+    TImageWriter(*f).Part(0, 4, ppToneNumber).Value = 3 * 128 + 48;
+    TImageWriter(*f).Part(0, 4, ppRxChannel).Value = 16;  // off: the part's own number is used
     const TPartChannelBytes b = PartChannelBytes(*f, 0, 4);
     EXPECT_EQ(b.ControlStatus, 0xB3);
     EXPECT_EQ(b.ProgramStatus, 0xC3);
@@ -140,26 +141,26 @@ TEST(ExclusiveChannelMessages, ControlNrpnAndRpnForms) {
     EXPECT_EQ(b.BankLsb, 4);
 
     TShortMessage cc;
-    f->Part(0, 1, ppVolume).Value = 90;
+    TImageWriter(*f).Part(0, 1, ppVolume).Value = 90;
     ASSERT_TRUE(PartNrpnBytes(*f, 0, 1, ppVolume, cc));
     EXPECT_EQ(cc, (TShortMessage{0xB0, 7, 90}));
     EXPECT_FALSE(PartNrpnBytes(*f, 0, 1, 4, cc));
 
     std::array<TShortMessage, 4> seq;
-    f->Part(0, 2, 27).Value = 70;
+    TImageWriter(*f).Part(0, 2, 27).Value = 70;
     ASSERT_TRUE(PartRpnBytes(*f, 0, 2, 0, 27, seq));
     EXPECT_EQ(seq[0], (TShortMessage{0xB1, 99, 1}));
     EXPECT_EQ(seq[1], (TShortMessage{0xB1, 98, 32}));
     EXPECT_EQ(seq[2], (TShortMessage{0xB1, 6, 70}));
     EXPECT_EQ(seq[3], (TShortMessage{0xB1, 38, 0}));
     EXPECT_FALSE(PartRpnBytes(*f, 0, 2, 1, 27, seq));
-    f->Part(0, 2, ppPitchFineTune).Value = 8192 + 100;
+    TImageWriter(*f).Part(0, 2, ppPitchFineTune).Value = 8192 + 100;
     ASSERT_TRUE(PartRpnBytes(*f, 0, 2, 1, ppPitchFineTune, seq));
     EXPECT_EQ(seq[0], (TShortMessage{0xB1, 101, 0}));
     EXPECT_EQ(seq[1], (TShortMessage{0xB1, 100, 1}));
     EXPECT_EQ(seq[2], (TShortMessage{0xB1, 6, 64}));
     EXPECT_EQ(seq[3], (TShortMessage{0xB1, 38, 100}));
-    f->Part(0, 2, ppBendPitchControl).Value = 76;
+    TImageWriter(*f).Part(0, 2, ppBendPitchControl).Value = 76;
     ASSERT_TRUE(PartRpnBytes(*f, 0, 2, 1, ppBendPitchControl, seq));
     EXPECT_EQ(seq[2], (TShortMessage{0xB1, 6, 12}));
     ASSERT_TRUE(PartRpnBytes(*f, 0, 2, 1, ppMasterCoarseTuning, seq));

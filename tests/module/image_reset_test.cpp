@@ -5,6 +5,7 @@
 #include "module/image_reset.h"
 #include "module/setup_diff.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -12,17 +13,17 @@ namespace {
 // Changes in every area a reset restores: system and effects, parts, drum parts on both maps
 // with kits of their own, and drum values, on every port of the image.
 void ChangeEverythingButTheUserDrums(TVGS& image) {
-    image.System(2).Value = 90;
-    image.ApplySystemSideEffects(spReverbMacro, image.System(spReverbMacro).Value = 3);
+    TImageWriter(image).System(2).Value = 90;
+    image.ApplySystemSideEffects(spReverbMacro, TImageWriter(image).System(spReverbMacro).Value = 3);
     if (image.ModuleType() != mtSC88)
-        image.ApplySystemSideEffects(spEfxType, image.System(spEfxType).Value = 1 * 128 + 1);
+        image.ApplySystemSideEffects(spEfxType, TImageWriter(image).System(spEfxType).Value = 1 * 128 + 1);
     const int toneMap = image.ToneMapOfModuleType();
     for (int port = 0; port < image.ActivePortCount(); ++port) {
-        image.Part(port, 1, ppVolume).Value = 50;
+        TImageWriter(image).Part(port, 1, ppVolume).Value = 50;
         image.SetPartTone(port, 10, 1, 16, toneMap, 0);
         image.SetPartTone(port, 11, 2, 25, toneMap, 0);
-        image.Drum(port, 1, 2, 38).Value = 11;
-        image.Drum(port, 2, 3, 40).Value = 22;
+        TImageWriter(image).Drum(port, 1, 2, 38).Value = 11;
+        TImageWriter(image).Drum(port, 2, 3, 40).Value = 22;
     }
 }
 

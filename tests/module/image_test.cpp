@@ -5,6 +5,7 @@
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -74,7 +75,7 @@ TEST(ImageConstruction, EveryDrumMapStartsWithThePowerOnKitAndItsPartsShareIt) {
             EXPECT_TRUE(image.DrumSet(port, map).Found);
         }
     // The set on a map is the kit its first part plays, whatever the table noted.
-    image.Part(0, 10, ppToneNumber).Value = 16;
+    TImageWriter(image).Part(0, 10, ppToneNumber).Value = 16;
     EXPECT_EQ(image.DrumSetOnMap(0, 1).Program, 16);
     EXPECT_EQ(image.DrumSetOnMap(0, 2).Program, 0);
     // A part joining map 1 takes part 10's kit without a message; none joins an empty map.
@@ -211,7 +212,7 @@ TEST(ImageDrums, LoadDrumSetTakesDefaultsAndUserDrumValues) {
 
     // A user drum file read afterwards is copied into maps naming its program.
     f->DrumSet(1, 2).Program = 65;
-    f->UserDrum(1, 3, 41).Value = 5;
+    TImageWriter(*f).UserDrum(1, 3, 41).Value = 5;
     f->CopyUserDrumsIntoMaps();
     EXPECT_EQ(f->Drum(1, 2, 3, 41).Value, 5);
     EXPECT_NE(f->Drum(0, 1, 3, 41).Value, 5);
@@ -230,7 +231,7 @@ TEST(ImageDrums, SetPartToneSendsInOrderAndSharesDrumSets) {
     f->SetPartTone(0, 3, 2, 26, 4, 0);  // already in drum map 2: no rhythm message
     EXPECT_EQ(f.Changes.size(), 2u);
 
-    f->Part(0, 5, ppRhythm).Value = 2;
+    TImageWriter(*f).Part(0, 5, ppRhythm).Value = 2;
     f->ShareDrumTone(0, 3, 2);
     EXPECT_EQ(f->Part(0, 5, ppToneNumber).Value, 26);
     EXPECT_EQ(f->Part(0, 10, ppToneNumber).Value, 0);  // map 1 is not shared
@@ -262,7 +263,7 @@ TEST(ImageEffects, ApplyMacroSetsDefaultsThenTheMacro) {
 
 TEST(ImageEffects, InsertionTypeDefaults) {
     TImageFixture f;
-    f->System(57).Value = 100;
+    TImageWriter(*f).System(57).Value = 100;
     f->ApplySystemSideEffects(spEfxType, 1 * 128 + 0);  // Stereo-EQ
     ASSERT_FALSE(f->InsertionParameters().empty());
     EXPECT_EQ(f->InsertionParameters().size(), f->InsertionTexts().size());
@@ -280,19 +281,19 @@ TEST(ImageEffects, InsertionTypeDefaults) {
 
 TEST(ImagePartOperations, CopyExchangeInitialiseKeepPortAndChannel) {
     TImageFixture f;
-    f->Part(0, 1, ppVolume).Value = 10;
-    f->Part(0, 1, ppToneNumber).Value = 5;
+    TImageWriter(*f).Part(0, 1, ppVolume).Value = 10;
+    TImageWriter(*f).Part(0, 1, ppToneNumber).Value = 5;
     f->CopyPart(0, 1, 2);
     EXPECT_EQ(f->Part(0, 2, ppVolume).Value, 10);
     EXPECT_EQ(f->Part(0, 2, ppToneNumber).Value, 5);
     EXPECT_EQ(f->Part(0, 2, ppRxChannel).Value, 1);
-    f->Part(0, 10, ppPanpot).Value = 0;
+    TImageWriter(*f).Part(0, 10, ppPanpot).Value = 0;
     f->ExchangePart(0, 2, 10);
     EXPECT_EQ(f->Part(0, 10, ppVolume).Value, 10);
     EXPECT_EQ(f->Part(0, 2, ppPanpot).Value, 0);
     EXPECT_EQ(f->Part(0, 2, ppRhythm).Value, 1);
     EXPECT_EQ(f->Part(0, 10, ppRxChannel).Value, 9);
-    f->Part(0, 10, ppRxChannel).Value = 3;
+    TImageWriter(*f).Part(0, 10, ppRxChannel).Value = 3;
     f->InitializePart(0, 10);
     EXPECT_EQ(f->Part(0, 10, ppRxChannel).Value, 9);
     EXPECT_EQ(f->Part(0, 10, ppVolume).Value, 100);

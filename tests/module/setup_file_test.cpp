@@ -16,6 +16,7 @@
 #include "module/setup_reader.h"
 #include "module/user_messages.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -105,7 +106,7 @@ std::vector<std::pair<int, int>> HeaderKinds(const std::deque<TSetupRecord>& lis
 TEST(SetupFileWrite, ByteExampleOfOnePartValue) {
     TImageFixture f;
     f->MaxPart = 1;
-    f->Part(1, 3, ppVolume).Value = 90;
+    TImageWriter(*f).Part(1, 3, ppVolume).Value = 90;
     EXPECT_EQ(BuildDifferenceList(*f), 1);
     const TBytes expected = {'V', 'e', 'k', 'a', '4', '0', 16, 0, 0, 0, 1, 19, 0, 0, 1, 0, 0, 0, 3, 9, 0, 0, 90, 0, 0, 0};
     TBytes bytes;
@@ -125,10 +126,10 @@ TEST(SetupFileWrite, ByteExampleOfOnePartValue) {
 
 TEST(SetupFileWrite, PartItemsDescendThenToneLast) {
     TImageFixture f;
-    f->Part(0, 1, ppVolume).Value = 90;
-    f->Part(0, 1, ppPanpot).Value = 30;
-    f->Part(0, 1, 50).Value = 70;
-    f->Part(0, 1, ppToneNumber).Value = 5;
+    TImageWriter(*f).Part(0, 1, ppVolume).Value = 90;
+    TImageWriter(*f).Part(0, 1, ppPanpot).Value = 30;
+    TImageWriter(*f).Part(0, 1, 50).Value = 70;
+    TImageWriter(*f).Part(0, 1, ppToneNumber).Value = 5;
     EXPECT_EQ(CollectPart(*f, 0, 1), 6);
     const auto& list = f->DifferenceList;
     ASSERT_EQ(list.size(), 7u);
@@ -139,7 +140,7 @@ TEST(SetupFileWrite, PartItemsDescendThenToneLast) {
 
     // Without a changed tone, the three tone parameters stay out.
     f->DifferenceList.clear();
-    f->Part(0, 1, ppToneNumber).Value = 0;
+    TImageWriter(*f).Part(0, 1, ppToneNumber).Value = 0;
     EXPECT_EQ(CollectPart(*f, 0, 1), 3);
     EXPECT_EQ(f->DifferenceList[3].B1, ppVolume);
     // An unchanged part adds nothing, not even a header.
@@ -149,8 +150,8 @@ TEST(SetupFileWrite, PartItemsDescendThenToneLast) {
 
 TEST(SetupFileWrite, SystemDrumAndUserDrumCollectors) {
     TImageFixture f;
-    f->System(2).Value = 100;
-    f->System(8).Value = 10;
+    TImageWriter(*f).System(2).Value = 100;
+    TImageWriter(*f).System(8).Value = 10;
     EXPECT_EQ(CollectSystemRange(*f, 1, 64), 2);
     EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{0, 1, 64, 0, 2}));
     EXPECT_EQ(f->DifferenceList[1], (TSetupRecord{2, 0, 0, 0, 100}));
@@ -160,25 +161,25 @@ TEST(SetupFileWrite, SystemDrumAndUserDrumCollectors) {
     EXPECT_TRUE(f->DifferenceList.empty());
 
     // Drum map: notes and parameters descend in the file; B2 is the program of the set.
-    f->Part(1, 10, ppToneNumber).Value = 8;
-    f->Drum(1, 1, 3, 36).Value = 5;
-    f->Drum(1, 1, 1, 40).Value = 70;
+    TImageWriter(*f).Part(1, 10, ppToneNumber).Value = 8;
+    TImageWriter(*f).Drum(1, 1, 3, 36).Value = 5;
+    TImageWriter(*f).Drum(1, 1, 1, 40).Value = 70;
     EXPECT_EQ(CollectDrumMap(*f, 1, 1), 2);
     EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 3, 8, 0, 2}));
     EXPECT_EQ(f->DifferenceList[1], (TSetupRecord{3, 40, 1, 0, 70}));
     EXPECT_EQ(f->DifferenceList[2], (TSetupRecord{3, 36, 3, 0, 5}));
     // The single-map form names the drum set's tone map in B1.
     f->DifferenceList.clear();
-    f->Part(1, 10, ppToneMap).Value = 3;
+    TImageWriter(*f).Part(1, 10, ppToneMap).Value = 3;
     CollectDrumMap(*f, 1, 1, true);
     EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 3, 8, 0, 2}));
-    f->Part(1, 10, ppToneMap).Value = 4;
+    TImageWriter(*f).Part(1, 10, ppToneMap).Value = 4;
     f->DifferenceList.clear();
     CollectDrumMap(*f, 1, 1, true);
     EXPECT_EQ(f->DifferenceList[0].B1, 4);
     // Map 2 of Port D is global map 8; without a part on it the drum set record names the set.
     f->DifferenceList.clear();
-    f->Drum(3, 2, 9, 127).Value = 1;
+    TImageWriter(*f).Drum(3, 2, 9, 127).Value = 1;
     f->DrumSet(3, 2) = {3, 25, true};
     CollectDrumMap(*f, 3, 2);
     EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 8, 25, 0, 1}));
@@ -186,7 +187,7 @@ TEST(SetupFileWrite, SystemDrumAndUserDrumCollectors) {
 
     // User drum: all twelve parameters of a note with one change.
     f->DifferenceList.clear();
-    Bump(f->UserDrum(1, 2, 60));
+    Bump(TImageWriter(*f).UserDrum(1, 2, 60));
     EXPECT_EQ(CollectUserDrumSet(*f, 1), 12);
     EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{3, 1, 0, 0, 12}));
     for (int i = 0; i < 12; ++i)
@@ -199,14 +200,14 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
     f->MaxPart = 2;
     std::vector<std::string> progress;
     f->OnProgress = [&](int, int, const std::string& text) { progress.push_back(text); };
-    Bump(f->UserDrum(0, 2, 36));
-    Bump(f->UserDrum(1, 2, 36));
-    f->System(2).Value = 90;
-    f->Part(0, 1, ppVolume).Value = 90;
-    f->Part(1, 5, ppVolume).Value = 90;
-    f->Part(3, 16, ppVolume).Value = 90;
-    f->Drum(0, 1, 2, 36).Value = 90;
-    f->Drum(3, 2, 2, 36).Value = 90;
+    Bump(TImageWriter(*f).UserDrum(0, 2, 36));
+    Bump(TImageWriter(*f).UserDrum(1, 2, 36));
+    TImageWriter(*f).System(2).Value = 90;
+    TImageWriter(*f).Part(0, 1, ppVolume).Value = 90;
+    TImageWriter(*f).Part(1, 5, ppVolume).Value = 90;
+    TImageWriter(*f).Part(3, 16, ppVolume).Value = 90;
+    TImageWriter(*f).Drum(0, 1, 2, 36).Value = 90;
+    TImageWriter(*f).Drum(3, 2, 2, 36).Value = 90;
     EXPECT_EQ(BuildDifferenceList(*f), 24 + 1 + 3 + 2);
     const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 0}, {0, 1}, {1, 64}, {1, 21}, {1, 1}, {2, 8}, {2, 1}};
     EXPECT_EQ(HeaderKinds(f->DifferenceList), expected);
@@ -243,13 +244,13 @@ TEST(SetupFileWrite, FailedWriteLeavesTheOldFileWhole) {
     TImageFixture f;
     TTempDir dir;
     const std::string path = dir / "keep.ga4";
-    f->Part(0, 1, ppVolume).Value = 90;
+    TImageWriter(*f).Part(0, 1, ppVolume).Value = 90;
     BuildDifferenceList(*f);
     ASSERT_TRUE(WriteSetupFile(*f, path).Ok());
     const TBytes old = FileContents(path);
 
     // A file size limit makes the new, longer file fail half-way through.
-    for (int part = 1; part <= 16; ++part) f->Part(0, part, ppPanpot).Value = 1;
+    for (int part = 1; part <= 16; ++part) TImageWriter(*f).Part(0, part, ppPanpot).Value = 1;
     BuildDifferenceList(*f);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
@@ -488,24 +489,24 @@ TEST(SetupFileRoundTrip, WholeSetupOfFourPorts) {
     a->SetSystemValue(14, 90);
     const TInsertionTypeRecord& type = a->Data().InsertionTypes().at(3);
     a->ApplySystemSideEffects(spEfxType, type.Msb * 128 + type.Lsb);
-    Bump(a->System(spEfxParameter1));
-    Bump(a->System(spEfxSendToReverb));
+    Bump(TImageWriter(*a).System(spEfxParameter1));
+    Bump(TImageWriter(*a).System(spEfxSendToReverb));
 
-    a->Part(0, 1, ppVolume).Value = 90;
-    a->Part(0, 1, ppPanpot).Value = 30;
+    TImageWriter(*a).Part(0, 1, ppVolume).Value = 90;
+    TImageWriter(*a).Part(0, 1, ppPanpot).Value = 30;
     a->SetPartTone(1, 5, 0, 24, 4, 8);
     a->SetPartTone(2, 10, 1, 8, 3, 0);   // ROOM on map C1
     a->SetPartTone(0, 11, 2, 16, 4, 0);  // POWER on map A2
-    a->Part(3, 16, 37).Value = 70;
-    a->Part(3, 3, ppMasterCoarseTuning).Value = 60;
-    a->Part(1, 7, 110).Value = 1;
+    TImageWriter(*a).Part(3, 16, 37).Value = 70;
+    TImageWriter(*a).Part(3, 3, ppMasterCoarseTuning).Value = 60;
+    TImageWriter(*a).Part(1, 7, 110).Value = 1;
 
-    Bump(a->Drum(0, 1, 2, 36));
-    Bump(a->Drum(2, 1, 1, 38));
-    Bump(a->Drum(0, 2, 4, 40));
-    Bump(a->Drum(3, 1, 9, 42));
-    Bump(a->UserDrum(0, 2, 36));
-    Bump(a->UserDrum(1, 1, 60));
+    Bump(TImageWriter(*a).Drum(0, 1, 2, 36));
+    Bump(TImageWriter(*a).Drum(2, 1, 1, 38));
+    Bump(TImageWriter(*a).Drum(0, 2, 4, 40));
+    Bump(TImageWriter(*a).Drum(3, 1, 9, 42));
+    Bump(TImageWriter(*a).UserDrum(0, 2, 36));
+    Bump(TImageWriter(*a).UserDrum(1, 1, 60));
 
     TTempDir dir;
     BuildDifferenceList(*a);
@@ -531,15 +532,15 @@ TEST(SetupFileRoundTrip, OnePartWithItsDrumMapIntoAnotherPartAndMap) {
     LoadPlayedDrumSets(*a);
     LoadPlayedDrumSets(*b);
     a->SetPartTone(0, 10, 1, 8, 3, 0);  // ROOM on map A1
-    a->Part(0, 10, ppVolume).Value = 80;
-    Bump(a->Drum(0, 1, 2, 38));
-    Bump(a->Drum(0, 1, 4, 40));
+    TImageWriter(*a).Part(0, 10, ppVolume).Value = 80;
+    Bump(TImageWriter(*a).Drum(0, 1, 2, 38));
+    Bump(TImageWriter(*a).Drum(0, 1, 4, 40));
     TTempDir dir;
     CollectOnePartFile(*a, 0, 10, true);
     EXPECT_EQ(HeaderKinds(a->DifferenceList), (std::vector<std::pair<int, int>>{{1, 10}, {2, 1}}));
     ASSERT_TRUE(WriteSetupFile(*a, dir / "p.1pg").Ok());
 
-    b->Part(0, 11, ppRhythm).Value = 2;  // already on map A2: shares the drum set afterwards
+    TImageWriter(*b).Part(0, 11, ppRhythm).Value = 2;  // already on map A2: shares the drum set afterwards
     TImageFixture before;
     LoadPlayedDrumSets(*before);
     TFixedSetupFileHost host;
@@ -578,8 +579,8 @@ TEST(SetupFileRoundTrip, OneDrumMapCarriesItsDrumSet) {
     TImageFixture a;
     LoadPlayedDrumSets(*a);
     a->SetPartTone(0, 10, 1, 8, 3, 0);  // ROOM, SC-88Pro map
-    Bump(a->Drum(0, 1, 2, 38));
-    Bump(a->Drum(0, 1, 4, 40));
+    Bump(TImageWriter(*a).Drum(0, 1, 2, 38));
+    Bump(TImageWriter(*a).Drum(0, 1, 4, 40));
     TTempDir dir;
     a->DifferenceList.clear();
     EXPECT_EQ(CollectDrumMap(*a, 0, 1, true), 2);
@@ -622,8 +623,8 @@ TEST(SetupFileRoundTrip, OneDrumMapCarriesItsDrumSet) {
 
 TEST(SetupFileRoundTrip, UserDrumSetIntoTheChosenSetAndItsMaps) {
     TImageFixture a, b;
-    Bump(a->UserDrum(0, 2, 36));
-    Bump(a->UserDrum(0, 1, 38));
+    Bump(TImageWriter(*a).UserDrum(0, 2, 36));
+    Bump(TImageWriter(*a).UserDrum(0, 1, 38));
     TTempDir dir;
     a->DifferenceList.clear();
     EXPECT_EQ(CollectUserDrumSet(*a, 0), 24);
@@ -662,7 +663,7 @@ TEST(SetupFileRoundTrip, EffectPresetsHoldTheWholeBlock) {
 
     const TInsertionTypeRecord& type = a->Data().InsertionTypes().at(5);
     a->ApplySystemSideEffects(spEfxType, type.Msb * 128 + type.Lsb);
-    Bump(a->System(spEfxParameter1 + 1));
+    Bump(TImageWriter(*a).System(spEfxParameter1 + 1));
     ASSERT_TRUE(WriteEffectPreset(*a, TSystemGroup::Insertion, dir / "i.ief").Ok());
     ASSERT_TRUE(WriteEffectPreset(*a, TSystemGroup::Eq, dir / "e.eq").Ok());  // nothing changed: still 4 items
     EXPECT_EQ(ParseSetupFile(FileContents(dir / "e.eq")).Sections.at(0).Items.size(), 4u);
@@ -683,10 +684,10 @@ TEST(SetupFileRoundTrip, CustomFileWithGroupsAndADrumPart) {
     a->ApplyMacro(0, 1);
     a->SetSystemValue(33, 70);
     a->SetSystemValue(2, 90);  // Master: not chosen
-    Bump(a->UserDrum(0, 2, 36));
+    Bump(TImageWriter(*a).UserDrum(0, 2, 36));
     a->SetPartTone(0, 10, 1, 64, 3, 0);  // user drum set 65
-    Bump(a->Drum(0, 1, 4, 40));
-    a->Part(1, 1, ppVolume).Value = 50;
+    Bump(TImageWriter(*a).Drum(0, 1, 4, 40));
+    TImageWriter(*a).Part(1, 1, ppVolume).Value = 50;
     TCustomSelection selection;
     selection.Groups[int(TSystemGroup::Reverb)] = true;
     selection.Groups[int(TSystemGroup::Eq)] = true;
@@ -702,7 +703,7 @@ TEST(SetupFileRoundTrip, CustomFileWithGroupsAndADrumPart) {
     ASSERT_TRUE(r.Ok());
     EXPECT_TRUE(host.Asked.empty());
     EXPECT_EQ(b->System(2).Value, 127);
-    b->System(2).Value = 90;
+    TImageWriter(*b).System(2).Value = 90;
     EXPECT_EQ(FirstDifference(*a, *b), "");
 }
 

@@ -9,6 +9,7 @@
 #include "module/image.h"
 #include "module/signal.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -141,14 +142,14 @@ TEST(ImageNotifications, PutsReloadsAndDrumSetsReachEveryListener) {
 
 TEST(ImageNotifications, ADrumPartRecordsItsDrumSetInItsMap) {
     test::TImageFixture image;
-    image->Part(2, 10, ppRhythm).Value = 2;
-    image->Part(2, 10, ppToneMap).Value = 3;
-    image->Part(2, 10, ppToneNumber).Value = 128 + 25;
+    TImageWriter(*image).Part(2, 10, ppRhythm).Value = 2;
+    TImageWriter(*image).Part(2, 10, ppToneMap).Value = 3;
+    TImageWriter(*image).Part(2, 10, ppToneNumber).Value = 128 + 25;
     image->RecordDrumSetOfPart(2, 10);
     EXPECT_EQ(image->DrumSet(2, 2).ToneMap, 3);
     EXPECT_EQ(image->DrumSet(2, 2).Program, 25);
-    image->Part(2, 3, ppRhythm).Value = 0;  // a normal part records nothing
-    image->Part(2, 3, ppToneNumber).Value = 40;
+    TImageWriter(*image).Part(2, 3, ppRhythm).Value = 0;  // a normal part records nothing
+    TImageWriter(*image).Part(2, 3, ppToneNumber).Value = 40;
     image->RecordDrumSetOfPart(2, 3);
     EXPECT_EQ(image->DrumSet(2, 1).Program, 0);
 }

@@ -13,6 +13,7 @@
 #include "module/undo_history.h"
 #include "temp_dir.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -61,7 +62,7 @@ TEST(UndoHistory, EveryKindOfStepRestoresTheWholeImage) {
     ExpectRoundTrip(image, history, [&] { image.SetDrumValue(3, 2, 70, 2, 36); }, "drum map");
     ExpectRoundTrip(image, history, [&] { image.SetUserDrumValue(1, 40, 9, 11); }, "user drum");
     ExpectRoundTrip(image, history, [&] { image.StoreControllerValue(0, 1, ppPanpot, 20); }, "ribbon");
-    ExpectRoundTrip(image, history, [&] { image.Part(3, 16, 40).Value = 70; }, "data request");
+    ExpectRoundTrip(image, history, [&] { TImageWriter(image).Part(3, 16, 40).Value = 70; }, "data request");
     // A file read (every section), then the whole history back to the power-on image.
     TTempDir dir;
     {
@@ -148,7 +149,7 @@ TEST(UndoHistory, ParametersToSendFollowTheModulesOwnLoading) {
     // where the image holds something else than the set's default.
     f->SetPartValue(0, 2, 50, ppVolume);
     f->SetPartTone(0, 2, 1, 25, 3, 0);
-    f->Drum(0, 1, 3, 40).Value = f->Drum(0, 1, 3, 40).Default + 1;
+    TImageWriter(*f).Drum(0, 1, 3, 40).Value = f->Drum(0, 1, 3, 40).Default + 1;
     history.Commit(*f);
     const TUndoStep& step = *history.NextUndo();
     const std::vector<int> redo = ParametersToSend(step, false);

@@ -15,6 +15,7 @@
 #include "smf/vlq.h"
 #include "smf_test_util.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -192,13 +193,13 @@ protected:
     void SetUp() override {
         Image->MaxPart = 1;
         GsResetImage(*Image);
-        Image->Part(0, 1, ppVolume).Value = 90;
-        Image->Part(0, 2, 25).Value = 70;
-        Image->Part(0, 2, ppPitchFineTune).Value = 8000;
-        Image->Part(1, 3, ppPanpot).Value = 10;
-        Image->Part(1, 4, ppToneNumber).Value = 8 * 128 + 4;
-        Image->System(14).Value = 99;
-        Image->UserDrum(1, 3, 50).Value = 9;
+        TImageWriter(*Image).Part(0, 1, ppVolume).Value = 90;
+        TImageWriter(*Image).Part(0, 2, 25).Value = 70;
+        TImageWriter(*Image).Part(0, 2, ppPitchFineTune).Value = 8000;
+        TImageWriter(*Image).Part(1, 3, ppPanpot).Value = 10;
+        TImageWriter(*Image).Part(1, 4, ppToneNumber).Value = 8 * 128 + 4;
+        TImageWriter(*Image).System(14).Value = 99;
+        TImageWriter(*Image).UserDrum(1, 3, 50).Value = 9;
     }
     // Every kind of song file the program writes.
     std::vector<std::string> WriteSongs() {

@@ -14,6 +14,7 @@
 #include "smf/temp_smf.h"
 #include "smf_test_util.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -45,7 +46,7 @@ TEST(OpenSmf, ResetsAnalysesAndLeavesTheWorkingCopy) {
     test::TScratchFolder folder;
     test::WriteBytes(folder / "song.mid", SharedChannelSong());
     test::TImageFixture image;
-    image->Part(0, 5, ppVolume).Value = 1;  // a value from before: the reset takes it away
+    TImageWriter(*image).Part(0, 5, ppVolume).Value = 1;  // a value from before: the reset takes it away
     TSMF smf;
     THostRecord host;
     const auto when = std::chrono::system_clock::from_time_t(1700000000);
@@ -72,7 +73,7 @@ TEST(OpenSmf, ResetsAnalysesAndLeavesTheWorkingCopy) {
     EXPECT_EQ(copy.Tracks[0].size(), 4u);  // name, note on, note off, End of Track
 
     // Embedding into the working copy, twice: one setup, the song's notes after it.
-    image->Part(0, 2, ppPanpot).Value = 10;
+    TImageWriter(*image).Part(0, 2, ppPanpot).Value = 10;
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(LoadWorkingCopyForEmbedding(smf, folder / kTempSmfName, error)) << error;
         TSmfWriteOptions o;
@@ -120,7 +121,7 @@ TEST(OpenSmf, ReplacingTheSetupKeepsTheSongsName) {
         TSMF smf;
         THostRecord host;
         ASSERT_TRUE(OpenSmf(*image, smf, folder / "song.mid", folder.Path().string(), host.Host()).Read);
-        image->Part(0, 1, ppVolume).Value = 90;
+        TImageWriter(*image).Part(0, 1, ppVolume).Value = 90;
         for (int format : {0, 1}) {
             const std::string out = folder / ("out" + std::to_string(format) + ".mid");
             std::string error;
@@ -144,7 +145,7 @@ TEST(OpenSmf, ARejectedSongSaysReadErrorAndLeavesTheImageReset) {
     test::TScratchFolder folder;
     test::WriteBytes(folder / "bad.mid", TBytes{'R', 'I', 'F', 'F'});
     test::TImageFixture image;
-    image->System(2).Value = 3;
+    TImageWriter(*image).System(2).Value = 3;
     TSMF smf;
     THostRecord host;
     const TOpenSmfResult r = OpenSmf(*image, smf, folder / "bad.mid", folder.Path().string(), host.Host());
@@ -159,7 +160,7 @@ TEST(ExportSmf, ANewSongOfTheSetupAlone) {
     test::TScratchFolder folder;
     test::TImageFixture image;
     GsResetImage(*image);
-    image->Part(0, 4, ppVolume).Value = 64;
+    TImageWriter(*image).Part(0, 4, ppVolume).Value = 64;
     TSMF smf;
     smf.Tempo = 77;  // whatever the component held before
     std::string error;

@@ -10,6 +10,7 @@
 #include "smf/smf.h"
 #include "smf_test_util.h"
 #include "test_image.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -40,36 +41,36 @@ TOrderList OrderWithForms(std::initializer_list<std::pair<int, int>> partForms) 
 // An image with something changed in every kind of parameter, set up the way the windows do.
 void ChangeEverything(TVGS& image) {
     GsResetImage(image);
-    image.System(spMasterTune).Value = 1030;
-    image.System(2).Value = 110;
-    image.ApplySystemSideEffects(spReverbMacro, image.System(spReverbMacro).Value = 1);
-    image.System(9).Value = 100;
-    image.ApplySystemSideEffects(spEfxType, image.System(spEfxType).Value = 1 * 128 + 1);
-    TOneParameter& efx = image.System(spEfxParameter1);
+    TImageWriter(image).System(spMasterTune).Value = 1030;
+    TImageWriter(image).System(2).Value = 110;
+    image.ApplySystemSideEffects(spReverbMacro, TImageWriter(image).System(spReverbMacro).Value = 1);
+    TImageWriter(image).System(9).Value = 100;
+    image.ApplySystemSideEffects(spEfxType, TImageWriter(image).System(spEfxType).Value = 1 * 128 + 1);
+    TOneParameter& efx = TImageWriter(image).System(spEfxParameter1);
     efx.Value = efx.Default == efx.Min ? efx.Min + 1 : efx.Min;
-    image.System(14).Value = 100;
+    TImageWriter(image).System(14).Value = 100;
     for (int port = 0; port < image.ActivePortCount(); ++port) {
         image.SetPartTone(port, 1, 0, 4, 4, 8);
-        image.Part(port, 1, ppVolume).Value = 90 - port;
-        image.Part(port, 1, ppPanpot).Value = 30;
-        image.Part(port, 1, 25).Value = 80;
-        image.Part(port, 1, ppPitchFineTune).Value = 8192 + 300;
-        image.Part(port, 1, ppBendPitchControl).Value = 76;
-        image.Part(port, 1, ppMasterCoarseTuning).Value = 70;
-        image.Part(port, 1, ppPitchOffsetFine).Value = 140;
-        for (int k = 0; k < 12; ++k) image.Part(port, 1, ppScaleTuningC + k).Value = 50 + k;
+        TImageWriter(image).Part(port, 1, ppVolume).Value = 90 - port;
+        TImageWriter(image).Part(port, 1, ppPanpot).Value = 30;
+        TImageWriter(image).Part(port, 1, 25).Value = 80;
+        TImageWriter(image).Part(port, 1, ppPitchFineTune).Value = 8192 + 300;
+        TImageWriter(image).Part(port, 1, ppBendPitchControl).Value = 76;
+        TImageWriter(image).Part(port, 1, ppMasterCoarseTuning).Value = 70;
+        TImageWriter(image).Part(port, 1, ppPitchOffsetFine).Value = 140;
+        for (int k = 0; k < 12; ++k) TImageWriter(image).Part(port, 1, ppScaleTuningC + k).Value = 50 + k;
         // Parts 2 and 6 swap channels, so every channel still reaches one part.
-        image.Part(port, 2, ppRxChannel).Value = 5;
-        image.Part(port, 6, ppRxChannel).Value = 1;
-        image.Part(port, 2, 17).Value = 33;
-        image.Part(port, 6, 17).Value = 44;
+        TImageWriter(image).Part(port, 2, ppRxChannel).Value = 5;
+        TImageWriter(image).Part(port, 6, ppRxChannel).Value = 1;
+        TImageWriter(image).Part(port, 2, 17).Value = 33;
+        TImageWriter(image).Part(port, 6, 17).Value = 44;
         image.SetPartTone(port, 10, 1, 16, 4, 0);
         image.DrumSet(port, 1) = {4, 16, image.DrumSet(port, 1).Found};
-        image.Drum(port, 1, 2, 38).Value = 50 + port;
-        image.Drum(port, 1, 4, 36).Value = 20;
+        TImageWriter(image).Drum(port, 1, 2, 38).Value = 50 + port;
+        TImageWriter(image).Drum(port, 1, 4, 36).Value = 20;
     }
-    image.UserDrum(0, 1, 36).Value = image.UserDrum(0, 1, 36).Default + 3;
-    image.UserDrum(1, 2, 40).Value = 1;
+    TImageWriter(image).UserDrum(0, 1, 36).Value = image.UserDrum(0, 1, 36).Default + 3;
+    TImageWriter(image).UserDrum(1, 2, 40).Value = 1;
 }
 
 // The setup written as a song file, read and analysed into a fresh image.
@@ -153,9 +154,9 @@ TEST(SetupWriter, Format0WritesPortAOnlyEvenWith64Parts) {
 TEST(SetupWriter, TheSetupListInOrderAndTime) {
     test::TImageFixture image;
     GsResetImage(*image);
-    image->System(2).Value = 100;  // master volume
-    image->Part(0, 3, ppVolume).Value = 90;
-    image->Part(0, 3, ppPanpot).Value = 1;
+    TImageWriter(*image).System(2).Value = 100;  // master volume
+    TImageWriter(*image).Part(0, 3, ppVolume).Value = 90;
+    TImageWriter(*image).Part(0, 3, ppPanpot).Value = 1;
     TSetupOptions o;
     o.TimeBase = 480;
     const TSetupTracks tracks = WriteSetup(*image, DefaultOrderList(), o, {});
@@ -330,7 +331,7 @@ TEST(SetupMerge, EmbeddingTwiceReplacesTheFirstSetup) {
             }
     EXPECT_EQ(first, 0);
     EXPECT_EQ(notes, 4);
-    image->Part(0, 1, ppVolume).Value = 55;
+    TImageWriter(*image).Part(0, 1, ppVolume).Value = 55;
     Embed(*image, reread, false);
     TSMF twice;
     ASSERT_TRUE(twice.LoadFromBytes(reread.SaveToBytes(1)));

@@ -16,6 +16,7 @@
 #include "module/value_texts.h"
 #include "ui/main_window_fixture.h"
 #include "windows/assign_window.h"
+#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {
@@ -111,7 +112,7 @@ TEST_F(AssignWindowTest, EditsAndTheCcListsReachTheModuleAndTheOtherWindows) {
     EXPECT_EQ(grid->Cell(1, 1).Text, PartValueText(TLanguage::English, 45, 20));
     Form->Image().SetPartValue(0, 1, 3, 16);
     EXPECT_EQ(window.Cc2List()->currentIndex(), 3);
-    Form->Image().Part(0, 1, 16).Value = 4;  // stored by an edit gesture elsewhere, then put
+    TImageWriter(Form->Image()).Part(0, 1, 16).Value = 4;  // stored by an edit gesture elsewhere, then put
     Form->Image().NotifyPut(0, TLinkData{LinkPart, 1, 16, 0, 0}, 4, nullptr);
     EXPECT_EQ(window.Cc2List()->currentIndex(), 4);
     Form->Image().SetPartValue(0, 2, 99, 45);  // another part: not shown

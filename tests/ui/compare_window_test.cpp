@@ -21,6 +21,7 @@
 #include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 #include "windows/compare_window.h"
+#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {
@@ -136,7 +137,7 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     const TImageSnapshot before = TImageSnapshot::Capture(image);
     // The module lost the first five (a reset), not the last.
     TVGS module(VEKA_TEST_DEFAULT_DIR);
-    module.Part(0, 2, ppPanpot).Value = 10;
+    TImageWriter(module).Part(0, 2, ppPanpot).Value = 10;
     Module()->LoadImage(module);
     form.ClearDataChanged();
     QApplication::processEvents();  // the edits above settle into their steps
@@ -174,7 +175,7 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
 
 TEST_F(CompareWindowTest, WhatTheModuleDidNotAnswerIsNamed) {
     TVekaMainForm& form = Start(true);
-    form.Image().Part(0, 6, ppVolume).Value = 90;  // not sent: the module still has 100
+    TImageWriter(form.Image()).Part(0, 6, ppVolume).Value = 90;  // not sent: the module still has 100
     Module()->DropRepliesTo(form.Image().Part(0, 5, ppVolume).Address.Bytes);
     ChooseMasterAndPartsAB();
     form.CompareWithModuleCommand();

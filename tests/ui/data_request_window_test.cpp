@@ -14,6 +14,7 @@
 #include "app/splash.h"
 #include "ui/main_window_fixture.h"
 #include "windows/data_request_window.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -49,8 +50,8 @@ protected:
             choice.WaitMs = 300;
             return std::make_optional(choice);
         };
-        for (int part = 1; part <= 16; ++part) form.Image().Part(0, part, 9).Value = form.Image().Part(0, part, 12).Value = 10;
-        form.Image().System(2).Value = 50;
+        for (int part = 1; part <= 16; ++part) TImageWriter(form.Image()).Part(0, part, 9).Value = TImageWriter(form.Image()).Part(0, part, 12).Value = 10;
+        TImageWriter(form.Image()).System(2).Value = 50;
     }
     static int PartsWithValue(TVekaMainForm& form, int parameter, int value) {
         int count = 0;
@@ -147,7 +148,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     form.show();
-    form.Image().System(2).Value = 50;  // the module holds its default, 127
+    TImageWriter(form.Image()).System(2).Value = 50;  // the module holds its default, 127
     form.DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
         TDataRequestChoice choice = stored;
         choice.Selected[riMaster] = choice.Selected[riReverb] = true;

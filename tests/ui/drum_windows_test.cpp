@@ -20,6 +20,7 @@
 #include "module/exclusive.h"
 #include "document/test_note.h"
 #include "ui/main_window_fixture.h"
+#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(DrumWindowsTest, TheRowHeaderPlaysOnThePartOfTheMapOrSaysWhyItCannot) {
     EXPECT_TRUE(window.Auditioning());
     Form->TestNote().Stop();
     // No part on the map any more (as the module sees it): the message, no note.
-    Form->Image().Part(0, 10, ppRhythm).Value = 0;
+    TImageWriter(Form->Image()).Part(0, 10, ppRhythm).Value = 0;
     Module()->ClearReceived();
     Messages.clear();
     window.RowHeaderPress(row, Qt::LeftButton, Qt::NoModifier);
@@ -210,7 +211,7 @@ TEST_F(DrumWindowsTest, TheUserDrumSetButtonsAndTheSourceNames) {
 
     // A source that names no instrument.
     TVGS& image = Form->Image();
-    image.UserDrum(1, 11, 5).Value = 60;
+    TImageWriter(image).UserDrum(1, 11, 5).Value = 60;
     window.RefreshFromImage();
     EXPECT_EQ(window.Grid()->GetCell(1, 6).Text, "-No Inst.");
     const int col = window.ColumnOf(12);

@@ -22,6 +22,7 @@
 #include "midi/pump_wait.h"
 #include "module/setup_file.h"
 #include "ui/main_window_fixture.h"
+#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {
@@ -77,7 +78,7 @@ TEST_F(EffectWindowTest, EveryPageShowsItsBlockItsChooserAndItsSends) {
                                TExpected{2, 11, 10, 22, 20, "Delay 1"}, TExpected{3, 5, 0, 32, 22, nullptr},
                                TExpected{5, 9, 0, 57, 24, nullptr}}) {
         SCOPED_TRACE(e.Page);
-        image.Part(0, 5, e.Send).Value = 77;
+        TImageWriter(image).Part(0, 5, e.Send).Value = 77;
         window.TabControl1Change(e.Page);
         EXPECT_EQ(window.Grid()->RowCount(), e.Rows);
         EXPECT_EQ(window.Grid()->GetCell(1, 0).Text, "Value");
@@ -98,7 +99,7 @@ TEST_F(EffectWindowTest, EveryPageShowsItsBlockItsChooserAndItsSends) {
         EXPECT_TRUE(window.StatusText().isEmpty());
     }
     // The chooser shows the stored macro.
-    image.System(21).Value = 4;
+    TImageWriter(image).System(21).Value = 4;
     window.TabControl1Change(2);
     EXPECT_EQ(window.Chooser()->currentText(), "Pan Delay 1");
 }
@@ -153,7 +154,7 @@ TEST_F(EffectWindowTest, AnInsertionTypeBringsItsOwnRowsAndATypeWithoutParameter
     EXPECT_EQ(SystemByte(number), image.System(number).Value);
 
     // A type the definition file does not hold, read from elsewhere: no entry, no rows.
-    image.System(36).Value = 127 * 128 + 127;
+    TImageWriter(image).System(36).Value = 127 * 128 + 127;
     image.LoadInsertionType(127, 127);
     window.RefreshFromImage();
     EXPECT_EQ(window.Chooser()->currentIndex(), -1);
@@ -163,9 +164,9 @@ TEST_F(EffectWindowTest, AnInsertionTypeBringsItsOwnRowsAndATypeWithoutParameter
 TEST_F(EffectWindowTest, TheTitleShowsEachValueAsTheModuleMeansIt) {
     TEffectWindow& window = Open();
     TVGS& image = Form->Image();
-    image.System(23).Value = 50;   // 15 ms
-    image.System(24).Value = 12;   // 50 %
-    image.System(30).Value = 40;
+    TImageWriter(image).System(23).Value = 50;   // 15 ms
+    TImageWriter(image).System(24).Value = 12;   // 50 %
+    TImageWriter(image).System(30).Value = 40;
     window.TabControl1Change(2);
     Click(window, 2);
     EXPECT_EQ(Title(window), "Delay Time Center : 15.00ms");
@@ -177,8 +178,8 @@ TEST_F(EffectWindowTest, TheTitleShowsEachValueAsTheModuleMeansIt) {
     Click(window, 5);
     EXPECT_EQ(Title(window), "Delay Level Center : 127");
 
-    image.System(34).Value = 1;
-    image.System(35).Value = 70;
+    TImageWriter(image).System(34).Value = 1;
+    TImageWriter(image).System(35).Value = 70;
     window.TabControl1Change(3);
     Click(window, 1);
     EXPECT_EQ(Title(window), "EQ Low Freq : 200Hz");
@@ -231,7 +232,7 @@ TEST_F(EffectWindowTest, TheSendGridAndThePartWindowFollowEachOther) {
     Form->SelectPart(11, nullptr);
     EXPECT_EQ(window.SendGrid()->Row(), 11);
     // Another port: the tabs and the sends of that port.
-    image.Part(1, 2, 18).Value = 5;
+    TImageWriter(image).Part(1, 2, 18).Value = 5;
     window.TabControl2Change(1);
     EXPECT_EQ(Form->CurrentPort(), 1);
     EXPECT_EQ(window.PortTabs()->currentIndex(), 1);
@@ -329,7 +330,7 @@ TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {
     TEffectWindow& window = Open();
     TVGS& image = Form->Image();
     // A chorus preset renamed, a foreign file, one cut short, one with a level beyond its range.
-    image.System(14).Value = 90;
+    TImageWriter(image).System(14).Value = 90;
     ASSERT_TRUE(WriteEffectPreset(image, TSystemGroup::Chorus, Dir / "a chorus.rev").Ok());
     { std::ofstream(Dir / "b foreign.rev") << "RIFF and more bytes than ten"; }
     {
@@ -338,7 +339,7 @@ TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {
         std::ofstream(Dir / "c short.rev", std::ios::binary) << bytes.substr(0, bytes.size() - 5);
     }
     TVGS other(VEKA_TEST_DEFAULT_DIR);
-    other.System(8).Value = 300;
+    TImageWriter(other).System(8).Value = 300;
     ASSERT_TRUE(WriteEffectPreset(other, TSystemGroup::Reverb, Dir / "d loud.rev").Ok());
     window.TabControl1Change(1);
     window.TabControl1Change(0);

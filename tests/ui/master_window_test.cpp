@@ -9,6 +9,7 @@
 #include "widgets/veka_grid.h"
 #include "ui/main_window_fixture.h"
 #include "windows/master_window.h"
+#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
@@ -23,7 +24,7 @@ TEST_F(MasterWindowTest, MasterTuneIsShownCentredAndAnEditSendsOneDataSet) {
     TSettings(Dir / "Veka.ini").WriteBool("other option", "2", false);  // no reset at start
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    form.Image().System(1).Value = 1124;
+    TImageWriter(form.Image()).System(1).Value = 1124;
     form.show();
     ASSERT_TRUE(form.Windows().OpenOrBringForward(wnMaster));
     auto& window = *qobject_cast<TMasterWindow*>(form.Windows().Window(wnMaster)->widget());
@@ -59,7 +60,7 @@ TEST_F(MasterWindowTest, TheStatusFollowsTheRowAndValuesStoredElsewhereShow) {
     Form->Image().SetSystemValue(1, 1000);
     EXPECT_EQ(window.Grid()->GetCellValue(1, 1), -24);
     // A new image as a whole.
-    Form->Image().System(2).Value = 33;
+    TImageWriter(Form->Image()).System(2).Value = 33;
     Form->RefreshAll();
     EXPECT_EQ(window.Grid()->GetCellValue(1, 2), 33);
     // The window keeps its size: it is not resized by its border.
