@@ -35,8 +35,7 @@ std::string TTransmitter::Progress(TTransportText text) const {
 
 void TTransmitter::SendPartParameter(int port, const TOneParameter& record, bool force, int parameter, int part) {
     if (record.Value == record.Default && !force) return;
-    Image_.Link = TLinkData{LinkPart, part, parameter, 0, 0};
-    const TDataSet set = ChangeDataSet(Image_, port, record, Image_.Link);
+    const TDataSet set = ChangeDataSet(Image_, port, record, TLinkData{LinkPart, part, parameter, 0, 0});
     if (!set.Valid) return;
     SendSysx(port, set.Address, set.Data);
     Wait_.Wait(kSysexWaitMs);
@@ -86,7 +85,6 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
         LastProgressText_ = text;
         if (Image_.OnProgress) Image_.OnProgress(max, current, text);
     };
-    Image_.Link.Kind = LinkSystem;
     if (init) {
         const uint8_t mode = 0;
         SendSysx(0, kSystemModeSetAddress, std::span<const uint8_t>(&mode, 1));
@@ -98,12 +96,11 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
                      Progress(TTransportText::SendingSystem));
             const TOneParameter& p = Image_.System(n);
             if (!IsModified(p)) continue;
-            Image_.Link = TLinkData{LinkSystem, n, 0, 0, 0};
-            SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, Image_.Link, p.Value));
+            const TLinkData link{LinkSystem, n, 0, 0, 0};
+            SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, link, p.Value));
             Wait_.Wait(kSysexWaitMs);
         }
     }
-    Image_.Link.Kind = LinkPart;
     if (parts) {
         for (int port = 0; port < ActivePortCount(); ++port)
             for (int part = 1; part <= kPartsPerPort; ++part) {
@@ -112,7 +109,6 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
                 SendPart(port, part, false);
             }
     }
-    Image_.Link.Kind = LinkDrum;
     if (drums) {
         int step = 0;
         const int maps = ActivePortCount() * kDrumMapsPerPort;
@@ -123,13 +119,12 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
                     for (int n = 1; n <= kDrumParameterCount; ++n) {
                         const TOneParameter& p = Image_.Drum(port, map, n, note);
                         if (!IsModified(p)) continue;
-                        Image_.Link = TLinkData{LinkDrum, map, n, p.Value, 0};
-                        SendSysx(port, p.Address.Bytes, EncodeData(Image_, port, Image_.Link, p.Value));
+                        const TLinkData link{LinkDrum, map, n, p.Value, 0};
+                        SendSysx(port, p.Address.Bytes, EncodeData(Image_, port, link, p.Value));
                         Wait_.Wait(kSysexWaitMs);
                     }
             }
     }
-    Image_.Link.Kind = LinkUserDrum;
     if (userDrums) {
         const int max = userDrumsAll ? 2 * kNoteCount : 2;
         int step = 0;
@@ -141,8 +136,8 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
                 for (int n = 1; n <= kUserDrumParameterCount; ++n) {
                     const TOneParameter& p = Image_.UserDrum(set, n, note);
                     if (!userDrumsAll && !IsModified(p)) continue;
-                    Image_.Link = TLinkData{LinkUserDrum, set, n, p.Value, 0};
-                    SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, Image_.Link, p.Value));
+                    const TLinkData link{LinkUserDrum, set, n, p.Value, 0};
+                    SendSysx(0, p.Address.Bytes, EncodeData(Image_, 0, link, p.Value));
                     Wait_.Wait(kSysexWaitMs);
                 }
             }

@@ -167,9 +167,9 @@ const TDrumSetRecord& TVGS::DrumSet(int port, int map) const {
     return (port >= 0 && port < kPortCount && map >= 1 && map <= kDrumMapsPerPort) ? DrumSets_[port][map] : kNoDrumSet;
 }
 
-void TVGS::FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment) {
+void TVGS::FillLinkAndRaise(int port, const TOneParameter& record, const TLinkData& link, const std::string& comment) {
     OnDataChanged();
-    OnChange(TChangeNotice{port, record, Link, comment, Sender_});
+    OnChange(TChangeNotice{port, record, link, comment, Sender_});
 }
 
 void TVGS::Wait(int milliseconds) {
@@ -180,8 +180,8 @@ void TVGS::SetSystemValue(int number, int32_t value) {
     if (!ValidSystem(number)) { VEKA_IGNORED("SetSystemValue"); return; }
     TOneParameter& p = System_[number];
     p.Value = value;
-    Link = TLinkData{LinkSystem, number, 0, 0, 0};
-    FillLinkAndRaise(0, p, std::string(p.Name) + " " + std::to_string(value));
+    const TLinkData link{LinkSystem, number, 0, 0, 0};
+    FillLinkAndRaise(0, p, link, std::string(p.Name) + " " + std::to_string(value));
 }
 
 void TVGS::SetPartValue(int port, int part, int32_t value, int parameter) {
@@ -189,16 +189,16 @@ void TVGS::SetPartValue(int port, int part, int32_t value, int parameter) {
     if (parameter == ppMasterCoarseTuning) return;  // sent as an RPN by the part window
     TOneParameter& p = Parts_[PartIndex(port, part, parameter)];
     p.Value = value;
-    Link = TLinkData{LinkPart, part, parameter, 0, 0};
-    FillLinkAndRaise(port, p, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
+    const TLinkData link{LinkPart, part, parameter, 0, 0};
+    FillLinkAndRaise(port, p, link, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
 }
 
 void TVGS::SetPartCoarseTuning(int port, int part, int32_t value) {
     if (!ValidPart(port, part, ppMasterCoarseTuning)) { VEKA_IGNORED("SetPartCoarseTuning"); return; }
     TOneParameter& p = Parts_[PartIndex(port, part, ppMasterCoarseTuning)];
     p.Value = value;
-    Link = TLinkData{LinkPart, part, ppMasterCoarseTuning, 0, 0};
-    FillLinkAndRaise(port, p, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
+    const TLinkData link{LinkPart, part, ppMasterCoarseTuning, 0, 0};
+    FillLinkAndRaise(port, p, link, PartName(port, part) + " " + std::string(p.Name) + " " + std::to_string(value));
 }
 
 void TVGS::StoreControllerValue(int port, int part, int parameter, int32_t value) {
@@ -237,8 +237,8 @@ void TVGS::SetDrumValue(int port, int map, int32_t value, int parameter, int not
     if (!ValidDrum(port, map, parameter, note)) { VEKA_IGNORED("SetDrumValue"); return; }
     TOneParameter& p = Drums_[DrumIndex(port, map, parameter, note)];
     p.Value = value;
-    Link = TLinkData{LinkDrum, map, note, value, 0};
-    FillLinkAndRaise(port, p,
+    const TLinkData link{LinkDrum, map, note, value, 0};
+    FillLinkAndRaise(port, p, link,
                      "Drum Map " + DrumMapName(port, map) + " Key" + std::to_string(note) + " " +
                          std::string(p.Name) + " " + std::to_string(value));
 }
@@ -247,8 +247,8 @@ void TVGS::SetUserDrumValue(int set, int note, int32_t value, int parameter) {
     if (!ValidUserDrum(set, parameter, note)) { VEKA_IGNORED("SetUserDrumValue"); return; }
     TOneParameter& p = UserDrums_[UserIndex(set, parameter, note)];
     p.Value = value;
-    Link = TLinkData{LinkUserDrum, set, note, value, 0};
-    FillLinkAndRaise(0, p,
+    const TLinkData link{LinkUserDrum, set, note, value, 0};
+    FillLinkAndRaise(0, p, link,
                      "User Drum" + std::to_string(set) + " Key" + std::to_string(note) + " " + std::string(p.Name) +
                          " " + std::to_string(value));
 }

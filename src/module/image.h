@@ -129,10 +129,7 @@ public:
     const TOneParameter& UserDrum(int set, int parameter, int note) const;
     TOneParameter GetSystemParameter(int number) const { return System(number); }
 
-    // The link of the last set operation (and of the whole-image transmission).
-    TLinkData Link;
-
-    // Set operations: store, fill Link, build the comment, raise OnChange. No range check.
+    // Set operations: store, build the link and the comment, raise OnChange. No range check.
     void SetSystemValue(int number, int32_t value);
     void SetPartValue(int port, int part, int32_t value, int parameter);  // parameter 111: nothing
     // Master Coarse Tuning (parameter 111) has no exclusive address: the module takes it as an
@@ -217,7 +214,7 @@ private:
     TOneParameter& WritableDrum(int port, int map, int parameter, int note);
     TOneParameter& WritableUserDrum(int set, int parameter, int note);
 
-    void FillLinkAndRaise(int port, const TOneParameter& record, const std::string& comment);
+    void FillLinkAndRaise(int port, const TOneParameter& record, const TLinkData& link, const std::string& comment);
     void Wait(int milliseconds);
     // The collected insertion type's ranges and defaults into "Efx Parameter" 1..20.
     void ApplyInsertionRanges(bool resetValues);
