@@ -1,13 +1,12 @@
-// The compare window's sources in the main window: the power-on defaults, the current file as
-// saved, another file, the module through the data request; sending the differences; showing
-// a listed parameter in its editor window.
+// The compare window's sources in the main window: the power-on defaults and the setup files
+// read onto them (document/compare_sources.h), the file chosen for it, the module through the
+// data request; sending the differences; showing a listed parameter in its editor window.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
 
 #include "midi/module_compare.h"
 #include "module/image_snapshot.h"
-#include "module/safe_file.h"
 #include "app/file_kinds.h"
 #include "app/main_window.h"
 
@@ -19,46 +18,16 @@ constexpr TCaption kNoFile = {"ｾｯﾄｱｯﾌﾟはまだﾌｧｲﾙに保�
 
 }  // namespace
 
-TCompareTarget TVekaMainForm::Defaults() {
-    TCompareTarget target;
-    try {
-        target.Image = std::make_unique<TVGS>(Options_.DefaultFolder, Image_->ModuleType());
-    } catch (const std::exception& error) {
-        target.Error = QString::fromStdString(error.what());
-        return target;
-    }
-    target.Image->MaxPart = Image_->MaxPart;
-    target.Image->DeviceId = Image_->DeviceId;
-    target.Image->Language = Image_->Language;
-    return target;
-}
+TCompareTarget TVekaMainForm::Defaults() { return PowerOnLike(*Image_, Options_.DefaultFolder); }
 
 TCompareTarget TVekaMainForm::ReadOntoPowerOn(const QString& fileName) {
-    TCompareTarget target = Defaults();
-    if (!target.Image) return target;
-    target.Image->PumpWait = [](int) {};
-    target.Name = QFileInfo(fileName).fileName();
-    std::vector<uint8_t> bytes;
-    std::string error;
-    const std::string file = fileName.toStdString();
-    if (!ReadWholeFile(file, kMaxSetupFileSize, bytes, error)) {
-        target.Image.reset();
-        target.Error = QString::fromStdString(error);
-        return target;
-    }
-    TFixedSetupFileHost host;
-    const TSetupReadResult result = ReadSetupBytes(*target.Image, host, 0, SetupFileKindOf(file), bytes, file);
-    if (!result.Ok()) {
-        target.Image.reset();
-        target.Error = QString::fromStdString(result.Text(Language_)) + "\n\n" + fileName;
-    }
-    return target;
+    return SetupFileOntoPowerOn(*Image_, Options_.DefaultFolder, fileName.toStdString());
 }
 
 TCompareTarget TVekaMainForm::SavedFile() {
     if (FileName_.isEmpty() || !QFileInfo(FileName_).isFile()) {
         TCompareTarget none;
-        none.Error = Tr(kNoFile, Language_);
+        none.Error = Tr(kNoFile, Language_).toStdString();
         return none;
     }
     return ReadOntoPowerOn(FileName_);

@@ -147,7 +147,7 @@ void TCompareWindow::CompareWith(TSource source) {
     QApplication::restoreOverrideCursor();
     if (!target.Image) {
         // Cancelled: the comparison shown stays; a failure is said and shown as such.
-        if (!target.Error.isEmpty()) Ui().Warn(target.Error.toStdString());
+        if (!target.Error.empty()) Ui().Warn(target.Error);
         const QSignalBlocker block(cbSource_);
         cbSource_->setCurrentIndex(Source_);
         Stabilize();
@@ -158,8 +158,8 @@ void TCompareWindow::CompareWith(TSource source) {
     Unread_ = std::move(target.Unread);
     OtherName_ = source == csDefaults    ? Text(ctDefaultColumn, Language())
                  : source == csModule    ? Text(ctModuleColumn, Language())
-                 : target.Name.isEmpty() ? Text(ctSavedColumn, Language())
-                                         : target.Name;
+                 : target.Name.empty() ? Text(ctSavedColumn, Language())
+                                       : QString::fromStdString(target.Name);
     Note_.clear();
     {
         const QSignalBlocker block(cbSource_);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "document/compare_sources.h"
 #include "windows/veka_temp_form.h"
 #include "module/setup_diff.h"
 
@@ -22,14 +23,6 @@ class QTreeWidgetItem;
 namespace veka {
 
 class TEdgeFontPanel;
-
-// A setup to compare with: the image, or nothing (Error says why; both empty: cancelled).
-struct TCompareTarget {
-    std::unique_ptr<TVGS> Image;
-    std::vector<int> Unread;  // flat indices the module did not answer
-    QString Name;             // the file's name for the column heading
-    QString Error;
-};
 
 // What the compare window asks of the main window.
 class ICompareSources {
