@@ -16,7 +16,6 @@ int32_t Other(const TOneParameter& p) { return p.Value == p.Max ? p.Min : p.Max;
 
 void BM_WriteRecoveryOfAFullyModifiedImage(benchmark::State& state) {
     TVGS image(VEKA_BENCH_DEFAULT_DIR);
-    image.PumpWait = [](int) {};
     image.MaxPart = 2;
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part)

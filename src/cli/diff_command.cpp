@@ -39,7 +39,6 @@ int DiffCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     second.DeviceId = image.DeviceId;
     second.MaxPart = image.MaxPart;
     second.Language = image.Language;
-    for (TVGS* each : {&image, &second}) each->PumpWait = [](int) {};
     if (!ReadOnto(image, o.Positional[1]) || !ReadOnto(second, o.Positional[2])) return 2;
     // The ports either file holds values for are compared, unless --max-part says otherwise.
     TakePortsFromValues(image, o, kCompared, o.Positional[1] + ": ");

@@ -279,7 +279,6 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     std::vector<std::pair<std::string, int>> named;
     TRequestSelection selection = what ? ParseItems(*what, &named) : TRequestSelection{};
     const auto ids = OutputDevices(o);
-    image.PumpWait = [](int) {};
     TSetupReadResult read;
     if (!ReadOrSay(image, file, read)) return 2;
     // The ports --what names, or without it those the setup holds values for, unless

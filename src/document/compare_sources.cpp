@@ -25,7 +25,6 @@ TCompareTarget PowerOnLike(const TVGS& like, const std::string& defaultFolder) {
 TCompareTarget SetupFileOntoPowerOn(const TVGS& like, const std::string& defaultFolder, const std::string& path) {
     TCompareTarget target = PowerOnLike(like, defaultFolder);
     if (!target.Image) return target;
-    target.Image->PumpWait = [](int) {};  // nothing is sent: no pacing
     target.Name = std::filesystem::path(path).filename().string();
     std::vector<uint8_t> bytes;
     std::string error;

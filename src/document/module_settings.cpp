@@ -27,7 +27,7 @@ TModuleSettingsChange ApplyModuleSettings(const TSettingsData& data, TMidiSessio
     if (moduleType != image.ModuleType()) {
         change.ModuleType = true;
         image.SetModuleType(moduleType);
-        image.ApplyModuleType();
+        image.ApplyModuleType([&session](int ms) { session.Wait().Wait(ms); });
     }
     return change;
 }

@@ -9,7 +9,6 @@ TTransmitter::TTransmitter(TVGS& image, TPumpWait& wait) : Image_(image), Wait_(
 void TTransmitter::Attach() {
     ChangeSubscription_ = Image_.OnChange.Subscribe(
         [this](const TChangeNotice& change) { SendParameter(change.Port, change.Record, change.Link, change.Comment); });
-    Image_.PumpWait = [this](int ms) { Wait_.Wait(ms); };
 }
 
 void TTransmitter::Flash(int port) {

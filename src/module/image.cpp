@@ -172,10 +172,6 @@ void TVGS::FillLinkAndRaise(int port, const TOneParameter& record, const TLinkDa
     OnChange(TChangeNotice{port, record, link, comment, Sender_});
 }
 
-void TVGS::Wait(int milliseconds) {
-    if (PumpWait) PumpWait(milliseconds);
-}
-
 void TVGS::SetSystemValue(int number, int32_t value) {
     if (!ValidSystem(number)) { VEKA_IGNORED("SetSystemValue"); return; }
     TOneParameter& p = System_[number];
@@ -322,7 +318,10 @@ bool TVGS::AdoptDrumTone(int port, int part, int map) {
     return false;
 }
 
-void TVGS::ApplyModuleType() {
+// The module switches a part's tone map before it takes the tone again.
+constexpr int kToneMapPauseMs = 10;
+
+void TVGS::ApplyModuleType(const std::function<void(int milliseconds)>& pause) {
     const int t = ToneMapOfModuleType();
     for (int port = 0; port < kPortCount; ++port) {
         for (int part = 1; part <= kPartsPerPort; ++part) {
@@ -330,7 +329,7 @@ void TVGS::ApplyModuleType() {
             tm.Max = t;
             tm.Default = t;
             SetPartValue(port, part, t, ppToneMap);
-            Wait(10);
+            if (pause) pause(kToneMapPauseMs);
             SetPartValue(port, part, Part(port, part, ppToneNumber).Value, ppToneNumber);
             const int rhythm = Part(port, part, ppRhythm).Value;
             if (rhythm != 0) LoadDrumSet(port, rhythm, Part(port, part, ppToneNumber).Value % 128, t);

@@ -71,8 +71,6 @@ public:
     // Progress of long work, for the one status bar there is.
     TProgressEvent OnProgress;
     TNotifyEvent OnFinished;
-    // The system's one waiting primitive, injected by the owner (tests record the waits).
-    std::function<void(int milliseconds)> PumpWait;
 
     // Settings the image reads.
     int ModuleType() const { return ModuleType_; }
@@ -152,7 +150,9 @@ public:
     // module keeps one set per map): its tone and tone map are stored without a message.
     // False when no other part plays the map.
     bool AdoptDrumTone(int port, int part, int map);
-    void ApplyModuleType();
+    // Every part takes the tone map of the module type, then its tone again; between the two
+    // the module needs a pause, which pause waits (the transmitter's wait; none without one).
+    void ApplyModuleType(const std::function<void(int milliseconds)>& pause = {});
     void ApplySystemSideEffects(int number, int32_t value);
     void ApplyMacro(int kind, int macro);
     void LoadInsertionType(int msb, int lsb);
@@ -215,7 +215,6 @@ private:
     TOneParameter& WritableUserDrum(int set, int parameter, int note);
 
     void FillLinkAndRaise(int port, const TOneParameter& record, const TLinkData& link, const std::string& comment);
-    void Wait(int milliseconds);
     // The collected insertion type's ranges and defaults into "Efx Parameter" 1..20.
     void ApplyInsertionRanges(bool resetValues);
 

@@ -1,6 +1,8 @@
 // The one step that brings the settings record into force on the image and the session.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "midi/midi_fixture.h"
 #include "document/module_settings.h"
 #include "document/settings.h"
@@ -45,8 +47,11 @@ TEST(ModuleSettings, AnotherModuleTypeMovesEveryPartsToneMapOnTheModuleToo) {
     TSettingsData data;
     data.MaxPart = 0;
     data.ModuleType = mtSC88;
+    f.Clock.Waits.clear();
     const TModuleSettingsChange change = ApplyModuleSettings(data, *f.Session);
     EXPECT_TRUE(change.ModuleType);
+    // Each part's tone map is followed by the module's pause on the session's clock.
+    EXPECT_EQ(std::count(f.Clock.Waits.begin(), f.Clock.Waits.end(), 10), 64);
     EXPECT_EQ(f.Image->ModuleType(), mtSC88);
     EXPECT_EQ(f.Image->Part(0, 5, ppToneMap).Value, f.Image->ToneMapOfModuleType());
     EXPECT_FALSE(f.Module->Received(0).empty());

@@ -37,7 +37,6 @@ protected:
     std::string Path = RecoveryPath(Dir.Path.string());
 
     void SetUp() override {
-        Image.PumpWait = [](int) {};
         Image.MaxPart = 1;
         Image.SetSystemValue(2, 99);
         Image.ApplyMacro(0, 4);
@@ -65,7 +64,6 @@ TEST_F(RecoveryFileTest, AnEditedImageComesBackWholeWithItsFileName) {
     EXPECT_EQ(read.Info.MaxPart, 1);
     EXPECT_TRUE(read.Info.Modified);
     TVGS restored(VEKA_TEST_DEFAULT_DIR);
-    restored.PumpWait = [](int) {};
     restored.MaxPart = 1;
     TFixedSetupFileHost host;
     ASSERT_TRUE(ReadSetupBytes(restored, host, 0, TSetupFileKind::Ga4, read.Setup, read.Info.FileName).Ok());

@@ -152,7 +152,7 @@ TEST(ImageSetOperations, MasterCoarseTuningAndOutOfRangeIndicesChangeNothing) {
 TEST(ImageModuleType, ApplyModuleTypeReselectsEveryPart) {
     TImageFixture f(mtSC8850);
     f->SetModuleType(mtSC88Pro);
-    f->ApplyModuleType();
+    f->ApplyModuleType([&](int ms) { f.Waits.push_back(ms); });
     int mapMessages = 0, toneMessages = 0;
     for (const auto& c : f.Changes) {
         if (c.Link.Index == ppToneMap) ++mapMessages;

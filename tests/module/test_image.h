@@ -26,7 +26,6 @@ struct TImageFixture {
         ChangeSubscription = Image->OnChange.Subscribe([this](const TChangeNotice& change) {
             Changes.push_back({change.Port, change.Record, change.Link, change.Comment});
         });
-        Image->PumpWait = [this](int ms) { Waits.push_back(ms); };
     }
     TVGS& operator*() { return *Image; }
     TVGS* operator->() { return Image.get(); }

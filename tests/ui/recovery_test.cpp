@@ -115,7 +115,6 @@ TEST_F(RecoveryTest, AFileThatCannotBeUsedIsReportedAndDiscardedOnlyWhenTheUserS
     // Written for another module type: said so, and Yes discards it.
     {
         TVGS image(VEKA_TEST_DEFAULT_DIR, mtSC88);
-        image.PumpWait = [](int) {};
         image.SetSystemValue(2, 50);
         TRecoveryInfo info;
         info.ModuleType = mtSC88;
