@@ -59,9 +59,9 @@ bool TVekaMainForm::FileNew() {
 
 bool TVekaMainForm::Save() {
     if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
-    BuildDifferenceList(*Image_);
+    BuildDifferenceList(*Image_, StatusProgress_);
     const QString name = FileName_;
-    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString(), StatusProgress_);
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return false;
@@ -118,7 +118,7 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
 
 bool TVekaMainForm::SaveAllData() {
     // A setup of nothing but defaults has nothing to store.
-    if (BuildDifferenceList(*Image_) == 0) {
+    if (BuildDifferenceList(*Image_, StatusProgress_) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }

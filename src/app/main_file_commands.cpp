@@ -363,15 +363,15 @@ bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
         const bool drum = Image_->Part(port, part, ppRhythm).Value >= 1;
         const bool withMap = drum && ShowMessage(QMessageBox::Question, Message(25, Language_),
                                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-        collected = CollectOnePartFile(*Image_, port, part, withMap);
+        collected = CollectOnePartFile(*Image_, port, part, withMap, StatusProgress_);
     } else if (kind == TSetupFileKind::OneDrumMap) {
         const auto chosen = ChooseDrumMap("Select a Drum Map to save");
         if (!chosen) return false;
-        collected = CollectDrumMap(*Image_, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true);
+        collected = CollectDrumMap(*Image_, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true, StatusProgress_);
     } else if (kind == TSetupFileKind::OneUserDrum) {
         const auto chosen = ChooseUserDrum("Select a User Drum Set");
         if (!chosen) return false;
-        collected = CollectUserDrumSet(*Image_, *chosen);
+        collected = CollectUserDrumSet(*Image_, *chosen, StatusProgress_);
     } else {
         return false;
     }
@@ -392,7 +392,7 @@ QString TVekaMainForm::SaveCollected(TSetupFileKind kind, const QString& caption
     }
     AddRecentFile(name);
     StoreDataFolder(name);
-    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString());
+    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString(), StatusProgress_);
     ProgressDone();
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
@@ -428,7 +428,7 @@ bool TVekaMainForm::SaveCustomFile() {
     const TCustomSelection& selection = choice->Selection;
     const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
     // Nothing chosen, or nothing of what was chosen differs from the defaults.
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, selection) == 0) {
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, selection, StatusProgress_) == 0) {
         Image_->DifferenceList.clear();
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;

@@ -69,7 +69,7 @@ bool TVekaMainForm::ImportSong(const QString& fileName) {
         smf.OnProgress = [this](int max, int current, const std::string& text) {
             ShowProgress(QString::fromStdString(text), current, max);
         };
-        result = OpenSmf(*Image_, smf, path, Options_.ProgramFolder, host);
+        result = OpenSmf(*Image_, smf, path, Options_.ProgramFolder, host, std::chrono::system_clock::now(), StatusProgress_);
         ProgressDone();
         QApplication::restoreOverrideCursor();
     }
@@ -170,7 +170,7 @@ bool TVekaMainForm::ExportSmfCommand() {
     ShowProgress(Texts(Language_, "ﾃﾞｰﾀの準備中...", "Making data..."), 0, 0);
     TSMF smf;
     return WriteSong(name, [&](std::string& error) {
-        return ExportSmf(*Image_, smf, order, name.toStdString(), options, UserFullName(), error);
+        return ExportSmf(*Image_, smf, order, name.toStdString(), options, UserFullName(), error, StatusProgress_);
     });
 }
 
@@ -223,7 +223,7 @@ bool TVekaMainForm::EmbedSetupCommand(bool intoSongReadLast) {
     options.WithText = Data_.Option(TOption::SmfWithText);
     options.DummyNotes = Data_.Option(TOption::DummyNotes);
     return WriteSong(name, [&](std::string& writeError) {
-        return EmbedSetup(*Image_, smf, order, name.toStdString(), options, writeError);
+        return EmbedSetup(*Image_, smf, order, name.toStdString(), options, writeError, StatusProgress_);
     });
 }
 

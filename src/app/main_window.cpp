@@ -267,10 +267,11 @@ void TVekaMainForm::ConnectSession() {
         StopShortcut_->setEnabled(busy);
     };
     Session_->Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
-    Image_->OnProgress = [this](int max, int current, const std::string& text) {
+    StatusProgress_.OnProgress = [this](int max, int current, const std::string& text) {
         ShowProgress(QString::fromStdString(text), current, max);
     };
-    Image_->OnFinished = [this] { ProgressDone(); };
+    StatusProgress_.OnFinished = [this] { ProgressDone(); };
+    Session_->Transmitter.Progress = StatusProgress_;
 }
 
 void TVekaMainForm::RefreshLamps() {

@@ -124,6 +124,8 @@ public:
     // whether an existing file of that name may be replaced. Empty when the user declined.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                            const QString& extension) override;
+    // The status bar and the splash show how far long work has come.
+    const TProgress& StatusProgress() const override { return StatusProgress_; }
 
     // The services the editor windows get, one interface per job.
     TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
@@ -494,6 +496,7 @@ private:
     std::array<int, size_t(TCommand::Count)> ShortcutCodes_{};
     bool ShortcutDialogOpen_ = false;  // the note player and the hot key rest meanwhile
     std::unique_ptr<TX11Link> X11_;
+    TProgress StatusProgress_;
     std::unique_ptr<TDialogPrompts> Prompts_;
     std::unique_ptr<TWindowCommandFrame> CommandFrame_;
     QString HotKeyError_;

@@ -12,6 +12,7 @@ public:
     explicit TWindowCommandFrame(TVekaMainForm& form) : Form_(form) {}
     void BeginCommand(const std::string& undoName, const std::string& progressText) override;
     void EndCommand() override;
+    const TProgress& Progress() const override { return Form_.StatusProgress(); }
 
 private:
     TVekaMainForm& Form_;

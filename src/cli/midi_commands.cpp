@@ -102,8 +102,8 @@ void OpenInput(TMidiSession& session, const TOptions& o) {
     session.Input.Open();
 }
 
-void ProgressToStandardError(TVGS& image) {
-    image.OnProgress = [](int max, int current, const std::string& text) {
+void ProgressToStandardError(TTransmitter& transmitter) {
+    transmitter.Progress.OnProgress = [](int max, int current, const std::string& text) {
         std::cerr << "\r" << text << " (" << current << "/" << max << ")\033[K" << std::flush;
     };
 }
@@ -226,7 +226,7 @@ int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     OpenOutputs(session, ids);
     int messages = 0;
     for (int port = 0; port < 4; ++port) session.Transmitter.Port(port).Onmidioutput = [&messages] { ++messages; };
-    ProgressToStandardError(image);
+    ProgressToStandardError(session.Transmitter);
     // A whole setup starts from a reset module, as the program does when it opens one.
     const bool whole = read.Kind == TSetupFileKind::Ga4 || read.Kind == TSetupFileKind::Ga3;
     session.Transmitter.SendAll(whole, true, true, true, true, ExtraOption(o, "--user-drums-all").has_value());

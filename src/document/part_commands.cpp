@@ -35,15 +35,15 @@ bool RunPartCommand(TPartCommand command, TVGS& image, TTransmitter& transmitter
     std::vector<int> changed;
     switch (command) {
         case TPartCommand::Copy:
-            image.CopyPart(port, first, second);
+            image.CopyPart(port, first, second, frame.Progress());
             changed = {second};
             break;
         case TPartCommand::Exchange:
-            image.ExchangePart(port, first, second);
+            image.ExchangePart(port, first, second, frame.Progress());
             changed = {first, second};
             break;
         case TPartCommand::Initialize:
-            image.InitializePart(port, first);
+            image.InitializePart(port, first, frame.Progress());
             changed = {first};
             break;
     }

@@ -65,13 +65,11 @@ std::string RecoveryPath(const std::string& programFolder) {
 }
 
 std::vector<uint8_t> RecoveryBytes(TVGS& image, const TRecoveryInfo& info) {
-    // The writer reports its progress for the status bar; a recovery write is silent.
-    TProgressEvent progress = std::exchange(image.OnProgress, nullptr);
+    // A recovery write is silent: no progress is reported.
     BuildDifferenceList(image);
     std::vector<uint8_t> setup;
     const bool collected = SetupFileBytes(image, setup).Ok();
     image.DifferenceList.clear();
-    image.OnProgress = std::move(progress);
     if (!collected) return {};
 
     std::vector<uint8_t> out(kMagic, kMagic + kMagicSize);

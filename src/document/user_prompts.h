@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "module/progress.h"
+
 namespace veka {
 
 enum class TPartCommand { Copy = 1, Exchange = 2, Initialize = 3 };
@@ -27,6 +29,8 @@ public:
     virtual ~ICommandFrame() = default;
     virtual void BeginCommand(const std::string& undoName, const std::string& progressText) = 0;
     virtual void EndCommand() = 0;
+    // Where the command reports how far it has come.
+    virtual const TProgress& Progress() const = 0;
 };
 
 }  // namespace veka

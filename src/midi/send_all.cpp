@@ -12,12 +12,11 @@ struct TSendAllStopped {};
 // Runs the clean-up of Send All on every way out, a send error included.
 struct TBusyGuard {
     TTransmitter& Owner;
-    TVGS& Image;
-    explicit TBusyGuard(TTransmitter& owner, TVGS& image) : Owner(owner), Image(image) {
+    explicit TBusyGuard(TTransmitter& owner) : Owner(owner) {
         if (Owner.OnBusy) Owner.OnBusy(true);
     }
     ~TBusyGuard() {
-        if (Image.OnFinished) Image.OnFinished();
+        Owner.Progress.Finish();
         if (Owner.OnBusy) Owner.OnBusy(false);
     }
 };
@@ -29,7 +28,7 @@ void TTransmitter::NextMessage() {
     ++SentMessages_;
 }
 
-std::string TTransmitter::Progress(TTransportText text) const {
+std::string TTransmitter::ProgressText(TTransportText text) const {
     return std::string(TransportText(text, Image_.Language));
 }
 
@@ -66,7 +65,7 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
     StopRequested_ = false;
     SentMessages_ = 0;
     LastProgressText_.clear();
-    TBusyGuard guard(*this, Image_);
+    TBusyGuard guard(*this);
     // The part sends count their messages too: SendSysx is wrapped for the time of Send All.
     SendAllRunning_ = true;
     struct TRunning {
@@ -83,7 +82,7 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
 bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
     auto progress = [this](int max, int current, const std::string& text) {
         LastProgressText_ = text;
-        if (Image_.OnProgress) Image_.OnProgress(max, current, text);
+        Progress.Report(max, current, text);
     };
     if (init) {
         const uint8_t mode = 0;
@@ -93,7 +92,7 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
     if (system) {
         for (int n = 1; n <= kSystemParameterCount; ++n) {
             progress(kSystemParameterCount, n - 1,
-                     Progress(TTransportText::SendingSystem));
+                     ProgressText(TTransportText::SendingSystem));
             const TOneParameter& p = Image_.System(n);
             if (!IsModified(p)) continue;
             const TLinkData link{LinkSystem, n, 0, 0, 0};
@@ -114,7 +113,7 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
         const int maps = ActivePortCount() * kDrumMapsPerPort;
         for (int port = 0; port < ActivePortCount(); ++port)
             for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-                progress(maps, ++step, Progress(TTransportText::SendingDrumSet));
+                progress(maps, ++step, ProgressText(TTransportText::SendingDrumSet));
                 for (int note = 0; note < kNoteCount; ++note)
                     for (int n = 1; n <= kDrumParameterCount; ++n) {
                         const TOneParameter& p = Image_.Drum(port, map, n, note);
@@ -130,7 +129,7 @@ bool TTransmitter::SendAllSteps(bool init, bool system, bool parts, bool drums, 
         int step = 0;
         for (int set = 0; set < kUserDrumSetCount; ++set) {
             if (!userDrumsAll)
-                progress(max, ++step, Progress(TTransportText::SendingUserDrumSet));
+                progress(max, ++step, ProgressText(TTransportText::SendingUserDrumSet));
             for (int note = 0; note < kNoteCount; ++note) {
                 if (userDrumsAll) progress(max, ++step, std::string(UserMessage(75, Image_.Language)));
                 for (int n = 1; n <= kUserDrumParameterCount; ++n) {

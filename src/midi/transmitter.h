@@ -59,8 +59,10 @@ public:
     // (the port dialog is then shown).
     bool OpenPorts(const std::array<int, 4>& deviceIds);
 
+    // How far a Send All has come, for the status bar (the program) or standard error (veka4-cli).
+    TProgress Progress;
     // Whole-image transmission; true when it ran to the end, false when RequestStop ended it
-    // between two messages. A send error propagates after the clean-up (OnFinished,
+    // between two messages. A send error propagates after the clean-up (Progress's end,
     // OnBusy(false)). The image is only read.
     bool SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
     // Asks a running Send All to stop before its next message (from a handler that runs during
@@ -85,7 +87,7 @@ public:
 
 private:
     void Flash(int port);
-    std::string Progress(TTransportText text) const;
+    std::string ProgressText(TTransportText text) const;
 
     TVGS& Image_;
     TPumpWait& Wait_;

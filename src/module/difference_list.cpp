@@ -16,8 +16,8 @@ void Front(TVGS& image, uint8_t b0, uint8_t b1, uint8_t b2, int32_t value) {
     image.DifferenceList.push_front(TSetupRecord{b0, b1, b2, 0, value});
 }
 
-void Progress(TVGS& image, int maxValue, int current, const std::string& what) {
-    if (image.OnProgress) image.OnProgress(maxValue, current, what + std::string(UserMessage(17, image.Language)));
+void Progress(const TProgress& progress, const TVGS& image, int maxValue, int current, const std::string& what) {
+    progress.Report(maxValue, current, what + std::string(UserMessage(17, image.Language)));
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ int CollectSystemRange(TVGS& image, int first, int last) {
     return count;
 }
 
-int CollectPart(TVGS& image, int port, int part) {
+int CollectPart(TVGS& image, int port, int part, const TProgress& progress) {
     if (!TVGS::ValidPart(port, part, 1)) return 0;
     int count = 0;
     auto item = [&](int n) {
@@ -65,18 +65,18 @@ int CollectPart(TVGS& image, int port, int part) {
         if (n == ppToneNumber || n == ppRhythm || n == ppToneMap) continue;
         if (IsModified(image.Part(port, part, n))) item(n);
     }
-    Progress(image, 10, 10, "Part " + PartName(port, part));
+    Progress(progress, image, 10, 10, "Part " + PartName(port, part));
     if (count > 0) Front(image, skPart, uint8_t(GlobalPartNumber(port, part)), 0, count);
     return count;
 }
 
-int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile) {
+int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile, const TProgress& progress) {
     if (!TVGS::ValidDrum(port, map, 1, 0)) return 0;
     const uint8_t globalMap = uint8_t(port * kDrumMapsPerPort + map);
     const std::string label = "Drum " + DrumMapName(port, map);
     int count = 0;
     for (int note = 0; note < kNoteCount; ++note) {
-        Progress(image, 127, note, label);
+        Progress(progress, image, 127, note, label);
         for (int n = 1; n <= kDrumParameterCount; ++n) {
             const TOneParameter& p = image.Drum(port, map, n, note);
             if (!IsModified(p)) continue;
@@ -91,14 +91,14 @@ int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile) {
     return count;
 }
 
-int CollectUserDrumSet(TVGS& image, int set) {
+int CollectUserDrumSet(TVGS& image, int set, const TProgress& progress) {
     if (!TVGS::ValidUserDrum(set, 1, 0)) return 0;
     bool marked[kNoteCount] = {};
     for (int note = 0; note < kNoteCount; ++note) marked[note] = image.UserDrumNoteModified(set, note);
     const std::string label = "User Drum " + std::to_string(set);
     int count = 0;
     for (int note = 0; note < kNoteCount; ++note) {
-        Progress(image, 127, note, label);
+        Progress(progress, image, 127, note, label);
         if (!marked[note]) continue;
         for (int n = 1; n <= kUserDrumParameterCount; ++n) {
             Front(image, uint8_t(set), uint8_t(note), uint8_t(n), image.UserDrum(set, n, note).Value);
@@ -109,25 +109,25 @@ int CollectUserDrumSet(TVGS& image, int set) {
     return count;
 }
 
-int BuildDifferenceList(TVGS& image) {
+int BuildDifferenceList(TVGS& image, const TProgress& progress) {
     image.DifferenceList.clear();
     const int ports = image.ActivePortCount();
     int count = 0;
     for (int port = 0; port < ports; ++port)
-        for (int map = 1; map <= kDrumMapsPerPort; ++map) count += CollectDrumMap(image, port, map);
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) count += CollectDrumMap(image, port, map, false, progress);
     for (int port = 0; port < ports; ++port)
-        for (int part = 1; part <= kPartsPerPort; ++part) count += CollectPart(image, port, part);
+        for (int part = 1; part <= kPartsPerPort; ++part) count += CollectPart(image, port, part, progress);
     count += CollectSystemRange(image, 1, kSystemParameterCount);
-    for (int set = 0; set < kUserDrumSetCount; ++set) count += CollectUserDrumSet(image, set);
+    for (int set = 0; set < kUserDrumSetCount; ++set) count += CollectUserDrumSet(image, set, progress);
     return count;
 }
 
-int CollectOnePartFile(TVGS& image, int port, int part, bool withDrumMap) {
+int CollectOnePartFile(TVGS& image, int port, int part, bool withDrumMap, const TProgress& progress) {
     image.DifferenceList.clear();
     int count = 0;
     const int map = image.Part(port, part, ppRhythm).Value;
-    if (withDrumMap && map >= 1 && map <= kDrumMapsPerPort) count += CollectDrumMap(image, port, map);
-    count += CollectPart(image, port, part);
+    if (withDrumMap && map >= 1 && map <= kDrumMapsPerPort) count += CollectDrumMap(image, port, map, false, progress);
+    count += CollectPart(image, port, part, progress);
     return count;
 }
 
@@ -143,7 +143,7 @@ int CollectEffectPreset(TVGS& image, TSystemGroup block) {
     return count;
 }
 
-int CollectCustomFile(TVGS& image, const TCustomSelection& selection) {
+int CollectCustomFile(TVGS& image, const TCustomSelection& selection, const TProgress& progress) {
     image.DifferenceList.clear();
     std::vector<int> parts;
     for (int global : selection.GlobalParts)
@@ -164,12 +164,12 @@ int CollectCustomFile(TVGS& image, const TCustomSelection& selection) {
         if (program == 64 || program == 65) userSet[program - 64] = true;
         if (mapDone[port][map]) continue;
         mapDone[port][map] = true;
-        count += CollectDrumMap(image, port, map);
+        count += CollectDrumMap(image, port, map, false, progress);
     }
     for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
         int port = 0, part = 0;
         GlobalPartToPortPart(*it, port, part);
-        count += CollectPart(image, port, part);
+        count += CollectPart(image, port, part, progress);
     }
     for (int g = kSystemGroupCount - 1; g >= 0; --g) {
         if (!selection.Groups[g]) continue;
@@ -177,7 +177,7 @@ int CollectCustomFile(TVGS& image, const TCustomSelection& selection) {
         count += CollectSystemRange(image, range.First, range.Last);
     }
     for (int set = 0; set < kUserDrumSetCount; ++set)
-        if (userSet[set]) count += CollectUserDrumSet(image, set);
+        if (userSet[set]) count += CollectUserDrumSet(image, set, progress);
     return count;
 }
 

@@ -478,28 +478,28 @@ int TVGS::FindPartByMap(int port, int map) const {
     return -1;
 }
 
-void TVGS::CopyPart(int port, int from, int to) {
+void TVGS::CopyPart(int port, int from, int to, const TProgress& progress) {
     if (!ValidPart(port, from, 1) || !ValidPart(port, to, 1)) { VEKA_IGNORED("CopyPart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
+        progress.Report(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
         WritablePart(port, to, n).Value = WritablePart(port, from, n).Value;
     }
 }
 
-void TVGS::ExchangePart(int port, int first, int second) {
+void TVGS::ExchangePart(int port, int first, int second, const TProgress& progress) {
     if (!ValidPart(port, first, 1) || !ValidPart(port, second, 1)) { VEKA_IGNORED("ExchangePart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
+        progress.Report(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         if (n == ppRxPort || n == ppRxChannel) continue;
         std::swap(WritablePart(port, first, n).Value, WritablePart(port, second, n).Value);
     }
 }
 
-void TVGS::InitializePart(int port, int part) {
+void TVGS::InitializePart(int port, int part, const TProgress& progress) {
     if (!ValidPart(port, part, 1)) { VEKA_IGNORED("InitializePart"); return; }
     for (int n = 1; n <= kPartParameterCount; ++n) {
-        if (OnProgress) OnProgress(kPartParameterCount, n, std::string(UserMessage(26, Language)));
+        progress.Report(kPartParameterCount, n, std::string(UserMessage(26, Language)));
         TOneParameter& p = WritablePart(port, part, n);
         p.Value = p.Default;
     }

@@ -13,6 +13,7 @@
 #include "module/language.h"
 #include "module/one_parameter.h"
 #include "module/parameter_tables.h"
+#include "module/progress.h"
 #include "module/setup_record.h"
 #include "module/signal.h"
 
@@ -37,8 +38,6 @@ struct TPutNotice {
     int32_t Value;
     const void* Sender;
 };
-using TProgressEvent = std::function<void(int maxValue, int currentValue, const std::string& text)>;
-using TNotifyEvent = std::function<void()>;
 
 // Module types: the family of the module the image stands for.
 enum TModuleType : int { mtSC88 = 1, mtSC88Pro = 2, mtSC8850 = 3 };
@@ -68,9 +67,6 @@ public:
     TSignal<> OnReloaded;
     // The setup differs from what was saved or loaded last.
     TSignal<> OnDataChanged;
-    // Progress of long work, for the one status bar there is.
-    TProgressEvent OnProgress;
-    TNotifyEvent OnFinished;
 
     // Settings the image reads.
     int ModuleType() const { return ModuleType_; }
@@ -191,12 +187,12 @@ public:
     TDrumSetRecord DrumSetOnMap(int port, int map) const;
     const TDrumSetRecord& DrumSet(int port, int map) const;
 
-    // Part copy, exchange and initialise, written without OnChange; progress through
-    // OnProgress. Parameters 1 and 3 (port and channel) stay with their part on copy and
-    // exchange. The caller transmits the changed parts afterwards.
-    void CopyPart(int port, int from, int to);
-    void ExchangePart(int port, int first, int second);
-    void InitializePart(int port, int part);
+    // Part copy, exchange and initialise, written without OnChange; progress through progress.
+    // Parameters 1 and 3 (port and channel) stay with their part on copy and exchange. The
+    // caller transmits the changed parts afterwards.
+    void CopyPart(int port, int from, int to, const TProgress& progress = kNoProgress);
+    void ExchangePart(int port, int first, int second, const TProgress& progress = kNoProgress);
+    void InitializePart(int port, int part, const TProgress& progress = kNoProgress);
 
     const TDefaultData& Data() const { return *Data_; }
 

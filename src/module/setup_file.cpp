@@ -91,7 +91,7 @@ std::string TSetupWriteResult::Text(TLanguage language) const {
     return text;
 }
 
-TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes) {
+TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes, const TProgress& progress) {
     const auto& list = image.DifferenceList;
     const size_t records = list.size();
     // Every header's count must lead exactly to the next header and the last to the end.
@@ -108,7 +108,7 @@ TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes) {
     const std::string saving(UserMessage(21, image.Language));
     size_t pos = kSetupHeaderSize;
     for (size_t i = 0; i < records;) {
-        if (image.OnProgress) image.OnProgress(int(records) - 1, int(i), saving);
+        progress.Report(int(records) - 1, int(i), saving);
         const size_t end = i + 1 + size_t(list[i].V);
         for (; i < end; ++i, pos += kSetupRecordSize) {
             const TSetupRecord& r = list[i];
@@ -121,21 +121,22 @@ TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes) {
     return {};
 }
 
-TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName) {
+TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName, const TProgress& progress) {
     std::vector<uint8_t> bytes;
-    TSetupWriteResult result = SetupFileBytes(image, bytes);
+    TSetupWriteResult result = SetupFileBytes(image, bytes, progress);
     if (result.Ok()) {
         std::string error;
         if (!ReplaceFile(fileName, bytes, error)) result = {19, error};
     }
     image.DifferenceList.clear();
-    if (image.OnFinished) image.OnFinished();
+    progress.Finish();
     return result;
 }
 
-TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName) {
+TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName,
+                                    const TProgress& progress) {
     CollectEffectPreset(image, block);
-    return WriteSetupFile(image, fileName);
+    return WriteSetupFile(image, fileName, progress);
 }
 
 }  // namespace veka

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "module/language.h"
+#include "module/progress.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_record.h"
 
@@ -58,11 +59,12 @@ struct TSetupWriteResult {
 
 // The file bytes of the image's difference list, with progress per section (message 21).
 // The list is left as it is.
-TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes);
+TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes, const TProgress& progress = kNoProgress);
 // Writes the difference list to fileName through a temporary file renamed over it, then
-// empties the list and raises OnFinished, whatever the outcome.
-TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName);
+// empties the list and reports the end to progress, whatever the outcome.
+TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName, const TProgress& progress = kNoProgress);
 // Collects the block (CollectEffectPreset) and writes it.
-TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName);
+TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName,
+                                    const TProgress& progress = kNoProgress);
 
 }  // namespace veka

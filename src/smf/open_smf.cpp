@@ -25,7 +25,7 @@ std::string LastSmfDescription(const std::string& path, std::chrono::system_cloc
 }
 
 TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
-                       const TSmfHost& host, std::chrono::system_clock::time_point now) {
+                       const TSmfHost& host, std::chrono::system_clock::time_point now, const TProgress& progress) {
     TOpenSmfResult result;
     GsResetImage(image);
     if (host.StoreSetting) host.StoreSetting("smf read", "file path", fs::path(path).parent_path().string());
@@ -37,7 +37,7 @@ TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const st
         return result;
     }
     result.Read = true;
-    result.Analysis = AnalyzeSetup(image, smf);
+    result.Analysis = AnalyzeSetup(image, smf, progress);
     if (!result.Analysis.Message.empty() && host.Message) host.Message(result.Analysis.Message);
 
     const std::string temp = (fs::path(programFolder) / kTempSmfName).string();

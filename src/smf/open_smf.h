@@ -36,6 +36,7 @@ std::string LastSmfDescription(const std::string& path, std::chrono::system_cloc
 // copy "Temp.smf" in programFolder, and clears the track names.
 TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
                        const TSmfHost& host,
-                       std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+                       std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
+                       const TProgress& progress = kNoProgress);
 
 }  // namespace veka

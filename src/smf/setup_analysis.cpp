@@ -90,7 +90,8 @@ int ParameterOfNumber(bool rpn, int msb, int lsb) {
 
 class TAnalysis {
 public:
-    TAnalysis(TVGS& image, TSMF& smf) : Image_(image), Writer_(image), Smf_(smf) {}
+    TAnalysis(TVGS& image, TSMF& smf, const TProgress& progress)
+        : Image_(image), Writer_(image), Smf_(smf), Progress_(progress) {}
 
     TAnalysisResult Run() {
         if (Smf_.Format == 0) Smf_.SplitTracks();
@@ -143,7 +144,7 @@ public:
         for (size_t t = 0; t < count; ++t) RemoveFlaggedKeepingTimes(Smf_.Tracks[t], Flags_[t]);
         result.Applied = Applied_;
         if (result.OverlapCount > 0) result.Message = SharedChannelMessage(result.OverlapCount, Image_.Language);
-        if (Image_.OnFinished) Image_.OnFinished();
+        Progress_.Finish();
         return result;
     }
 
@@ -176,8 +177,7 @@ private:
     }
 
     void Progress() {
-        if (++Counted_ % 1000 == 0 && Image_.OnProgress)
-            Image_.OnProgress(TotalEvents_, Counted_, AnalyzingText(Image_.Language));
+        if (++Counted_ % 1000 == 0) Progress_.Report(TotalEvents_, Counted_, AnalyzingText(Image_.Language));
     }
 
     // Applied events are flagged and go at the end; the later passes no longer see them.
@@ -335,6 +335,7 @@ private:
     TVGS& Image_;
     TImageWriter Writer_;  // the setup is stored without an event per value
     TSMF& Smf_;
+    const TProgress& Progress_;
     std::vector<std::vector<int32_t>> Times_;  // absolute times of each track's setup area
     std::vector<int> Port_;
     std::vector<std::vector<bool>> Flags_;
@@ -356,6 +357,8 @@ std::string SharedChannelMessage(int count, TLanguage language) {
            std::to_string(count) + "\r\nIf this SMF is for dual-module, Veka won't be able to be understood properly.";
 }
 
-TAnalysisResult AnalyzeSetup(TVGS& image, TSMF& smf) { return TAnalysis(image, smf).Run(); }
+TAnalysisResult AnalyzeSetup(TVGS& image, TSMF& smf, const TProgress& progress) {
+    return TAnalysis(image, smf, progress).Run();
+}
 
 }  // namespace veka

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "module/language.h"
+#include "module/progress.h"
 
 namespace veka {
 
@@ -22,7 +23,7 @@ struct TAnalysisResult {
 // drum map exclusives in their first address form, go to Port A - or to the port a track names
 // with a MIDI port meta event (FF 21). The song's tracks have delta times before and after; a
 // format 0 song comes back split into tracks.
-TAnalysisResult AnalyzeSetup(TVGS& image, TSMF& smf);
+TAnalysisResult AnalyzeSetup(TVGS& image, TSMF& smf, const TProgress& progress = kNoProgress);
 
 std::string SharedChannelMessage(int count, TLanguage language);
 

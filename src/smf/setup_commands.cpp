@@ -20,7 +20,8 @@ std::string EmbedNoticeText(TLanguage language) {
 }
 
 bool ExportSmf(TVGS& image, TSMF& smf, const TOrderList& order, const std::string& path,
-               const TSmfWriteOptions& options, const std::string& notice, std::string& error) {
+               const TSmfWriteOptions& options, const std::string& notice, std::string& error,
+               const TProgress& progress) {
     if (order.empty()) {
         error = EmptyOrderListText(image.Language);
         return false;
@@ -37,7 +38,7 @@ bool ExportSmf(TVGS& image, TSMF& smf, const TOrderList& order, const std::strin
     setup.Format = options.Format;
     setup.WithText = options.WithText;
     setup.DummyNotes = options.DummyNotes;
-    InstallSetup(smf, WriteSetup(image, order, setup, ConductorOf(smf)));
+    InstallSetup(smf, WriteSetup(image, order, setup, ConductorOf(smf), progress));
     smf.TimeBase = setup.TimeBase;
     smf.Tempo = kNewSmfTempo;
     const bool ok = smf.SaveToFile(path, options.Format);
@@ -63,7 +64,7 @@ bool LoadSongForEmbedding(TSMF& smf, const std::string& songPath, std::string& e
 }
 
 bool EmbedSetup(TVGS& image, TSMF& smf, const TOrderList& order, const std::string& path,
-                const TSmfWriteOptions& options, std::string& error) {
+                const TSmfWriteOptions& options, std::string& error, const TProgress& progress) {
     if (order.empty()) {
         error = EmptyOrderListText(image.Language);
         return false;
@@ -76,7 +77,7 @@ bool EmbedSetup(TVGS& image, TSMF& smf, const TOrderList& order, const std::stri
     setup.WithText = options.WithText;
     setup.DummyNotes = options.DummyNotes;
     setup.Embedding = true;
-    MergeSetup(smf, WriteSetup(image, order, setup, ConductorOf(smf)));
+    MergeSetup(smf, WriteSetup(image, order, setup, ConductorOf(smf), progress));
     const bool ok = smf.SaveToFile(path, options.Format);
     if (!ok) error = smf.LastError();
     smf.Clear();

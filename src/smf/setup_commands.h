@@ -6,6 +6,7 @@
 #include <string>
 
 #include "module/language.h"
+#include "module/progress.h"
 #include "smf/order_file.h"
 
 namespace veka {
@@ -28,20 +29,20 @@ std::string EmptyOrderListText(TLanguage language);
 // The notice shown before a setup is embedded into someone's song.
 std::string EmbedNoticeText(TLanguage language);
 
-// ExportSmfCommand from step 4: the SMF gets 4/4, the notice (the user's name) and C major,
-// then the setup alone, written to path. smf is cleared afterwards. False with error when
-// nothing was written.
+// Export SMF: the SMF gets 4/4, the notice (the user's name) and C major, then the setup
+// alone, written to path. smf is cleared afterwards. False with error when nothing was written.
 bool ExportSmf(TVGS& image, TSMF& smf, const TOrderList& order, const std::string& path,
-               const TSmfWriteOptions& options, const std::string& notice, std::string& error);
+               const TSmfWriteOptions& options, const std::string& notice, std::string& error,
+               const TProgress& progress = kNoProgress);
 
 // The song a setup goes into: the working copy "Temp.smf" or a chosen SMF, with a setup this
 // program wrote there before cut out (RemoveOldSetup).
 bool LoadWorkingCopyForEmbedding(TSMF& smf, const std::string& tempSmfPath, std::string& error);
 bool LoadSongForEmbedding(TSMF& smf, const std::string& songPath, std::string& error);
 
-// EmbedSetupCommand from step 6: the setup (at the song's time base and tempo) in front of the
-// song smf holds, written to path; smf is cleared afterwards.
+// Replace or Append Setup Measures: the setup (at the song's time base and tempo) in front of
+// the song smf holds, written to path; smf is cleared afterwards.
 bool EmbedSetup(TVGS& image, TSMF& smf, const TOrderList& order, const std::string& path,
-                const TSmfWriteOptions& options, std::string& error);
+                const TSmfWriteOptions& options, std::string& error, const TProgress& progress = kNoProgress);
 
 }  // namespace veka

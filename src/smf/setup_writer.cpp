@@ -55,8 +55,10 @@ private:
 
 class TSetupBuilder {
 public:
-    TSetupBuilder(TVGS& image, const TOrderList& order, const TSetupOptions& options, const TConductorData& conductor)
-        : Image_(image), Order_(order), Options_(options), Conductor_(conductor), Setup_(SetupList_, 1) {
+    TSetupBuilder(TVGS& image, const TOrderList& order, const TSetupOptions& options, const TConductorData& conductor,
+                  const TProgress& progress)
+        : Image_(image), Order_(order), Options_(options), Conductor_(conductor), Progress_(progress),
+          Setup_(SetupList_, 1) {
         Tempo_ = options.Tempo > 0 ? options.Tempo : kDefaultSongTempo;
         TimeBase_ = std::clamp(options.TimeBase, 1, 0x7FFF);
     }
@@ -84,7 +86,7 @@ public:
             BuildDrums(port);
         }
         Finish();
-        if (Image_.OnFinished) Image_.OnFinished();
+        Progress_.Finish();
         return std::move(Out_);
     }
 
@@ -341,13 +343,14 @@ private:
     }
 
     void Progress(int maxValue, int current, const std::string& text) {
-        if (Image_.OnProgress) Image_.OnProgress(maxValue, current, text);
+        Progress_.Report(maxValue, current, text);
     }
 
     TVGS& Image_;
     const TOrderList& Order_;
     TSetupOptions Options_;
     const TConductorData& Conductor_;
+    const TProgress& Progress_;
     int Tempo_ = kNewSmfTempo;
     int TimeBase_ = 48;
     TSetupTracks Out_;
@@ -386,8 +389,8 @@ std::vector<uint8_t> SongFormOfMessage(std::vector<uint8_t> m, int port) {
 }
 
 TSetupTracks WriteSetup(TVGS& image, const TOrderList& order, const TSetupOptions& options,
-                        const TConductorData& conductor) {
-    return TSetupBuilder(image, order, options, conductor).Run();
+                        const TConductorData& conductor, const TProgress& progress) {
+    return TSetupBuilder(image, order, options, conductor, progress).Run();
 }
 
 }  // namespace veka

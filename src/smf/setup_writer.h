@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "module/progress.h"
 #include "smf/order_file.h"
 #include "smf/smf_event.h"
 
@@ -57,9 +58,9 @@ struct TSetupTracks {
 // after an exclusive message of that length.
 int SysexTicks(int length, int tempo, int timeBase);
 
-// Builds the lists; the image reports its progress and OnFinished.
+// Builds the lists, reporting to progress.
 TSetupTracks WriteSetup(TVGS& image, const TOrderList& order, const TSetupOptions& options,
-                        const TConductorData& conductor);
+                        const TConductorData& conductor, const TProgress& progress = kNoProgress);
 
 // A data-set message as a song carries it for a port: Port B's part and drum map addresses in
 // their second-module form (50.., 51..), which the analysis reads back; other messages as built.

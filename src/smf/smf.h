@@ -10,12 +10,10 @@
 #include <vector>
 
 #include "module/language.h"
+#include "module/progress.h"
 #include "smf/smf_event.h"
 
 namespace veka {
-
-using TProgressEvent = std::function<void(int maxValue, int currentValue, const std::string& text)>;
-using TNotifyEvent = std::function<void()>;
 
 class TSMF {
 public:

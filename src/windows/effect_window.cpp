@@ -609,7 +609,7 @@ void TEffectWindow::sbSaveClick() {
     const QString name = Ui().ChooseSaveName(Tr(kTexts[etSaveHint], Language()), Utf8(Store().PresetFolder()), filter,
                                              extension);
     if (name.isEmpty()) return;
-    const TSetupWriteResult result = WriteEffectPreset(Image(), info.Group, name.toStdString());
+    const TSetupWriteResult result = WriteEffectPreset(Image(), info.Group, name.toStdString(), Ui().StatusProgress());
     if (!result.Ok()) Ui().Warn(result.Text(Language()));
     FillPresetList();
     cbPreset_->setCurrentIndex(cbPreset_->findText(QFileInfo(name).fileName()));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "module/language.h"
+#include "module/progress.h"
 #include "document/options_view.h"
 
 class QMenu;
@@ -62,6 +63,8 @@ public:
     // replaced; empty when the user declined.
     virtual QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                                    const QString& extension) = 0;
+    // The status bar's progress of long work (a preset being written).
+    virtual const TProgress& StatusProgress() const = 0;
 };
 
 // How the patch window's browser was left: the tree's width, the list's view (3 icons, 4 small

@@ -28,10 +28,13 @@ struct TScriptedPrompts : IUserPrompts {
 
 struct TRecordingFrame : ICommandFrame {
     std::vector<std::string> Log;
+    int Reports = 0;
+    TProgress Watched{[this](int, int, const std::string&) { ++Reports; }, {}};
     void BeginCommand(const std::string& undoName, const std::string& progressText) override {
         Log.push_back("begin " + undoName + " / " + progressText);
     }
     void EndCommand() override { Log.push_back("end"); }
+    const TProgress& Progress() const override { return Watched; }
 };
 
 class PartCommandsTest : public ::testing::Test {
@@ -70,6 +73,7 @@ TEST_F(PartCommandsTest, CopyAndExchangeWorkOnTheFocusPortAndSendTheChangedParts
     EXPECT_TRUE(Midi.Sent(0).empty());
     EXPECT_EQ(Changes, 1);
     EXPECT_EQ(Frame.Log, (std::vector<std::string>{"begin Copy Part / processing", "end"}));
+    EXPECT_EQ(Frame.Reports, kPartParameterCount);  // the copy reports each parameter
 
     Prompts.Answers = {std::make_pair(5, 7)};
     ASSERT_TRUE(Run(TPartCommand::Exchange));

@@ -98,7 +98,7 @@ TEST(SendAll, DefaultImageSendsInitAndThreeMessagesPerPart) {
     TMidiFixture f;
     int busy = 0, finished = 0;
     f.Tx().OnBusy = [&](bool on) { busy += on ? 1 : -1; };
-    f.Image->OnFinished = [&] { ++finished; };
+    f.Tx().Progress.OnFinished = [&] { ++finished; };
     EXPECT_TRUE(f.Tx().SendAll(true, true, true, true, true, false));
     const auto sent = f.Sent(0);
     ASSERT_EQ(sent.size(), 1u + 48u);
@@ -157,7 +157,7 @@ TEST(SendAll, UserDrumsAllAndReselectionOfDrumParts) {
     ASSERT_EQ(a.size(), 3072u + 1u);
     EXPECT_EQ(a.back(), ToneReselectMessage(*f.Image, 0, 10));
     int progress = 0;
-    f.Image->OnProgress = [&](int max, int, const std::string& text) {
+    f.Tx().Progress.OnProgress = [&](int max, int, const std::string& text) {
         EXPECT_EQ(max, 2);
         EXPECT_EQ(text, "Sending User Drum Set Parameter");
         ++progress;
@@ -174,7 +174,7 @@ TEST(SendAll, CleanUpRunsWhenASendFails) {
     bool busy = false;
     int finished = 0;
     f.Tx().OnBusy = [&](bool on) { busy = on; };
-    f.Image->OnFinished = [&] { ++finished; };
+    f.Tx().Progress.OnFinished = [&] { ++finished; };
     EXPECT_THROW(f.Tx().SendAll(true, true, true, true, true, false), EmidioutputError);
     EXPECT_FALSE(busy);
     EXPECT_EQ(finished, 1);
@@ -218,8 +218,8 @@ TEST(Transmitter, AForcedPartSendsItsCoarseTuningEvenAtTheDefault) {
 TEST(SendAll, ProgressStaysWithinItsMaximumAndFinishesOnceWithFourPorts) {
     TMidiFixture f(mtSC8850, 2);
     int finished = 0, over = 0, drumReports = 0, lastDrum = 0;
-    f.Image->OnFinished = [&] { ++finished; };
-    f.Image->OnProgress = [&](int max, int current, const std::string& text) {
+    f.Tx().Progress.OnFinished = [&] { ++finished; };
+    f.Tx().Progress.OnProgress = [&](int max, int current, const std::string& text) {
         if (current > max) ++over;
         if (text == "Sending Drum Set Parameter") {
             ++drumReports;
@@ -246,7 +246,7 @@ TEST(SendAll, AStopBetweenTwoMessagesEndsItAndSaysHowFarItCame) {
         if (++waits == 20) f.Tx().RequestStop();  // the Stop button, pressed during a wait
     };
     f.Tx().OnBusy = [&](bool on) { busy = on; };
-    f.Image->OnFinished = [&] { ++finished; };
+    f.Tx().Progress.OnFinished = [&] { ++finished; };
     EXPECT_FALSE(f.Tx().SendAll(true, true, true, true, true, true));
     EXPECT_FALSE(busy);
     EXPECT_EQ(finished, 1);

@@ -115,8 +115,9 @@ TEST(SetupFileWrite, ByteExampleOfOnePartValue) {
 
     TTempDir dir;
     int finished = 0;
-    f->OnFinished = [&] { ++finished; };
-    EXPECT_TRUE(WriteSetupFile(*f, dir / "b3.ga4").Ok());
+    TProgress watched;
+    watched.OnFinished = [&] { ++finished; };
+    EXPECT_TRUE(WriteSetupFile(*f, dir / "b3.ga4", watched).Ok());
     EXPECT_EQ(FileContents(dir / "b3.ga4"), expected);
     EXPECT_TRUE(f->DifferenceList.empty());
     EXPECT_EQ(finished, 1);
@@ -199,7 +200,8 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
     TImageFixture f;
     f->MaxPart = 2;
     std::vector<std::string> progress;
-    f->OnProgress = [&](int, int, const std::string& text) { progress.push_back(text); };
+    TProgress watched;
+    watched.OnProgress = [&](int, int, const std::string& text) { progress.push_back(text); };
     Bump(TImageWriter(*f).UserDrum(0, 2, 36));
     Bump(TImageWriter(*f).UserDrum(1, 2, 36));
     TImageWriter(*f).System(2).Value = 90;
@@ -208,7 +210,7 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
     TImageWriter(*f).Part(3, 16, ppVolume).Value = 90;
     TImageWriter(*f).Drum(0, 1, 2, 36).Value = 90;
     TImageWriter(*f).Drum(3, 2, 2, 36).Value = 90;
-    EXPECT_EQ(BuildDifferenceList(*f), 24 + 1 + 3 + 2);
+    EXPECT_EQ(BuildDifferenceList(*f, watched), 24 + 1 + 3 + 2);
     const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 0}, {0, 1}, {1, 64}, {1, 21}, {1, 1}, {2, 8}, {2, 1}};
     EXPECT_EQ(HeaderKinds(f->DifferenceList), expected);
     EXPECT_NE(std::find(progress.begin(), progress.end(), "Part B5 Parameter"), progress.end());
@@ -223,7 +225,7 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
 
     progress.clear();
     TBytes bytes;
-    ASSERT_TRUE(SetupFileBytes(*f, bytes).Ok());
+    ASSERT_TRUE(SetupFileBytes(*f, bytes, watched).Ok());
     ASSERT_EQ(progress.size(), 5u);
     EXPECT_EQ(progress[0], "Now saving");
 }
