@@ -30,9 +30,8 @@ std::string WriteFullSetup(const std::filesystem::path& folder) {
             for (int note = 27; note <= 87; ++note) image.SetDrumValue(port, map, note % 100 + 1, 2, note);
     }
     for (int number = 5; number <= 35; ++number) image.SetSystemValue(number, 1);
-    BuildDifferenceList(image);
     const std::string path = (folder / "full.ga4").string();
-    if (!WriteSetupFile(image, path).Ok()) return {};
+    if (!WriteWholeSetupFile(image, path).Ok()) return {};
     return path;
 }
 

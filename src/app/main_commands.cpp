@@ -59,9 +59,8 @@ bool TVekaMainForm::FileNew() {
 
 bool TVekaMainForm::Save() {
     if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
-    BuildDifferenceList(*Image_, StatusProgress_);
     const QString name = FileName_;
-    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString(), StatusProgress_);
+    const TSetupWriteResult result = WriteWholeSetupFile(*Image_, name.toStdString(), StatusProgress_);
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return false;
@@ -118,11 +117,12 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
 
 bool TVekaMainForm::SaveAllData() {
     // A setup of nothing but defaults has nothing to store.
-    if (BuildDifferenceList(*Image_, StatusProgress_) == 0) {
+    TDifferenceList list;
+    if (BuildDifferenceList(*Image_, list, StatusProgress_) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
-    const QString name = SaveCollected(TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
+    const QString name = SaveCollected(list, TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
     if (name.isEmpty()) return false;
     ++FileSaves_[name.toStdString()];
     SaveLayout(name);

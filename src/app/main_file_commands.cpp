@@ -354,7 +354,7 @@ std::optional<int> TVekaMainForm::ChooseUserDrum(const std::string& title) {
 }
 
 bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
-    Image_->DifferenceList.clear();
+    TDifferenceList list;
     int collected = 0;
     if (kind == TSetupFileKind::OnePart) {
         const auto chosen = ChoosePart("Select a Part to save", false);
@@ -363,36 +363,33 @@ bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
         const bool drum = Image_->Part(port, part, ppRhythm).Value >= 1;
         const bool withMap = drum && ShowMessage(QMessageBox::Question, Message(25, Language_),
                                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-        collected = CollectOnePartFile(*Image_, port, part, withMap, StatusProgress_);
+        collected = CollectOnePartFile(*Image_, list, port, part, withMap, StatusProgress_);
     } else if (kind == TSetupFileKind::OneDrumMap) {
         const auto chosen = ChooseDrumMap("Select a Drum Map to save");
         if (!chosen) return false;
-        collected = CollectDrumMap(*Image_, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true, StatusProgress_);
+        collected = CollectDrumMap(*Image_, list, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true,
+                                   StatusProgress_);
     } else if (kind == TSetupFileKind::OneUserDrum) {
         const auto chosen = ChooseUserDrum("Select a User Drum Set");
         if (!chosen) return false;
-        collected = CollectUserDrumSet(*Image_, *chosen, StatusProgress_);
+        collected = CollectUserDrumSet(*Image_, list, *chosen, StatusProgress_);
     } else {
         return false;
     }
     if (collected == 0) {
-        Image_->DifferenceList.clear();
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
-    return !SaveCollected(kind, QString::fromStdString(SetupFileKindText(kind, Language_))).isEmpty();
+    return !SaveCollected(list, kind, QString::fromStdString(SetupFileKindText(kind, Language_))).isEmpty();
 }
 
-QString TVekaMainForm::SaveCollected(TSetupFileKind kind, const QString& caption) {
+QString TVekaMainForm::SaveCollected(TDifferenceList& list, TSetupFileKind kind, const QString& caption) {
     const QString extension = QString::fromUtf8(SetupFileExtension(kind).data(), qsizetype(SetupFileExtension(kind).size()));
     const QString name = ChooseSaveName(caption, DataFolder(), FileFilter(kind, Language_), extension);
-    if (name.isEmpty()) {
-        Image_->DifferenceList.clear();
-        return {};
-    }
+    if (name.isEmpty()) return {};
     AddRecentFile(name);
     StoreDataFolder(name);
-    const TSetupWriteResult result = WriteSetupFile(*Image_, name.toStdString(), StatusProgress_);
+    const TSetupWriteResult result = WriteSetupFile(*Image_, list, name.toStdString(), StatusProgress_);
     ProgressDone();
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
@@ -428,12 +425,12 @@ bool TVekaMainForm::SaveCustomFile() {
     const TCustomSelection& selection = choice->Selection;
     const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
     // Nothing chosen, or nothing of what was chosen differs from the defaults.
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, selection, StatusProgress_) == 0) {
-        Image_->DifferenceList.clear();
+    TDifferenceList list;
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, list, selection, StatusProgress_) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
-    const QString name = SaveCollected(TSetupFileKind::Custom, Tr(CommandCaption(TCommand::SaveCustom), Language_));
+    const QString name = SaveCollected(list, TSetupFileKind::Custom, Tr(CommandCaption(TCommand::SaveCustom), Language_));
     if (name.isEmpty()) return false;
     const QByteArray comment = choice->Comment.toUtf8();
     std::string error;

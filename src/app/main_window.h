@@ -19,6 +19,7 @@
 #include "app/app_texts.h"
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
+#include "module/difference_list.h"
 #include "module/undo_history.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
@@ -408,9 +409,9 @@ private:
     std::optional<int> ChoosePart(const std::string& title, bool preselectCurrent);
     std::optional<int> ChooseDrumMap(const std::string& title);
     std::optional<int> ChooseUserDrum(const std::string& title);
-    // The save dialog for the collected difference list, then the write; the name written, or
-    // empty (cancelled or failed, the user told why).
-    QString SaveCollected(TSetupFileKind kind, const QString& caption);
+    // The save dialog for the collected list, then the write; the name written, or empty
+    // (cancelled or failed, the user told why).
+    QString SaveCollected(TDifferenceList& list, TSetupFileKind kind, const QString& caption);
     std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
     void ShowCustomFileContents(const QString& fileName);
     // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.

@@ -66,9 +66,10 @@ int SongToSetup(TVGS& image, const TOptions& o, const std::string& in, const std
     const TAnalysisResult analysis = AnalyzeSetup(image, smf);
     if (!analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(analysis.Message) << '\n';
     TakePortsFromValues(image, o, kWritten);
-    if (BuildDifferenceList(image) == 0)
+    TDifferenceList list;
+    if (BuildDifferenceList(image, list) == 0)
         return Fail(in + ": " + std::string(UserMessage(kNothingChanged, image.Language)));
-    const TSetupWriteResult written = WriteSetupFile(image, out);
+    const TSetupWriteResult written = WriteSetupFile(image, list, out);
     if (!written.Ok()) return Fail(written.Text(image.Language));
     return 0;
 }

@@ -261,8 +261,7 @@ int RequestCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         return 0;
     }
     out << Crlf(report.Text) << '\n';
-    BuildDifferenceList(image);
-    const TSetupWriteResult written = WriteSetupFile(image, o.Positional[1]);
+    const TSetupWriteResult written = WriteWholeSetupFile(image, o.Positional[1]);
     if (!written.Ok()) {
         std::cerr << "veka4-cli: " << Crlf(written.Text(TLanguage::English)) << '\n';
         return 1;

@@ -66,10 +66,10 @@ std::string RecoveryPath(const std::string& programFolder) {
 
 std::vector<uint8_t> RecoveryBytes(TVGS& image, const TRecoveryInfo& info) {
     // A recovery write is silent: no progress is reported.
-    BuildDifferenceList(image);
+    TDifferenceList list;
+    BuildDifferenceList(image, list);
     std::vector<uint8_t> setup;
-    const bool collected = SetupFileBytes(image, setup).Ok();
-    image.DifferenceList.clear();
+    const bool collected = SetupFileBytes(image, list, setup).Ok();
     if (!collected) return {};
 
     std::vector<uint8_t> out(kMagic, kMagic + kMagicSize);

@@ -12,8 +12,8 @@ namespace {
 
 uint8_t Byte(int value) { return uint8_t(std::clamp(value, 0, 255)); }
 
-void Front(TVGS& image, uint8_t b0, uint8_t b1, uint8_t b2, int32_t value) {
-    image.DifferenceList.push_front(TSetupRecord{b0, b1, b2, 0, value});
+void Front(TDifferenceList& list, uint8_t b0, uint8_t b1, uint8_t b2, int32_t value) {
+    list.push_front(TSetupRecord{b0, b1, b2, 0, value});
 }
 
 void Progress(const TProgress& progress, const TVGS& image, int maxValue, int current, const std::string& what) {
@@ -32,25 +32,25 @@ TMapDrumSet MapDrumSet(const TVGS& image, int port, int map) {
     return {record.ToneMap, record.Program};
 }
 
-int CollectSystemRange(TVGS& image, int first, int last) {
+int CollectSystemRange(const TVGS& image, TDifferenceList& list, int first, int last) {
     first = std::max(first, 1);
     last = std::min(last, kSystemParameterCount);
     int count = 0;
     for (int n = last; n >= first; --n) {
         const TOneParameter& p = image.System(n);
         if (!IsModified(p)) continue;
-        Front(image, uint8_t(n), 0, 0, p.Value);
+        Front(list, uint8_t(n), 0, 0, p.Value);
         ++count;
     }
-    if (count > 0) Front(image, skSystem, Byte(first), Byte(last), count);
+    if (count > 0) Front(list, skSystem, Byte(first), Byte(last), count);
     return count;
 }
 
-int CollectPart(TVGS& image, int port, int part, const TProgress& progress) {
+int CollectPart(const TVGS& image, TDifferenceList& list, int port, int part, const TProgress& progress) {
     if (!TVGS::ValidPart(port, part, 1)) return 0;
     int count = 0;
     auto item = [&](int n) {
-        Front(image, uint8_t(part), uint8_t(n), 0, image.Part(port, part, n).Value);
+        Front(list, uint8_t(part), uint8_t(n), 0, image.Part(port, part, n).Value);
         ++count;
     };
     // The tone goes last in the file, after what it might depend on, and whole: a reader
@@ -66,11 +66,11 @@ int CollectPart(TVGS& image, int port, int part, const TProgress& progress) {
         if (IsModified(image.Part(port, part, n))) item(n);
     }
     Progress(progress, image, 10, 10, "Part " + PartName(port, part));
-    if (count > 0) Front(image, skPart, uint8_t(GlobalPartNumber(port, part)), 0, count);
+    if (count > 0) Front(list, skPart, uint8_t(GlobalPartNumber(port, part)), 0, count);
     return count;
 }
 
-int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile, const TProgress& progress) {
+int CollectDrumMap(const TVGS& image, TDifferenceList& list, int port, int map, bool forSingleMapFile, const TProgress& progress) {
     if (!TVGS::ValidDrum(port, map, 1, 0)) return 0;
     const uint8_t globalMap = uint8_t(port * kDrumMapsPerPort + map);
     const std::string label = "Drum " + DrumMapName(port, map);
@@ -80,18 +80,18 @@ int CollectDrumMap(TVGS& image, int port, int map, bool forSingleMapFile, const 
         for (int n = 1; n <= kDrumParameterCount; ++n) {
             const TOneParameter& p = image.Drum(port, map, n, note);
             if (!IsModified(p)) continue;
-            Front(image, globalMap, uint8_t(note), uint8_t(n), p.Value);
+            Front(list, globalMap, uint8_t(note), uint8_t(n), p.Value);
             ++count;
         }
     }
     if (count > 0) {
         const TMapDrumSet set = MapDrumSet(image, port, map);
-        Front(image, skDrumMap, forSingleMapFile ? Byte(set.ToneMap) : globalMap, Byte(set.Program), count);
+        Front(list, skDrumMap, forSingleMapFile ? Byte(set.ToneMap) : globalMap, Byte(set.Program), count);
     }
     return count;
 }
 
-int CollectUserDrumSet(TVGS& image, int set, const TProgress& progress) {
+int CollectUserDrumSet(const TVGS& image, TDifferenceList& list, int set, const TProgress& progress) {
     if (!TVGS::ValidUserDrum(set, 1, 0)) return 0;
     bool marked[kNoteCount] = {};
     for (int note = 0; note < kNoteCount; ++note) marked[note] = image.UserDrumNoteModified(set, note);
@@ -101,50 +101,50 @@ int CollectUserDrumSet(TVGS& image, int set, const TProgress& progress) {
         Progress(progress, image, 127, note, label);
         if (!marked[note]) continue;
         for (int n = 1; n <= kUserDrumParameterCount; ++n) {
-            Front(image, uint8_t(set), uint8_t(note), uint8_t(n), image.UserDrum(set, n, note).Value);
+            Front(list, uint8_t(set), uint8_t(note), uint8_t(n), image.UserDrum(set, n, note).Value);
             ++count;
         }
     }
-    if (count > 0) Front(image, skUserDrum, uint8_t(set), 0, count);
+    if (count > 0) Front(list, skUserDrum, uint8_t(set), 0, count);
     return count;
 }
 
-int BuildDifferenceList(TVGS& image, const TProgress& progress) {
-    image.DifferenceList.clear();
+int BuildDifferenceList(const TVGS& image, TDifferenceList& list, const TProgress& progress) {
+    list.clear();
     const int ports = image.ActivePortCount();
     int count = 0;
     for (int port = 0; port < ports; ++port)
-        for (int map = 1; map <= kDrumMapsPerPort; ++map) count += CollectDrumMap(image, port, map, false, progress);
+        for (int map = 1; map <= kDrumMapsPerPort; ++map) count += CollectDrumMap(image, list, port, map, false, progress);
     for (int port = 0; port < ports; ++port)
-        for (int part = 1; part <= kPartsPerPort; ++part) count += CollectPart(image, port, part, progress);
-    count += CollectSystemRange(image, 1, kSystemParameterCount);
-    for (int set = 0; set < kUserDrumSetCount; ++set) count += CollectUserDrumSet(image, set, progress);
+        for (int part = 1; part <= kPartsPerPort; ++part) count += CollectPart(image, list, port, part, progress);
+    count += CollectSystemRange(image, list, 1, kSystemParameterCount);
+    for (int set = 0; set < kUserDrumSetCount; ++set) count += CollectUserDrumSet(image, list, set, progress);
     return count;
 }
 
-int CollectOnePartFile(TVGS& image, int port, int part, bool withDrumMap, const TProgress& progress) {
-    image.DifferenceList.clear();
+int CollectOnePartFile(const TVGS& image, TDifferenceList& list, int port, int part, bool withDrumMap, const TProgress& progress) {
+    list.clear();
     int count = 0;
     const int map = image.Part(port, part, ppRhythm).Value;
-    if (withDrumMap && map >= 1 && map <= kDrumMapsPerPort) count += CollectDrumMap(image, port, map, false, progress);
-    count += CollectPart(image, port, part, progress);
+    if (withDrumMap && map >= 1 && map <= kDrumMapsPerPort) count += CollectDrumMap(image, list, port, map, false, progress);
+    count += CollectPart(image, list, port, part, progress);
     return count;
 }
 
-int CollectEffectPreset(TVGS& image, TSystemGroup block) {
-    image.DifferenceList.clear();
+int CollectEffectPreset(const TVGS& image, TDifferenceList& list, TSystemGroup block) {
+    list.clear();
     const TParameterRange range = SystemGroupRange(block);
     int count = 0;
     for (int n = range.Last; n >= range.First; --n) {
-        Front(image, uint8_t(n), 0, 0, image.System(n).Value);
+        Front(list, uint8_t(n), 0, 0, image.System(n).Value);
         ++count;
     }
-    Front(image, skSystem, 0, 0, count);
+    Front(list, skSystem, 0, 0, count);
     return count;
 }
 
-int CollectCustomFile(TVGS& image, const TCustomSelection& selection, const TProgress& progress) {
-    image.DifferenceList.clear();
+int CollectCustomFile(const TVGS& image, TDifferenceList& list, const TCustomSelection& selection, const TProgress& progress) {
+    list.clear();
     std::vector<int> parts;
     for (int global : selection.GlobalParts)
         if (global >= 1 && global <= kPortCount * kPartsPerPort) parts.push_back(global);
@@ -164,20 +164,20 @@ int CollectCustomFile(TVGS& image, const TCustomSelection& selection, const TPro
         if (program == 64 || program == 65) userSet[program - 64] = true;
         if (mapDone[port][map]) continue;
         mapDone[port][map] = true;
-        count += CollectDrumMap(image, port, map, false, progress);
+        count += CollectDrumMap(image, list, port, map, false, progress);
     }
     for (auto it = parts.rbegin(); it != parts.rend(); ++it) {
         int port = 0, part = 0;
         GlobalPartToPortPart(*it, port, part);
-        count += CollectPart(image, port, part, progress);
+        count += CollectPart(image, list, port, part, progress);
     }
     for (int g = kSystemGroupCount - 1; g >= 0; --g) {
         if (!selection.Groups[g]) continue;
         const TParameterRange range = SystemGroupRange(TSystemGroup(g));
-        count += CollectSystemRange(image, range.First, range.Last);
+        count += CollectSystemRange(image, list, range.First, range.Last);
     }
     for (int set = 0; set < kUserDrumSetCount; ++set)
-        if (userSet[set]) count += CollectUserDrumSet(image, set, progress);
+        if (userSet[set]) count += CollectUserDrumSet(image, list, set, progress);
     return count;
 }
 

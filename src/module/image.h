@@ -196,9 +196,7 @@ public:
 
     const TDefaultData& Data() const { return *Data_; }
 
-    // Setup files: the records collected for the next write (each collector inserts at the
-    // front, so sections collected later come first), and the section headers of the last read.
-    std::deque<TSetupRecord> DifferenceList;
+    // Setup files: the section headers of the last read.
     std::vector<TSetupRecord> HeaderList;
 
 private:

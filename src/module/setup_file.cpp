@@ -91,8 +91,8 @@ std::string TSetupWriteResult::Text(TLanguage language) const {
     return text;
 }
 
-TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes, const TProgress& progress) {
-    const auto& list = image.DifferenceList;
+TSetupWriteResult SetupFileBytes(const TVGS& image, const TDifferenceList& list, std::vector<uint8_t>& bytes,
+                                 const TProgress& progress) {
     const size_t records = list.size();
     // Every header's count must lead exactly to the next header and the last to the end.
     for (size_t i = 0; i < records;) {
@@ -121,22 +121,30 @@ TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes, const
     return {};
 }
 
-TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName, const TProgress& progress) {
+TSetupWriteResult WriteSetupFile(const TVGS& image, TDifferenceList& list, const std::string& fileName,
+                                 const TProgress& progress) {
     std::vector<uint8_t> bytes;
-    TSetupWriteResult result = SetupFileBytes(image, bytes, progress);
+    TSetupWriteResult result = SetupFileBytes(image, list, bytes, progress);
     if (result.Ok()) {
         std::string error;
         if (!ReplaceFile(fileName, bytes, error)) result = {19, error};
     }
-    image.DifferenceList.clear();
+    list.clear();
     progress.Finish();
     return result;
 }
 
-TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName,
+TSetupWriteResult WriteEffectPreset(const TVGS& image, TSystemGroup block, const std::string& fileName,
                                     const TProgress& progress) {
-    CollectEffectPreset(image, block);
-    return WriteSetupFile(image, fileName, progress);
+    TDifferenceList list;
+    CollectEffectPreset(image, list, block);
+    return WriteSetupFile(image, list, fileName, progress);
+}
+
+TSetupWriteResult WriteWholeSetupFile(const TVGS& image, const std::string& fileName, const TProgress& progress) {
+    TDifferenceList list;
+    BuildDifferenceList(image, list, progress);
+    return WriteSetupFile(image, list, fileName, progress);
 }
 
 }  // namespace veka

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "module/difference_list.h"
 #include "module/language.h"
 #include "module/progress.h"
 #include "module/setup_file_kind.h"
@@ -57,14 +58,19 @@ struct TSetupWriteResult {
     std::string Text(TLanguage language) const;  // the message and the detail; empty when Ok
 };
 
-// The file bytes of the image's difference list, with progress per section (message 21).
-// The list is left as it is.
-TSetupWriteResult SetupFileBytes(TVGS& image, std::vector<uint8_t>& bytes, const TProgress& progress = kNoProgress);
-// Writes the difference list to fileName through a temporary file renamed over it, then
+// The file bytes of a difference list, with progress per section (message 21 in the image's
+// language). The list is left as it is.
+TSetupWriteResult SetupFileBytes(const TVGS& image, const TDifferenceList& list, std::vector<uint8_t>& bytes,
+                                 const TProgress& progress = kNoProgress);
+// Writes list to fileName through a temporary file renamed over it, then
 // empties the list and reports the end to progress, whatever the outcome.
-TSetupWriteResult WriteSetupFile(TVGS& image, const std::string& fileName, const TProgress& progress = kNoProgress);
+TSetupWriteResult WriteSetupFile(const TVGS& image, TDifferenceList& list, const std::string& fileName,
+                                 const TProgress& progress = kNoProgress);
 // Collects the block (CollectEffectPreset) and writes it.
-TSetupWriteResult WriteEffectPreset(TVGS& image, TSystemGroup block, const std::string& fileName,
+TSetupWriteResult WriteEffectPreset(const TVGS& image, TSystemGroup block, const std::string& fileName,
                                     const TProgress& progress = kNoProgress);
+// The whole setup (BuildDifferenceList) written to fileName.
+TSetupWriteResult WriteWholeSetupFile(const TVGS& image, const std::string& fileName,
+                                      const TProgress& progress = kNoProgress);
 
 }  // namespace veka

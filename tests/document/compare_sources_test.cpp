@@ -37,8 +37,7 @@ TEST(CompareSources, ASetupFileIsReadOntoPowerOnAndABadOneIsNamedInTheError) {
     saved.MaxPart = 1;
     saved.SetPartValue(1, 4, 45, ppVolume);
     saved.SetSystemValue(2, 90);
-    BuildDifferenceList(saved);
-    ASSERT_TRUE(WriteSetupFile(saved, dir / "song.ga4").Ok());
+    ASSERT_TRUE(WriteWholeSetupFile(saved, dir / "song.ga4").Ok());
 
     TVGS like(VEKA_TEST_DEFAULT_DIR);
     like.MaxPart = 1;

@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetupFileListing(image, kind, ParseSetupFile(bytes));
 
     // Whatever was read, the image written out again is a whole file.
-    BuildDifferenceList(image);
+    TDifferenceList list;
+    BuildDifferenceList(image, list);
     std::vector<uint8_t> out;
-    if (!SetupFileBytes(image, out).Ok()) std::abort();
-    image.DifferenceList.clear();
+    if (!SetupFileBytes(image, list, out).Ok()) std::abort();
     if (ParseSetupFile(out).Error != TSetupParseError::None) std::abort();
     return 0;
 }

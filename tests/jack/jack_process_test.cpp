@@ -132,8 +132,7 @@ std::string WriteSetup(const std::string& path, int masterVolume) {
     TVGS image(VEKA_TEST_DEFAULT_DIR);
     image.SetSystemValue(2, masterVolume);
     image.SetPartValue(0, 3, masterVolume / 2, ppVolume);
-    BuildDifferenceList(image);
-    return WriteSetupFile(image, path).Ok() ? path : std::string();
+    return WriteWholeSetupFile(image, path).Ok() ? path : std::string();
 }
 
 // Whether the far end received a data set of value at the address.

@@ -107,19 +107,19 @@ TEST(SetupFileWrite, ByteExampleOfOnePartValue) {
     TImageFixture f;
     f->MaxPart = 1;
     TImageWriter(*f).Part(1, 3, ppVolume).Value = 90;
-    EXPECT_EQ(BuildDifferenceList(*f), 1);
+    EXPECT_EQ(BuildDifferenceList(*f, f.List), 1);
     const TBytes expected = {'V', 'e', 'k', 'a', '4', '0', 16, 0, 0, 0, 1, 19, 0, 0, 1, 0, 0, 0, 3, 9, 0, 0, 90, 0, 0, 0};
     TBytes bytes;
-    ASSERT_TRUE(SetupFileBytes(*f, bytes).Ok());
+    ASSERT_TRUE(SetupFileBytes(*f, f.List, bytes).Ok());
     EXPECT_EQ(bytes, expected);
 
     TTempDir dir;
     int finished = 0;
     TProgress watched;
     watched.OnFinished = [&] { ++finished; };
-    EXPECT_TRUE(WriteSetupFile(*f, dir / "b3.ga4", watched).Ok());
+    EXPECT_TRUE(WriteSetupFile(*f, f.List, dir / "b3.ga4", watched).Ok());
     EXPECT_EQ(FileContents(dir / "b3.ga4"), expected);
-    EXPECT_TRUE(f->DifferenceList.empty());
+    EXPECT_TRUE(f.List.empty());
     EXPECT_EQ(finished, 1);
     // Only the file itself is left in the folder.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), fs::directory_iterator()), 1);
@@ -131,8 +131,8 @@ TEST(SetupFileWrite, PartItemsDescendThenToneLast) {
     TImageWriter(*f).Part(0, 1, ppPanpot).Value = 30;
     TImageWriter(*f).Part(0, 1, 50).Value = 70;
     TImageWriter(*f).Part(0, 1, ppToneNumber).Value = 5;
-    EXPECT_EQ(CollectPart(*f, 0, 1), 6);
-    const auto& list = f->DifferenceList;
+    EXPECT_EQ(CollectPart(*f, f.List, 0, 1), 6);
+    const auto& list = f.List;
     ASSERT_EQ(list.size(), 7u);
     EXPECT_EQ(list[0], (TSetupRecord{1, 1, 0, 0, 6}));
     const int order[] = {50, ppPanpot, ppVolume, ppToneNumber, ppToneMap, ppRhythm};
@@ -140,59 +140,59 @@ TEST(SetupFileWrite, PartItemsDescendThenToneLast) {
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(list[i + 1], (TSetupRecord{1, uint8_t(order[i]), 0, 0, values[i]})) << i;
 
     // Without a changed tone, the three tone parameters stay out.
-    f->DifferenceList.clear();
+    f.List.clear();
     TImageWriter(*f).Part(0, 1, ppToneNumber).Value = 0;
-    EXPECT_EQ(CollectPart(*f, 0, 1), 3);
-    EXPECT_EQ(f->DifferenceList[3].B1, ppVolume);
+    EXPECT_EQ(CollectPart(*f, f.List, 0, 1), 3);
+    EXPECT_EQ(f.List[3].B1, ppVolume);
     // An unchanged part adds nothing, not even a header.
-    EXPECT_EQ(CollectPart(*f, 0, 2), 0);
-    EXPECT_EQ(f->DifferenceList.size(), 4u);
+    EXPECT_EQ(CollectPart(*f, f.List, 0, 2), 0);
+    EXPECT_EQ(f.List.size(), 4u);
 }
 
 TEST(SetupFileWrite, SystemDrumAndUserDrumCollectors) {
     TImageFixture f;
     TImageWriter(*f).System(2).Value = 100;
     TImageWriter(*f).System(8).Value = 10;
-    EXPECT_EQ(CollectSystemRange(*f, 1, 64), 2);
-    EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{0, 1, 64, 0, 2}));
-    EXPECT_EQ(f->DifferenceList[1], (TSetupRecord{2, 0, 0, 0, 100}));
-    EXPECT_EQ(f->DifferenceList[2], (TSetupRecord{8, 0, 0, 0, 10}));
-    f->DifferenceList.clear();
-    EXPECT_EQ(CollectSystemRange(*f, 32, 35), 0);
-    EXPECT_TRUE(f->DifferenceList.empty());
+    EXPECT_EQ(CollectSystemRange(*f, f.List, 1, 64), 2);
+    EXPECT_EQ(f.List[0], (TSetupRecord{0, 1, 64, 0, 2}));
+    EXPECT_EQ(f.List[1], (TSetupRecord{2, 0, 0, 0, 100}));
+    EXPECT_EQ(f.List[2], (TSetupRecord{8, 0, 0, 0, 10}));
+    f.List.clear();
+    EXPECT_EQ(CollectSystemRange(*f, f.List, 32, 35), 0);
+    EXPECT_TRUE(f.List.empty());
 
     // Drum map: notes and parameters descend in the file; B2 is the program of the set.
     TImageWriter(*f).Part(1, 10, ppToneNumber).Value = 8;
     TImageWriter(*f).Drum(1, 1, 3, 36).Value = 5;
     TImageWriter(*f).Drum(1, 1, 1, 40).Value = 70;
-    EXPECT_EQ(CollectDrumMap(*f, 1, 1), 2);
-    EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 3, 8, 0, 2}));
-    EXPECT_EQ(f->DifferenceList[1], (TSetupRecord{3, 40, 1, 0, 70}));
-    EXPECT_EQ(f->DifferenceList[2], (TSetupRecord{3, 36, 3, 0, 5}));
+    EXPECT_EQ(CollectDrumMap(*f, f.List, 1, 1), 2);
+    EXPECT_EQ(f.List[0], (TSetupRecord{2, 3, 8, 0, 2}));
+    EXPECT_EQ(f.List[1], (TSetupRecord{3, 40, 1, 0, 70}));
+    EXPECT_EQ(f.List[2], (TSetupRecord{3, 36, 3, 0, 5}));
     // The single-map form names the drum set's tone map in B1.
-    f->DifferenceList.clear();
+    f.List.clear();
     TImageWriter(*f).Part(1, 10, ppToneMap).Value = 3;
-    CollectDrumMap(*f, 1, 1, true);
-    EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 3, 8, 0, 2}));
+    CollectDrumMap(*f, f.List, 1, 1, true);
+    EXPECT_EQ(f.List[0], (TSetupRecord{2, 3, 8, 0, 2}));
     TImageWriter(*f).Part(1, 10, ppToneMap).Value = 4;
-    f->DifferenceList.clear();
-    CollectDrumMap(*f, 1, 1, true);
-    EXPECT_EQ(f->DifferenceList[0].B1, 4);
+    f.List.clear();
+    CollectDrumMap(*f, f.List, 1, 1, true);
+    EXPECT_EQ(f.List[0].B1, 4);
     // Map 2 of Port D is global map 8; without a part on it the drum set record names the set.
-    f->DifferenceList.clear();
+    f.List.clear();
     TImageWriter(*f).Drum(3, 2, 9, 127).Value = 1;
     f->DrumSet(3, 2) = {3, 25, true};
-    CollectDrumMap(*f, 3, 2);
-    EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{2, 8, 25, 0, 1}));
-    EXPECT_EQ(f->DifferenceList[1], (TSetupRecord{8, 127, 9, 0, 1}));
+    CollectDrumMap(*f, f.List, 3, 2);
+    EXPECT_EQ(f.List[0], (TSetupRecord{2, 8, 25, 0, 1}));
+    EXPECT_EQ(f.List[1], (TSetupRecord{8, 127, 9, 0, 1}));
 
     // User drum: all twelve parameters of a note with one change.
-    f->DifferenceList.clear();
+    f.List.clear();
     Bump(TImageWriter(*f).UserDrum(1, 2, 60));
-    EXPECT_EQ(CollectUserDrumSet(*f, 1), 12);
-    EXPECT_EQ(f->DifferenceList[0], (TSetupRecord{3, 1, 0, 0, 12}));
+    EXPECT_EQ(CollectUserDrumSet(*f, f.List, 1), 12);
+    EXPECT_EQ(f.List[0], (TSetupRecord{3, 1, 0, 0, 12}));
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(f->DifferenceList[size_t(i) + 1],
+        EXPECT_EQ(f.List[size_t(i) + 1],
                   (TSetupRecord{1, 60, uint8_t(12 - i), 0, f->UserDrum(1, 12 - i, 60).Value}));
 }
 
@@ -210,22 +210,22 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
     TImageWriter(*f).Part(3, 16, ppVolume).Value = 90;
     TImageWriter(*f).Drum(0, 1, 2, 36).Value = 90;
     TImageWriter(*f).Drum(3, 2, 2, 36).Value = 90;
-    EXPECT_EQ(BuildDifferenceList(*f, watched), 24 + 1 + 3 + 2);
+    EXPECT_EQ(BuildDifferenceList(*f, f.List, watched), 24 + 1 + 3 + 2);
     const std::vector<std::pair<int, int>> expected = {{3, 1}, {3, 0}, {0, 1}, {1, 64}, {1, 21}, {1, 1}, {2, 8}, {2, 1}};
-    EXPECT_EQ(HeaderKinds(f->DifferenceList), expected);
+    EXPECT_EQ(HeaderKinds(f.List), expected);
     EXPECT_NE(std::find(progress.begin(), progress.end(), "Part B5 Parameter"), progress.end());
     EXPECT_NE(std::find(progress.begin(), progress.end(), "Drum D2 Parameter"), progress.end());
     EXPECT_NE(std::find(progress.begin(), progress.end(), "User Drum 1 Parameter"), progress.end());
 
     // Only the active ports: with 16 parts, Port B and D are left out.
     f->MaxPart = 0;
-    BuildDifferenceList(*f);
+    BuildDifferenceList(*f, f.List);
     const std::vector<std::pair<int, int>> portA = {{3, 1}, {3, 0}, {0, 1}, {1, 1}, {2, 1}};
-    EXPECT_EQ(HeaderKinds(f->DifferenceList), portA);
+    EXPECT_EQ(HeaderKinds(f.List), portA);
 
     progress.clear();
     TBytes bytes;
-    ASSERT_TRUE(SetupFileBytes(*f, bytes, watched).Ok());
+    ASSERT_TRUE(SetupFileBytes(*f, f.List, bytes, watched).Ok());
     ASSERT_EQ(progress.size(), 5u);
     EXPECT_EQ(progress[0], "Now saving");
 }
@@ -233,13 +233,13 @@ TEST(SetupFileWrite, WholeSetupSectionsInReverseOfCollection) {
 TEST(SetupFileWrite, BrokenListIsNotWritten) {
     TImageFixture f;
     TTempDir dir;
-    f->DifferenceList.push_back({1, 1, 0, 0, 5});
-    f->DifferenceList.push_back({1, 9, 0, 0, 90});
-    const TSetupWriteResult r = WriteSetupFile(*f, dir / "x.ga4");
+    f.List.push_back({1, 1, 0, 0, 5});
+    f.List.push_back({1, 9, 0, 0, 90});
+    const TSetupWriteResult r = WriteSetupFile(*f, f.List, dir / "x.ga4");
     EXPECT_EQ(r.Message, 18);
     EXPECT_EQ(r.Text(TLanguage::English).rfind("Error occurs while data are made.\r\ntry again", 0), 0u);
     EXPECT_FALSE(fs::exists(dir / "x.ga4"));
-    EXPECT_TRUE(f->DifferenceList.empty());
+    EXPECT_TRUE(f.List.empty());
 }
 
 TEST(SetupFileWrite, FailedWriteLeavesTheOldFileWhole) {
@@ -247,20 +247,20 @@ TEST(SetupFileWrite, FailedWriteLeavesTheOldFileWhole) {
     TTempDir dir;
     const std::string path = dir / "keep.ga4";
     TImageWriter(*f).Part(0, 1, ppVolume).Value = 90;
-    BuildDifferenceList(*f);
-    ASSERT_TRUE(WriteSetupFile(*f, path).Ok());
+    BuildDifferenceList(*f, f.List);
+    ASSERT_TRUE(WriteSetupFile(*f, f.List, path).Ok());
     const TBytes old = FileContents(path);
 
     // A file size limit makes the new, longer file fail half-way through.
     for (int part = 1; part <= 16; ++part) TImageWriter(*f).Part(0, part, ppPanpot).Value = 1;
-    BuildDifferenceList(*f);
+    BuildDifferenceList(*f, f.List);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &small);
-    const TSetupWriteResult r = WriteSetupFile(*f, path);
+    const TSetupWriteResult r = WriteSetupFile(*f, f.List, path);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(r.Message, 19);
@@ -269,11 +269,11 @@ TEST(SetupFileWrite, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), fs::directory_iterator()), 1);
 
     // A folder that does not exist, and a target that is a folder.
-    BuildDifferenceList(*f);
-    EXPECT_EQ(WriteSetupFile(*f, dir / "missing/x.ga4").Message, 19);
+    BuildDifferenceList(*f, f.List);
+    EXPECT_EQ(WriteSetupFile(*f, f.List, dir / "missing/x.ga4").Message, 19);
     fs::create_directory(dir / "folder.ga4");
-    BuildDifferenceList(*f);
-    EXPECT_EQ(WriteSetupFile(*f, dir / "folder.ga4").Message, 19);
+    BuildDifferenceList(*f, f.List);
+    EXPECT_EQ(WriteSetupFile(*f, f.List, dir / "folder.ga4").Message, 19);
     EXPECT_TRUE(fs::is_directory(dir / "folder.ga4"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), fs::directory_iterator()), 2);
 }
@@ -511,8 +511,8 @@ TEST(SetupFileRoundTrip, WholeSetupOfFourPorts) {
     Bump(TImageWriter(*a).UserDrum(1, 1, 60));
 
     TTempDir dir;
-    BuildDifferenceList(*a);
-    ASSERT_TRUE(WriteSetupFile(*a, dir / "all.ga4").Ok());
+    BuildDifferenceList(*a, a.List);
+    ASSERT_TRUE(WriteSetupFile(*a, a.List, dir / "all.ga4").Ok());
     TFixedSetupFileHost host;
     const TSetupReadResult r = ReadSetupFile(*b, host, 0, dir / "all.ga4");
     ASSERT_TRUE(r.Ok()) << r.Text(TLanguage::English);
@@ -524,8 +524,8 @@ TEST(SetupFileRoundTrip, WholeSetupOfFourPorts) {
     EXPECT_EQ(b->DrumSet(2, 1).ToneMap, 3);
 
     // Written again from the image read, the file is the same.
-    BuildDifferenceList(*b);
-    ASSERT_TRUE(WriteSetupFile(*b, dir / "again.ga4").Ok());
+    BuildDifferenceList(*b, b.List);
+    ASSERT_TRUE(WriteSetupFile(*b, b.List, dir / "again.ga4").Ok());
     EXPECT_EQ(FileContents(dir / "again.ga4"), FileContents(dir / "all.ga4"));
 }
 
@@ -538,9 +538,9 @@ TEST(SetupFileRoundTrip, OnePartWithItsDrumMapIntoAnotherPartAndMap) {
     Bump(TImageWriter(*a).Drum(0, 1, 2, 38));
     Bump(TImageWriter(*a).Drum(0, 1, 4, 40));
     TTempDir dir;
-    CollectOnePartFile(*a, 0, 10, true);
-    EXPECT_EQ(HeaderKinds(a->DifferenceList), (std::vector<std::pair<int, int>>{{1, 10}, {2, 1}}));
-    ASSERT_TRUE(WriteSetupFile(*a, dir / "p.1pg").Ok());
+    CollectOnePartFile(*a, a.List, 0, 10, true);
+    EXPECT_EQ(HeaderKinds(a.List), (std::vector<std::pair<int, int>>{{1, 10}, {2, 1}}));
+    ASSERT_TRUE(WriteSetupFile(*a, a.List, dir / "p.1pg").Ok());
 
     TImageWriter(*b).Part(0, 11, ppRhythm).Value = 2;  // already on map A2: shares the drum set afterwards
     TImageFixture before;
@@ -584,10 +584,10 @@ TEST(SetupFileRoundTrip, OneDrumMapCarriesItsDrumSet) {
     Bump(TImageWriter(*a).Drum(0, 1, 2, 38));
     Bump(TImageWriter(*a).Drum(0, 1, 4, 40));
     TTempDir dir;
-    a->DifferenceList.clear();
-    EXPECT_EQ(CollectDrumMap(*a, 0, 1, true), 2);
-    EXPECT_EQ(a->DifferenceList[0], (TSetupRecord{2, 3, 8, 0, 2}));
-    ASSERT_TRUE(WriteSetupFile(*a, dir / "m.1dg").Ok());
+    a.List.clear();
+    EXPECT_EQ(CollectDrumMap(*a, a.List, 0, 1, true), 2);
+    EXPECT_EQ(a.List[0], (TSetupRecord{2, 3, 8, 0, 2}));
+    ASSERT_TRUE(WriteSetupFile(*a, a.List, dir / "m.1dg").Ok());
 
     // Into map 1 of Port B, the port shown: its part 10 takes the drum set and sends it.
     TImageFixture b;
@@ -628,9 +628,9 @@ TEST(SetupFileRoundTrip, UserDrumSetIntoTheChosenSetAndItsMaps) {
     Bump(TImageWriter(*a).UserDrum(0, 2, 36));
     Bump(TImageWriter(*a).UserDrum(0, 1, 38));
     TTempDir dir;
-    a->DifferenceList.clear();
-    EXPECT_EQ(CollectUserDrumSet(*a, 0), 24);
-    ASSERT_TRUE(WriteSetupFile(*a, dir / "u.1ug").Ok());
+    a.List.clear();
+    EXPECT_EQ(CollectUserDrumSet(*a, a.List, 0), 24);
+    ASSERT_TRUE(WriteSetupFile(*a, a.List, dir / "u.1ug").Ok());
 
     b->SetPartTone(0, 10, 1, 65, 3, 0);  // map A1 plays user drum set 66 (set 1)
     b->DrumSet(0, 1) = {3, 65, true};
@@ -694,11 +694,11 @@ TEST(SetupFileRoundTrip, CustomFileWithGroupsAndADrumPart) {
     selection.Groups[int(TSystemGroup::Reverb)] = true;
     selection.Groups[int(TSystemGroup::Eq)] = true;
     selection.GlobalParts = {17, 10, 17};
-    CollectCustomFile(*a, selection);
-    EXPECT_EQ(HeaderKinds(a->DifferenceList),
+    CollectCustomFile(*a, a.List, selection);
+    EXPECT_EQ(HeaderKinds(a.List),
               (std::vector<std::pair<int, int>>{{3, 0}, {0, 5}, {0, 32}, {1, 10}, {1, 17}, {2, 1}}));
     TTempDir dir;
-    ASSERT_TRUE(WriteSetupFile(*a, dir / "x.cst").Ok());
+    ASSERT_TRUE(WriteSetupFile(*a, a.List, dir / "x.cst").Ok());
 
     TFixedSetupFileHost host;
     const TSetupReadResult r = ReadSetupFile(*b, host, 0, dir / "x.cst");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "module/difference_list.h"
 #include "module/image.h"
 
 namespace veka::test {
@@ -19,6 +20,7 @@ struct TImageFixture {
     std::unique_ptr<TVGS> Image;
     std::vector<TRecordedChange> Changes;
     std::vector<int> Waits;
+    TDifferenceList List;  // the records collected for a setup file
     TSubscription ChangeSubscription;
 
     explicit TImageFixture(int moduleType = mtSC8850)

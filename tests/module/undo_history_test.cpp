@@ -71,8 +71,7 @@ TEST(UndoHistory, EveryKindOfStepRestoresTheWholeImage) {
         other->SetPartValue(2, 7, 33, ppPanpot);
         other->SetPartTone(1, 2, 2, 48, 3, 0);
         other->SetSystemValue(2, 80);
-        BuildDifferenceList(*other);
-        ASSERT_TRUE(WriteSetupFile(*other, dir / "x.ga4").Ok());
+        ASSERT_TRUE(WriteWholeSetupFile(*other, dir / "x.ga4").Ok());
     }
     ExpectRoundTrip(image, history, [&] {
         TFixedSetupFileHost host;

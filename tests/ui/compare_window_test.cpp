@@ -105,8 +105,7 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
         TVGS image(VEKA_TEST_DEFAULT_DIR);
         image.SetPartValue(0, 2, 41, ppVolume);
         image.SetUserDrumValue(1, 60, 12, 4);
-        BuildDifferenceList(image);
-        ASSERT_TRUE(WriteSetupFile(image, other).Ok());
+        ASSERT_TRUE(WriteWholeSetupFile(image, other).Ok());
     }
     form.OpenNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(other); };
     w.CompareWith(TCompareWindow::csOtherFile);

@@ -49,17 +49,17 @@ protected:
         image.MaxPart = 1;
         image.SetSystemValue(2, 90);
         image.SetPartValue(0, 3, 33, ppVolume);
-        BuildDifferenceList(image);
         const std::string path = Dir / name;
-        EXPECT_TRUE(WriteSetupFile(image, path).Ok());
+        EXPECT_TRUE(WriteWholeSetupFile(image, path).Ok());
         return path;
     }
     std::string WritePartFile(const std::string& name, int volume) {
         TVGS image(VEKA_TEST_DEFAULT_DIR);
         image.SetPartValue(0, 1, volume, ppVolume);
-        CollectOnePartFile(image, 0, 1, false);
+        TDifferenceList list;
+        CollectOnePartFile(image, list, 0, 1, false);
         const std::string path = Dir / name;
-        EXPECT_TRUE(WriteSetupFile(image, path).Ok());
+        EXPECT_TRUE(WriteSetupFile(image, list, path).Ok());
         return path;
     }
     void AnswerOpen(TVekaMainForm& form, const std::string& path) {

@@ -113,8 +113,7 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
         TVGS other(VEKA_TEST_DEFAULT_DIR);
         other.SetPartValue(0, 2, 20, ppPanpot);
         other.SetSystemValue(2, 99);
-        BuildDifferenceList(other);
-        ASSERT_TRUE(WriteSetupFile(other, file).Ok());
+        ASSERT_TRUE(WriteWholeSetupFile(other, file).Ok());
     }
     Answer = QMessageBox::No;  // do not save the changes
     const TImageSnapshot beforeOpen = TImageSnapshot::Capture(image);
@@ -138,8 +137,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     const auto write = [&](const std::string& name, int volume) {
         TVGS setup(VEKA_TEST_DEFAULT_DIR);
         setup.SetPartValue(0, 1, volume, ppVolume);
-        BuildDifferenceList(setup);
-        EXPECT_TRUE(WriteSetupFile(setup, name).Ok());
+        EXPECT_TRUE(WriteWholeSetupFile(setup, name).Ok());
         return QString::fromStdString(name);
     };
     const QString a = write(Dir / "a.ga4", 40), b = write(Dir / "b.ga4", 60);
