@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 #include "document/recovery_file.h"
-#include "image_writer/image_writer.h"
 
 namespace {
 

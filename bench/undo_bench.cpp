@@ -3,9 +3,9 @@
 // edit (the comparison with the whole image, done once per gesture).
 #include <benchmark/benchmark.h>
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 #include "module/undo_history.h"
-#include "image_writer/image_writer.h"
 
 namespace {
 

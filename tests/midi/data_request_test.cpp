@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "midi_fixture.h"
 #include "image_writer/image_writer.h"
+#include "midi_fixture.h"
 
 namespace veka {
 namespace {

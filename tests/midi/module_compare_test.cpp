@@ -2,10 +2,10 @@
 // answer, the image untouched, and "send the differences" sending exactly those.
 #include <gtest/gtest.h>
 
+#include "image_writer/image_writer.h"
 #include "midi/module_compare.h"
 #include "midi_fixture.h"
 #include "module/image_snapshot.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "image_writer/image_writer.h"
 #include "midi/lamp.h"
 #include "midi_fixture.h"
 #include "module/exclusive.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -2,10 +2,10 @@
 // a fresh image holds, drum maps included.
 #include <gtest/gtest.h>
 
+#include "image_writer/image_writer.h"
 #include "module/image_reset.h"
 #include "module/setup_diff.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

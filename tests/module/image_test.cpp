@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

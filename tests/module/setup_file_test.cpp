@@ -10,13 +10,13 @@
 #include <fstream>
 #include <random>
 
+#include "image_writer/image_writer.h"
 #include "module/difference_list.h"
 #include "module/image.h"
 #include "module/setup_file.h"
 #include "module/setup_reader.h"
 #include "module/user_messages.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
+#include "image_writer/image_writer.h"
 #include "module/image.h"
 #include "module/signal.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "image_writer/image_writer.h"
 #include "module/difference_list.h"
 #include "module/image_snapshot.h"
 #include "module/setup_file.h"
@@ -13,7 +14,6 @@
 #include "module/undo_history.h"
 #include "temp_dir.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image_reset.h"
 #include "smf/setup_analysis.h"
@@ -15,7 +16,6 @@
 #include "smf/vlq.h"
 #include "smf_test_util.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

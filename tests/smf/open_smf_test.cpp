@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image_reset.h"
 #include "smf/open_smf.h"
@@ -14,7 +15,6 @@
 #include "smf/temp_smf.h"
 #include "smf_test_util.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -2,6 +2,7 @@
 // the round trip analysis -> writer -> analysis.
 #include <gtest/gtest.h>
 
+#include "image_writer/image_writer.h"
 #include "module/exclusive.h"
 #include "module/image_reset.h"
 #include "smf/setup_analysis.h"
@@ -10,7 +11,6 @@
 #include "smf/smf.h"
 #include "smf_test_util.h"
 #include "test_image.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

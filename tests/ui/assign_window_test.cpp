@@ -10,13 +10,13 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "image_writer/image_writer.h"
 #include "windows/part_window.h"
 #include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "module/value_texts.h"
 #include "ui/main_window_fixture.h"
 #include "windows/assign_window.h"
-#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "image_writer/image_writer.h"
 #include "windows/drum_window.h"
 #include "windows/part_window.h"
 #include "widgets/veka_grid.h"
@@ -21,7 +22,6 @@
 #include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 #include "windows/compare_window.h"
-#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {

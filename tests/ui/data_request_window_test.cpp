@@ -10,11 +10,11 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "image_writer/image_writer.h"
 #include "midi/pump_wait.h"
 #include "app/splash.h"
 #include "ui/main_window_fixture.h"
 #include "windows/data_request_window.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "image_writer/image_writer.h"
 #include "windows/bookmark_menu.h"
 #include "windows/drum_window.h"
 #include "widgets/edge_font_panel.h"
@@ -20,7 +21,6 @@
 #include "module/exclusive.h"
 #include "document/test_note.h"
 #include "ui/main_window_fixture.h"
-#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {

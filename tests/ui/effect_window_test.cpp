@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "image_writer/image_writer.h"
 #include "windows/bookmark_menu.h"
 #include "widgets/edge_font_panel.h"
 #include "widgets/effect_pictures.h"
@@ -22,7 +23,6 @@
 #include "midi/pump_wait.h"
 #include "module/setup_file.h"
 #include "ui/main_window_fixture.h"
-#include "image_writer/image_writer.h"
 
 namespace veka::test {
 namespace {

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QPushButton>
 
+#include "image_writer/image_writer.h"
 #include "widgets/veka_grid.h"
 #include "ui/main_window_fixture.h"
 #include "windows/master_window.h"
-#include "image_writer/image_writer.h"
 
 namespace veka {
 namespace {
