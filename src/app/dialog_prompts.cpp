@@ -62,4 +62,9 @@ void TDialogPrompts::Warn(const std::string& text) {
     Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+void TDialogPrompts::Inform(const std::string& text) {
+    Form_.ShowMessage(QMessageBox::Information,
+                      QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
 }  // namespace veka

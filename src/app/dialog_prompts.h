@@ -12,6 +12,7 @@ public:
     explicit TDialogPrompts(TVekaMainForm& form) : Form_(form) {}
     std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) override;
     void Warn(const std::string& text) override;
+    void Inform(const std::string& text) override;
 
 private:
     TVekaMainForm& Form_;

@@ -20,6 +20,7 @@
 #include "app/splash.h"
 #include "app/sys_info.h"
 #include "document/module_settings.h"
+#include "document/send_commands.h"
 
 namespace veka {
 
@@ -132,21 +133,7 @@ bool TVekaMainForm::SaveAllData() {
 }
 
 void TVekaMainForm::SendAllCommand(bool allUserDrums) {
-    try {
-        TTransmitter& transmitter = Session_->Transmitter;
-        if (transmitter.SendAll(true, true, true, true, true, allUserDrums)) {
-            ShowMessage(QMessageBox::Information, Message(100, Language_));
-            return;
-        }
-        const QString last = QString::fromStdString(transmitter.LastProgressText());
-        Status_->setText((Language_ == TLanguage::Japanese
-                              ? QStringLiteral("Send All を中止しました: %1 個のﾒｯｾｰｼﾞを送信済み (%2)")
-                              : QStringLiteral("Send All stopped: %1 messages sent (%2)"))
-                             .arg(transmitter.SentMessages())
-                             .arg(last));
-    } catch (const std::exception& error) {
-        ReportSendError(error);
-    }
+    RunSendAll(Session_->Transmitter, allUserDrums, Prompts(), CommandFrame());
 }
 
 bool TVekaMainForm::EnsureRequestInput() {
@@ -244,15 +231,7 @@ void TVekaMainForm::DataRequestCommand() {
     RefreshAll();
 }
 
-void TVekaMainForm::PanicCommand() {
-    try {
-        Session_->Transmitter.Panic();
-        Status_->setText(Language_ == TLanguage::Japanese ? QStringLiteral("Panic: 全ﾁｬﾝﾈﾙに All Sound Off を送信しました")
-                                                          : QStringLiteral("Panic: All Sound Off sent on every channel"));
-    } catch (const std::exception& error) {
-        ReportSendError(error);
-    }
-}
+void TVekaMainForm::PanicCommand() { RunPanic(Session_->Transmitter, Prompts(), CommandFrame()); }
 
 void TVekaMainForm::CopySysxText() {
     const std::string text =

@@ -13,6 +13,7 @@ public:
     void BeginCommand(const std::string& undoName, const std::string& progressText) override;
     void EndCommand() override;
     const TProgress& Progress() const override { return Form_.StatusProgress(); }
+    void ShowStatus(const std::string& text) override { Form_.ShowHelp(QString::fromStdString(text)); }
 
 private:
     TVekaMainForm& Form_;

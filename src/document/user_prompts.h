@@ -19,6 +19,8 @@ public:
     virtual std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) = 0;
     // What went wrong, for the user to read; the command goes on or ends as it says.
     virtual void Warn(const std::string& text) = 0;
+    // How a command ended, for the user to acknowledge.
+    virtual void Inform(const std::string& text) = 0;
 };
 
 // What a command needs from the program around it while it runs: all it changes is one undo
@@ -31,6 +33,8 @@ public:
     virtual void EndCommand() = 0;
     // Where the command reports how far it has come.
     virtual const TProgress& Progress() const = 0;
+    // A line for the status bar: how a command ended when no box is needed.
+    virtual void ShowStatus(const std::string& text) = 0;
 };
 
 }  // namespace veka

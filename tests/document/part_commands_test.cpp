@@ -2,40 +2,16 @@
 // module hearing what was sent.
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "document/part_commands.h"
+#include "document/scripted_prompts.h"
 #include "midi/midi_fixture.h"
 #include "module/user_messages.h"
 
 namespace veka {
 namespace {
 
-struct TScriptedPrompts : IUserPrompts {
-    std::deque<std::optional<std::pair<int, int>>> Answers;
-    std::vector<std::tuple<TPartCommand, int, int>> Asked;
-    std::vector<std::string> Warnings;
-    std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) override {
-        Asked.emplace_back(command, port, currentPart);
-        if (Answers.empty()) ADD_FAILURE() << "an unexpected question";
-        if (Answers.empty()) return std::nullopt;
-        auto answer = Answers.front();
-        Answers.pop_front();
-        return answer;
-    }
-    void Warn(const std::string& text) override { Warnings.push_back(text); }
-};
-
-struct TRecordingFrame : ICommandFrame {
-    std::vector<std::string> Log;
-    int Reports = 0;
-    TProgress Watched{[this](int, int, const std::string&) { ++Reports; }, {}};
-    void BeginCommand(const std::string& undoName, const std::string& progressText) override {
-        Log.push_back("begin " + undoName + " / " + progressText);
-    }
-    void EndCommand() override { Log.push_back("end"); }
-    const TProgress& Progress() const override { return Watched; }
-};
+using test::TRecordingFrame;
+using test::TScriptedPrompts;
 
 class PartCommandsTest : public ::testing::Test {
 protected:

@@ -1,0 +1,48 @@
+#include "document/send_commands.h"
+
+#include <exception>
+#include <string>
+
+#include "midi/transmitter.h"
+#include "module/user_messages.h"
+
+namespace veka {
+
+namespace {
+constexpr int kMsgCompleted = 100;
+constexpr int kMsgSendFailed = 90;  // the transmission was interrupted
+
+void WarnSendFailed(IUserPrompts& prompts, TLanguage language, const std::exception& error) {
+    prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what());
+}
+}  // namespace
+
+void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame) {
+    const TLanguage language = transmitter.Image().Language;
+    try {
+        if (transmitter.SendAll(true, true, true, true, true, allUserDrums)) {
+            prompts.Inform(std::string(UserMessage(kMsgCompleted, language)));
+            return;
+        }
+        const std::string sent = std::to_string(transmitter.SentMessages());
+        const std::string& last = transmitter.LastProgressText();
+        frame.ShowStatus(language == TLanguage::Japanese
+                             ? "Send All を中止しました: " + sent + " 個のﾒｯｾｰｼﾞを送信済み (" + last + ")"
+                             : "Send All stopped: " + sent + " messages sent (" + last + ")");
+    } catch (const std::exception& error) {
+        WarnSendFailed(prompts, language, error);
+    }
+}
+
+void RunPanic(TTransmitter& transmitter, IUserPrompts& prompts, ICommandFrame& frame) {
+    const TLanguage language = transmitter.Image().Language;
+    try {
+        transmitter.Panic();
+        frame.ShowStatus(language == TLanguage::Japanese ? "Panic: 全ﾁｬﾝﾈﾙに All Sound Off を送信しました"
+                                                         : "Panic: All Sound Off sent on every channel");
+    } catch (const std::exception& error) {
+        WarnSendFailed(prompts, language, error);
+    }
+}
+
+}  // namespace veka

@@ -1,0 +1,18 @@
+#pragma once
+// Send All and Panic from the Communication menu: the whole setup to the module, and All Sound
+// Off on every channel. Each tells the user how it ended.
+#include "document/user_prompts.h"
+
+namespace veka {
+
+class TTransmitter;
+
+// Every modified value after the system mode (the user drum sets whole with allUserDrums).
+// Done: the completion message. Stopped (the Stop button): the status line says how many
+// messages went and where it stopped. A failed send: the warning with the port's error.
+void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame);
+
+// All Sound Off on every channel of every open port in use; the status line says so.
+void RunPanic(TTransmitter& transmitter, IUserPrompts& prompts, ICommandFrame& frame);
+
+}  // namespace veka

@@ -1,0 +1,45 @@
+#pragma once
+// The commands' questions answered from a script, and a frame that records what a command did
+// with it: the core's commands run in tests without a window.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "document/user_prompts.h"
+
+namespace veka::test {
+
+struct TScriptedPrompts : IUserPrompts {
+    std::deque<std::optional<std::pair<int, int>>> Answers;
+    std::vector<std::tuple<TPartCommand, int, int>> Asked;
+    std::vector<std::string> Warnings, Informed;
+    std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) override {
+        Asked.emplace_back(command, port, currentPart);
+        if (Answers.empty()) ADD_FAILURE() << "an unexpected question";
+        if (Answers.empty()) return std::nullopt;
+        auto answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void Warn(const std::string& text) override { Warnings.push_back(text); }
+    void Inform(const std::string& text) override { Informed.push_back(text); }
+};
+
+struct TRecordingFrame : ICommandFrame {
+    std::vector<std::string> Log;
+    int Reports = 0;
+    TProgress Watched{[this](int, int, const std::string&) { ++Reports; }, {}};
+    void BeginCommand(const std::string& undoName, const std::string& progressText) override {
+        Log.push_back("begin " + undoName + " / " + progressText);
+    }
+    void EndCommand() override { Log.push_back("end"); }
+    const TProgress& Progress() const override { return Watched; }
+    void ShowStatus(const std::string& text) override { Log.push_back("status " + text); }
+};
+
+}  // namespace veka::test
