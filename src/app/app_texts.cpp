@@ -6,8 +6,9 @@
 
 namespace veka {
 
-QString Message(int number, TLanguage language) {
-    const std::string_view text = UserMessage(number, language);
+QString Message(int number, TLanguage language) { return CoreText(UserMessage(number, language)); }
+
+QString CoreText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 

@@ -2,6 +2,7 @@
 // The shell's captions in both languages: menus, toolbar hints and labels, and the few texts
 // of its own. The numbered messages live in module/user_messages.
 #include <QString>
+#include <string_view>
 
 #include "widgets/caption.h"
 #include "module/language.h"
@@ -10,6 +11,8 @@
 namespace veka {
 
 QString Message(int number, TLanguage language);
+// A text of the core as the windows show it: UTF-8, its CR LF line breaks as plain ones.
+QString CoreText(std::string_view text);
 
 // The main window's commands. The order is the menu order.
 enum class TCommand {

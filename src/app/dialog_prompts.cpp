@@ -59,12 +59,11 @@ std::optional<std::pair<int, int>> TDialogPrompts::ChooseParts(TPartCommand comm
 }
 
 void TDialogPrompts::Warn(const std::string& text) {
-    Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Form_.ShowMessage(QMessageBox::Warning, CoreText(text));
 }
 
 void TDialogPrompts::Inform(const std::string& text) {
-    Form_.ShowMessage(QMessageBox::Information,
-                      QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Form_.ShowMessage(QMessageBox::Information, CoreText(text));
 }
 
 }  // namespace veka

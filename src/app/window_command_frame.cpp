@@ -2,12 +2,14 @@
 
 #include <QApplication>
 
+#include "app/app_texts.h"
+
 namespace veka {
 
 void TWindowCommandFrame::BeginCommand(const std::string& undoName, const std::string& progressText) {
     Step_.emplace(Form_, undoName);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Form_.ShowProgress(QString::fromStdString(progressText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), 0, 1);
+    Form_.ShowProgress(CoreText(progressText), 0, 1);
 }
 
 void TWindowCommandFrame::EndCommand() {

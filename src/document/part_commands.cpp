@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "document/send_commands.h"
 #include "midi/transmitter.h"
 #include "module/image.h"
 #include "module/user_messages.h"
@@ -10,7 +11,6 @@ namespace veka {
 
 namespace {
 constexpr int kMsgProcessing = 26;
-constexpr int kMsgSendFailed = 90;  // the transmission was interrupted
 }  // namespace
 
 std::string PartCommandName(TPartCommand command, TLanguage language) {
@@ -52,7 +52,7 @@ bool RunPartCommand(TPartCommand command, TVGS& image, TTransmitter& transmitter
     try {
         for (int part : changed) transmitter.SendPart(port, part, true);
     } catch (const std::exception& error) {
-        prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what());
+        WarnSendFailed(prompts, language, error);
     }
     frame.EndCommand();
     return true;

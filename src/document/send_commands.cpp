@@ -11,11 +11,11 @@ namespace veka {
 namespace {
 constexpr int kMsgCompleted = 100;
 constexpr int kMsgSendFailed = 90;  // the transmission was interrupted
+}  // namespace
 
 void WarnSendFailed(IUserPrompts& prompts, TLanguage language, const std::exception& error) {
     prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what());
 }
-}  // namespace
 
 void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame) {
     const TLanguage language = transmitter.Image().Language;

@@ -1,11 +1,17 @@
 #pragma once
 // Send All and Panic from the Communication menu: the whole setup to the module, and All Sound
 // Off on every channel. Each tells the user how it ended.
+#include <exception>
+
 #include "document/user_prompts.h"
+#include "module/language.h"
 
 namespace veka {
 
 class TTransmitter;
+
+// A send that failed: the interrupted-transmission warning with the port's error.
+void WarnSendFailed(IUserPrompts& prompts, TLanguage language, const std::exception& error);
 
 // Every modified value after the system mode (the user drum sets whole with allUserDrums).
 // Done: the completion message. Stopped (the Stop button): the status line says how many
