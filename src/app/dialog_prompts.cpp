@@ -66,4 +66,9 @@ void TDialogPrompts::Inform(const std::string& text) {
     Form_.ShowMessage(QMessageBox::Information, CoreText(text));
 }
 
+bool TDialogPrompts::Confirm(const std::string& question) {
+    return Form_.ShowMessage(QMessageBox::Question, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 }  // namespace veka

@@ -13,6 +13,7 @@ public:
     std::optional<std::pair<int, int>> ChooseParts(TPartCommand command, int port, int currentPart) override;
     void Warn(const std::string& text) override;
     void Inform(const std::string& text) override;
+    bool Confirm(const std::string& question) override;
 
 private:
     TVekaMainForm& Form_;

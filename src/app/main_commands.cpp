@@ -34,21 +34,9 @@ void TVekaMainForm::ReportSendError(const std::exception& error) {
 
 bool TVekaMainForm::New(bool send) {
     if (!AskSave(63)) return false;
-    const TUndoScope step(*this, CommandCaption(TCommand::New));
-    SetCaption(QString());
-    auto status = [this](const std::string& text) {
+    Doc_->New(send, Prompts(), [this](const std::string& text) {
         if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
-    };
-    try {
-        ResetModuleAndImage(Session_->Transmitter, LastNotes_, send, status);
-    } catch (const std::exception& error) {
-        ReportSendError(error);  // the image is reset all the same
-    }
-    FileName_.clear();
-    ClearDataChanged();
-    if (!send) RefreshAll();
-    if (auto* display = Windows_->Window(wnDisplay))
-        if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
+    });
     return true;
 }
 
@@ -59,17 +47,15 @@ bool TVekaMainForm::FileNew() {
 }
 
 bool TVekaMainForm::Save() {
-    if (FileName_.isEmpty() || !FileName_.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
-    const QString name = FileName_;
-    const TSetupWriteResult result = WriteWholeSetupFile(*Image_, name.toStdString(), StatusProgress_);
+    const QString name = FileName();
+    if (name.isEmpty() || !name.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
+    const TSetupWriteResult result = WriteWholeSetupFile(Doc_->Image(), name.toStdString(), StatusProgress_);
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
         return false;
     }
-    ++FileSaves_[name.toStdString()];
+    Doc_->NoteSaved(name.toStdString());
     SaveLayout(name);
-    ClearDataChanged();
-    SetCaption(name);
     return true;
 }
 
@@ -119,32 +105,30 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
 bool TVekaMainForm::SaveAllData() {
     // A setup of nothing but defaults has nothing to store.
     TDifferenceList list;
-    if (BuildDifferenceList(*Image_, list, StatusProgress_) == 0) {
+    if (BuildDifferenceList(Doc_->Image(), list, StatusProgress_) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
     const QString name = SaveCollected(list, TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
     if (name.isEmpty()) return false;
-    ++FileSaves_[name.toStdString()];
+    Doc_->NoteSaved(name.toStdString());
     SaveLayout(name);
-    ClearDataChanged();
-    SetCaption(name);
     return true;
 }
 
 void TVekaMainForm::SendAllCommand(bool allUserDrums) {
-    RunSendAll(Session_->Transmitter, allUserDrums, Prompts(), CommandFrame());
+    RunSendAll(Doc_->Session().Transmitter, allUserDrums, Prompts(), CommandFrame());
 }
 
 bool TVekaMainForm::EnsureRequestInput() {
     const bool ja = Language_ == TLanguage::Japanese;
     // Replies come through the input: without one there is nothing to wait for.
-    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    if (Data_.UseMidiIn && Doc_->Session().Input.IsOpen()) return true;
     const QString ask = ja ? QString::fromUtf8("MIDI INPUT が設定されていません\nﾃﾞｰﾀﾘｸｴｽﾄを実行するためにはMIDI Input Portが必要です\nMIDI Input Portの設定を行いますか？")
                            : QStringLiteral("You have not selected any MIDI Input port.\nThis means you won't be able to execute [Data Request].\nChoose the MIDI Input port now?");
     if (ShowMessage(QMessageBox::Question, ask, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return false;
     OpenPortDialog();
-    if (Data_.UseMidiIn && Session_->Input.IsOpen()) return true;
+    if (Data_.UseMidiIn && Doc_->Session().Input.IsOpen()) return true;
     ShowMessage(QMessageBox::Warning, ja ? QString::fromUtf8("MIDI INPUT の設定は行われませんでした\n処理を中止します")
                                          : QStringLiteral("MIDI Input is not acitve yet.\nData Request was canceled."));
     return false;
@@ -164,7 +148,7 @@ std::optional<TDataRequestChoice> TVekaMainForm::AskRequestChoice() {
         if (!chosen) return std::nullopt;
         choice = *chosen;
     } else {
-        TDataReq dialog(choice, Image_->ModuleType() != mtSC88, RequestLogPath(), Language_, this);
+        TDataReq dialog(choice, Doc_->Image().ModuleType() != mtSC88, RequestLogPath(), Language_, this);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         choice = dialog.Choice();
     }
@@ -174,7 +158,7 @@ std::optional<TDataRequestChoice> TVekaMainForm::AskRequestChoice() {
     ini.WriteInteger(kSetting, "Data Req Wait", choice.WaitMs);
     Settings_.Save(ini);
     Data_.DataReqWait = choice.WaitMs;
-    Session_->Request.DataReqWaitMs = choice.WaitMs;
+    Doc_->Session().Request.DataReqWaitMs = choice.WaitMs;
     return choice;
 }
 
@@ -183,7 +167,7 @@ QString TVekaMainForm::RequestLogPath() const {
 }
 
 bool TVekaMainForm::RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work) {
-    TDataRequest& request = Session_->Request;
+    TDataRequest& request = Doc_->Session().Request;
     std::atomic<bool> cancel{false};
     RequestCancel_ = &cancel;
     const TQtPumpWait::TUserInput input(Wait_);  // the progress window's Stop
@@ -220,10 +204,10 @@ void TVekaMainForm::DataRequestCommand() {
     const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
     TRequestReport report;
     const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
-        report = Session_->Request.Run(choice->Selected, choice->TakeLog ? RequestLogPath().toStdString() : std::string(),
+        report = Doc_->Session().Request.Run(choice->Selected, choice->TakeLog ? RequestLogPath().toStdString() : std::string(),
                                        &cancel);
     });
-    Data_.ModuleType = Image_->ModuleType();  // the probe may have found another family
+    Data_.ModuleType = Doc_->Image().ModuleType();  // the probe may have found another family
     if (ok && !report.Notice.empty())
         ShowMessage(QMessageBox::Information, QString::fromStdString(report.Notice).replace("\r\n", "\n"));
     if (ok && report.Ran)
@@ -231,30 +215,30 @@ void TVekaMainForm::DataRequestCommand() {
     RefreshAll();
 }
 
-void TVekaMainForm::PanicCommand() { RunPanic(Session_->Transmitter, Prompts(), CommandFrame()); }
+void TVekaMainForm::PanicCommand() { RunPanic(Doc_->Session().Transmitter, Prompts(), CommandFrame()); }
 
 void TVekaMainForm::CopySysxText() {
     const std::string text =
-        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Session_->Transmitter.SysxSpace);
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Doc_->Session().Transmitter.SysxSpace);
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void TVekaMainForm::OpenPortDialog(bool offerQuit) {
-    NotePlayer_->ReleaseAll();  // the ports may close: their notes end first
+    Doc_->NotePlayer().ReleaseAll();  // the ports may close: their notes end first
     if (PortDialogHook) {
         PortDialogHook();
-        if (offerQuit && QuitOfferHook && !Session_->Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();
+        if (offerQuit && QuitOfferHook && !Doc_->Session().Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();
     } else {
-        TMIDISETTING dialog(Session_->Transmitter, Session_->Input, Data_, Settings_, Language_, this);
+        TMIDISETTING dialog(Doc_->Session().Transmitter, Doc_->Session().Input, Data_, Settings_, Language_, this);
         dialog.SetOfferQuit(offerQuit);
         dialog.exec();
         QuitRequested_ = dialog.QuitChosen();
     }
     if (QuitRequested_) return;
     // The dialog reopens the input; reception starts again here.
-    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+    if (Data_.UseMidiIn && Doc_->Session().Input.IsOpen()) {
         try {
-            Session_->Input.Start();
+            Doc_->Session().Input.Start();
         } catch (const std::exception& error) {
             ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
         }
@@ -266,7 +250,7 @@ void TVekaMainForm::ApplyModuleSettings() {
     // Another family: the tone maps of every part follow it, on the module too.
     const TUndoScope step(*this, CommandCaption(TCommand::MidiPortSetup));
     try {
-        veka::ApplyModuleSettings(Data_, *Session_);
+        veka::ApplyModuleSettings(Data_, Doc_->Session());
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
@@ -275,9 +259,9 @@ void TVekaMainForm::ApplyModuleSettings() {
 
 void TVekaMainForm::AboutCommand() {
     std::string identity;
-    if (Data_.UseMidiIn && Session_->Input.IsOpen()) {
+    if (Data_.UseMidiIn && Doc_->Session().Input.IsOpen()) {
         try {
-            Session_->Request.DetectModel(&identity);
+            Doc_->Session().Request.DetectModel(&identity);
         } catch (const std::exception& error) {
             ReportSendError(error);
         }
@@ -291,7 +275,7 @@ void TVekaMainForm::AboutCommand() {
 void TVekaMainForm::ContactFormCommand() {
     TMySysInfo info;
     info.Administrator = Administrator_;
-    const std::string text = ContactFormText(info, Language_, Image_->ModuleType(), InputLines_, OutputLines_);
+    const std::string text = ContactFormText(info, Language_, Doc_->Image().ModuleType(), InputLines_, OutputLines_);
     TInqWindow form(text, Language_, this);
     form.exec();
 }

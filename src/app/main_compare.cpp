@@ -9,6 +9,7 @@
 #include "module/image_snapshot.h"
 #include "app/file_kinds.h"
 #include "app/main_window.h"
+#include "document/send_commands.h"
 
 namespace veka {
 
@@ -18,19 +19,20 @@ constexpr TCaption kNoFile = {"ｾｯﾄｱｯﾌﾟはまだﾌｧｲﾙに保�
 
 }  // namespace
 
-TCompareTarget TVekaMainForm::Defaults() { return PowerOnLike(*Image_, Options_.DefaultFolder); }
+TCompareTarget TVekaMainForm::Defaults() { return PowerOnLike(Doc_->Image(), Options_.DefaultFolder); }
 
 TCompareTarget TVekaMainForm::ReadOntoPowerOn(const QString& fileName) {
-    return SetupFileOntoPowerOn(*Image_, Options_.DefaultFolder, fileName.toStdString());
+    return SetupFileOntoPowerOn(Doc_->Image(), Options_.DefaultFolder, fileName.toStdString());
 }
 
 TCompareTarget TVekaMainForm::SavedFile() {
-    if (FileName_.isEmpty() || !QFileInfo(FileName_).isFile()) {
+    const QString fileName = FileName();
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) {
         TCompareTarget none;
         none.Error = Tr(kNoFile, Language_).toStdString();
         return none;
     }
-    return ReadOntoPowerOn(FileName_);
+    return ReadOntoPowerOn(fileName);
 }
 
 TCompareTarget TVekaMainForm::OtherFile() {
@@ -48,18 +50,14 @@ TCompareTarget TVekaMainForm::Module() {
     if (!choice) return target;
     // The request reads into the image; the image is written back after it, and nothing of it
     // counts as an edit: no step, no unsaved mark, no recovery.
-    CommitUndoStep();
-    const bool changed = DataChanged_;
-    const QString caption = windowTitle();
+    Doc_->CommitUndoStep();
+    const bool changed = Doc_->Changed();
     TModuleComparison comparison;
     const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
-        comparison = CompareWithModule(Session_->Request, *Image_, Options_.DefaultFolder, choice->Selected,
+        comparison = CompareWithModule(Doc_->Session().Request, Doc_->Image(), Options_.DefaultFolder, choice->Selected,
                                        choice->TakeLog ? RequestLogPath().toStdString() : std::string(), &cancel);
     });
-    DataChanged_ = changed;
-    setWindowTitle(caption);
-    Undo_->Rebase(*Image_);
-    if (UndoTimer_) UndoTimer_->stop();
+    Doc_->ForgetChanges(changed);
     RefreshAll();
     if (!ok) return target;  // the send error was told
     if (!comparison.Report.Ran) return target;  // nothing selected
@@ -69,9 +67,9 @@ TCompareTarget TVekaMainForm::Module() {
 }
 
 int TVekaMainForm::SendDifferences(const std::vector<int>& indices) {
-    NotePlayer_->ReleaseAll();
+    Doc_->NotePlayer().ReleaseAll();
     int sent = 0;
-    SendRun(indices.size(), [&] { sent = SendImageParameters(Session_->Transmitter, indices); });
+    SendRun(Doc_->Transmitter(), indices.size(), [&] { sent = SendImageParameters(Doc_->Session().Transmitter, indices); });
     return sent;
 }
 
@@ -84,7 +82,7 @@ void TVekaMainForm::ShowParameter(int port, const TLinkData& link) {
         case LinkUserDrum: window = wnUserDrum; break;
         default: return;
     }
-    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort() && port < Image_->ActivePortCount())
+    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort() && port < Doc_->Image().ActivePortCount())
         SetCurrentPort(port);
     if (link.Kind == LinkPart) SelectPart(link.Owner);
     TManagedSubWindow* sub = Windows_->OpenOrBringForward(window);

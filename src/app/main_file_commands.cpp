@@ -198,7 +198,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     } else if (way != TOpenWay::CommandLine && started) {
         if (whole) {
             if (!New(false)) return;
-            ClearDataChanged();
+            Doc_->ClearChanged();
         } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
             return;
         }
@@ -215,7 +215,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     {
         TBusyCursor busy;
         ShowProgress((ja ? QString::fromUtf8("読み込み中: ") : QStringLiteral("Loading: ")) + shortName, 0, 0);
-        result = ReadSetupBytes(*Image_, host, CurrentPort(), kind, bytes, file);
+        result = ReadSetupBytes(Doc_->Image(), host, CurrentPort(), kind, bytes, file);
         ProgressDone();
     }
     if (result.Status == TSetupReadStatus::Cancelled) {
@@ -233,20 +233,19 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     SendSwitches_ = {result.Sections.System, result.Sections.Part, result.Sections.DrumMap, result.Sections.UserDrum};
     if (whole && started) SendSwitches_[1] = true;
     if (kind == TSetupFileKind::Ga4 && !host.CurrentFile.empty()) {
-        SetCaption(fileName);
-        ClearDataChanged();
+        Doc_->SetFileName(fileName.toStdString());
+        Doc_->ClearChanged();
         layoutNote = LoadLayout(fileName);
     } else if (kind == TSetupFileKind::Ga3 && host.ModifiedCleared) {
-        ClearDataChanged();
-        SetCaption(FileName_);
+        Doc_->ClearChanged();
     }
     if (way == TOpenWay::Dialog && kind != TSetupFileKind::Ga4) {
         // No current file: the next Save asks for a name.
-        SetCaption(QString());
-        MarkChanged();
+        Doc_->SetFileName({});
+        Doc_->MarkChanged();
     } else if (!whole || !result.Ok()) {
         // A part, a map or a custom file on top of the current setup: it no longer is the file.
-        MarkChanged();
+        Doc_->MarkChanged();
     }
 
     if (kind == TSetupFileKind::Custom && result.Ok()) ShowCustomFileContents(fileName);
@@ -254,7 +253,7 @@ void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
     if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Sending : ") + fileName, true);
     try {
         const bool init = way == TOpenWay::CommandLine && whole;
-        Session_->Transmitter.SendAll(init, SendSwitches_[0], SendSwitches_[1], SendSwitches_[2], SendSwitches_[3], false);
+        Doc_->Session().Transmitter.SendAll(init, SendSwitches_[0], SendSwitches_[1], SendSwitches_[2], SendSwitches_[3], false);
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
@@ -268,7 +267,7 @@ void TVekaMainForm::SaveLayout(const QString& setupFile) {
     const std::string name = LayoutFileName(setupFile.toStdString());
     if (name.empty()) return;
     TLayout layout;
-    layout.Notes = LastNotes_;
+    layout.Notes = Doc_->LastNotes();
     for (int code = 0; code < wnCount; ++code) {
         const TWindowDescriptor* d = DescriptorOfLayoutCode(code);
         TManagedSubWindow* window = d ? Windows_->Window(d->Number) : nullptr;
@@ -291,7 +290,7 @@ QString TVekaMainForm::LoadLayout(const QString& setupFile) {
         return (Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を読めません: ")
                                                  : QStringLiteral("The window layout could not be read: ")) +
                QString::fromStdString(read.Error);
-    LastNotes_ = read.Layout.Notes;
+    Doc_->LastNotes() = read.Layout.Notes;
     if (!Data_.Option(TOption::LayoutInFile)) return {};
     std::array<bool, wnCount + 1> listed{};
     for (const TLayoutRecord& record : read.Layout.Windows) {
@@ -323,9 +322,9 @@ std::optional<int> TVekaMainForm::ChoosePart(const std::string& title, bool pres
     const bool ja = Language_ == TLanguage::Japanese;
     request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
     request.Label = ja ? std::string(UserMessage(38, Language_)) : "Part:";
-    for (int port = 0; port < Image_->ActivePortCount(); ++port)
+    for (int port = 0; port < Doc_->Image().ActivePortCount(); ++port)
         for (int part = 1; part <= kPartsPerPort; ++part)
-            request.Items.push_back(PartName(port, part) + " " + Image_->PartToneName(port, part));
+            request.Items.push_back(PartName(port, part) + " " + Doc_->Image().PartToneName(port, part));
     if (preselectCurrent) request.Preselected = CurrentPort() * kPartsPerPort + CurrentPart() - 1;
     return ChooseFromList(request);
 }
@@ -336,10 +335,10 @@ std::optional<int> TVekaMainForm::ChooseDrumMap(const std::string& title) {
     request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
     // The drum map's own caption: "this part" would name the wrong object.
     request.Label = ja ? std::string(UserMessage(39, Language_)) : "Drum Map:";
-    for (int port = 0; port < Image_->ActivePortCount(); ++port)
+    for (int port = 0; port < Doc_->Image().ActivePortCount(); ++port)
         for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-            const TMapDrumSet set = MapDrumSet(*Image_, port, map);
-            request.Items.push_back(DrumMapName(port, map) + " " + Image_->DrumSetName(set.ToneMap, set.Program));
+            const TMapDrumSet set = MapDrumSet(Doc_->Image(), port, map);
+            request.Items.push_back(DrumMapName(port, map) + " " + Doc_->Image().DrumSetName(set.ToneMap, set.Program));
         }
     return ChooseFromList(request);
 }
@@ -360,19 +359,19 @@ bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
         const auto chosen = ChoosePart("Select a Part to save", false);
         if (!chosen) return false;
         const int port = *chosen / kPartsPerPort, part = *chosen % kPartsPerPort + 1;
-        const bool drum = Image_->Part(port, part, ppRhythm).Value >= 1;
+        const bool drum = Doc_->Image().Part(port, part, ppRhythm).Value >= 1;
         const bool withMap = drum && ShowMessage(QMessageBox::Question, Message(25, Language_),
                                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-        collected = CollectOnePartFile(*Image_, list, port, part, withMap, StatusProgress_);
+        collected = CollectOnePartFile(Doc_->Image(), list, port, part, withMap, StatusProgress_);
     } else if (kind == TSetupFileKind::OneDrumMap) {
         const auto chosen = ChooseDrumMap("Select a Drum Map to save");
         if (!chosen) return false;
-        collected = CollectDrumMap(*Image_, list, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true,
+        collected = CollectDrumMap(Doc_->Image(), list, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true,
                                    StatusProgress_);
     } else if (kind == TSetupFileKind::OneUserDrum) {
         const auto chosen = ChooseUserDrum("Select a User Drum Set");
         if (!chosen) return false;
-        collected = CollectUserDrumSet(*Image_, list, *chosen, StatusProgress_);
+        collected = CollectUserDrumSet(Doc_->Image(), list, *chosen, StatusProgress_);
     } else {
         return false;
     }
@@ -389,7 +388,7 @@ QString TVekaMainForm::SaveCollected(TDifferenceList& list, TSetupFileKind kind,
     if (name.isEmpty()) return {};
     AddRecentFile(name);
     StoreDataFolder(name);
-    const TSetupWriteResult result = WriteSetupFile(*Image_, list, name.toStdString(), StatusProgress_);
+    const TSetupWriteResult result = WriteSetupFile(Doc_->Image(), list, name.toStdString(), StatusProgress_);
     ProgressDone();
     if (!result.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
@@ -407,12 +406,12 @@ constexpr qint64 kMaxCommentBytes = 256 * 1024;
 
 std::optional<TCustomChoice> TVekaMainForm::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
     // The computer keys type into the memo, not into the module.
-    TestNote_->Stop();
+    Doc_->TestNote().Stop();
     if (CustomFileHook) return CustomFileHook(shown, viewOnly);
     QStringList labels;
     for (int port = 0; port < kPortCount; ++port)
         for (int part = 1; part <= kPartsPerPort; ++part)
-            labels << QString::fromStdString(PartName(port, part) + " " + Image_->PartToneName(port, part));
+            labels << QString::fromStdString(PartName(port, part) + " " + Doc_->Image().PartToneName(port, part));
     TCustomFile dialog(Language_, labels, viewOnly, this);
     dialog.SetChoice(shown);
     if (dialog.exec() != QDialog::Accepted || viewOnly) return std::nullopt;
@@ -426,7 +425,7 @@ bool TVekaMainForm::SaveCustomFile() {
     const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
     // Nothing chosen, or nothing of what was chosen differs from the defaults.
     TDifferenceList list;
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(*Image_, list, selection, StatusProgress_) == 0) {
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_->Image(), list, selection, StatusProgress_) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
@@ -442,7 +441,7 @@ bool TVekaMainForm::SaveCustomFile() {
 
 void TVekaMainForm::ShowCustomFileContents(const QString& fileName) {
     TCustomChoice shown;
-    shown.Selection = CustomSelectionOfHeaders(Image_->HeaderList);
+    shown.Selection = CustomSelectionOfHeaders(Doc_->Image().HeaderList);
     QFile comment(CommentFileName(fileName));
     if (comment.size() <= kMaxCommentBytes && comment.open(QIODevice::ReadOnly))
         shown.Comment = QString::fromUtf8(comment.readAll());
@@ -468,7 +467,7 @@ bool TVekaMainForm::ExportSysx(TExportKind kind) {
         if (!chosen) return false;
         object = *chosen;
     }
-    const auto messages = ExportMessages(*Image_, kind, port, object);
+    const auto messages = ExportMessages(Doc_->Image(), kind, port, object);
     if (messages.empty()) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;

@@ -9,18 +9,18 @@
 namespace veka {
 
 void TVekaMainForm::ConnectNotePlayer() {
-    TNotePlayer& player = *NotePlayer_;
-    player.SetVelocity(TestNote_->Velocity);
+    TNotePlayer& player = Doc_->NotePlayer();
+    player.SetVelocity(Doc_->TestNote().Velocity);
     player.OnError = [this](const std::exception& error) { ShowHelp(QString::fromStdString(error.what())); };
     PlayerState_ = player.OnStateChanged.Subscribe([this] {
-        Data_.PlayNoteBaseOct = NotePlayer_->Octave();
-        TestNote_->Velocity = NotePlayer_->Velocity();  // the audition plays at the same velocity
+        Data_.PlayNoteBaseOct = Doc_->NotePlayer().Octave();
+        Doc_->TestNote().Velocity = Doc_->NotePlayer().Velocity();  // the audition plays at the same velocity
     });
     PlayedNotes_ = player.OnNotePlayed.Subscribe([this](int port, int part, int note) {
         Windows_->ForEachEditor(nullptr, [&](IEditorWindow& editor) { editor.NotePlayed(port, part, note); });
     });
     // A master keyboard passed through shows its keys too.
-    Session_->Router.OnKey = [this](int note, bool down) { NotePlayer_->OnKey(note, down); };
+    Doc_->Session().Router.OnKey = [this](int note, bool down) { Doc_->NotePlayer().OnKey(note, down); };
     KeyFilter_ = new TPcKeyboardFilter(
         player, [this] { return Data_.Option(TOption::PcKeyboard) && !ShortcutDialogOpen_; },
         [this] { return Data_.Option(TOption::SwallowNoteKeys); }, this);
@@ -28,7 +28,7 @@ void TVekaMainForm::ConnectNotePlayer() {
 }
 
 void TVekaMainForm::SetPcKeyboard(bool on) {
-    if (!on) NotePlayer_->ReleaseKeys();
+    if (!on) Doc_->NotePlayer().ReleaseKeys();
     Data_.SetOption(TOption::PcKeyboard, on);
 }
 

@@ -29,7 +29,7 @@ void TVekaMainForm::OtherOptionsCommand() {
         if (auto* keyboard = dynamic_cast<TKeyboardWindow*>(w->widget())) keyboard->Stabilize();
     // The time base is written now; the options themselves with the rest at close.
     Settings_.WriteInteger("smf fine", "timebase", dialog.TimeBase());
-    Session_->Router.Thru = Data_.UseMidiIn && Data_.Option(TOption::MidiEcho);
+    Doc_->Session().Router.Thru = Data_.UseMidiIn && Data_.Option(TOption::MidiEcho);
     ApplyMdiBackground();
 }
 

@@ -25,7 +25,7 @@ constexpr TCaption kCustomize{"Part Windowの構成", "Customize Part Window"};
 
 void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
-        History_ = new TSysxHistoryDialog(Session_->Transmitter.History, Options(), Language_);
+        History_ = new TSysxHistoryDialog(Doc_->Session().Transmitter.History, Options(), Language_);
         connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
         return History_;
     });
@@ -37,8 +37,8 @@ void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
     Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *this); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
-    Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), *NotePlayer_, *this); });
-    Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), *NotePlayer_); });
+    Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), Doc_->NotePlayer(), *this); });
+    Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), Doc_->NotePlayer()); });
 }
 
 void TVekaMainForm::BuildPartMenu() {
@@ -57,26 +57,26 @@ void TVekaMainForm::BuildPartMenu() {
     connect(Action(TCommand::CustomizePartWindow), &QAction::triggered, this, [this] { CustomizePartWindow(); });
     // Held computer-keyboard notes are released before the menu opens.
     connect(PartMenu_, &QMenu::aboutToShow, this, [this] {
-        TestNote_->Stop();
-        NotePlayer_->ReleaseKeys();
+        Doc_->TestNote().Stop();
+        Doc_->NotePlayer().ReleaseKeys();
     });
 }
 
 void TVekaMainForm::CopyPartCommand() {
-    RunPartCommand(TPartCommand::Copy, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
+    RunPartCommand(TPartCommand::Copy, Doc_->Image(), Transmitter(), Doc_->Session().Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::ExchangePartCommand() {
-    RunPartCommand(TPartCommand::Exchange, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
+    RunPartCommand(TPartCommand::Exchange, Doc_->Image(), Transmitter(), Doc_->Session().Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::InitializePartCommand() {
-    RunPartCommand(TPartCommand::Initialize, *Image_, Transmitter(), Session_->Focus, Prompts(), CommandFrame());
+    RunPartCommand(TPartCommand::Initialize, Doc_->Image(), Transmitter(), Doc_->Session().Focus, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::CustomizePartWindow() {
-    TestNote_->Stop();
-    TPartWinCustom dialog(Options_.ProgramFolder, Settings_, Image_->ModuleType(), Language_, this);
+    Doc_->TestNote().Stop();
+    TPartWinCustom dialog(Options_.ProgramFolder, Settings_, Doc_->Image().ModuleType(), Language_, this);
     dialog.exec();
     if (TManagedSubWindow* window = Windows_->Window(wnPart))
         if (auto* part = qobject_cast<TPartWindow1*>(window->widget())) {

@@ -119,7 +119,7 @@ void TVekaMainForm::ShortcutKeysCommand() {
         rows.push_back({caption, ShortcutCode(c.Command)});
     }
     // While the dialog is open the computer keyboard plays nothing and the hot key is ignored.
-    NotePlayer_->ReleaseKeys();
+    Doc_->NotePlayer().ReleaseKeys();
     ShortcutDialogOpen_ = true;
     THotKeyDlg dialog(std::move(rows), Language_, this);
     dialog.MessageHook = [this](QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {

@@ -69,20 +69,20 @@ bool TVekaMainForm::ImportSong(const QString& fileName) {
         smf.OnProgress = [this](int max, int current, const std::string& text) {
             ShowProgress(QString::fromStdString(text), current, max);
         };
-        result = OpenSmf(*Image_, smf, path, Options_.ProgramFolder, host, std::chrono::system_clock::now(), StatusProgress_);
+        result = OpenSmf(Doc_->Image(), smf, path, Options_.ProgramFolder, host, std::chrono::system_clock::now(), StatusProgress_);
         ProgressDone();
         QApplication::restoreOverrideCursor();
     }
     for (const std::string& text : messages) ShowMessage(QMessageBox::Information, QString::fromStdString(text));
     // The song's setup is no setup file: the next Save asks for a name.
-    LastNotes_.Reset();
-    SetCaption(QString());
-    MarkChanged();
+    Doc_->LastNotes().Reset();
+    Doc_->SetFileName({});
+    Doc_->MarkChanged();
     EnableEmbedding();
     RefreshAll();
     if (!result.Read) return false;
     try {
-        Session_->Transmitter.SendAll(true, true, true, true, true, false);
+        Doc_->Session().Transmitter.SendAll(true, true, true, true, true, false);
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
@@ -124,10 +124,10 @@ bool TVekaMainForm::SongOrderList(TOrderList& list) {
 }
 
 std::optional<TOrderList> TVekaMainForm::SmfCustomCommand() {
-    TestNote_->Stop();
+    Doc_->TestNote().Stop();
     if (SmfCustomHook) return SmfCustomHook();
     const std::string current = Settings_.ReadString("setting", "current scd", kShippedOrder);
-    TSMFCustom window(*Image_, Options_.ProgramFolder, current, Language_, this);
+    TSMFCustom window(Doc_->Image(), Options_.ProgramFolder, current, Language_, this);
     if (window.exec() != QDialog::Accepted) return std::nullopt;
     Settings_.WriteString("setting", "current scd", window.CurrentPreset());
     Data_.CurrentScd = window.CurrentPreset();
@@ -170,7 +170,7 @@ bool TVekaMainForm::ExportSmfCommand() {
     ShowProgress(Texts(Language_, "ﾃﾞｰﾀの準備中...", "Making data..."), 0, 0);
     TSMF smf;
     return WriteSong(name, [&](std::string& error) {
-        return ExportSmf(*Image_, smf, order, name.toStdString(), options, UserFullName(), error, StatusProgress_);
+        return ExportSmf(Doc_->Image(), smf, order, name.toStdString(), options, UserFullName(), error, StatusProgress_);
     });
 }
 
@@ -223,7 +223,7 @@ bool TVekaMainForm::EmbedSetupCommand(bool intoSongReadLast) {
     options.WithText = Data_.Option(TOption::SmfWithText);
     options.DummyNotes = Data_.Option(TOption::DummyNotes);
     return WriteSong(name, [&](std::string& writeError) {
-        return EmbedSetup(*Image_, smf, order, name.toStdString(), options, writeError, StatusProgress_);
+        return EmbedSetup(Doc_->Image(), smf, order, name.toStdString(), options, writeError, StatusProgress_);
     });
 }
 

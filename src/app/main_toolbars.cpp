@@ -152,7 +152,7 @@ void TVekaMainForm::BuildStatusBar() {
                                                              : QStringLiteral("Stops the transmission (Esc)"));
     StopButton_->hide();
     connect(StopButton_, &QPushButton::clicked, this, [this] {
-        Session_->Transmitter.RequestStop();
+        Doc_->Session().Transmitter.RequestStop();
         if (RequestCancel_) *RequestCancel_ = true;
     });
     statusBar()->addPermanentWidget(StopButton_);
@@ -160,7 +160,7 @@ void TVekaMainForm::BuildStatusBar() {
     StopShortcut_->setContext(Qt::ApplicationShortcut);
     StopShortcut_->setEnabled(false);
     connect(StopShortcut_, &QShortcut::activated, this, [this] {
-        Session_->Transmitter.RequestStop();
+        Doc_->Session().Transmitter.RequestStop();
         if (RequestCancel_) *RequestCancel_ = true;
     });
     ModuleField_ = new QLabel(statusBar());

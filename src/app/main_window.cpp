@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "document/recovery_file.h"
 #include "widgets/message_box_title.h"
 
 #include <QApplication>
@@ -72,7 +73,7 @@ TVekaMainForm::~TVekaMainForm() {
     if (Mdi_) Mdi_->closeAllSubWindows();
     delete Mdi_;
     Mdi_ = nullptr;
-    if (Session_) Session_->Input.Wake = nullptr;
+    if (Doc_) Doc_->Session().Input.Wake = nullptr;
     delete KeyFilter_;  // no key reaches the player while it goes
     KeyFilter_ = nullptr;
 }
@@ -134,24 +135,23 @@ bool TVekaMainForm::Create() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
     // The module image in the stored module type.
     const int moduleType = ReadModuleType(Settings_);
+    std::unique_ptr<TVGS> image;
     try {
-        Image_ = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
+        image = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
     } catch (const std::exception& error) {
         ShowMessage(QMessageBox::Critical, QString::fromStdString(error.what()));
         Settings_.WriteBool(kSetting, "perfect finish", true);
         return false;
     }
-    Image_->Language = Language_;
-    Data_.ModuleType = Image_->ModuleType();
-    DataChanges_ = Image_->OnDataChanged.Subscribe([this] { MarkChanged(); });
+    image->Language = Language_;
+    Data_.ModuleType = image->ModuleType();
+    Doc_ = std::make_unique<TDocument>(std::move(image), Clock(), Timers_, RecoveryPath(Options_.ProgramFolder));
+    ConnectDocument();
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
-    // The ports and the input, woken from the driver's thread through an eventfd.
-    Session_ = std::make_unique<TMidiSession>(*Image_, &Clock());
+    // The input, woken from the driver's thread through an eventfd.
     Waker_ = new TInputWaker(this);
-    Waker_->Handler = [this] { Session_->Process(); };
-    Session_->Input.Wake = [waker = Waker_] { waker->Wake(); };
-    TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
-    NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_, Session_->Focus);
+    Waker_->Handler = [this] { Doc_->Session().Process(); };
+    Doc_->Session().Input.Wake = [waker = Waker_] { waker->Wake(); };
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     Windows_->SetWait(&Clock());
     RegisterEditorWindows();
@@ -163,7 +163,6 @@ bool TVekaMainForm::Create() {
     ConnectSession();
     ConnectNotePlayer();
     ConnectUndo();
-    StartRecoveryTimer();
     // The background.
     ApplyMdiBackground();
     // The device lines of the contact form.
@@ -172,7 +171,7 @@ bool TVekaMainForm::Create() {
     // Settings, ports, maybe the port dialog.
     LoadSettings();
     ShowRecentFiles();  // the menu was built before the list was read
-    NotePlayer_->SetOctave(Data_.PlayNoteBaseOct);
+    Doc_->NotePlayer().SetOctave(Data_.PlayNoteBaseOct);
     LoadMenuShortcuts();
     X11_ = std::make_unique<TX11Link>();
     X11_->OnHotKey = [this] { HotKeyPressed(); };
@@ -189,7 +188,7 @@ bool TVekaMainForm::Create() {
     // The module starts from a known state.
     if (Data_.Option(TOption::ResetAtStart)) New(true);
     // No file yet; the commands as the setup allows.
-    SetCaption(QString());
+    ShowCaption();
     EnableCommands();
     return true;
 }
@@ -197,8 +196,8 @@ bool TVekaMainForm::Create() {
 void TVekaMainForm::LoadSettings() {
     const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext());
     // The module type is the image's already (read at its creation): nothing is sent here.
-    veka::ApplyModuleSettings(Data_, *Session_);
-    TTransmitter& transmitter = Session_->Transmitter;
+    veka::ApplyModuleSettings(Data_, Doc_->Session());
+    TTransmitter& transmitter = Doc_->Session().Transmitter;
     // The main window's place, kept on the screen with its frame: left and top are the frame's
     // corner (a window manager puts its title bar and borders there), width and height the
     // window's own area. The frame's size is known only once the window is shown, so room for a
@@ -231,7 +230,7 @@ QString TVekaMainForm::InputErrorText(const std::string& detail) const {
 }
 
 void TVekaMainForm::OpenInput() {
-    TMidiInput& input = Session_->Input;
+    TMidiInput& input = Doc_->Session().Input;
     try {
         input.Close();
         input.SetDeviceID(Data_.MidiIn);
@@ -245,7 +244,7 @@ void TVekaMainForm::OpenInput() {
 }
 
 void TVekaMainForm::ConnectSession() {
-    TTransmitter& transmitter = Session_->Transmitter;
+    TTransmitter& transmitter = Doc_->Session().Transmitter;
     transmitter.OnFlash = [this](int port) {
         if (port >= 0 && port < 4 && Lamps_[size_t(port)]) Lamps_[size_t(port)]->Flash();
     };
@@ -266,25 +265,25 @@ void TVekaMainForm::ConnectSession() {
         StopButton_->setVisible(busy);
         StopShortcut_->setEnabled(busy);
     };
-    Session_->Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
+    Doc_->Session().Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
     StatusProgress_.OnProgress = [this](int max, int current, const std::string& text) {
         ShowProgress(QString::fromStdString(text), current, max);
     };
     StatusProgress_.OnFinished = [this] { ProgressDone(); };
-    Session_->Transmitter.Progress = StatusProgress_;
+    Doc_->Session().Transmitter.Progress = StatusProgress_;
 }
 
 void TVekaMainForm::RefreshLamps() {
-    const int active = Image_ ? Image_->ActivePortCount() : 1;
+    const int active = Doc_ ? Doc_->Image().ActivePortCount() : 1;
     for (int port = 0; port < 4; ++port)
         if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
-    if (ModuleField_ && Image_ && Session_) {
+    if (ModuleField_ && Doc_) {
         std::vector<std::string> outputs;
         for (int port = 0; port < active; ++port) {
-            const TMidiOutput& out = Session_->Transmitter.Port(port);
+            const TMidiOutput& out = Doc_->Session().Transmitter.Port(port);
             outputs.push_back(out.IsOpen() ? out.ProductName() : std::string());
         }
-        ModuleField_->setText(ModuleStatusText(Image_->ModuleType(), outputs));
+        ModuleField_->setText(ModuleStatusText(Doc_->Image().ModuleType(), outputs));
     }
 }
 
@@ -305,18 +304,21 @@ void TVekaMainForm::ApplyMdiBackground() {
 
 // Services ------------------------------------------------------------------------------
 
-void TVekaMainForm::MarkChanged() {
-    DataChanged_ = true;
-    if (RecoveryTimer_ && !RecoveryTimer_->isActive()) RecoveryTimer_->start();
-    ScheduleUndoCommit();
-    if (!windowTitle().contains('*')) SetCaption(FileName_ + "*");
+void TVekaMainForm::ConnectDocument() {
+    FileChanges_ = Doc_->OnFileChanged.Subscribe([this] { ShowCaption(); });
+    Refreshes_ = Doc_->OnRefreshed.Subscribe([this] { RefreshLamps(); });
+    DocumentStatus_ = Doc_->OnStatus.Subscribe([this](const std::string& text) { ShowHelp(CoreText(text)); });
+    // The display window keeps its own picture of the module: New starts it again.
+    NewSetups_ = Doc_->OnNew.Subscribe([this] {
+        if (auto* display = Windows_ ? Windows_->Window(wnDisplay) : nullptr)
+            if (auto* editor = dynamic_cast<IEditorWindow*>(display->widget())) editor->RefreshFromImage();
+    });
 }
 
-void TVekaMainForm::SetCaption(const QString& text) {
-    setWindowTitle(text.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + text);
-    FileName_ = text;
-    const qsizetype star = FileName_.indexOf('*');
-    if (star >= 0) FileName_.remove(star, 1);
+void TVekaMainForm::ShowCaption() {
+    // "Veka song.ga4*": the file and whether the setup differs from it.
+    const QString file = FileName() + (Doc_ && Doc_->Changed() ? QStringLiteral("*") : QString());
+    setWindowTitle(file.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + file);
 }
 
 void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
@@ -358,20 +360,20 @@ void TVekaMainForm::ProgressDone() {
 }
 
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
-    Session_->Focus.Part = std::clamp(part, 1, 16);
-    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(Session_->Focus.Part); });
+    Doc_->Session().Focus.Part = std::clamp(part, 1, 16);
+    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(Doc_->Session().Focus.Part); });
 }
 
 void TVekaMainForm::SetCurrentPort(int port) {
-    if (port < 0 || port >= Image_->ActivePortCount() || port == Session_->Focus.Port) return;
-    TestNote_->Stop();
-    Session_->Focus.Port = port;
+    if (port < 0 || port >= Doc_->Image().ActivePortCount() || port == Doc_->Session().Focus.Port) return;
+    Doc_->TestNote().Stop();
+    Doc_->Session().Focus.Port = port;
     RefreshAll();
 }
 
 void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) {
     try {
-        Session_->Transmitter.SendRawLogged(port, message, historyName);
+        Doc_->Session().Transmitter.SendRawLogged(port, message, historyName);
     } catch (const std::exception& error) {
         ReportSendError(error);
     }
@@ -380,8 +382,8 @@ void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, c
 void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
     if (!TVGS::ValidSystem(number)) return;
     ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
-    const TOneParameter& p = Image_->System(number);
-    Session_->Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
+    const TOneParameter& p = Doc_->Image().System(number);
+    Doc_->Session().Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
                                         std::string(p.Name) + " " + std::to_string(p.Value));
     Clock().Wait(Data_.TransWait);
 }
@@ -408,7 +410,7 @@ void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
 }
 
 void TVekaMainForm::SetCurrentChannel(int channel) {
-    Session_->Focus.Channel = std::clamp(channel, 0, 15);
+    Doc_->Session().Focus.Channel = std::clamp(channel, 0, 15);
 }
 
 void TVekaMainForm::ReportEditError(const std::exception& error) {
@@ -426,12 +428,7 @@ void TVekaMainForm::PointerPassed(QWidget* window) {
         }
 }
 
-void TVekaMainForm::RefreshAll() {
-    RefreshLamps();
-    // The shown port may be gone with the ports.
-    Session_->Focus.Port = std::clamp(Session_->Focus.Port, 0, Image_->ActivePortCount() - 1);
-    Image_->NotifyReloaded();
-}
+void TVekaMainForm::RefreshAll() { Doc_->RefreshAll(); }
 
 QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
 QString TVekaMainForm::StatusText() const { return Status_ ? Status_->text() : QString(); }
@@ -452,7 +449,7 @@ void TVekaMainForm::FirstShow() {
     // time (and once they exist).
     // A file named on the command line is loaded and sent, and its layout opens its windows.
     const QString& argument = Options_.FirstArgument;
-    OfferRecovery();
+    Doc_->OfferRecovery(Prompts());
     if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) OpenByName(argument);
     // Without a layout that opened any, the default windows: an empty frame tells a new user
     // nothing.
@@ -498,7 +495,7 @@ void TVekaMainForm::OpenWhenFree(const QString& fileName) {
 void TVekaMainForm::CloseWhenFree() {
     // A quit signal: a transmission or a data request stops at its next message, a dialog
     // open at that moment is cancelled, and the orderly close runs once they are over.
-    if (Busy_) Session_->Transmitter.RequestStop();
+    if (Busy_) Doc_->Session().Transmitter.RequestStop();
     if (RequestCancel_) *RequestCancel_ = true;
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     // Inside a handler's waits too: the close deletes windows whose handler is still running.
@@ -508,16 +505,13 @@ void TVekaMainForm::CloseWhenFree() {
     }
     // Nobody may be there to answer (a logout, a shutdown): unsaved changes go into the
     // recovery file, which the next start offers back, instead of a question.
-    if (DataChanged_) {
-        WriteRecoveryNow();
-        KeepRecovery_ = RecoveryWritten_;
-    }
+    if (Doc_->Changed()) KeepRecovery_ = Doc_->KeepUnsaved();
     close();
     KeepRecovery_ = false;  // the close was refused after all
 }
 
 bool TVekaMainForm::AskSave(int message) {
-    if (!DataChanged_) return true;
+    if (!Doc_->Changed()) return true;
     const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) return false;
@@ -526,7 +520,7 @@ bool TVekaMainForm::AskSave(int message) {
 }
 
 void TVekaMainForm::closeEvent(QCloseEvent* event) {
-    if (Closing_ || !Image_) {
+    if (Closing_ || !Doc_) {
         event->accept();
         return;
     }
@@ -544,9 +538,9 @@ bool TVekaMainForm::CloseSequence() {
     Closing_ = true;
     // Every sounding note ends while the ports are open, and the driver gets a moment to pass
     // the note-offs on before the ports close (JACK sends in its next cycle).
-    if (NotePlayer_->MouseNote() >= 0 || TestNote_->Sounding() || NotePlayer_->AnyHeld()) {
-        NotePlayer_->ReleaseAll();
-        TestNote_->Stop();
+    if (Doc_->NotePlayer().MouseNote() >= 0 || Doc_->TestNote().Sounding() || Doc_->NotePlayer().AnyHeld()) {
+        Doc_->NotePlayer().ReleaseAll();
+        Doc_->TestNote().Stop();
         Clock().Wait(kNoteOffDrainMs);
     }
     // Which windows were open, each one's place, then the windows themselves.
@@ -569,16 +563,14 @@ bool TVekaMainForm::CloseSequence() {
     Data_.MainTop = client.top() - frameOffset.y();
     Data_.MainWidth = client.width();
     Data_.MainHeight = client.height();
-    TakeModuleSettings(*Image_, Data_);
+    TakeModuleSettings(Doc_->Image(), Data_);
     std::string error;
     if (!SaveBulk(Settings_, Data_, BulkContext(), error))
         std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
     // The input port.
-    Session_->Input.Close();
+    Doc_->Session().Input.Close();
     // An orderly end; what the user chose not to save is not offered back.
-    if (RecoveryTimer_) RecoveryTimer_->stop();
-    std::string ignored;
-    if (!KeepRecovery_) RemoveRecoveryFile(RecoveryFile(), ignored);
+    Doc_->EndCleanly(KeepRecovery_);
     Settings_.WriteBool(kSetting, "perfect finish", true);
     // The output ports close with the session when the window is destroyed.
     return true;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "document/document.h"
 #include "document/part_order.h"
 #include "document/user_prompts.h"
 #include "windows/window_services.h"
@@ -19,17 +20,14 @@
 #include "app/app_texts.h"
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
+#include "app/qt_timers.h"
 #include "module/difference_list.h"
-#include "module/undo_history.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
 #include "document/new_setup.h"
 #include "document/recent_files.h"
 #include "smf/exclusive_export.h"
 #include "smf/order_file.h"
-#include "document/note_player.h"
-#include "document/recovery_file.h"
-#include "document/test_note.h"
 #include "document/settings.h"
 #include "windows/compare_window.h"
 #include "windows/custom_file_dialog.h"
@@ -131,17 +129,17 @@ public:
     // The services the editor windows get, one interface per job.
     TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
     // IEditContext
-    TVGS& Image() override { return *Image_; }
+    TVGS& Image() override { return Doc_->Image(); }
     TLanguage Language() const override { return Language_; }
-    int CurrentPort() const override { return Session_ ? Session_->Focus.Port : 0; }
+    int CurrentPort() const override { return Doc_ ? Doc_->Session().Focus.Port : 0; }
     void SetCurrentPort(int port) override;
-    int CurrentPart() const override { return Session_ ? Session_->Focus.Part : 1; }
+    int CurrentPart() const override { return Doc_ ? Doc_->Session().Focus.Part : 1; }
     void SelectPart(int part, QWidget* asker = nullptr) override;
     void SetCurrentChannel(int channel) override;
     void ReportEditError(const std::exception& error) override;
     void EndEditGesture() override { EditErrorShown_ = false; }
     // IAudition
-    TTestNote& TestNote() override { return *TestNote_; }
+    TTestNote& TestNote() override { return Doc_->TestNote(); }
     void WaitMs(int ms) override { Clock().Wait(ms); }
     // IShellUi
     void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
@@ -172,60 +170,36 @@ public:
     bool PcKeyboardOn() const override { return Data_.Option(TOption::PcKeyboard); }
     void SetPcKeyboard(bool on) override;
     // The computer keyboard, the on-screen keyboard and the ribbon play through it.
-    TNotePlayer& NotePlayer() { return *NotePlayer_; }
+    TNotePlayer& NotePlayer() { return Doc_->NotePlayer(); }
 
     // Closes as the frame's button does once no transmission, data request or dialog runs;
     // those are stopped first (SIGTERM, SIGINT). Unsaved changes are kept in the recovery file
     // instead of asking about them.
     void CloseWhenFree();
 
-    // The shell's own services.
-    void MarkChanged();
-    // The setup now matches its file (loaded, saved, new): nothing is left to recover.
-    void ClearDataChanged();
-    // The recovery file: written once the changes have settled, removed when nothing is left
-    // unsaved; at start the one an unclean end left is offered back.
-    void WriteRecoveryNow();
-    void OfferRecovery();
-    std::string RecoveryFile() const;
-    static constexpr int kRecoveryDelayMs = 400;
+    // The open setup: image, ports, file, recovery and undo.
+    TDocument& Document() { return *Doc_; }
     static constexpr int kNoteOffDrainMs = 50;
-    void SetCaption(const QString& text);
     void ShowProgress(const QString& text, int position, int total);
     void ProgressDone();
     // The image changed as a whole: the lamps and every open window show it again.
     void RefreshAll();
-    TTransmitter& Transmitter() { return Session_->Transmitter; }
+    TTransmitter& Transmitter() { return Doc_->Transmitter(); }
     std::string ProgramFolder() const { return Options_.ProgramFolder; }
     IPartOrderStore& PartOrders() { return *PartOrders_; }
     // Brings the port dialog's record into force (ports, module type, pacing) and shows it.
     void ApplyModuleSettings();
 
-    // Undo and redo (main_undo.cpp). Edits settle into steps by themselves: the changes of a
-    // gesture become one step once the event that ended it has been handled and no mouse
-    // button is held; a command opens a TUndoScope so that all it changed is one step.
-    void UndoCommand();
-    void RedoCommand();
-    void ClearUndoHistory();
+    // Undo and redo (main_undo.cpp): the document settles edits into steps; a command opens a
+    // TUndoScope so that all it changed is one step.
+    void UndoCommand() { UndoOrRedo(true); }
+    void RedoCommand() { UndoOrRedo(false); }
     // The menu's Clear Undo History: asks first, the history cannot come back.
     void ClearUndoHistoryCommand();
-    // Takes the changes so far as a step now (before a command, and in tests).
-    void CommitUndoStep();
-    const TUndoHistory& UndoHistory() const { return *Undo_; }
-    // Steps that send more messages than this send the whole image instead (Send All).
-    static constexpr size_t kUndoSendAllLimit = 200;
-    // Edits of the same parameters this close together are one step (a held key, the wheel).
-    static constexpr int kUndoMergeMs = 700;
-    class TUndoScope {
+    class TUndoScope : public TDocument::TUndoScope {
     public:
         TUndoScope(TVekaMainForm& form, const TCaption& name);
         TUndoScope(TVekaMainForm& form, const std::string& name);  // in the program's language
-        ~TUndoScope();
-        TUndoScope(const TUndoScope&) = delete;
-        TUndoScope& operator=(const TUndoScope&) = delete;
-
-    private:
-        TVekaMainForm& Form_;
     };
 
     // ICompareSources, for the compare window (main_compare.cpp).
@@ -348,13 +322,11 @@ public:
     QPushButton* StopButton() const { return StopButton_; }
     QMdiArea* MdiArea() const { return Mdi_; }
 
-    TMidiSession& Session() { return *Session_; }
+    TMidiSession& Session() { return Doc_->Session(); }
     TSettings& Settings() { return Settings_; }
     TSettingsData& Data() { return Data_; }
     TManagedWindows& Windows() { return *Windows_; }
-    bool DataChanged() const { return DataChanged_; }
-    const QString& FileName() const { return FileName_; }
-    TLastNotes& LastNotes() { return LastNotes_; }
+    QString FileName() const { return Doc_ ? QString::fromStdString(Doc_->FileName()) : QString(); }
     int ColourDepth() const { return ColourDepth_; }
     // What libmevro.so answered at start (nothing without it).
     std::optional<bool> Administrator() const { return Administrator_; }
@@ -378,18 +350,13 @@ private:
     void BuildStatusBar();
     void ConnectSession();
     void ConnectNotePlayer();
+    void ConnectDocument();
     void ConnectUndo();
     // A setup file read onto a power-on image of the program's settings.
     TCompareTarget ReadOntoPowerOn(const QString& fileName);
-    void ScheduleUndoCommit();
     void UpdateUndoActions();
-    void TransmitStep(const TUndoStep& step, bool undo);
-    TFileState FileState() const;
-    void RestoreFileState(const TFileState& state);
-    bool UndoRefused();
-    // Runs a run of messages; more than a few lock the window (busy cursor, Stop) meanwhile.
-    void SendRun(size_t messages, const std::function<void()>& send);
-    void StartRecoveryTimer();
+    void UndoOrRedo(bool undo);
+    void ShowCaption();
     void LoadSettings();
     void RegisterEditorWindows();
     void OpenInput();
@@ -436,10 +403,9 @@ private:
     TQtPumpWait Wait_;
     std::optional<TQtPumpWait::TUserInput> BusyInput_;  // while a transmission locks the window
     TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
-    std::unique_ptr<TVGS> Image_;
-    std::unique_ptr<TMidiSession> Session_;
+    TQtTimerSource Timers_;
+    std::unique_ptr<TDocument> Doc_;
     TInputWaker* Waker_ = nullptr;
-    TLastNotes LastNotes_;
     QMdiArea* Mdi_ = nullptr;
     std::unique_ptr<TManagedWindows> Windows_;
     std::array<QAction*, size_t(TCommand::Count)> Actions_{};
@@ -458,8 +424,6 @@ private:
     QShortcut* StopShortcut_ = nullptr;
     TSysxHistoryDialog* History_ = nullptr;
     std::vector<std::string> InputLines_, OutputLines_;
-    QString FileName_;
-    bool DataChanged_ = false;
     bool FirstShow_ = true;
     bool FirstShowDone_ = false;  // the start-up work of the first show has run
     bool Closing_ = false;
@@ -471,26 +435,11 @@ private:
     int ColourDepth_ = 24;
     std::optional<bool> Administrator_;
     std::unique_ptr<TPartOrderFiles> PartOrders_;
-    TSubscription DataChanges_;
+    TSubscription FileChanges_, Refreshes_, NewSetups_, DocumentStatus_, UndoChanges_;
     bool EditErrorShown_ = false;
-    std::unique_ptr<TTestNote> TestNote_;
-    std::unique_ptr<TNotePlayer> NotePlayer_;  // after the session and the notes: goes first
     QObject* KeyFilter_ = nullptr;
     TSubscription PlayedNotes_, PlayerState_;
-    QTimer* RecoveryTimer_ = nullptr;
-    bool RecoveryWritten_ = false;
     bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
-    std::unique_ptr<TUndoHistory> Undo_;
-    QTimer* UndoTimer_ = nullptr;
-    TSubscription UndoPuts_;
-    int UndoScopeDepth_ = 0;
-    std::string UndoScopeName_;
-    TFileState UndoScopeFile_;  // the open file as the outermost command scope found it
-    std::map<std::string, uint64_t> FileSaves_;  // how often each file was written since the start
-    bool UndoRunning_ = false;
-    bool UndoGestureEnded_ = false;  // a value was put: the gesture is over
-    bool UndoCommitDeferred_ = false;  // the commit came inside a wait
-    int64_t LastEditCommitMs_ = -1000000;
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};

@@ -17,6 +17,19 @@ void WarnSendFailed(IUserPrompts& prompts, TLanguage language, const std::except
     prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what());
 }
 
+void SendRun(TTransmitter& transmitter, size_t messages, const std::function<void()>& send) {
+    const bool lock = messages > 8 && transmitter.OnBusy;
+    if (lock) transmitter.OnBusy(true);
+    struct TUnlock {
+        TTransmitter& Tx;
+        bool Lock;
+        ~TUnlock() {
+            if (Lock) Tx.OnBusy(false);
+        }
+    } unlock{transmitter, lock};
+    send();
+}
+
 void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame) {
     const TLanguage language = transmitter.Image().Language;
     try {

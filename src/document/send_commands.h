@@ -1,7 +1,9 @@
 #pragma once
 // Send All and Panic from the Communication menu: the whole setup to the module, and All Sound
 // Off on every channel. Each tells the user how it ended.
+#include <cstddef>
 #include <exception>
+#include <functional>
 
 #include "document/user_prompts.h"
 #include "module/language.h"
@@ -12,6 +14,9 @@ class TTransmitter;
 
 // A send that failed: the interrupted-transmission warning with the port's error.
 void WarnSendFailed(IUserPrompts& prompts, TLanguage language, const std::exception& error);
+
+// Runs a run of messages; more than a few lock the program (busy cursor, Stop) meanwhile.
+void SendRun(TTransmitter& transmitter, size_t messages, const std::function<void()>& send);
 
 // Every modified value after the system mode (the user drum sets whole with allUserDrums).
 // Done: the completion message. Stopped (the Stop button): the status line says how many

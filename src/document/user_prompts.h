@@ -21,6 +21,8 @@ public:
     virtual void Warn(const std::string& text) = 0;
     // How a command ended, for the user to acknowledge.
     virtual void Inform(const std::string& text) = 0;
+    // A question answered Yes (true) or No.
+    virtual bool Confirm(const std::string& question) = 0;
 };
 
 // What a command needs from the program around it while it runs: all it changes is one undo

@@ -28,6 +28,16 @@ struct TScriptedPrompts : IUserPrompts {
     }
     void Warn(const std::string& text) override { Warnings.push_back(text); }
     void Inform(const std::string& text) override { Informed.push_back(text); }
+    std::deque<bool> Confirmations;
+    std::vector<std::string> Questions;
+    bool Confirm(const std::string& question) override {
+        Questions.push_back(question);
+        if (Confirmations.empty()) ADD_FAILURE() << "an unexpected question: " << question;
+        if (Confirmations.empty()) return false;
+        const bool answer = Confirmations.front();
+        Confirmations.pop_front();
+        return answer;
+    }
 };
 
 struct TRecordingFrame : ICommandFrame {

@@ -138,9 +138,9 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     TVGS module(VEKA_TEST_DEFAULT_DIR);
     TImageWriter(module).Part(0, 2, ppPanpot).Value = 10;
     Module()->LoadImage(module);
-    form.ClearDataChanged();
+    form.Document().ClearChanged();
     QApplication::processEvents();  // the edits above settle into their steps
-    const size_t steps = form.UndoHistory().Depth();
+    const size_t steps = form.Document().UndoHistory().Depth();
     ChooseMasterAndPartsAB();
     form.CompareWithModuleCommand();
     TCompareWindow& w = Window();
@@ -149,8 +149,8 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     EXPECT_EQ(w.List()->headerItem()->text(3), "Module");
     EXPECT_TRUE(Rows(w).contains("Part A4 | Volume | 77 | 100"));
     EXPECT_EQ(TImageSnapshot::Capture(image).States, before.States) << "the image is as it was";
-    EXPECT_FALSE(form.DataChanged()) << "reading the module is no edit";
-    EXPECT_EQ(form.UndoHistory().Depth(), steps);
+    EXPECT_FALSE(form.Document().Changed()) << "reading the module is no edit";
+    EXPECT_EQ(form.Document().UndoHistory().Depth(), steps);
     EXPECT_TRUE(w.SendButton()->isVisible());
     ASSERT_TRUE(w.SendButton()->isEnabled());
 

@@ -122,7 +122,7 @@ TEST_F(EffectWindowTest, AMacroChoiceSendsItsDetailsThenTheMacro) {
     }
     EXPECT_EQ(SystemByte(12), 5);
     EXPECT_EQ(window.Grid()->Row(), 1);
-    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->Document().Changed());
 }
 
 TEST_F(EffectWindowTest, AnInsertionTypeBringsItsOwnRowsAndATypeWithoutParametersHidesTheGrid) {

@@ -95,7 +95,7 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
     EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.RecentFiles()[0], song);
     EXPECT_EQ(Ini().ReadString("file path", "history 0", ""), song) << "the list waits for the close";
     EXPECT_EQ(Ini().ReadString("file path", "veka data", ""), Dir.Path.string());
@@ -107,13 +107,13 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
     // Save writes it back under its name, and its layout beside it.
     form.Image().SetSystemValue(2, 80);
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     form.SaveNameHook = [](const QString&, const QString&, const QString&) -> QString {
         ADD_FAILURE() << "Save asked for a name although the file is known";
         return {};
     };
     EXPECT_TRUE(form.Save());
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     TVGS check(VEKA_TEST_DEFAULT_DIR);
     TFixedSetupFileHost host;
     ASSERT_TRUE(ReadSetupFile(check, host, 0, song).Ok());
@@ -139,7 +139,7 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     EXPECT_EQ(asked[0].Items.size(), 32u);
     EXPECT_EQ(form.Image().Part(1, 2, ppVolume).Value, 55);
     EXPECT_EQ(form.Image().System(2).Value, 90) << "the setup underneath stays";
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
     EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
@@ -164,7 +164,7 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     form.OpenRecent(0);
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 55);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
 }
 
 TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
@@ -243,7 +243,7 @@ TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
     form.OpenCommand();
     EXPECT_TRUE(Messages.back().startsWith(Message(23, TLanguage::English))) << Messages.back().toStdString();
     EXPECT_TRUE(form.FileName().isEmpty());
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     // A layout file of garbage is reported in the status bar and opens no window.
     std::ofstream(Dir / "song.dsk", std::ios::binary) << "short";
     AnswerOpen(form, song);
@@ -266,7 +266,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     form.OpenCommand();
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed windows go
-    EXPECT_EQ(form.LastNotes().Notes[1][2], 70);
+    EXPECT_EQ(form.Document().LastNotes().Notes[1][2], 70);
     TManagedSubWindow* part = form.Windows().Window(wnPart);
     ASSERT_TRUE(part);
     EXPECT_EQ(part->geometry(), QRect(10, 20, 400, 300));
@@ -290,7 +290,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     layout.Notes.Notes[1][2] = 71;
     ASSERT_TRUE(WriteLayoutFile(Dir / "song.dsk", layout, error)) << error;
     form.OpenRecent(0);
-    EXPECT_EQ(form.LastNotes().Notes[1][2], 71);
+    EXPECT_EQ(form.Document().LastNotes().Notes[1][2], 71);
     EXPECT_TRUE(form.Windows().Window(wnDisplay));
 }
 
@@ -447,7 +447,7 @@ TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouching
     form.Activate(QString::fromStdString(WritePartFile("handed.1pg", 12)));
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 12);
     EXPECT_EQ(form.Image().System(2).Value, 90);
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
 }
 
 TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFirstShow) {
@@ -464,7 +464,7 @@ TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFi
     QApplication::processEvents();
     EXPECT_EQ(form.Image().System(2).Value, 90);
     EXPECT_EQ(form.FileName().toStdString(), song);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     // Send All with the reset first: the module has only the file's values.
     const auto received = Module()->Received(0);
     // Two ports in use: the reset is the double-module mode set.
@@ -524,7 +524,7 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     EXPECT_FALSE(read.Groups[int(TSystemGroup::Reverb)]);
     EXPECT_EQ(read.GlobalParts, (std::vector<int>{3, 32}));
     EXPECT_EQ(shown.back().first.Comment.toStdString(), "Live set, second half\nブラス");
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
 }
 
 TEST_F(FileCommandsTest, PicturesOfTheOpenDialogAndThePartChoiceInBothLanguages) {
@@ -584,7 +584,7 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
     EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100);
     EXPECT_TRUE(form.FileName().isEmpty());
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(std::filesystem::exists(Dir / "Temp.smf"));
     EXPECT_EQ(Ini().ReadString("SMF", "current file", "").rfind("Last SMF : " + song, 0), 0u);
     EXPECT_EQ(Ini().ReadString("smf read", "file path", ""), Dir.Path.string());

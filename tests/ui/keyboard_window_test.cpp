@@ -102,7 +102,7 @@ TEST_F(KeyboardWindowTest, ThePointerPlaysGlidesAndReleasesOnTheChannelItStarted
     QTest::mouseRelease(keys, Qt::LeftButton, Qt::NoModifier, WhiteKey(62, 40));
     EXPECT_FALSE(keys->KeyDown(62));
     EXPECT_EQ(Take(), (TMessages{B({0x90, 60, 127}), B({0x80, 60, 0}), B({0x95, 62, 117}), B({0x85, 62, 0})}));
-    EXPECT_EQ(Form->LastNotes().Notes[0][0], 62);
+    EXPECT_EQ(Form->Document().LastNotes().Notes[0][0], 62);
     // Outside the keys nothing sounds.
     QTest::mouseClick(keys, Qt::LeftButton, Qt::NoModifier, QPoint(TVekaKeyboard::kWidth - 3, 20));
     EXPECT_TRUE(Take().empty());
@@ -256,7 +256,7 @@ TEST_F(KeyboardWindowTest, TheRibbonBendsSpringsBackOrSetsAMirroredPartParameter
     EXPECT_EQ(Take(), (TMessages{B({0xB0, 7, 0}), B({0xB0, 7, 64})}));  // no exclusive message
     EXPECT_EQ(Form->Image().Part(0, 1, ppVolume).Value, 64);
     EXPECT_EQ(volumeCell(), 64);
-    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->Document().Changed());
 }
 
 TEST_F(KeyboardWindowTest, TheDrumWindowSelectsTheRowOfTheDrumNotePlayed) {

@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, StartsWithStoredPortsAndResetsTheModule) {
     EXPECT_EQ(form.HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
     ASSERT_FALSE(form.Session().Transmitter.History.Entries().empty());
     EXPECT_EQ(form.Session().Transmitter.History.Entries().back().Name, "Init");
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01");
     // Lamps: ports in use green, the others in the window colour.
     EXPECT_EQ(form.Lamp(1)->Colour(), QColor(0, 255, 0));  // flashed by the part messages
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, CloseSequenceWritesWindowsSettingsAndCleanEnd) {
     ASSERT_TRUE(history);
     history->setGeometry(30, 40, 500, 300);
     // Changed data with Cancel: nothing happens.
-    form.MarkChanged();
+    form.Document().MarkChanged();
     EXPECT_TRUE(form.windowTitle().endsWith('*'));
     Answer = QMessageBox::Cancel;
     EXPECT_FALSE(form.close());
@@ -117,8 +117,8 @@ TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
     ASSERT_TRUE(form.Create());
     EXPECT_TRUE(form.Session().Transmitter.History.Entries().empty());  // no reset at start
     form.Image().SetPartValue(0, 3, 50, ppVolume);
-    form.LastNotes().Notes[0][2] = 70;
-    EXPECT_TRUE(form.DataChanged());
+    form.Document().LastNotes().Notes[0][2] = 70;
+    EXPECT_TRUE(form.Document().Changed());
     Answer = QMessageBox::Cancel;
     form.FileNew();
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 50);
@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
     form.FileNew();
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, form.Image().Part(0, 3, ppVolume).Default);
-    EXPECT_EQ(form.LastNotes().Notes[0][2], 64);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_EQ(form.Document().LastNotes().Notes[0][2], 64);
+    EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.Session().Transmitter.History.Entries().front().Name, "Init");
 }
 

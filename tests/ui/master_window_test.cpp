@@ -45,7 +45,7 @@ TEST_F(MasterWindowTest, MasterTuneIsShownCentredAndAnEditSendsOneDataSet) {
     ASSERT_EQ(module->Received(0).size(), 2u);
     const std::vector<uint8_t> volume = module->Received(0)[1];
     EXPECT_EQ(std::vector<uint8_t>(volume.begin() + 5, volume.begin() + 9), (std::vector<uint8_t>{0x40, 0x00, 0x04, 0x64}));
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(module->Received(1).empty());  // system values go to the first output only
 }
 

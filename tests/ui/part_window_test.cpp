@@ -148,7 +148,7 @@ TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
     EXPECT_EQ(other->Values[0].first.Owner, 3);
     EXPECT_EQ(other->Values[0].first.Index, ppVolume);
     EXPECT_EQ(other->Values[0].second, 103);
-    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->Document().Changed());
 }
 
 TEST_F(PartWindowTest, ASendThatFailsDuringADragIsReportedOnceAndTheValueStays) {
@@ -241,11 +241,11 @@ TEST_F(PartWindowTest, ACoarseTuningEditMarksTheSetupChangedSoClosingAsksToSave)
     std::string error;
     ASSERT_TRUE(SaveOrder(order, 2, Dir.Path.string(), Form->Settings(), "Coarse", error)) << error;
     window.OrderButton(2)->click();
-    ASSERT_FALSE(Form->DataChanged());
+    ASSERT_FALSE(Form->Document().Changed());
     Drag(*window.Grid(), 2, 6, {-6, -3});
     EXPECT_EQ(Form->Image().Part(0, 6, ppMasterCoarseTuning).Value,
               Form->Image().Part(0, 6, ppMasterCoarseTuning).Default + 2);
-    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->Document().Changed());
     EXPECT_TRUE(Form->windowTitle().endsWith('*'));
     Answer = QMessageBox::Cancel;
     EXPECT_FALSE(Form->close());
@@ -266,7 +266,7 @@ TEST_F(PartWindowTest, InitialisingAPartSendsItsCoarseTuningBackToTheDefault) {
     for (const auto& m : module->Received(0))
         if (m.size() == 3 && m[0] == 0xB4 && m[1] == 0x06 && m[2] == byDefault) ++coarse;
     EXPECT_EQ(coarse, 1);
-    EXPECT_TRUE(Form->DataChanged());
+    EXPECT_TRUE(Form->Document().Changed());
 }
 
 TEST_F(PartWindowTest, AValueStoredElsewhereShowsAtOnceAndAClosedWindowHearsNothing) {

@@ -28,17 +28,17 @@ protected:
 TEST_F(RecoveryTest, KeptWhileUnsavedAndGoneOnceSavedOrEndedCleanly) {
     TVekaMainForm& form = Started();
     EXPECT_FALSE(Kept());
-    form.WriteRecoveryNow();
+    form.Document().WriteRecoveryNow();
     EXPECT_FALSE(Kept());  // nothing unsaved yet
     form.Image().SetPartValue(0, 4, 33, ppVolume);
-    form.WriteRecoveryNow();
+    form.Document().WriteRecoveryNow();
     EXPECT_TRUE(Kept());
     const std::string name = Dir / "saved.ga4";
     form.SaveNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(name); };
     ASSERT_TRUE(form.Save());
     EXPECT_FALSE(Kept());
     form.Image().SetPartValue(0, 4, 34, ppVolume);
-    form.WriteRecoveryNow();
+    form.Document().WriteRecoveryNow();
     EXPECT_TRUE(Kept());
     Answer = QMessageBox::No;  // "Data has changed. Save it?"
     form.close();
@@ -66,7 +66,7 @@ TEST_F(RecoveryTest, AfterAnUncleanEndTheUnsavedSetupIsOfferedAndRestored) {
         TVekaMainForm& form = Started();
         form.Image().SetPartValue(0, 4, 33, ppVolume);
         form.Image().SetSystemValue(2, 77);
-        form.WriteRecoveryNow();
+        form.Document().WriteRecoveryNow();
         Crash();
     }
     Messages.clear();
@@ -78,7 +78,7 @@ TEST_F(RecoveryTest, AfterAnUncleanEndTheUnsavedSetupIsOfferedAndRestored) {
     EXPECT_TRUE(Messages[1].contains("(a new setup)"));
     EXPECT_EQ(form.Image().Part(0, 4, ppVolume).Value, 33);
     EXPECT_EQ(form.Image().System(2).Value, 77);
-    EXPECT_TRUE(form.DataChanged());  // still unsaved
+    EXPECT_TRUE(form.Document().Changed());  // still unsaved
     EXPECT_TRUE(Kept());
     // The module hears the restored setup.
     const auto a = form.Image().Part(0, 4, ppVolume).Address.Bytes;
@@ -90,13 +90,13 @@ TEST_F(RecoveryTest, DeclinedItIsDiscardedAndTheSetupStartsFresh) {
     {
         TVekaMainForm& form = Started();
         form.Image().SetPartValue(0, 4, 33, ppVolume);
-        form.WriteRecoveryNow();
+        form.Document().WriteRecoveryNow();
         Crash();
     }
     Answer = QMessageBox::No;
     TVekaMainForm& form = Started();
     EXPECT_EQ(form.Image().Part(0, 4, ppVolume).Value, 100);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     EXPECT_FALSE(Kept());
 }
 

@@ -72,7 +72,7 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     EXPECT_EQ(form.StatusText(), "Undone: Volume of A3");
     EXPECT_EQ(form.Action(TCommand::Redo)->text(), "Redo Volume of A3");
     EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
 
     Module()->ClearReceived();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -120,7 +120,7 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     form.OpenByName(QString::fromStdString(file));
     EXPECT_EQ(image.Part(0, 2, ppPanpot).Value, 20);
     EXPECT_EQ(UndoText(), "Undo Open");
-    EXPECT_EQ(form.UndoHistory().Depth(), 3u);
+    EXPECT_EQ(form.Document().UndoHistory().Depth(), 3u);
     form.UndoCommand();
     EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeOpen.States);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x12, 0x1C), 64) << "the panpot went back on the module";
@@ -144,15 +144,15 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     form.OpenByName(a);
     ASSERT_EQ(form.FileName(), a);
     Edit(0, 2, ppVolume, 70);  // unsaved
-    ASSERT_TRUE(form.DataChanged());
+    ASSERT_TRUE(form.Document().Changed());
     Answer = QMessageBox::No;  // the edit of a may go
     form.OpenByName(b);
     ASSERT_EQ(form.FileName(), b);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
 
     form.UndoCommand();
     EXPECT_EQ(form.FileName(), a) << "the title names the file the setup came from";
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(form.windowTitle().endsWith("a.ga4*")) << form.windowTitle().toStdString();
     // Save writes the restored setup to a; b keeps what it held.
     const std::vector<uint8_t> bBefore = Bytes(b);
@@ -167,11 +167,11 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     // Redo brings b forward again, unchanged: nothing was written into it since.
     form.RedoCommand();
     EXPECT_EQ(form.FileName(), b);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     // Back to a: changed, as it was when b was opened.
     form.UndoCommand();
     EXPECT_EQ(form.FileName(), a);
-    EXPECT_TRUE(form.DataChanged());
+    EXPECT_TRUE(form.Document().Changed());
 
     // New the same way: undone, the file and its mark come back; redone, no file.
     form.RedoCommand();
@@ -181,7 +181,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     EXPECT_FALSE(form.StatusText().startsWith("Redone")) << "the redo's line outlived it";
     form.UndoCommand();
     EXPECT_EQ(form.FileName(), b);
-    EXPECT_FALSE(form.DataChanged());
+    EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 60);
     form.RedoCommand();
     EXPECT_TRUE(form.FileName().isEmpty());
@@ -199,7 +199,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
         image.NotifyPut(0, TLinkData{LinkPart, 2, ppVolume, 0, 0}, v, this);
         QApplication::processEvents();
     }
-    EXPECT_EQ(form.UndoHistory().Depth(), 1u);
+    EXPECT_EQ(form.Document().UndoHistory().Depth(), 1u);
     Clock.Now += 1000;
 
     // Send All runs its own loop: undo pressed meanwhile is refused with a word.
@@ -244,7 +244,7 @@ TEST_F(UndoTest, AToneFromTheBrowserAndAMacroWithItsDetailsAreOneStepEach) {
     ASSERT_GE(mild, 0);
     patch->ActivateItem(mild);
     QApplication::processEvents();
-    EXPECT_EQ(form.UndoHistory().Depth(), 1u);
+    EXPECT_EQ(form.Document().UndoHistory().Depth(), 1u);
     EXPECT_EQ(UndoText(), "Undo 2 values of A10");  // the rhythm mode and the tone; the map stays 4
     Clock.Now += 1000;
 
@@ -254,7 +254,7 @@ TEST_F(UndoTest, AToneFromTheBrowserAndAMacroWithItsDetailsAreOneStepEach) {
     effect->Chooser()->setCurrentIndex(5);
     effect->cbMacroChange(5);
     QApplication::processEvents();
-    EXPECT_EQ(form.UndoHistory().Depth(), 2u);
+    EXPECT_EQ(form.Document().UndoHistory().Depth(), 2u);
     EXPECT_EQ(image.System(spChorusMacro).Value, 5);
 
     Module()->ClearReceived();
