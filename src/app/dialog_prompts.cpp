@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/app_texts.h"
+#include "app/file_kinds.h"
 #include "app/main_window.h"
 #include "module/image.h"
 #include "windows/global_select_window.h"
@@ -64,6 +65,34 @@ void TDialogPrompts::Warn(const std::string& text) {
 
 void TDialogPrompts::Inform(const std::string& text) {
     Form_.ShowMessage(QMessageBox::Information, CoreText(text));
+}
+
+TSaveChanges TDialogPrompts::AskSaveChanges(const std::string& question) {
+    const auto answer = Form_.ShowMessage(QMessageBox::Question, CoreText(question),
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return answer == QMessageBox::Yes      ? TSaveChanges::Save
+           : answer == QMessageBox::Cancel ? TSaveChanges::Cancel
+                                           : TSaveChanges::Discard;
+}
+
+std::optional<int> TDialogPrompts::ChooseFromList(const TSelectRequest& request) { return Form_.ChooseFromList(request); }
+
+std::string TDialogPrompts::SaveFileName(const TSaveRequest& request) {
+    const TLanguage language = Form_.Language();
+    QString caption, filter, extension;
+    if (request.Sysx) {
+        caption = Tr(CommandCaption(TCommand(int(TCommand::ExportSysxAll) + int(request.Export))), language);
+        filter = SysxFilter(language);
+        extension = QStringLiteral("syx");
+    } else {
+        caption = request.Kind == TSetupFileKind::Ga4      ? Tr(CommandCaption(TCommand::SaveAllData), language)
+                  : request.Kind == TSetupFileKind::Custom ? Tr(CommandCaption(TCommand::SaveCustom), language)
+                                                           : QString::fromStdString(SetupFileKindText(request.Kind, language));
+        filter = FileFilter(request.Kind, language);
+        const std::string_view ext = SetupFileExtension(request.Kind);
+        extension = QString::fromUtf8(ext.data(), qsizetype(ext.size()));
+    }
+    return Form_.ChooseSaveName(caption, Form_.DataFolder(), filter, extension).toStdString();
 }
 
 bool TDialogPrompts::Confirm(const std::string& question) {

@@ -20,6 +20,7 @@
 #include "app/splash.h"
 #include "app/sys_info.h"
 #include "document/module_settings.h"
+#include "document/save_commands.h"
 #include "document/send_commands.h"
 
 namespace veka {
@@ -46,18 +47,7 @@ bool TVekaMainForm::FileNew() {
     return done;
 }
 
-bool TVekaMainForm::Save() {
-    const QString name = FileName();
-    if (name.isEmpty() || !name.endsWith(QStringLiteral(".ga4"), Qt::CaseInsensitive)) return SaveAllData();
-    const TSetupWriteResult result = WriteWholeSetupFile(Doc_->Image(), name.toStdString(), StatusProgress_);
-    if (!result.Ok()) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
-        return false;
-    }
-    Doc_->NoteSaved(name.toStdString());
-    SaveLayout(name);
-    return true;
-}
+bool TVekaMainForm::Save() { return SaveCommand(*Doc_, Prompts(), CommandFrame()); }
 
 namespace {
 // The name with ".extension" unless it ends with it already (in any case).
@@ -102,19 +92,7 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
     }
 }
 
-bool TVekaMainForm::SaveAllData() {
-    // A setup of nothing but defaults has nothing to store.
-    TDifferenceList list;
-    if (BuildDifferenceList(Doc_->Image(), list, StatusProgress_) == 0) {
-        ShowMessage(QMessageBox::Information, Message(20, Language_));
-        return false;
-    }
-    const QString name = SaveCollected(list, TSetupFileKind::Ga4, Tr(CommandCaption(TCommand::SaveAllData), Language_));
-    if (name.isEmpty()) return false;
-    Doc_->NoteSaved(name.toStdString());
-    SaveLayout(name);
-    return true;
-}
+bool TVekaMainForm::SaveAllData() { return SaveAllDataCommand(*Doc_, Prompts(), CommandFrame()); }
 
 void TVekaMainForm::SendAllCommand(bool allUserDrums) {
     RunSendAll(Doc_->Session().Transmitter, allUserDrums, Prompts(), CommandFrame());

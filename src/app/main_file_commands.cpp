@@ -19,6 +19,7 @@
 #include "app/main_window.h"
 #include "app/splash.h"
 #include "document/layout_file.h"
+#include "document/save_commands.h"
 
 namespace veka {
 
@@ -317,85 +318,7 @@ QString TVekaMainForm::LoadLayout(const QString& setupFile) {
 
 // Saves of one object -----------------------------------------------------------------------
 
-std::optional<int> TVekaMainForm::ChoosePart(const std::string& title, bool preselectCurrent) {
-    TSelectRequest request;
-    const bool ja = Language_ == TLanguage::Japanese;
-    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
-    request.Label = ja ? std::string(UserMessage(38, Language_)) : "Part:";
-    for (int port = 0; port < Doc_->Image().ActivePortCount(); ++port)
-        for (int part = 1; part <= kPartsPerPort; ++part)
-            request.Items.push_back(PartName(port, part) + " " + Doc_->Image().PartToneName(port, part));
-    if (preselectCurrent) request.Preselected = CurrentPort() * kPartsPerPort + CurrentPart() - 1;
-    return ChooseFromList(request);
-}
-
-std::optional<int> TVekaMainForm::ChooseDrumMap(const std::string& title) {
-    TSelectRequest request;
-    const bool ja = Language_ == TLanguage::Japanese;
-    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
-    // The drum map's own caption: "this part" would name the wrong object.
-    request.Label = ja ? std::string(UserMessage(39, Language_)) : "Drum Map:";
-    for (int port = 0; port < Doc_->Image().ActivePortCount(); ++port)
-        for (int map = 1; map <= kDrumMapsPerPort; ++map) {
-            const TMapDrumSet set = MapDrumSet(Doc_->Image(), port, map);
-            request.Items.push_back(DrumMapName(port, map) + " " + Doc_->Image().DrumSetName(set.ToneMap, set.Program));
-        }
-    return ChooseFromList(request);
-}
-
-std::optional<int> TVekaMainForm::ChooseUserDrum(const std::string& title) {
-    TSelectRequest request;
-    const bool ja = Language_ == TLanguage::Japanese;
-    request.Title = ja ? std::string(UserMessage(24, Language_)) : title;
-    request.Label = ja ? std::string(UserMessage(40, Language_)) : "User Drum Set";
-    request.Items = {"User Drum Set 65", "User Drum Set 66"};
-    return ChooseFromList(request);
-}
-
-bool TVekaMainForm::SaveObject(TSetupFileKind kind) {
-    TDifferenceList list;
-    int collected = 0;
-    if (kind == TSetupFileKind::OnePart) {
-        const auto chosen = ChoosePart("Select a Part to save", false);
-        if (!chosen) return false;
-        const int port = *chosen / kPartsPerPort, part = *chosen % kPartsPerPort + 1;
-        const bool drum = Doc_->Image().Part(port, part, ppRhythm).Value >= 1;
-        const bool withMap = drum && ShowMessage(QMessageBox::Question, Message(25, Language_),
-                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-        collected = CollectOnePartFile(Doc_->Image(), list, port, part, withMap, StatusProgress_);
-    } else if (kind == TSetupFileKind::OneDrumMap) {
-        const auto chosen = ChooseDrumMap("Select a Drum Map to save");
-        if (!chosen) return false;
-        collected = CollectDrumMap(Doc_->Image(), list, *chosen / kDrumMapsPerPort, *chosen % kDrumMapsPerPort + 1, true,
-                                   StatusProgress_);
-    } else if (kind == TSetupFileKind::OneUserDrum) {
-        const auto chosen = ChooseUserDrum("Select a User Drum Set");
-        if (!chosen) return false;
-        collected = CollectUserDrumSet(Doc_->Image(), list, *chosen, StatusProgress_);
-    } else {
-        return false;
-    }
-    if (collected == 0) {
-        ShowMessage(QMessageBox::Information, Message(20, Language_));
-        return false;
-    }
-    return !SaveCollected(list, kind, QString::fromStdString(SetupFileKindText(kind, Language_))).isEmpty();
-}
-
-QString TVekaMainForm::SaveCollected(TDifferenceList& list, TSetupFileKind kind, const QString& caption) {
-    const QString extension = QString::fromUtf8(SetupFileExtension(kind).data(), qsizetype(SetupFileExtension(kind).size()));
-    const QString name = ChooseSaveName(caption, DataFolder(), FileFilter(kind, Language_), extension);
-    if (name.isEmpty()) return {};
-    AddRecentFile(name);
-    StoreDataFolder(name);
-    const TSetupWriteResult result = WriteSetupFile(Doc_->Image(), list, name.toStdString(), StatusProgress_);
-    ProgressDone();
-    if (!result.Ok()) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)));
-        return {};
-    }
-    return name;
-}
+bool TVekaMainForm::SaveObject(TSetupFileKind kind) { return SaveObjectCommand(*Doc_, kind, Prompts(), CommandFrame()); }
 
 // Custom file --------------------------------------------------------------------------------
 
@@ -429,7 +352,8 @@ bool TVekaMainForm::SaveCustomFile() {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
-    const QString name = SaveCollected(list, TSetupFileKind::Custom, Tr(CommandCaption(TCommand::SaveCustom), Language_));
+    const QString name =
+        QString::fromStdString(veka::SaveCollected(*Doc_, list, TSetupFileKind::Custom, Prompts(), CommandFrame()));
     if (name.isEmpty()) return false;
     const QByteArray comment = choice->Comment.toUtf8();
     std::string error;
@@ -450,42 +374,6 @@ void TVekaMainForm::ShowCustomFileContents(const QString& fileName) {
 
 // Exclusive-file export ---------------------------------------------------------------------
 
-bool TVekaMainForm::ExportSysx(TExportKind kind) {
-    int port = 0, object = 0;
-    if (kind == TExportKind::Part) {
-        const auto chosen = ChoosePart("Select a Part to save", true);
-        if (!chosen) return false;
-        port = *chosen / kPartsPerPort;
-        object = *chosen % kPartsPerPort + 1;
-    } else if (kind == TExportKind::DrumMap) {
-        const auto chosen = ChooseDrumMap("Select a Drum Map to save");
-        if (!chosen) return false;
-        port = *chosen / kDrumMapsPerPort;
-        object = *chosen % kDrumMapsPerPort + 1;
-    } else if (kind == TExportKind::UserDrum) {
-        const auto chosen = ChooseUserDrum("Select as User Drum Set to save.");
-        if (!chosen) return false;
-        object = *chosen;
-    }
-    const auto messages = ExportMessages(Doc_->Image(), kind, port, object);
-    if (messages.empty()) {
-        ShowMessage(QMessageBox::Information, Message(20, Language_));
-        return false;
-    }
-    const int first = int(TCommand::ExportSysxAll);
-    const QString caption = Tr(CommandCaption(TCommand(first + int(kind))), Language_);
-    const QString name = ChooseSaveName(caption, DataFolder(), SysxFilter(Language_), QStringLiteral("syx"));
-    if (name.isEmpty()) return false;
-    std::string error;
-    if (!ReplaceFile(name.toStdString(), SysexFileBytes(messages), error)) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
-        return false;
-    }
-    Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("%1 個のﾒｯｾｰｼﾞを書き出しました: %2")
-                                                       : QStringLiteral("%1 messages written to %2"))
-                         .arg(messages.size())
-                         .arg(name));
-    return true;
-}
+bool TVekaMainForm::ExportSysx(TExportKind kind) { return ExportSysxCommand(*Doc_, kind, Prompts(), CommandFrame()); }
 
 }  // namespace veka

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "document/recovery_file.h"
+#include "document/save_commands.h"
 #include "widgets/message_box_title.h"
 
 #include <QApplication>
@@ -510,14 +511,7 @@ void TVekaMainForm::CloseWhenFree() {
     KeepRecovery_ = false;  // the close was refused after all
 }
 
-bool TVekaMainForm::AskSave(int message) {
-    if (!Doc_->Changed()) return true;
-    const auto answer = ShowMessage(QMessageBox::Question, Message(message, Language_),
-                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes) return Save();
-    return true;
-}
+bool TVekaMainForm::AskSave(int message) { return SaveChangesFirst(*Doc_, message, Prompts(), CommandFrame()); }
 
 void TVekaMainForm::closeEvent(QCloseEvent* event) {
     if (Closing_ || !Doc_) {

@@ -87,6 +87,9 @@ class TVekaMainForm : public QMainWindow,
                       public IPcKeyboardSwitch,
                       public ICompareSources {
     Q_OBJECT
+    friend class TDialogPrompts;
+    friend class TWindowCommandFrame;
+
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
     ~TVekaMainForm() override;
@@ -373,12 +376,6 @@ private:
     void SaveLayout(const QString& setupFile);
     // Restores the notes and (by TOption::LayoutInFile) the windows; what went wrong, for the status bar.
     QString LoadLayout(const QString& setupFile);
-    std::optional<int> ChoosePart(const std::string& title, bool preselectCurrent);
-    std::optional<int> ChooseDrumMap(const std::string& title);
-    std::optional<int> ChooseUserDrum(const std::string& title);
-    // The save dialog for the collected list, then the write; the name written, or empty
-    // (cancelled or failed, the user told why).
-    QString SaveCollected(TDifferenceList& list, TSetupFileKind kind, const QString& caption);
     std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
     void ShowCustomFileContents(const QString& fileName);
     // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.

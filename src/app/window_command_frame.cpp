@@ -19,4 +19,12 @@ void TWindowCommandFrame::EndCommand() {
     Step_.reset();  // the step holds what the command changed
 }
 
+void TWindowCommandFrame::NoteFileChosen(const std::string& name) {
+    const QString file = QString::fromStdString(name);
+    Form_.AddRecentFile(file);
+    Form_.StoreDataFolder(file);
+}
+
+void TWindowCommandFrame::NoteSetupSaved(const std::string& name) { Form_.SaveLayout(QString::fromStdString(name)); }
+
 }  // namespace veka

@@ -6,10 +6,23 @@
 #include <utility>
 
 #include "module/progress.h"
+#include "module/setup_file_kind.h"
+#include "module/setup_reader.h"
+#include "smf/exclusive_export.h"
 
 namespace veka {
 
 enum class TPartCommand { Copy = 1, Exchange = 2, Initialize = 3 };
+
+// What a save writes: a setup file of a kind, or an exclusive file of an object. The program
+// names the dialog and its filter after it.
+struct TSaveRequest {
+    bool Sysx = false;
+    TSetupFileKind Kind = TSetupFileKind::Ga4;  // a setup file
+    TExportKind Export = TExportKind::All;      // an exclusive file
+};
+
+enum class TSaveChanges { Save, Discard, Cancel };
 
 class IUserPrompts {
 public:
@@ -23,6 +36,14 @@ public:
     virtual void Inform(const std::string& text) = 0;
     // A question answered Yes (true) or No.
     virtual bool Confirm(const std::string& question) = 0;
+    // Whether the unsaved setup is saved first, dropped, or the command given up.
+    virtual TSaveChanges AskSaveChanges(const std::string& question) = 0;
+    // One entry of a list (the object a save writes, the destination of a part file); nothing
+    // for Cancel.
+    virtual std::optional<int> ChooseFromList(const TSelectRequest& request) = 0;
+    // The file a save writes to, with its extension, once the user agreed to replace a file of
+    // that name; empty for Cancel.
+    virtual std::string SaveFileName(const TSaveRequest& request) = 0;
 };
 
 // What a command needs from the program around it while it runs: all it changes is one undo
@@ -37,6 +58,10 @@ public:
     virtual const TProgress& Progress() const = 0;
     // A line for the status bar: how a command ended when no box is needed.
     virtual void ShowStatus(const std::string& text) = 0;
+    // The user chose a setup file by name: the recent files and the folder the dialogs open in.
+    virtual void NoteFileChosen(const std::string& name) = 0;
+    // A whole setup was written to name: the window layout is kept beside it.
+    virtual void NoteSetupSaved(const std::string& name) = 0;
 };
 
 }  // namespace veka

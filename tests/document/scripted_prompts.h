@@ -38,6 +38,35 @@ struct TScriptedPrompts : IUserPrompts {
         Confirmations.pop_front();
         return answer;
     }
+    std::deque<TSaveChanges> SaveAnswers;
+    TSaveChanges AskSaveChanges(const std::string& question) override {
+        Questions.push_back(question);
+        if (SaveAnswers.empty()) ADD_FAILURE() << "an unexpected question: " << question;
+        if (SaveAnswers.empty()) return TSaveChanges::Cancel;
+        const TSaveChanges answer = SaveAnswers.front();
+        SaveAnswers.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<int>> Choices;
+    std::vector<TSelectRequest> Lists;
+    std::optional<int> ChooseFromList(const TSelectRequest& request) override {
+        Lists.push_back(request);
+        if (Choices.empty()) ADD_FAILURE() << "an unexpected list: " << request.Title;
+        if (Choices.empty()) return std::nullopt;
+        const std::optional<int> answer = Choices.front();
+        Choices.pop_front();
+        return answer;
+    }
+    std::deque<std::string> FileNames;
+    std::vector<TSaveRequest> Saves;
+    std::string SaveFileName(const TSaveRequest& request) override {
+        Saves.push_back(request);
+        if (FileNames.empty()) ADD_FAILURE() << "an unexpected save dialog";
+        if (FileNames.empty()) return {};
+        std::string answer = FileNames.front();
+        FileNames.pop_front();
+        return answer;
+    }
 };
 
 struct TRecordingFrame : ICommandFrame {
@@ -50,6 +79,8 @@ struct TRecordingFrame : ICommandFrame {
     void EndCommand() override { Log.push_back("end"); }
     const TProgress& Progress() const override { return Watched; }
     void ShowStatus(const std::string& text) override { Log.push_back("status " + text); }
+    void NoteFileChosen(const std::string& name) override { Log.push_back("chosen " + name); }
+    void NoteSetupSaved(const std::string& name) override { Log.push_back("saved " + name); }
 };
 
 }  // namespace veka::test

@@ -1,0 +1,31 @@
+#pragma once
+// The saves of the File menu: the whole setup (to its file, or under a name), one part, drum
+// map or user drum set, and the exclusive-file export. Each asks through IUserPrompts and says
+// through it why nothing was written.
+#include <string>
+
+#include "document/document.h"
+#include "document/user_prompts.h"
+#include "module/difference_list.h"
+
+namespace veka {
+
+// File > Save: to the open file when it is a whole setup file of this version, otherwise as
+// Save All Data. False when nothing was written.
+bool SaveCommand(TDocument& document, IUserPrompts& prompts, ICommandFrame& frame);
+// Save as > All Data: every value that differs from power-on, under a name the user gives.
+bool SaveAllDataCommand(TDocument& document, IUserPrompts& prompts, ICommandFrame& frame);
+// Save as > One Part, One Drum Map, One User Drum: the object the user chooses.
+bool SaveObjectCommand(TDocument& document, TSetupFileKind kind, IUserPrompts& prompts, ICommandFrame& frame);
+// Export SYSX File: the messages of the whole setup or of one object, back to back.
+bool ExportSysxCommand(TDocument& document, TExportKind kind, IUserPrompts& prompts, ICommandFrame& frame);
+// Before the unsaved setup is dropped (message: the question's number): Save writes it first,
+// Discard drops it. False when the user gave up or the save did not happen.
+bool SaveChangesFirst(TDocument& document, int message, IUserPrompts& prompts, ICommandFrame& frame);
+
+// The collected list written under a name the user chooses; the name, or empty (cancelled, or
+// failed and told why).
+std::string SaveCollected(TDocument& document, TDifferenceList& list, TSetupFileKind kind, IUserPrompts& prompts,
+                          ICommandFrame& frame);
+
+}  // namespace veka
