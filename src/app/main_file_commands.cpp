@@ -19,6 +19,7 @@
 #include "app/main_window.h"
 #include "app/splash.h"
 #include "document/layout_file.h"
+#include "document/open_commands.h"
 #include "document/save_commands.h"
 
 namespace veka {
@@ -27,35 +28,6 @@ namespace {
 
 constexpr char kFilePath[] = "file path";
 constexpr char kDataFolderKey[] = "veka data";
-
-bool IsWholeSetup(TSetupFileKind kind) { return kind == TSetupFileKind::Ga4 || kind == TSetupFileKind::Ga3; }
-
-// The main window's answers to the reader: destinations from the select dialog, the current
-// file noted for the caption and the layout.
-class TWindowSetupHost : public TSetupFileHost {
-public:
-    explicit TWindowSetupHost(TVekaMainForm& form) : Form_(form) {}
-    std::optional<int> ChoosePartDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
-    std::optional<int> ChooseDrumMapDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
-    std::optional<int> ChooseUserDrumDestination(const TSelectRequest& r) override { return Form_.ChooseFromList(r); }
-    void SetCurrentFile(const std::string& fileName) override { CurrentFile = fileName; }
-    void ClearModified() override { ModifiedCleared = true; }
-
-    std::string CurrentFile;
-    bool ModifiedCleared = false;
-
-private:
-    TVekaMainForm& Form_;
-};
-
-// The busy cursor for the life of the object.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -163,103 +135,41 @@ void TVekaMainForm::OpenByName(const QString& fileName) {
     OpenFile(name, FirstShowDone_ ? TOpenWay::ByName : TOpenWay::CommandLine);
 }
 
+// What the window shows around an open: the splash at start, the waiting pointer, the layout
+// and the custom file's contents.
+class TWindowOpenView : public IOpenView {
+public:
+    TWindowOpenView(TVekaMainForm& form, TMySplash* splash) : Form_(form), Splash_(splash) {}
+    void BringToFront() override { Form_.Activate(QString()); }
+    void Reading(const std::string& file, bool reading) override {
+        if (reading) {
+            ShowSplash(QStringLiteral("Loading : ") + QString::fromStdString(file), false);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    void Sending(const std::string& file) override {
+        ShowSplash(QStringLiteral("Sending : ") + QString::fromStdString(file), true);
+    }
+    std::string SetupOpened(const std::string& file) override {
+        return Form_.LoadLayout(QString::fromStdString(file)).toStdString();
+    }
+    void CustomFileRead(const std::string& file) override { Form_.ShowCustomFileContents(QString::fromStdString(file)); }
+
+private:
+    void ShowSplash(const QString& text, bool sending) {
+        if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(text, sending);
+    }
+    TVekaMainForm& Form_;
+    TMySplash* Splash_;
+};
+
 void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
-    const std::string file = fileName.toStdString();
-    const TSetupFileKind kind = SetupFileKindOf(file);
-    const bool whole = IsWholeSetup(kind);
-    const bool started = FirstShowDone_;
-    const bool ja = Language_ == TLanguage::Japanese;
-    const auto askReset = [this] {
-        return ShowMessage(QMessageBox::Question, Message(37, Language_), QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
-    };
-
-    // A file that cannot be read or is not ours is refused before anything is reset.
-    std::vector<uint8_t> bytes;
-    std::string readError;
-    if (!ReadWholeFile(file, kMaxSetupFileSize, bytes, readError)) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(readError));
-        return;
-    }
-    if (const TParsedSetupFile parsed = ParseSetupFile(bytes);
-        parsed.Error == TSetupParseError::NotVeka || parsed.Error == TSetupParseError::BadLength) {
-        ShowMessage(QMessageBox::Warning, Message(parsed.Message(), Language_) + "\n\n" + fileName);
-        return;
-    }
-
-    const TUndoScope step(*this, CommandCaption(TCommand::Open));
-    // The module starts from its defaults before a whole setup; a custom file may go on top.
-    if (way == TOpenWay::ByName) {
-        if (whole) {
-            if (!FileNew()) return;  // the user kept the unsaved changes
-            Activate(QString());
-        } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
-            return;
-        }
-    } else if (way != TOpenWay::CommandLine && started) {
-        if (whole) {
-            if (!New(false)) return;
-            Doc_->ClearChanged();
-        } else if (kind == TSetupFileKind::Custom && askReset() && !FileNew()) {
-            return;
-        }
-    }
-    if (way == TOpenWay::Dialog) {
-        AddRecentFile(fileName);
-        StoreDataFolder(fileName);
-    }
-
-    const QString shortName = QFileInfo(fileName).fileName();
-    if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Loading : ") + fileName, false);
-    TWindowSetupHost host(*this);
-    TSetupReadResult result;
-    {
-        TBusyCursor busy;
-        ShowProgress((ja ? QString::fromUtf8("読み込み中: ") : QStringLiteral("Loading: ")) + shortName, 0, 0);
-        result = ReadSetupBytes(Doc_->Image(), host, CurrentPort(), kind, bytes, file);
-        ProgressDone();
-    }
-    if (result.Status == TSetupReadStatus::Cancelled) {
-        RefreshAll();  // what was read before the question stays
-        return;
-    }
-    if (!result.Ok()) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(result.Text(Language_)) + "\n\n" + fileName);
-        // Nothing of a file that is not ours was read; of a damaged one, the sections before
-        // the damage were, and the module hears them with the rest below.
-        if (result.Status != TSetupReadStatus::Damaged) return;
-    }
-
-    QString layoutNote;
-    SendSwitches_ = {result.Sections.System, result.Sections.Part, result.Sections.DrumMap, result.Sections.UserDrum};
-    if (whole && started) SendSwitches_[1] = true;
-    if (kind == TSetupFileKind::Ga4 && !host.CurrentFile.empty()) {
-        Doc_->SetFileName(fileName.toStdString());
-        Doc_->ClearChanged();
-        layoutNote = LoadLayout(fileName);
-    } else if (kind == TSetupFileKind::Ga3 && host.ModifiedCleared) {
-        Doc_->ClearChanged();
-    }
-    if (way == TOpenWay::Dialog && kind != TSetupFileKind::Ga4) {
-        // No current file: the next Save asks for a name.
-        Doc_->SetFileName({});
-        Doc_->MarkChanged();
-    } else if (!whole || !result.Ok()) {
-        // A part, a map or a custom file on top of the current setup: it no longer is the file.
-        Doc_->MarkChanged();
-    }
-
-    if (kind == TSetupFileKind::Custom && result.Ok()) ShowCustomFileContents(fileName);
-    RefreshAll();
-    if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(QStringLiteral("Sending : ") + fileName, true);
-    try {
-        const bool init = way == TOpenWay::CommandLine && whole;
-        Doc_->Session().Transmitter.SendAll(init, SendSwitches_[0], SendSwitches_[1], SendSwitches_[2], SendSwitches_[3], false);
-    } catch (const std::exception& error) {
-        ReportSendError(error);
-    }
-    // After the transmission, whose end clears the status bar.
-    if (!layoutNote.isEmpty()) Status_->setText(layoutNote);
+    TWindowOpenView view(*this, Splash_);
+    const TOpenResult result =
+        OpenSetupFile(*Doc_, fileName.toStdString(), way, FirstShowDone_, Prompts(), CommandFrame(), view);
+    if (result.Sent) SendSwitches_ = result.SendSwitches;
 }
 
 // Layout ------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "document/document.h"
+#include "document/open_commands.h"
 #include "document/part_order.h"
 #include "document/user_prompts.h"
 #include "windows/window_services.h"
@@ -89,6 +90,7 @@ class TVekaMainForm : public QMainWindow,
     Q_OBJECT
     friend class TDialogPrompts;
     friend class TWindowCommandFrame;
+    friend class TWindowOpenView;
 
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -368,7 +370,6 @@ private:
     void EnableCommands();
     bool AskSave(int message);
     QString SongFilter() const;
-    enum class TOpenWay { Dialog, Recent, ByName, CommandLine };
     void OpenFile(const QString& fileName, TOpenWay way);
     void AddRecentFile(const QString& fileName);
     void ShowRecentFiles();

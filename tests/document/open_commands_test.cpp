@@ -1,0 +1,140 @@
+// File > Open without a window: the questions before a reset come from a script, the module
+// hears what was read, and a file that is not ours changes nothing.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "document/document_fixture.h"
+#include "document/open_commands.h"
+#include "module/difference_list.h"
+#include "module/setup_file.h"
+#include "module/user_messages.h"
+
+namespace veka {
+namespace {
+
+struct TRecordingView : IOpenView {
+    std::vector<std::string> Log;
+    std::string LayoutNote;
+    void BringToFront() override { Log.push_back("front"); }
+    void Reading(const std::string&, bool reading) override { Log.push_back(reading ? "reading" : "read"); }
+    void Sending(const std::string&) override { Log.push_back("sending"); }
+    std::string SetupOpened(const std::string& file) override {
+        Log.push_back("opened " + file);
+        return LayoutNote;
+    }
+    void CustomFileRead(const std::string& file) override { Log.push_back("custom " + file); }
+};
+
+class OpenCommandsTest : public test::TDocumentFixture {
+protected:
+    TRecordingView View;
+    std::string Song = Dir / "song.ga4";
+    std::string Lead = Dir / "lead.1pg";
+
+    void SetUp() override {
+        test::TDocumentFixture::SetUp();
+        TVGS saved(VEKA_TEST_DEFAULT_DIR);
+        saved.SetPartValue(0, 2, 55, ppVolume);
+        saved.SetSystemValue(2, 90);
+        ASSERT_TRUE(WriteWholeSetupFile(saved, Song).Ok());
+        TDifferenceList list;
+        ASSERT_GT(CollectOnePartFile(saved, list, 0, 2, false), 0);
+        ASSERT_TRUE(WriteSetupFile(saved, list, Lead).Ok());
+    }
+    TOpenResult Open(const std::string& file, TOpenWay way, bool started = true) {
+        return OpenSetupFile(*Doc, file, way, started, Prompts, Frame, View);
+    }
+};
+
+TEST_F(OpenCommandsTest, AWholeSetupStartsFromPowerOnBecomesTheFileAndUndoTakesItBack) {
+    TVGS& image = Doc->Image();
+    image.SetPartValue(0, 7, 20, ppVolume);
+    Timers.Run(0);
+    Prompts.SaveAnswers = {TSaveChanges::Discard};
+    View.LayoutNote = "the layout could not be read";
+    const TOpenResult result = Open(Song, TOpenWay::Dialog);
+    EXPECT_TRUE(result.Sent);
+    EXPECT_EQ(Prompts.Questions, std::vector<std::string>{std::string(UserMessage(63, TLanguage::English))});
+    EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 55);
+    EXPECT_EQ(image.Part(0, 7, ppVolume).Value, 100);  // from power-on, not on top
+    EXPECT_EQ(ModuleVolume(2), 55);
+    EXPECT_EQ(ModuleVolume(7), 100);
+    EXPECT_EQ(Doc->FileName(), Song);
+    EXPECT_FALSE(Doc->Changed());
+    EXPECT_EQ(View.Log, (std::vector<std::string>{"reading", "read", "opened " + Song, "sending"}));
+    EXPECT_EQ(Frame.Log.front(), "chosen " + Song);
+    EXPECT_EQ(Frame.Log.back(), "status the layout could not be read");  // after the send
+
+    // One step: the setup before and no file, as they were.
+    ASSERT_EQ(Doc->UndoHistory().NextUndo()->Name, "Open");
+    Doc->Undo(Prompts);
+    EXPECT_EQ(image.Part(0, 7, ppVolume).Value, 20);
+    EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 100);
+    EXPECT_EQ(Doc->FileName(), "");
+    EXPECT_TRUE(Doc->Changed());
+    EXPECT_TRUE(Prompts.Warnings.empty());
+}
+
+TEST_F(OpenCommandsTest, APartFileGoesOnTopToTheChosenPartAndLeavesNoFile) {
+    TVGS& image = Doc->Image();
+    image.SetSystemValue(2, 70);
+    Doc->SetFileName(Song);
+    Doc->ClearChanged();
+    // Cancel at the destination: nothing read, nothing sent.
+    Prompts.Choices = {std::nullopt};
+    EXPECT_FALSE(Open(Lead, TOpenWay::Dialog).Sent);
+    EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 100);
+
+    Prompts.Choices = {4};  // A5
+    const TOpenResult result = Open(Lead, TOpenWay::Dialog);
+    ASSERT_TRUE(result.Sent);
+    EXPECT_EQ(result.SendSwitches, (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 55);
+    EXPECT_EQ(ModuleVolume(5), 55);
+    EXPECT_EQ(image.System(2).Value, 70);  // the setup underneath stays
+    EXPECT_EQ(Doc->FileName(), "");        // the next Save asks for a name
+    EXPECT_TRUE(Doc->Changed());
+    EXPECT_TRUE(Prompts.Questions.empty());  // nothing is reset for a part
+}
+
+TEST_F(OpenCommandsTest, AFileThatCannotBeReadOrIsNotOursChangesNothing) {
+    TVGS& image = Doc->Image();
+    image.SetPartValue(0, 7, 20, ppVolume);
+    const std::string junk = Dir / "junk.ga4";
+    std::ofstream(junk, std::ios::binary) << "not a setup at all, not even close to one";
+    for (const std::string& file : {junk, Dir / "missing.ga4"}) {
+        EXPECT_FALSE(Open(file, TOpenWay::Dialog).Sent);
+        EXPECT_EQ(image.Part(0, 7, ppVolume).Value, 20);
+        EXPECT_TRUE(Doc->Changed());
+    }
+    ASSERT_EQ(Prompts.Warnings.size(), 2u);
+    EXPECT_NE(Prompts.Warnings[0].find(junk), std::string::npos);
+    EXPECT_TRUE(Prompts.Questions.empty());  // refused before the question about the changes
+    EXPECT_TRUE(View.Log.empty());
+}
+
+TEST_F(OpenCommandsTest, AFileHandedOverAsksAboutChangesAndComesToTheFrontTheCommandLineDoesNot) {
+    TVGS& image = Doc->Image();
+    image.SetPartValue(0, 7, 20, ppVolume);
+    Prompts.SaveAnswers = {TSaveChanges::Cancel};
+    EXPECT_FALSE(Open(Song, TOpenWay::ByName).Sent);
+    EXPECT_EQ(image.Part(0, 7, ppVolume).Value, 20);  // kept
+    EXPECT_TRUE(View.Log.empty());
+
+    Prompts.SaveAnswers = {TSaveChanges::Discard};
+    EXPECT_TRUE(Open(Song, TOpenWay::ByName).Sent);
+    EXPECT_EQ(View.Log.front(), "front");
+    EXPECT_EQ(image.Part(0, 7, ppVolume).Value, 100);
+
+    // Named on the command line before the program showed itself: read as it stands.
+    image.SetPartValue(0, 7, 20, ppVolume);
+    View.Log.clear();
+    EXPECT_TRUE(Open(Song, TOpenWay::CommandLine, false).Sent);
+    EXPECT_EQ(Prompts.Questions.size(), 2u);
+    EXPECT_EQ(View.Log.front(), "reading");
+    EXPECT_EQ(Doc->FileName(), Song);
+}
+
+}  // namespace
+}  // namespace veka
