@@ -1,6 +1,8 @@
 #include "app/dialog_prompts.h"
 
+#include <QFileDialog>
 #include <QStringList>
+#include <algorithm>
 
 #include "app/app_texts.h"
 #include "app/file_kinds.h"
@@ -94,6 +96,30 @@ std::string TDialogPrompts::SaveFileName(const TSaveRequest& request) {
     }
     return Form_.ChooseSaveName(caption, Form_.DataFolder(), filter, extension).toStdString();
 }
+
+std::string TDialogPrompts::SongFileName(TSongRequest& request) {
+    const TLanguage language = Form_.Language();
+    const auto text = [language](const char* japanese, const char* english) {
+        return QString::fromUtf8(language == TLanguage::Japanese ? japanese : english);
+    };
+    const QString folder = QString::fromStdString(request.Folder);
+    if (request.What != TSongFile::Write) {
+        const QString caption = request.What == TSongFile::Read ? Tr(CommandCaption(TCommand::GetSetupMeasures), language)
+                                                                : text("埋め込むﾌｧｲﾙ", "Append to ");
+        const QString filter = SongFilter(language);
+        return (Form_.OpenNameHook ? Form_.OpenNameHook(caption, folder, filter)
+                                   : QFileDialog::getOpenFileName(&Form_, caption, folder, filter))
+            .toStdString();
+    }
+    const QString formats[2] = {QStringLiteral("SMF Format 0 (*.mid)"), QStringLiteral("SMF Format 1 (*.mid)")};
+    QString chosen = formats[std::clamp(request.Format, 0, 1)];
+    const QString caption = text("SMFの保存-Setup 定義 : ", "Save SMF - setup : ") + QString::fromStdString(request.OrderName);
+    const QString name = Form_.ChooseSaveName(caption, folder, formats[0] + ";;" + formats[1], QStringLiteral("mid"), chosen);
+    request.Format = chosen == formats[1] ? 1 : 0;
+    return name.toStdString();
+}
+
+std::optional<TOrderList> TDialogPrompts::ComposeOrder() { return Form_.SmfCustomCommand(); }
 
 bool TDialogPrompts::Confirm(const std::string& question) {
     return Form_.ShowMessage(QMessageBox::Question, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==

@@ -17,6 +17,8 @@ public:
     TSaveChanges AskSaveChanges(const std::string& question) override;
     std::optional<int> ChooseFromList(const TSelectRequest& request) override;
     std::string SaveFileName(const TSaveRequest& request) override;
+    std::string SongFileName(TSongRequest& request) override;
+    std::optional<TOrderList> ComposeOrder() override;
 
 private:
     TVekaMainForm& Form_;

@@ -13,6 +13,7 @@
 
 #include "document/document.h"
 #include "document/open_commands.h"
+#include "document/song_commands.h"
 #include "document/part_order.h"
 #include "document/user_prompts.h"
 #include "windows/window_services.h"
@@ -369,7 +370,6 @@ private:
     bool CloseSequence();
     void EnableCommands();
     bool AskSave(int message);
-    QString SongFilter() const;
     void OpenFile(const QString& fileName, TOpenWay way);
     void AddRecentFile(const QString& fileName);
     void ShowRecentFiles();
@@ -382,11 +382,8 @@ private:
     // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
                            const QString& extension, QString& chosenFilter);
-    bool SongOrderList(TOrderList& list);
-    QString ChooseSongName(const QString& caption, int defaultFormat, int& format);
     void EnableEmbedding();
-    // Runs a song write with the busy cursor; the error told, or the name in the status bar.
-    bool WriteSong(const QString& name, const std::function<bool(std::string& error)>& write);
+    TSongPlace SongPlace();
     QString DataFolder() const;
     void StoreDataFolder(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;

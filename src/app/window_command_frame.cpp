@@ -19,6 +19,11 @@ void TWindowCommandFrame::EndCommand() {
     Step_.reset();  // the step holds what the command changed
 }
 
+void TWindowCommandFrame::Busy(bool busy) {
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
 void TWindowCommandFrame::NoteFileChosen(const std::string& name) {
     const QString file = QString::fromStdString(name);
     Form_.AddRecentFile(file);

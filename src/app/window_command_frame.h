@@ -14,6 +14,7 @@ public:
     void EndCommand() override;
     const TProgress& Progress() const override { return Form_.StatusProgress(); }
     void ShowStatus(const std::string& text) override { Form_.ShowHelp(QString::fromStdString(text)); }
+    void Busy(bool busy) override;
     void NoteFileChosen(const std::string& name) override;
     void NoteSetupSaved(const std::string& name) override;
 

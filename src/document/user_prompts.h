@@ -9,6 +9,7 @@
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
 #include "smf/exclusive_export.h"
+#include "smf/order_file.h"
 
 namespace veka {
 
@@ -23,6 +24,16 @@ struct TSaveRequest {
 };
 
 enum class TSaveChanges { Save, Discard, Cancel };
+
+// A song the user names: one to read the setup from, one to put the setup in front of, or the
+// song to write (in SMF format 0 or 1, offered and then chosen).
+enum class TSongFile { Read, AppendTo, Write };
+struct TSongRequest {
+    TSongFile What = TSongFile::Read;
+    std::string Folder;     // where the dialog opens
+    std::string OrderName;  // the setup order's file, named in a write's caption
+    int Format = 0;
+};
 
 class IUserPrompts {
 public:
@@ -44,6 +55,11 @@ public:
     // The file a save writes to, with its extension, once the user agreed to replace a file of
     // that name; empty for Cancel.
     virtual std::string SaveFileName(const TSaveRequest& request) = 0;
+    // A song's name (a write: replacing a file of that name agreed, and the format chosen in
+    // the request); empty for Cancel.
+    virtual std::string SongFileName(TSongRequest& request) = 0;
+    // The setup order a song is written with, composed in its window; nothing for Cancel.
+    virtual std::optional<TOrderList> ComposeOrder() = 0;
 };
 
 // What a command needs from the program around it while it runs: all it changes is one undo
@@ -56,6 +72,8 @@ public:
     virtual void EndCommand() = 0;
     // Where the command reports how far it has come.
     virtual const TProgress& Progress() const = 0;
+    // The pointer waits while a command works without changing the setup (a song written).
+    virtual void Busy(bool busy) = 0;
     // A line for the status bar: how a command ended when no box is needed.
     virtual void ShowStatus(const std::string& text) = 0;
     // The user chose a setup file by name: the recent files and the folder the dialogs open in.

@@ -57,6 +57,26 @@ struct TScriptedPrompts : IUserPrompts {
         Choices.pop_front();
         return answer;
     }
+    // Song names, each with the format a write chooses.
+    std::deque<std::pair<std::string, int>> SongNames;
+    std::vector<TSongRequest> Songs;
+    std::string SongFileName(TSongRequest& request) override {
+        Songs.push_back(request);
+        if (SongNames.empty()) ADD_FAILURE() << "an unexpected song dialog";
+        if (SongNames.empty()) return {};
+        const auto [name, format] = SongNames.front();
+        SongNames.pop_front();
+        request.Format = format;
+        return name;
+    }
+    std::deque<std::optional<TOrderList>> Orders;
+    std::optional<TOrderList> ComposeOrder() override {
+        if (Orders.empty()) ADD_FAILURE() << "an unexpected composition window";
+        if (Orders.empty()) return std::nullopt;
+        auto answer = Orders.front();
+        Orders.pop_front();
+        return answer;
+    }
     std::deque<std::string> FileNames;
     std::vector<TSaveRequest> Saves;
     std::string SaveFileName(const TSaveRequest& request) override {
@@ -79,6 +99,7 @@ struct TRecordingFrame : ICommandFrame {
     void EndCommand() override { Log.push_back("end"); }
     const TProgress& Progress() const override { return Watched; }
     void ShowStatus(const std::string& text) override { Log.push_back("status " + text); }
+    void Busy(bool busy) override { Log.push_back(busy ? "busy" : "free"); }
     void NoteFileChosen(const std::string& name) override { Log.push_back("chosen " + name); }
     void NoteSetupSaved(const std::string& name) override { Log.push_back("saved " + name); }
 };
