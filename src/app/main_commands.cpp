@@ -25,10 +25,6 @@
 
 namespace veka {
 
-namespace {
-constexpr char kSetting[] = "setting";
-}  // namespace
-
 void TVekaMainForm::ReportSendError(const std::exception& error) {
     ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
 }
@@ -112,31 +108,16 @@ bool TVekaMainForm::EnsureRequestInput() {
     return false;
 }
 
+std::optional<TDataRequestChoice> TVekaMainForm::ChooseRequest(const TDataRequestChoice& stored) {
+    if (DataRequestChoiceHook) return DataRequestChoiceHook(stored);
+    TDataReq dialog(stored, Doc_->Image().ModuleType() != mtSC88, RequestLogPath(), Language_, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Choice();
+}
+
 std::optional<TDataRequestChoice> TVekaMainForm::AskRequestChoice() {
-    // The stored choice: "req select 100" .. "req select 119" and "Data Req Wait".
-    TDataRequestChoice choice;
-    {
-        const TIniDocument ini = Settings_.Open();
-        for (int i = 0; i < riItemCount; ++i)
-            choice.Selected[size_t(i)] = ini.ReadBool(kSetting, "req select " + std::to_string(100 + i), false);
-    }
-    choice.WaitMs = Data_.DataReqWait;
-    if (DataRequestChoiceHook) {
-        const auto chosen = DataRequestChoiceHook(choice);
-        if (!chosen) return std::nullopt;
-        choice = *chosen;
-    } else {
-        TDataReq dialog(choice, Doc_->Image().ModuleType() != mtSC88, RequestLogPath(), Language_, this);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        choice = dialog.Choice();
-    }
-    TIniDocument ini = Settings_.Open();
-    for (int i = 0; i < riItemCount; ++i)
-        ini.WriteBool(kSetting, "req select " + std::to_string(100 + i), choice.Selected[size_t(i)]);
-    ini.WriteInteger(kSetting, "Data Req Wait", choice.WaitMs);
-    Settings_.Save(ini);
-    Data_.DataReqWait = choice.WaitMs;
-    Doc_->Session().Request.DataReqWaitMs = choice.WaitMs;
+    const auto choice = ChooseRequest(StoredRequestChoice(Settings_, Data_));
+    if (choice) StoreRequestChoice(*choice, Settings_, Data_, Doc_->Session().Request);
     return choice;
 }
 
@@ -175,22 +156,25 @@ bool TVekaMainForm::RunRequest(const std::function<void(const std::atomic<bool>&
     return !failed;
 }
 
+// The window's side of a data request: the port dialog, the choice and the progress window.
+class TWindowRequestView : public IRequestView {
+public:
+    explicit TWindowRequestView(TVekaMainForm& form) : Form_(form) {}
+    bool EnsureInput() override { return Form_.EnsureRequestInput(); }
+    std::optional<TDataRequestChoice> ChooseRequest(const TDataRequestChoice& stored) override {
+        return Form_.ChooseRequest(stored);
+    }
+    bool RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work) override {
+        return Form_.RunRequest(work);
+    }
+
+private:
+    TVekaMainForm& Form_;
+};
+
 void TVekaMainForm::DataRequestCommand() {
-    if (!EnsureRequestInput()) return;
-    const auto choice = AskRequestChoice();
-    if (!choice) return;
-    const TUndoScope step(*this, CommandCaption(TCommand::DataRequest));
-    TRequestReport report;
-    const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
-        report = Doc_->Session().Request.Run(choice->Selected, choice->TakeLog ? RequestLogPath().toStdString() : std::string(),
-                                       &cancel);
-    });
-    Data_.ModuleType = Doc_->Image().ModuleType();  // the probe may have found another family
-    if (ok && !report.Notice.empty())
-        ShowMessage(QMessageBox::Information, QString::fromStdString(report.Notice).replace("\r\n", "\n"));
-    if (ok && report.Ran)
-        ShowMessage(QMessageBox::NoIcon, QString::fromStdString(report.Text).replace("\r\n", "\n"));
-    RefreshAll();
+    TWindowRequestView view(*this);
+    veka::DataRequestCommand(*Doc_, Settings_, Data_, RequestLogPath().toStdString(), Prompts(), view);
 }
 
 void TVekaMainForm::PanicCommand() { RunPanic(Doc_->Session().Transmitter, Prompts(), CommandFrame()); }

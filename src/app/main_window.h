@@ -92,6 +92,7 @@ class TVekaMainForm : public QMainWindow,
     friend class TDialogPrompts;
     friend class TWindowCommandFrame;
     friend class TWindowOpenView;
+    friend class TWindowRequestView;
 
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
@@ -267,6 +268,7 @@ public:
     // The parts of a request: an input (the port dialog offered), the choice of what to read
     // (stored for the next time), and the work with the progress window and its Stop.
     bool EnsureRequestInput();
+    std::optional<TDataRequestChoice> ChooseRequest(const TDataRequestChoice& stored);
     std::optional<TDataRequestChoice> AskRequestChoice();
     bool RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work);
     QString RequestLogPath() const;

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 
+#include "document/request_command.h"
 #include "midi/data_request.h"
 #include "module/language.h"
 
@@ -18,11 +19,6 @@ class QSpinBox;
 
 namespace veka {
 
-struct TDataRequestChoice {
-    TRequestSelection Selected{};
-    int WaitMs = 1000;        // 300 .. 10000
-    bool TakeLog = false;
-};
 
 class TDataReq : public QDialog {
     Q_OBJECT
