@@ -30,8 +30,8 @@ public:
         options.DefaultFolder = VEKA_BENCH_DEFAULT_DIR;
         options.Wait = &Clock;
         Form = std::make_unique<TVekaMainForm>(options);
-        Form->MessageHook = [](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
-        Form->PortDialogHook = [] {};
+        Form->Hooks.Message = [](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
+        Form->Hooks.PortDialog = [] {};
         if (!Form->Create()) return false;
         Form->resize(1000, 700);
         Form->show();

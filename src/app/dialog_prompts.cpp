@@ -32,7 +32,7 @@ constexpr int kMsgChooseParts = 24;
 }  // namespace
 
 std::optional<std::pair<int, int>> TDialogPrompts::ChooseParts(TPartCommand command, int port, int currentPart) {
-    if (Form_.PartChoiceHook) return Form_.PartChoiceHook(int(command));
+    if (Form_.Hooks.PartChoice) return Form_.Hooks.PartChoice(int(command));
     const TLanguage language = Form_.Language();
     const auto text = [language](TChooserText id) { return Tr(kTexts[id], language); };
     QStringList parts;
@@ -107,7 +107,7 @@ std::string TDialogPrompts::SongFileName(TSongRequest& request) {
         const QString caption = request.What == TSongFile::Read ? Tr(CommandCaption(TCommand::GetSetupMeasures), language)
                                                                 : text("埋め込むﾌｧｲﾙ", "Append to ");
         const QString filter = SongFilter(language);
-        return (Form_.OpenNameHook ? Form_.OpenNameHook(caption, folder, filter)
+        return (Form_.Hooks.OpenName ? Form_.Hooks.OpenName(caption, folder, filter)
                                    : QFileDialog::getOpenFileName(&Form_, caption, folder, filter))
             .toStdString();
     }

@@ -67,9 +67,9 @@ QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& fol
     QString start = folder;
     for (;;) {
         QString answer;
-        if (SaveNameHook) {
-            answer = SaveNameHook(caption, start, filters);
-            if (SaveFilterHook) chosenFilter = SaveFilterHook(chosenFilter);
+        if (Hooks.SaveName) {
+            answer = Hooks.SaveName(caption, start, filters);
+            if (Hooks.SaveFilter) chosenFilter = Hooks.SaveFilter(chosenFilter);
         } else {
             answer = QFileDialog::getSaveFileName(this, caption, start, filters, &chosenFilter,
                                                   QFileDialog::DontConfirmOverwrite);
@@ -109,7 +109,7 @@ bool TVekaMainForm::EnsureRequestInput() {
 }
 
 std::optional<TDataRequestChoice> TVekaMainForm::ChooseRequest(const TDataRequestChoice& stored) {
-    if (DataRequestChoiceHook) return DataRequestChoiceHook(stored);
+    if (Hooks.DataRequestChoice) return Hooks.DataRequestChoice(stored);
     TDataReq dialog(stored, Doc_->Image().ModuleType() != mtSC88, RequestLogPath(), Language_, this);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Choice();
@@ -187,9 +187,9 @@ void TVekaMainForm::CopySysxText() {
 
 void TVekaMainForm::OpenPortDialog(bool offerQuit) {
     Doc_->NotePlayer().ReleaseAll();  // the ports may close: their notes end first
-    if (PortDialogHook) {
-        PortDialogHook();
-        if (offerQuit && QuitOfferHook && !Doc_->Session().Transmitter.Port(0).IsOpen()) QuitRequested_ = QuitOfferHook();
+    if (Hooks.PortDialog) {
+        Hooks.PortDialog();
+        if (offerQuit && Hooks.QuitOffer && !Doc_->Session().Transmitter.Port(0).IsOpen()) QuitRequested_ = Hooks.QuitOffer();
     } else {
         TMIDISETTING dialog(Doc_->Session().Transmitter, Doc_->Session().Input, Data_, Settings_, Language_, this);
         dialog.SetOfferQuit(offerQuit);

@@ -33,8 +33,8 @@ constexpr char kDataFolderKey[] = "veka data";
 
 std::optional<int> TVekaMainForm::ChooseFromList(const TSelectRequest& request) {
     std::optional<int> answer;
-    if (SelectHook) {
-        answer = SelectHook(request);
+    if (Hooks.Select) {
+        answer = Hooks.Select(request);
     } else {
         TGlobalSelectWindow dialog(Language_, this);
         dialog.setWindowTitle(QString::fromUtf8(kProductTitle));
@@ -94,7 +94,7 @@ bool IsSongName(const QString& name) {
 
 void TVekaMainForm::OpenCommand() {
     const QString caption = Tr(CommandCaption(TCommand::Open), Language_);
-    const QString name = OpenNameHook ? OpenNameHook(caption, DataFolder(), OpenFilters(Language_))
+    const QString name = Hooks.OpenName ? Hooks.OpenName(caption, DataFolder(), OpenFilters(Language_))
                                       : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
     if (name.isEmpty()) return;
     if (IsSongName(name)) {
@@ -240,7 +240,7 @@ constexpr qint64 kMaxCommentBytes = 256 * 1024;
 std::optional<TCustomChoice> TVekaMainForm::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
     // The computer keys type into the memo, not into the module.
     Doc_->TestNote().Stop();
-    if (CustomFileHook) return CustomFileHook(shown, viewOnly);
+    if (Hooks.CustomFile) return Hooks.CustomFile(shown, viewOnly);
     QStringList labels;
     for (int port = 0; port < kPortCount; ++port)
         for (int part = 1; part <= kPartsPerPort; ++part)

@@ -18,7 +18,7 @@ namespace veka {
 void TVekaMainForm::OtherOptionsCommand() {
     const int timeBase = Settings_.ReadInteger("smf fine", "timebase", 0);
     TOterOption dialog(Data_.Options, timeBase, Data_.UseMidiIn, Language_, this);
-    if (OtherOptionsHook) OtherOptionsHook(dialog);
+    if (Hooks.OtherOptions) Hooks.OtherOptions(dialog);
     else dialog.exec();
     // The keyboard window's switch follows the computer keyboard's option at once.
     const std::array<bool, 13> options = dialog.Options();
@@ -86,7 +86,7 @@ void TVekaMainForm::FontCommand() {
         QPushButton* apply = buttons->addButton(QDialogButtonBox::Apply);
         connect(apply, &QPushButton::clicked, this, [this, &dialog] { ApplyGridFont(dialog.currentFont()); });
     }
-    const bool ok = FontDialogHook ? FontDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+    const bool ok = Hooks.FontDialog ? Hooks.FontDialog(dialog) : dialog.exec() == QDialog::Accepted;
     ApplyGridFont(ok ? dialog.currentFont() : kept);
 }
 

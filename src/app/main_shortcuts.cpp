@@ -133,7 +133,7 @@ void TVekaMainForm::ShortcutKeysCommand() {
         if (const int code = CodeOfKey(mnemonic[0]))
             dialog.Reserved.push_back({code, QString(menu->text()).remove('&')});
     }
-    if (HotKeyDialogHook) HotKeyDialogHook(dialog);
+    if (Hooks.HotKeyDialog) Hooks.HotKeyDialog(dialog);
     else dialog.exec();
     const std::vector<int> codes = dialog.Codes();
     for (size_t i = 0; i < commands.size() && i < codes.size(); ++i) SetShortcutCode(commands[i].Command, codes[i]);
@@ -203,7 +203,7 @@ void TVekaMainForm::SequencerLinkCommand() {
         return QString();
     };
     dialog.SetKeyNote(HotKeyError_);
-    if (SequencerDialogHook) SequencerDialogHook(dialog);
+    if (Hooks.SequencerDialog) Hooks.SequencerDialog(dialog);
     else dialog.exec();
     if (!available) return;  // without X11 nothing else happens
     std::string error;

@@ -37,7 +37,7 @@ void TVekaMainForm::EnableEmbedding() {
 
 std::optional<TOrderList> TVekaMainForm::SmfCustomCommand() {
     Doc_->TestNote().Stop();
-    if (SmfCustomHook) return SmfCustomHook();
+    if (Hooks.SmfCustom) return Hooks.SmfCustom();
     const std::string current = Settings_.ReadString("setting", "current scd", kShippedOrder);
     TSMFCustom window(Doc_->Image(), Options_.ProgramFolder, current, Language_, this);
     if (window.exec() != QDialog::Accepted) return std::nullopt;

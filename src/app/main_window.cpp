@@ -81,7 +81,7 @@ TVekaMainForm::~TVekaMainForm() {
 
 QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text,
                                                        QMessageBox::StandardButtons buttons) {
-    if (MessageHook) return MessageHook(icon, text, buttons);
+    if (Hooks.Message) return Hooks.Message(icon, text, buttons);
     QMessageBox box(icon, QString::fromUtf8(kProductTitle), text, buttons, isVisible() ? this : nullptr);
     KeepTitleVisible(box);
     return QMessageBox::StandardButton(box.exec());

@@ -20,6 +20,7 @@
 #include "midi/midi_session.h"
 #include "module/image.h"
 #include "app/app_texts.h"
+#include "app/dialog_hooks.h"
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
@@ -102,30 +103,13 @@ public:
     // default data missing) after the user was told why.
     bool Create();
 
-    // Every message box goes through here; tests replace it to answer without a screen.
-    using TMessageHook = std::function<QMessageBox::StandardButton(QMessageBox::Icon icon, const QString& text,
-                                                                   QMessageBox::StandardButtons buttons)>;
-    TMessageHook MessageHook;
+    // The modal dialogs; tests replace them to answer without a screen.
+    TDialogHooks Hooks;
+    // Every message box goes through here.
     QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
-    // The port dialog; tests replace it (the real one is modal).
-    std::function<void()> PortDialogHook;
-    // The first start's quit offer in tests: true when the user would quit.
-    std::function<bool()> QuitOfferHook;
-    // The open file dialog; tests replace it and answer a name (empty for Cancel).
-    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> OpenNameHook;
-    // Every choice from one list (the destination of a part file, the object of a save or an
-    // export); tests replace it and answer an index (nothing for Cancel).
-    std::function<std::optional<int>(const TSelectRequest& request)> SelectHook;
+    // Every choice from one list: the index, nothing for Cancel.
     std::optional<int> ChooseFromList(const TSelectRequest& request);
-    // The custom file window; tests replace it and answer the choice (nothing for Cancel). A
-    // view-only window (after a custom file was opened) answers nothing.
-    std::function<std::optional<TCustomChoice>(const TCustomChoice& shown, bool viewOnly)> CustomFileHook;
-    // The filter a save dialog of several filters ends on; tests replace it (given the one the
-    // dialog starts with).
-    std::function<QString(const QString& offered)> SaveFilterHook;
-    // The save file dialog; tests replace it and answer a name (empty for Cancel).
-    std::function<QString(const QString& caption, const QString& folder, const QString& filter)> SaveNameHook;
     // The name to write to: the dialog's answer with the extension added, after the question
     // whether an existing file of that name may be replaced. Empty when the user declined.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
@@ -224,9 +208,6 @@ public:
     void ExchangePartCommand();
     void InitializePartCommand();
     void CustomizePartWindow();
-    // Replaces the dialog of the part commands in tests: answers the chosen parts (1..16), or
-    // nothing for Cancel.
-    std::function<std::optional<std::pair<int, int>>(int kind)> PartChoiceHook;
     // The commands' questions, answered by the program's dialogs, and the frame they run in.
     IUserPrompts& Prompts();
     ICommandFrame& CommandFrame();
@@ -252,7 +233,6 @@ public:
     bool ExportSmfCommand();
     // The composition window; the order list it closed with (nothing for Cancel).
     std::optional<TOrderList> SmfCustomCommand();
-    std::function<std::optional<TOrderList>()> SmfCustomHook;
     // into: the song read last (its working copy "Temp.smf"); otherwise a song the user chooses.
     bool EmbedSetupCommand(bool intoSongReadLast);
     const TRecentFiles& RecentFiles() const { return Data_.History; }
@@ -263,8 +243,6 @@ public:
     // Communication > Data Request: the choice, the request loop with its progress window, the
     // report; every open window shows what was read.
     void DataRequestCommand();
-    // Replaces the modal selection window in tests: the choice made, or nothing for Cancel.
-    std::function<std::optional<TDataRequestChoice>(const TDataRequestChoice& stored)> DataRequestChoiceHook;
     // The parts of a request: an input (the port dialog offered), the choice of what to read
     // (stored for the next time), and the work with the progress window and its Stop.
     bool EnsureRequestInput();
@@ -290,12 +268,9 @@ public:
     void Activate(const QString& fileName);
     void SetButtonCaptions(bool on);
 
-    // The Option menu's dialogs (main_options.cpp). Tests replace each modal run with a hook
-    // that works the dialog; the font hook answers whether the dialog ended with OK.
+    // The Option menu's dialogs (main_options.cpp).
     void OtherOptionsCommand();
-    std::function<void(TOterOption&)> OtherOptionsHook;
     void FontCommand();
-    std::function<bool(QFontDialog&)> FontDialogHook;
     // The grid font: the settings' name and size, never above kMaxGridFontSize points.
     QFont GridFont() const;
     // Takes the font as the grid font and shows it in every grid of every open window.
@@ -310,10 +285,8 @@ public:
     void LoadMenuShortcuts();
     void StoreMenuShortcuts(TIniDocument& ini) const;
     void ShortcutKeysCommand();
-    std::function<void(THotKeyDlg&)> HotKeyDialogHook;
     // The "Veka Hot Key" dialog; reached from the shortcut-key dialog.
     void SequencerLinkCommand();
-    std::function<void(TOtherSeqWindow&)> SequencerDialogHook;
     // Registers "veka hot key" with the X server; what went wrong is kept for the dialog.
     void RegisterHotKey();
     void HotKeyPressed();

@@ -47,7 +47,7 @@ protected:
     }
     std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
     void ChooseMasterAndPartsAB() {
-        Form->DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
+        Form->Hooks.DataRequestChoice = [](const TDataRequestChoice& stored) {
             TDataRequestChoice choice = stored;
             choice.Selected.fill(false);
             choice.Selected[riMaster] = choice.Selected[riPartsA] = choice.Selected[riPartsB] = true;
@@ -93,7 +93,7 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
 
     form.Image().SetPartValue(0, 2, 40, ppVolume);
     const std::string saved = Dir / "saved.ga4";
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(saved); };
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(saved); };
     ASSERT_TRUE(form.SaveAllData());
     form.Image().SetPartValue(0, 2, 41, ppVolume);
     w.CompareWith(TCompareWindow::csSavedFile);
@@ -107,7 +107,7 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
         image.SetUserDrumValue(1, 60, 12, 4);
         ASSERT_TRUE(WriteWholeSetupFile(image, other).Ok());
     }
-    form.OpenNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(other); };
+    form.Hooks.OpenName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(other); };
     w.CompareWith(TCompareWindow::csOtherFile);
     ASSERT_EQ(w.Differences().size(), 1u);
     EXPECT_EQ(w.Differences()[0].Where, "User Drum 1 Key60");
@@ -115,11 +115,11 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
     // A file that is not a setup: said; a cancelled dialog changes nothing.
     const std::string bad = Dir / "bad.ga4";
     std::ofstream(bad) << "not a setup";
-    form.OpenNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(bad); };
+    form.Hooks.OpenName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(bad); };
     Messages.clear();
     w.CompareWith(TCompareWindow::csOtherFile);
     EXPECT_EQ(Messages.size(), 1u);
-    form.OpenNameHook = [](const QString&, const QString&, const QString&) { return QString(); };
+    form.Hooks.OpenName = [](const QString&, const QString&, const QString&) { return QString(); };
     w.CompareWith(TCompareWindow::csOtherFile);
     EXPECT_EQ(w.List()->headerItem()->text(3), "other.ga4");
 }

@@ -43,7 +43,7 @@ protected:
     // Master, Reverb and the parts of Module A; the parts' volumes and pans are set away from the
     // module's 100 and 64.
     void ChooseMasterReverbAndPartsA(TVekaMainForm& form) {
-        form.DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
+        form.Hooks.DataRequestChoice = [](const TDataRequestChoice& stored) {
             TDataRequestChoice choice = stored;
             choice.Selected.fill(false);
             choice.Selected[riMaster] = choice.Selected[riReverb] = choice.Selected[riPartsA] = true;
@@ -149,7 +149,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
     ASSERT_TRUE(form.Create());
     form.show();
     TImageWriter(form.Image()).System(2).Value = 50;  // the module holds its default, 127
-    form.DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
+    form.Hooks.DataRequestChoice = [](const TDataRequestChoice& stored) {
         TDataRequestChoice choice = stored;
         choice.Selected[riMaster] = choice.Selected[riReverb] = true;
         choice.WaitMs = 700;
@@ -173,7 +173,7 @@ TEST_F(DataRequestTest, StopPartWayKeepsWhatCameAndReportsTheInterruption) {
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     form.show();
-    form.DataRequestChoiceHook = [](const TDataRequestChoice& stored) {
+    form.Hooks.DataRequestChoice = [](const TDataRequestChoice& stored) {
         TDataRequestChoice choice = stored;
         choice.Selected.fill(false);
         choice.Selected[riPartsA] = true;  // 1760 blocks

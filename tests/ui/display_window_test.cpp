@@ -97,7 +97,7 @@ TEST_F(DisplayWindowTest, PresetsAreSavedListedAndLoadedAndABadOneChangesNothing
     TDisplayWindow& window = Open();
     window.Grid()->Dots.Dot[2][3] = 1;
     window.TextEdit()->setText("");
-    Form->SaveNameHook = [&](const QString&, const QString& folder, const QString& filter) {
+    Form->Hooks.SaveName = [&](const QString&, const QString& folder, const QString& filter) {
         EXPECT_EQ(folder, QString::fromStdString(Dir.Path.string()));
         EXPECT_TRUE(filter.contains("*.dsp"));
         return QString::fromStdString(Dir / "star");

@@ -285,7 +285,7 @@ TEST_F(EffectWindowTest, APresetSavedAndLoadedBringsTheBlockBackAndSendsWhatDiff
     window.Grid()->SetFocusCell(1, 3);
     window.Grid()->SetCellValue(1, 3, 100);  // Reverb Level
     QString asked;
-    Form->SaveNameHook = [&](const QString&, const QString& folder, const QString& filter) {
+    Form->Hooks.SaveName = [&](const QString&, const QString& folder, const QString& filter) {
         asked = filter;
         return QDir(folder).filePath("Big hall");
     };

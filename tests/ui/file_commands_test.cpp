@@ -63,7 +63,7 @@ protected:
         return path;
     }
     void AnswerOpen(TVekaMainForm& form, const std::string& path) {
-        form.OpenNameHook = [path](const QString&, const QString&, const QString&) { return QString::fromStdString(path); };
+        form.Hooks.OpenName = [path](const QString&, const QString&, const QString&) { return QString::fromStdString(path); };
     }
     static std::vector<uint8_t> Bytes(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -108,7 +108,7 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     // Save writes it back under its name, and its layout beside it.
     form.Image().SetSystemValue(2, 80);
     EXPECT_TRUE(form.Document().Changed());
-    form.SaveNameHook = [](const QString&, const QString&, const QString&) -> QString {
+    form.Hooks.SaveName = [](const QString&, const QString&, const QString&) -> QString {
         ADD_FAILURE() << "Save asked for a name although the file is known";
         return {};
     };
@@ -128,7 +128,7 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     AnswerOpen(form, song);
     form.OpenCommand();
     std::vector<TSelectRequest> asked;
-    form.SelectHook = [&asked](const TSelectRequest& request) -> std::optional<int> {
+    form.Hooks.Select = [&asked](const TSelectRequest& request) -> std::optional<int> {
         asked.push_back(request);
         return 17;  // B2
     };
@@ -145,7 +145,7 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
     // So Save asks for a name.
     int asks = 0;
-    form.SaveNameHook = [&asks](const QString&, const QString&, const QString&) {
+    form.Hooks.SaveName = [&asks](const QString&, const QString&, const QString&) {
         ++asks;
         return QString();
     };
@@ -153,12 +153,12 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     EXPECT_EQ(asks, 1);
 
     // Cancel at the destination reads nothing.
-    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
+    form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
     form.OpenCommand();
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 100);
 
     // From the recent list the caption keeps the file it shows, marked as changed.
-    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     form.OpenRecent(1);  // song.ga4, now below lead.1pg
     EXPECT_EQ(form.FileName().toStdString(), song);
     form.OpenRecent(0);
@@ -177,7 +177,7 @@ TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
         name.append(".1pg");
         names.push_back(WritePartFile(name, 10 + n));
     }
-    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     for (const std::string& name : names) {
         AnswerOpen(form, name);
         form.OpenCommand();
@@ -299,7 +299,7 @@ TEST_F(FileCommandsTest, InJapaneseEachObjectListIsCaptionedWithItsOwnKind) {
     TVekaMainForm& form = Started();
     form.Image().SetPartValue(0, 3, 44, ppVolume);
     std::vector<std::string> labels;
-    form.SelectHook = [&](const TSelectRequest& request) -> std::optional<int> {
+    form.Hooks.Select = [&](const TSelectRequest& request) -> std::optional<int> {
         labels.push_back(request.Label);
         return std::nullopt;
     };
@@ -312,12 +312,12 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     TVekaMainForm& form = Started();
     std::vector<TSelectRequest> asked;
     std::optional<int> answer = 2;  // A3
-    form.SelectHook = [&](const TSelectRequest& request) {
+    form.Hooks.Select = [&](const TSelectRequest& request) {
         asked.push_back(request);
         return answer;
     };
     std::string name;
-    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filter) {
+    form.Hooks.SaveName = [&name](const QString&, const QString&, const QString& filter) {
         EXPECT_FALSE(filter.isEmpty());
         return QString::fromStdString(name);
     };
@@ -381,12 +381,12 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
 TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
     TVekaMainForm& form = Started();
     std::string name = Dir / "none";
-    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filter) {
+    form.Hooks.SaveName = [&name](const QString&, const QString&, const QString& filter) {
         EXPECT_EQ(filter, "SYSX File(for Cakewalk) (*.syx)");
         return QString::fromStdString(name);
     };
     std::vector<TSelectRequest> asked;
-    form.SelectHook = [&asked](const TSelectRequest& request) -> std::optional<int> {
+    form.Hooks.Select = [&asked](const TSelectRequest& request) -> std::optional<int> {
         asked.push_back(request);
         return request.Preselected;
     };
@@ -443,7 +443,7 @@ TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouching
     EXPECT_TRUE(form.RecentFiles()[0].empty());
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     // A second start hands a part file over: it goes into the current setup.
-    form.SelectHook = [](const TSelectRequest&) -> std::optional<int> { return 0; };
+    form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     form.Activate(QString::fromStdString(WritePartFile("handed.1pg", 12)));
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 12);
     EXPECT_EQ(form.Image().System(2).Value, 90);
@@ -480,11 +480,11 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     TVekaMainForm& form = Started();
     std::optional<TCustomChoice> answer;
     std::vector<std::pair<TCustomChoice, bool>> shown;
-    form.CustomFileHook = [&](const TCustomChoice& choice, bool viewOnly) {
+    form.Hooks.CustomFile = [&](const TCustomChoice& choice, bool viewOnly) {
         shown.emplace_back(choice, viewOnly);
         return viewOnly ? std::nullopt : answer;
     };
-    form.SaveNameHook = [this](const QString&, const QString&, const QString& filter) {
+    form.Hooks.SaveName = [this](const QString&, const QString&, const QString& filter) {
         EXPECT_EQ(filter, "Veka Custom File (*.cst)");
         return QString::fromStdString(Dir / "live");
     };
@@ -604,7 +604,7 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     // setup file together.
     form.Image().SetPartValue(0, 1, 6, ppVolume);
     QString filters;
-    form.OpenNameHook = [&](const QString&, const QString&, const QString& offered) {
+    form.Hooks.OpenName = [&](const QString&, const QString&, const QString& offered) {
         filters = offered;
         return QString::fromStdString(song);
     };
@@ -631,18 +631,18 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     TVekaMainForm& form = Started();
     EXPECT_FALSE(form.Action(TCommand::ReplaceSetupMeasures)->isEnabled()) << "no song was read";
     std::string name;
-    form.SaveNameHook = [&name](const QString&, const QString&, const QString& filters) {
+    form.Hooks.SaveName = [&name](const QString&, const QString&, const QString& filters) {
         EXPECT_EQ(filters, "SMF Format 0 (*.mid);;SMF Format 1 (*.mid)");
         return QString::fromStdString(name);
     };
     QString offered;
-    form.SaveFilterHook = [&offered](const QString& first) {
+    form.Hooks.SaveFilter = [&offered](const QString& first) {
         offered = first;
         return QString("SMF Format 1 (*.mid)");
     };
     // No definition file yet: the composition window opens (here: OK on the built-in list).
     int windows = 0;
-    form.SmfCustomHook = [&windows]() -> std::optional<TOrderList> {
+    form.Hooks.SmfCustom = [&windows]() -> std::optional<TOrderList> {
         ++windows;
         return DefaultOrderList();
     };
@@ -699,8 +699,8 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     form.Image().SetUserDrumValue(1, 60, 70, 1);
     const std::string existing = Dir / "set.1ug";
     std::ofstream(existing) << "older";
-    form.SelectHook = [](const TSelectRequest&) { return std::optional<int>(0); };
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(existing); };
+    form.Hooks.Select = [](const TSelectRequest&) { return std::optional<int>(0); };
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(existing); };
     Answer = QMessageBox::Cancel;
     EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));
     QApplication::processEvents();
@@ -711,7 +711,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     // A definition file the settings name but the folder lacks stops both commands.
     EXPECT_EQ(windows, 1) << "the window opened although the definition file is there";
     Ini().WriteString("setting", "current scd", "mine.scd");
-    form.SmfCustomHook = [&windows]() -> std::optional<TOrderList> {
+    form.Hooks.SmfCustom = [&windows]() -> std::optional<TOrderList> {
         ++windows;
         return std::nullopt;  // Cancel
     };

@@ -47,11 +47,11 @@ protected:
     }
     TVekaMainForm& Make() {
         Form = std::make_unique<TVekaMainForm>(Options);
-        Form->MessageHook = [this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+        Form->Hooks.Message = [this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
             Messages.push_back(text);
             return Answer;
         };
-        Form->PortDialogHook = [this] { ++PortDialogs; };
+        Form->Hooks.PortDialog = [this] { ++PortDialogs; };
         return *Form;
     }
     TSettings Ini() { return TSettings(Dir / "Veka.ini"); }

@@ -246,7 +246,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     // A setup of nothing but defaults has nothing to store.
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) -> QString {
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) -> QString {
         ADD_FAILURE() << "asked for a name with nothing to save";
         return {};
     };
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     form.Image().SetSystemValue(2, 90);
     // No goes back to the dialog at the name declined; Cancel there ends the save.
     std::vector<QString> starts;
-    form.SaveNameHook = [&](const QString&, const QString& start, const QString&) {
+    form.Hooks.SaveName = [&](const QString&, const QString& start, const QString&) {
         starts.push_back(start);
         return starts.size() == 1 ? QString::fromStdString(Dir / "song") : QString();  // typed without ".ga4"
     };
@@ -268,14 +268,14 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().contains("song.ga4"));
     EXPECT_EQ(content(), "the user's earlier setup");
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) {
         return QString::fromStdString(Dir / "song");
     };
     // Yes replaces it with the setup; a new name asks nothing.
     Answer = QMessageBox::Yes;
     EXPECT_TRUE(form.SaveAllData());
     EXPECT_EQ(content().substr(0, 6), "Veka40");
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) {
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) {
         return QString::fromStdString(Dir / "fresh");
     };
     EXPECT_TRUE(form.SaveAllData());
@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
 
 TEST_F(MainWindowTest, QuittingAtTheFirstStartsPortDialogIsAnOrderlyEnd) {
     TVekaMainForm& form = Make();  // no Veka.ini: nothing set up
-    form.QuitOfferHook = [] { return true; };
+    form.Hooks.QuitOffer = [] { return true; };
     EXPECT_FALSE(form.Create());
     EXPECT_TRUE(form.QuitRequested());
     EXPECT_EQ(PortDialogs, 1);

@@ -54,7 +54,7 @@ TEST_F(OptionsTest, TheBackgroundTurnsGreyAtOnceAndTheKeyboardSwitchAndTimeBaseF
     ASSERT_TRUE(keyboard);
     ASSERT_FALSE(keyboard->PcKeyboardSwitch()->isChecked());
     const QBrush before = form.MdiArea()->background();
-    form.OtherOptionsHook = [](TOterOption& dialog) {
+    form.Hooks.OtherOptions = [](TOterOption& dialog) {
         EXPECT_EQ(dialog.Pages()->count(), 3);
         EXPECT_TRUE(dialog.Box(10)->isEnabled());
         dialog.Box(12)->setChecked(true);
@@ -81,7 +81,7 @@ TEST_F(OptionsTest, WithoutTheMidiInputTheEchoStaysOffAndCannotBeChanged) {
     Ini().WriteBool("other option", "10", true);
     TVekaMainForm& form = Start(false);
     ASSERT_FALSE(form.Data().UseMidiIn);
-    form.OtherOptionsHook = [](TOterOption& dialog) {
+    form.Hooks.OtherOptions = [](TOterOption& dialog) {
         EXPECT_FALSE(dialog.Box(10)->isEnabled());
         EXPECT_FALSE(dialog.Box(10)->isChecked());
         QTest::mouseClick(dialog.Box(10), Qt::LeftButton);
@@ -94,7 +94,7 @@ TEST_F(OptionsTest, WithoutTheMidiInputTheEchoStaysOffAndCannotBeChanged) {
 
 TEST_F(OptionsTest, TheReviewSwitchIsOffInEnglishAndTheCaptionsAreJapaneseInJapanese) {
     TVekaMainForm& form = Start(true, true);
-    form.OtherOptionsHook = [](TOterOption& dialog) {
+    form.Hooks.OtherOptions = [](TOterOption& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ｵﾌﾟｼｮﾝ"));
         EXPECT_EQ(dialog.Pages()->tabText(2), QStringLiteral("その他"));
         EXPECT_TRUE(dialog.Box(7)->isEnabled());
@@ -115,7 +115,7 @@ TEST_F(OptionsTest, TheFontDialogAppliesCancelsAndNeverGivesAGridMoreThanTwentyP
     auto grids = [&] { return form.Windows().Window(wnPart)->widget()->findChildren<TVekaGrid*>(); };
     ASSERT_FALSE(grids().isEmpty());
     const QFont before = grids().front()->font();
-    form.FontDialogHook = [&](QFontDialog& dialog) {
+    form.Hooks.FontDialog = [&](QFontDialog& dialog) {
         QFont big(QStringLiteral("Monospace"), 36);
         dialog.setCurrentFont(big);
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
@@ -128,7 +128,7 @@ TEST_F(OptionsTest, TheFontDialogAppliesCancelsAndNeverGivesAGridMoreThanTwentyP
     form.FontCommand();
     EXPECT_EQ(grids().front()->font().pointSize(), before.pointSize());
     EXPECT_EQ(grids().front()->font().family(), before.family());
-    form.FontDialogHook = [&](QFontDialog& dialog) {
+    form.Hooks.FontDialog = [&](QFontDialog& dialog) {
         dialog.setCurrentFont(QFont(QStringLiteral("No Such Font At All"), 12));
         return true;
     };
@@ -151,7 +151,7 @@ TEST_F(OptionsTest, CommonCommandsHaveTheirUsualKeysUntilTheUserBindsOthers) {
     EXPECT_FALSE(form.Action(TCommand::Panic)->shortcut().isEmpty());
     EXPECT_TRUE(form.Action(TCommand::New)->shortcut().isEmpty());
 
-    form.HotKeyDialogHook = [&](THotKeyDlg& dialog) {
+    form.Hooks.HotKeyDialog = [&](THotKeyDlg& dialog) {
         const int open = Row(dialog, QStringLiteral("Open"));
         const int patch = Row(dialog, QStringLiteral("Patch"));
         const int part = Row(dialog, QStringLiteral("One Part... - Save as"));
@@ -225,7 +225,7 @@ TEST_F(OptionsTest, StoredShortcutsAreReadAtStartAndKeysNamingNothingAreIgnored)
     // Kept as read, so that the close writes them back unchanged.
     EXPECT_EQ(form.ShortcutCode(TCommand::Save), 0x4001);
     EXPECT_EQ(form.ShortcutCode(TCommand::Exit), 0x10041);
-    form.HotKeyDialogHook = [&](THotKeyDlg& dialog) {
+    form.Hooks.HotKeyDialog = [&](THotKeyDlg& dialog) {
         Answer = QMessageBox::Cancel;
         dialog.ClearAll();
         EXPECT_FALSE(dialog.KeyList()->item(Row(dialog, QStringLiteral("New")))->text().isEmpty());
@@ -261,7 +261,7 @@ TEST_F(OptionsTest, WithoutX11TheLinkSaysItIsUnavailableAndWritesNothing) {
     ASSERT_TRUE(form.X11());
     ASSERT_FALSE(form.X11()->Available());  // offscreen
     bool shown = false;
-    form.SequencerDialogHook = [&](TOtherSeqWindow& dialog) {
+    form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) {
         shown = true;
         EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("UnavailableNote")));
         EXPECT_FALSE(dialog.FindButton()->isEnabled());
@@ -282,7 +282,7 @@ TEST_F(OptionsTest, ABrokenSequencerListIsSaidAndKept) {
         out.write(reinterpret_cast<const char*>(bytes.data()), 4);
     }
     bool shown = false;
-    form.SequencerDialogHook = [&](TOtherSeqWindow&) { shown = true; };
+    form.Hooks.SequencerDialog = [&](TOtherSeqWindow&) { shown = true; };
     form.SequencerLinkCommand();
     EXPECT_FALSE(shown);
     ASSERT_EQ(Messages.size(), 1u);

@@ -34,7 +34,7 @@ TEST_F(RecoveryTest, KeptWhileUnsavedAndGoneOnceSavedOrEndedCleanly) {
     form.Document().WriteRecoveryNow();
     EXPECT_TRUE(Kept());
     const std::string name = Dir / "saved.ga4";
-    form.SaveNameHook = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(name); };
+    form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(name); };
     ASSERT_TRUE(form.Save());
     EXPECT_FALSE(Kept());
     form.Image().SetPartValue(0, 4, 34, ppVolume);

@@ -102,7 +102,7 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     TVGS& image = form.Image();
     Edit(0, 1, ppVolume, 50);
     const TImageSnapshot beforeCopy = TImageSnapshot::Capture(image);
-    form.PartChoiceHook = [](int) { return std::make_optional(std::make_pair(1, 5)); };
+    form.Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(1, 5)); };
     form.CopyPartCommand();
     EXPECT_EQ(UndoText(), "Undo Copy Part");
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 50);

@@ -232,7 +232,7 @@ TEST_F(WindowLayoutTest, ANewGridFontLaysOutEveryWindowAgain) {
             Open<QWidget>(number);
         const QFont before = Frame(wnMatrix).widget()->findChild<TVekaGrid*>()->font();
         QString fixed;
-        form.FontDialogHook = [&](QFontDialog& dialog) {
+        form.Hooks.FontDialog = [&](QFontDialog& dialog) {
             auto* families = qobject_cast<QStringListModel*>(dialog.findChild<QListView*>()->model());
             EXPECT_TRUE(families);
             if (!families) return false;

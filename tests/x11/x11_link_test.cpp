@@ -75,7 +75,7 @@ TEST_F(X11LinkTest, TheHotKeyRaisesTheSequencerAndThenThisProgram) {
     EXPECT_FALSE(form.isMinimized());
     // While the shortcut-key dialog is open the key does nothing.
     bool pressed = false;
-    form.HotKeyDialogHook = [&](THotKeyDlg&) {
+    form.Hooks.HotKeyDialog = [&](THotKeyDlg&) {
         pressed = Press("ctrl+shift+a");
         QTest::qWait(300);  // time for the event to arrive, were it handled
         EXPECT_EQ(x11.ActiveWindow(), ours);
@@ -90,7 +90,7 @@ TEST_F(X11LinkTest, FindListsTheOtherProgramsAndTheListIsWrittenOnClose) {
     StartOther("Afx:400000:8:10011", "An MFC tool");
     TVekaMainForm& form = StartLinked("FakeSeq");
     bool shown = false;
-    form.SequencerDialogHook = [&](TOtherSeqWindow& dialog) {
+    form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) {
         shown = true;
         EXPECT_EQ(dialog.TargetList()->count(), 8);
         dialog.Find();
@@ -123,7 +123,7 @@ TEST_F(X11LinkTest, AKeyAnotherProgramHoldsIsRefusedWithAReason) {
     TVekaMainForm& form = StartLinked("FakeSeq");
     EXPECT_FALSE(form.X11()->Grabbed());
     EXPECT_NE(form.HotKeyError().indexOf(QStringLiteral("another program")), -1) << form.HotKeyError().toStdString();
-    form.SequencerDialogHook = [&](TOtherSeqWindow& dialog) {
+    form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) {
         EXPECT_FALSE(dialog.KeyNote()->isHidden());
         // Another key can be had: the note goes.
         QTest::keyClick(dialog.KeyField(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
