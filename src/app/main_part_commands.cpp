@@ -32,12 +32,12 @@ void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
     Windows_->SetFactory(wnDrum, [this]() -> QWidget* { return new TDrumWindow1(Services(), *PartOrders_); });
-    Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *this, *PartOrders_); });
+    Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *Services_, *PartOrders_); });
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
-    Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *this); });
-    Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *this); });
-    Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *this); });
-    Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), Doc_->NotePlayer(), *this); });
+    Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *Services_); });
+    Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *Services_); });
+    Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *Services_); });
+    Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), Doc_->NotePlayer(), *Services_); });
     Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), Doc_->NotePlayer()); });
 }
 

@@ -61,6 +61,7 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
     Mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(Mdi_);
+    Services_ = std::make_unique<TWindowServicesHost>(*this);
     Prompts_ = std::make_unique<TDialogPrompts>(*this);
     CommandFrame_ = std::make_unique<TWindowCommandFrame>(*this);
 }

@@ -24,6 +24,7 @@
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
+#include "app/window_services_host.h"
 #include "module/difference_list.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
@@ -80,17 +81,10 @@ struct TStartOptions {
     bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
 };
 
-class TVekaMainForm : public QMainWindow,
-                      public IEditContext,
-                      public IAudition,
-                      public IShellUi,
-                      public IWindowStore,
-                      public IMessageOut,
-                      public IParameterOut,
-                      public IPcKeyboardSwitch,
-                      public ICompareSources {
+class TVekaMainForm : public QMainWindow {
     Q_OBJECT
     friend class TDialogPrompts;
+    friend class TWindowServicesHost;
     friend class TWindowCommandFrame;
     friend class TWindowOpenView;
     friend class TWindowRequestView;
@@ -113,53 +107,26 @@ public:
     // The name to write to: the dialog's answer with the extension added, after the question
     // whether an existing file of that name may be replaced. Empty when the user declined.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
-                           const QString& extension) override;
+                           const QString& extension);
     // The status bar and the splash show how far long work has come.
-    const TProgress& StatusProgress() const override { return StatusProgress_; }
+    const TProgress& StatusProgress() const { return StatusProgress_; }
 
     // The services the editor windows get, one interface per job.
-    TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
-    // IEditContext
-    TVGS& Image() override { return Doc_->Image(); }
-    TLanguage Language() const override { return Language_; }
-    int CurrentPort() const override { return Doc_ ? Doc_->Session().Focus.Port : 0; }
-    void SetCurrentPort(int port) override;
-    int CurrentPart() const override { return Doc_ ? Doc_->Session().Focus.Part : 1; }
-    void SelectPart(int part, QWidget* asker = nullptr) override;
-    void SetCurrentChannel(int channel) override;
-    void ReportEditError(const std::exception& error) override;
-    void EndEditGesture() override { EditErrorShown_ = false; }
-    // IAudition
-    TTestNote& TestNote() override { return Doc_->TestNote(); }
-    void WaitMs(int ms) override { Clock().Wait(ms); }
-    // IShellUi
-    void Warn(const std::string& text) override { ShowMessage(QMessageBox::Warning, QString::fromStdString(text)); }
-    QMenu* PartMenu() override { return PartMenu_; }
-    void ShowHelp(const QString& text) override;
-    void PointerPassed(QWidget* window) override;
-    // IWindowStore
-    TOptionsView Options() const override { return TOptionsView(Data_); }
-    int ReadBarColor(const std::string& window, int defaultValue) const override;
-    void WriteBarColor(const std::string& window, int value) override;
-    std::string PresetFolder() const override { return Options_.ProgramFolder; }
-    TPatchBrowserSettings PatchBrowser() const override {
-        return TPatchBrowserSettings{Data_.PatchTreeWidth, Data_.PatchListState, Data_.PatchUsingMap};
-    }
-    std::array<int, 10> Bookmarks(const std::string& window) const override;
-    void SetBookmarks(const std::string& window, const std::array<int, 10>& ids) override;
-    void SetPatchBrowser(const TPatchBrowserSettings& settings) override {
-        Data_.PatchTreeWidth = settings.TreeWidth;
-        Data_.PatchListState = settings.ListState;
-        Data_.PatchUsingMap = settings.UsingMap;
-    }
-    // IMessageOut, for the display window.
-    void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) override;
-    // IParameterOut, for the effect window's presets.
-    void SendSystemParameter(int number, const std::string& caption) override;
-
-    // IPcKeyboardSwitch, for the keyboard window: TOption::PcKeyboard.
-    bool PcKeyboardOn() const override { return Data_.Option(TOption::PcKeyboard); }
-    void SetPcKeyboard(bool on) override;
+    TWindowServices Services() { return Services_->Services(); }
+    TVGS& Image() { return Doc_->Image(); }
+    TLanguage Language() const { return Language_; }
+    // The port, part and channel being edited (the windows set them through their services).
+    int CurrentPort() const { return Doc_ ? Doc_->Session().Focus.Port : 0; }
+    void SetCurrentPort(int port);
+    int CurrentPart() const { return Doc_ ? Doc_->Session().Focus.Part : 1; }
+    void SelectPart(int part, QWidget* asker = nullptr);
+    void SetCurrentChannel(int channel);
+    TTestNote& TestNote() { return Doc_->TestNote(); }
+    QMenu* PartMenu() { return PartMenu_; }
+    void ShowHelp(const QString& text);
+    TOptionsView Options() const { return TOptionsView(Data_); }
+    // TOption::PcKeyboard, switched from the keyboard window.
+    void SetPcKeyboard(bool on);
     // The computer keyboard, the on-screen keyboard and the ribbon play through it.
     TNotePlayer& NotePlayer() { return Doc_->NotePlayer(); }
 
@@ -193,13 +160,6 @@ public:
         TUndoScope(TVekaMainForm& form, const std::string& name);  // in the program's language
     };
 
-    // ICompareSources, for the compare window (main_compare.cpp).
-    TCompareTarget Defaults() override;
-    TCompareTarget SavedFile() override;
-    TCompareTarget OtherFile() override;
-    TCompareTarget Module() override;
-    int SendDifferences(const std::vector<int>& indices) override;
-    void ShowParameter(int port, const TLinkData& link) override;
     // Communication > Compare with Module: the compare window, on the module.
     void CompareWithModuleCommand();
 
@@ -333,7 +293,23 @@ private:
     void ConnectNotePlayer();
     void ConnectDocument();
     void ConnectUndo();
-    // A setup file read onto a power-on image of the program's settings.
+    // The services behind the windows' interfaces (TWindowServicesHost answers through them).
+    void ReportEditError(const std::exception& error);
+    void PointerPassed(QWidget* window);
+    int ReadBarColor(const std::string& window, int defaultValue) const;
+    void WriteBarColor(const std::string& window, int value);
+    std::array<int, 10> Bookmarks(const std::string& window) const;
+    void SetBookmarks(const std::string& window, const std::array<int, 10>& ids);
+    void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName);
+    void SendSystemParameter(int number, const std::string& caption);
+    // The compare window's sources (main_compare.cpp); a setup file read onto a power-on image
+    // of the program's settings.
+    TCompareTarget Defaults();
+    TCompareTarget SavedFile();
+    TCompareTarget OtherFile();
+    TCompareTarget Module();
+    int SendDifferences(const std::vector<int>& indices);
+    void ShowParameter(int port, const TLinkData& link);
     TCompareTarget ReadOntoPowerOn(const QString& fileName);
     void UpdateUndoActions();
     void UndoOrRedo(bool undo);
@@ -375,6 +351,7 @@ private:
     TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
     TQtTimerSource Timers_;
     std::unique_ptr<TDocument> Doc_;
+    std::unique_ptr<TWindowServicesHost> Services_;
     TInputWaker* Waker_ = nullptr;
     QMdiArea* Mdi_ = nullptr;
     std::unique_ptr<TManagedWindows> Windows_;
