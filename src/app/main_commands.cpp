@@ -187,6 +187,9 @@ void TVekaMainForm::CopySysxText() {
 
 void TVekaMainForm::OpenPortDialog(bool offerQuit) {
     Doc_->NotePlayer().ReleaseAll();  // the ports may close: their notes end first
+    // The dialog starts from the module settings in force: the image is their one home (an
+    // undo or a data request may have changed the module type since the record was read).
+    TakeModuleSettings(Doc_->Image(), Data_);
     if (Hooks.PortDialog) {
         Hooks.PortDialog();
         if (offerQuit && Hooks.QuitOffer && !Doc_->Session().Transmitter.Port(0).IsOpen()) QuitRequested_ = Hooks.QuitOffer();

@@ -49,8 +49,6 @@ void TVekaMainForm::UpdateUndoActions() {
 void TVekaMainForm::UndoOrRedo(bool undo) {
     const TDocument::TUndoResult result = undo ? Doc_->Undo(Prompts()) : Doc_->Redo(Prompts());
     if (result == TDocument::TUndoResult::Refused) QApplication::beep();
-    // The port dialog's record follows the module type a step took back.
-    if (result == TDocument::TUndoResult::Done) Data_.ModuleType = Doc_->Image().ModuleType();
 }
 
 void TVekaMainForm::ClearUndoHistoryCommand() {

@@ -146,7 +146,8 @@ bool TVekaMainForm::Create() {
         return false;
     }
     image->Language = Language_;
-    Data_.ModuleType = image->ModuleType();
+    // The record of the module settings starts from the image, which holds them from now on.
+    TakeModuleSettings(*image, Data_);
     Doc_ = std::make_unique<TDocument>(std::move(image), Clock(), Timers_, RecoveryPath(Options_.ProgramFolder));
     ConnectDocument();
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);

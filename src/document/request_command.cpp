@@ -41,7 +41,6 @@ bool DataRequestCommand(TDocument& document, TSettings& settings, TSettingsData&
     const bool ok = view.RunRequest([&](const std::atomic<bool>& cancel) {
         report = request.Run(choice->Selected, choice->TakeLog ? logPath : std::string(), &cancel);
     });
-    data.ModuleType = document.Image().ModuleType();  // the probe may have found another family
     if (ok && !report.Notice.empty()) prompts.Inform(report.Notice);
     if (ok && report.Ran) prompts.Inform(report.Text);
     document.RefreshAll();

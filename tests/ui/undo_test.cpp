@@ -131,6 +131,23 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     EXPECT_EQ(UndoText(), "Undo Volume of A1");
 }
 
+TEST_F(UndoTest, ThePortDialogStartsFromTheModuleTypeAnUndoTookBack) {
+    TVekaMainForm& form = Started();
+    ASSERT_EQ(form.Image().ModuleType(), mtSC8850);
+    std::vector<int> shown;
+    form.Hooks.PortDialog = [&] {
+        shown.push_back(form.Data().ModuleType);
+        if (shown.size() == 1) form.Data().ModuleType = mtSC88;  // the user picks another family
+    };
+    form.OpenPortDialog();
+    EXPECT_EQ(form.Image().ModuleType(), mtSC88);
+    form.UndoCommand();
+    EXPECT_EQ(form.Image().ModuleType(), mtSC8850);
+    form.OpenPortDialog();
+    EXPECT_EQ(shown, (std::vector<int>{mtSC8850, mtSC8850}));
+    EXPECT_EQ(form.Image().ModuleType(), mtSC8850);  // closing it changed nothing
+}
+
 TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesTheFileOpened) {
     TVekaMainForm& form = Started();
     TVGS& image = form.Image();
