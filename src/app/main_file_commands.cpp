@@ -155,7 +155,9 @@ public:
     std::string SetupOpened(const std::string& file) override {
         return Form_.LoadLayout(QString::fromStdString(file)).toStdString();
     }
-    void CustomFileRead(const std::string& file) override { Form_.ShowCustomFileContents(QString::fromStdString(file)); }
+    void CustomFileRead(const std::string& file, const std::vector<TSetupRecord>& headers) override {
+        Form_.ShowCustomFileContents(QString::fromStdString(file), headers);
+    }
 
 private:
     void ShowSplash(const QString& text, bool sending) {
@@ -273,9 +275,9 @@ bool TVekaMainForm::SaveCustomFile() {
     return true;
 }
 
-void TVekaMainForm::ShowCustomFileContents(const QString& fileName) {
+void TVekaMainForm::ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers) {
     TCustomChoice shown;
-    shown.Selection = CustomSelectionOfHeaders(Doc_->Image().HeaderList);
+    shown.Selection = CustomSelectionOfHeaders(headers);
     QFile comment(CommentFileName(fileName));
     if (comment.size() <= kMaxCommentBytes && comment.open(QIODevice::ReadOnly))
         shown.Comment = QString::fromUtf8(comment.readAll());

@@ -329,7 +329,7 @@ private:
     // Restores the notes and (by TOption::LayoutInFile) the windows; what went wrong, for the status bar.
     QString LoadLayout(const QString& setupFile);
     std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
-    void ShowCustomFileContents(const QString& fileName);
+    void ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers);
     // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
                            const QString& extension, QString& chosenFilter);

@@ -126,7 +126,7 @@ TOpenResult OpenSetupFile(TDocument& document, const std::string& file, TOpenWay
         document.MarkChanged();
     }
 
-    if (kind == TSetupFileKind::Custom && result.Ok()) view.CustomFileRead(file);
+    if (kind == TSetupFileKind::Custom && result.Ok()) view.CustomFileRead(file, result.Headers);
     document.RefreshAll();
     view.Sending(file);
     outcome.Sent = true;

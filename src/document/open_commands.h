@@ -26,8 +26,8 @@ public:
     // A whole setup file became the open file: the window layout kept beside it comes back.
     // What went wrong with the layout, for the status line once the setup is sent.
     virtual std::string SetupOpened(const std::string& file) = 0;
-    // A custom file was read: its contents and comment are shown.
-    virtual void CustomFileRead(const std::string& file) = 0;
+    // A custom file was read (headers: its sections): its contents and comment are shown.
+    virtual void CustomFileRead(const std::string& file, const std::vector<TSetupRecord>& headers) = 0;
 };
 
 struct TOpenResult {

@@ -14,7 +14,6 @@
 #include "module/one_parameter.h"
 #include "module/parameter_tables.h"
 #include "module/progress.h"
-#include "module/setup_record.h"
 #include "module/signal.h"
 
 namespace veka {
@@ -195,9 +194,6 @@ public:
     void InitializePart(int port, int part, const TProgress& progress = kNoProgress);
 
     const TDefaultData& Data() const { return *Data_; }
-
-    // Setup files: the section headers of the last read.
-    std::vector<TSetupRecord> HeaderList;
 
 private:
     // Writable records: for TImageWriter and the image's own operations. Out-of-range indices

@@ -268,10 +268,9 @@ TSetupReadResult ReadSetupBytes(TVGS& image, TSetupFileHost& host, int currentPo
         result.Message = 23;
         return result;
     }
-    image.HeaderList.clear();
     TReader reader(image, host, currentPort, kind, result);
     for (size_t i = 0; i < parsed.Sections.size(); ++i) {
-        image.HeaderList.push_back(parsed.Sections[i].Header);
+        result.Headers.push_back(parsed.Sections[i].Header);
         const TSetupSection* next = i + 1 < parsed.Sections.size() ? &parsed.Sections[i + 1] : nullptr;
         if (!reader.Section(parsed.Sections[i], next)) {
             result.Status = TSetupReadStatus::Cancelled;
@@ -280,7 +279,7 @@ TSetupReadResult ReadSetupBytes(TVGS& image, TSetupFileHost& host, int currentPo
     }
     if (parsed.Error == TSetupParseError::SectionPastEnd) {
         // What was read stays; the rest of the file is not trusted.
-        if (parsed.BrokenHeader) image.HeaderList.push_back(*parsed.BrokenHeader);
+        if (parsed.BrokenHeader) result.Headers.push_back(*parsed.BrokenHeader);
         result.Status = TSetupReadStatus::Damaged;
         result.Message = 23;
         return result;

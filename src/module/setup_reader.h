@@ -78,6 +78,9 @@ struct TSetupReadResult {
     TSetupFileKind Kind = TSetupFileKind::Unknown;
     bool UserDrumRead = false;  // the file held user drum items
     TSectionFlags Sections;
+    // The headers of the sections read (and of a section cut short), in the file's order: what
+    // a custom file holds. Empty when the file was rejected as a whole.
+    std::vector<TSetupRecord> Headers;
     bool Ok() const { return Status == TSetupReadStatus::Ok; }
     // What to tell the user: the message (both languages) or the file error; empty for Ok and
     // Cancelled.

@@ -23,7 +23,9 @@ struct TRecordingView : IOpenView {
         Log.push_back("opened " + file);
         return LayoutNote;
     }
-    void CustomFileRead(const std::string& file) override { Log.push_back("custom " + file); }
+    void CustomFileRead(const std::string& file, const std::vector<TSetupRecord>&) override {
+        Log.push_back("custom " + file);
+    }
 };
 
 class OpenCommandsTest : public test::TDocumentFixture {

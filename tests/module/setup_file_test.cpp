@@ -315,14 +315,13 @@ TEST(SetupFileRead, OnePartGoesToTheChosenPartWithinBounds) {
 TEST(SetupFileRead, EmptyFileChangesNothing) {
     TImageFixture f, fresh;
     TFixedSetupFileHost host;
-    f->HeaderList.push_back({1, 1, 0, 0, 0});
     const TBytes bytes = SetupBytes({});
     ASSERT_EQ(bytes.size(), 10u);
     const TSetupReadResult r = ReadSetupBytes(*f, host, 0, TSetupFileKind::Ga4, bytes, "empty.ga4");
     EXPECT_TRUE(r.Ok());
     EXPECT_FALSE(r.Sections.System || r.Sections.Part || r.Sections.DrumMap || r.Sections.UserDrum);
     EXPECT_FALSE(r.UserDrumRead);
-    EXPECT_TRUE(f->HeaderList.empty());
+    EXPECT_TRUE(r.Headers.empty());
     EXPECT_TRUE(f.Changes.empty());
     EXPECT_EQ(FirstDifference(*f, *fresh), "");
     EXPECT_EQ(host.CurrentFile, "empty.ga4");
@@ -342,7 +341,7 @@ TEST(SetupFileRead, OlderMagicReadsExactlyAlike) {
     EXPECT_EQ(older->System(8).Value, 99);
     EXPECT_EQ(older.Changes.size(), newer.Changes.size());
     EXPECT_TRUE(host30.ModifiedCleared);
-    EXPECT_EQ(older->HeaderList, (std::vector<TSetupRecord>{{0, 1, 64, 0, 2}, {1, 5, 0, 0, 1}}));
+    EXPECT_EQ(r30.Headers, (std::vector<TSetupRecord>{{0, 1, 64, 0, 2}, {1, 5, 0, 0, 1}}));
 }
 
 TEST(SetupFileRead, WholeSetupBecomesCurrentOnlyWhenReadToTheEnd) {
@@ -361,7 +360,7 @@ TEST(SetupFileRead, WholeSetupBecomesCurrentOnlyWhenReadToTheEnd) {
     EXPECT_EQ(r.Text(TLanguage::English), "Found error in the data file.");
     EXPECT_EQ(f->Part(0, 1, ppVolume).Value, 2);  // what came before the broken section stays
     EXPECT_EQ(other.CurrentFile, "");
-    EXPECT_EQ(f->HeaderList, (std::vector<TSetupRecord>{{1, 1, 0, 0, 1}, {0, 1, 64, 0, 3}}));
+    EXPECT_EQ(r.Headers, (std::vector<TSetupRecord>{{1, 1, 0, 0, 1}, {0, 1, 64, 0, 3}}));
 }
 
 TEST(SetupFileRead, CancelledQuestionEndsQuietly) {
@@ -424,16 +423,15 @@ TEST(SetupFileRead, DamagedAndHostileFilesNeverReachOutsideTheImage) {
         for (const TBadCase& c : cases) {
             TImageFixture f, fresh;
             TFixedSetupFileHost host;
-            f->HeaderList = {{9, 9, 9, 9, 9}};
             const TSetupReadResult r = ReadSetupBytes(*f, host, 0, kind, c.Bytes, "x");
             EXPECT_EQ(r.Status, c.Status) << c.What;
             EXPECT_EQ(r.Message, c.Status == TSetupReadStatus::NotVeka ? 22 : c.Status == TSetupReadStatus::Damaged ? 23 : 0)
                 << c.What;
             EXPECT_EQ(FirstDifference(*f, *fresh), "") << c.What;
             EXPECT_FALSE(r.UserDrumRead) << c.What;
-            // A file rejected as a whole leaves even the header list of the last read.
+            // A file rejected as a whole reports no sections.
             if (c.Bytes.size() < 10 || std::string(c.What).rfind("L ", 0) == 0 || c.Status == TSetupReadStatus::NotVeka) {
-                EXPECT_EQ(f->HeaderList.size(), 1u) << c.What;
+                EXPECT_TRUE(r.Headers.empty()) << c.What;
             }
         }
     }
@@ -447,7 +445,7 @@ TEST(SetupFileRead, DamagedAndHostileFilesNeverReachOutsideTheImage) {
     EXPECT_EQ(f->Part(0, 2, ppVolume).Value, 77);
     EXPECT_EQ(f->UserDrum(1, 2, 36).Value, 55);
     EXPECT_TRUE(r.UserDrumRead);
-    EXPECT_EQ(f->HeaderList.size(), 3u);
+    EXPECT_EQ(r.Headers.size(), 3u);
 }
 
 TEST(SetupFileRead, FilesThatCannotBeRead) {
