@@ -121,6 +121,11 @@ std::string TDialogPrompts::SongFileName(TSongRequest& request) {
 
 std::optional<TOrderList> TDialogPrompts::ComposeOrder() { return Form_.SmfCustomCommand(); }
 
+bool TDialogPrompts::ConfirmWarning(const std::string& question) {
+    return Form_.ShowMessage(QMessageBox::Warning, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
 bool TDialogPrompts::Confirm(const std::string& question) {
     return Form_.ShowMessage(QMessageBox::Question, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;

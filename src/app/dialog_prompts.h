@@ -14,6 +14,7 @@ public:
     void Warn(const std::string& text) override;
     void Inform(const std::string& text) override;
     bool Confirm(const std::string& question) override;
+    bool ConfirmWarning(const std::string& question) override;
     TSaveChanges AskSaveChanges(const std::string& question) override;
     std::optional<int> ChooseFromList(const TSelectRequest& request) override;
     std::string SaveFileName(const TSaveRequest& request) override;

@@ -180,7 +180,7 @@ void TDocument::OfferRecovery(IUserPrompts& prompts) {
         const TCaption& why = read.Status == TRecoveryStatus::Damaged        ? kDamaged
                            : read.Status == TRecoveryStatus::OtherVersion ? kOtherVersion
                                                                           : kOtherType;
-        if (prompts.Confirm(kUnusableFirst.In(language) + why.In(language) + " (" + read.Detail + ")" +
+        if (prompts.ConfirmWarning(kUnusableFirst.In(language) + why.In(language) + " (" + read.Detail + ")" +
                             kUnusableLast.In(language)))
             RemoveRecoveryFile(RecoveryPath_, error);
         return;

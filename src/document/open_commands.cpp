@@ -90,11 +90,22 @@ TOpenResult OpenSetupFile(TDocument& document, const std::string& file, TOpenWay
     if (way == TOpenWay::Dialog) frame.NoteFileChosen(file);
 
     TPromptedSetupHost host(prompts);
-    view.Reading(file, true);
-    frame.Progress().Report(0, 0, kLoading.In(language) + BaseName(file));
-    const TSetupReadResult result = ReadSetupBytes(image, host, document.Session().Focus.Port, kind, bytes, file);
-    frame.Progress().Finish();
-    view.Reading(file, false);
+    TSetupReadResult result;
+    {
+        // The reading ends however the read does (a question may throw).
+        struct TReading {
+            IOpenView& View;
+            ICommandFrame& Frame;
+            const std::string& File;
+            ~TReading() {
+                Frame.Progress().Finish();
+                View.Reading(File, false);
+            }
+        } reading{view, frame, file};
+        view.Reading(file, true);
+        frame.Progress().Report(0, 0, kLoading.In(language) + BaseName(file));
+        result = ReadSetupBytes(image, host, document.Session().Focus.Port, kind, bytes, file);
+    }
     if (result.Status == TSetupReadStatus::Cancelled) {
         document.RefreshAll();  // what was read before the question stays
         return outcome;

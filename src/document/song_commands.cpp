@@ -28,13 +28,16 @@ constexpr TCaption kSaved{"保存しました: ", "Saved: "};
 constexpr TCaption kOrderMissing{"設定されたSMF Setup 構成の定義ﾌｧｲﾙが見つかりません\nSMF Setup 構成ｳｨﾝﾄﾞｳで確認してください",
                                  "Specified SMF definition file is not found.\nCheck SMF Export Setup Window."};
 
+// A name in the folder; a name with its own folder stands as it is.
 std::string InFolder(const std::string& folder, const std::string& name) {
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+    return (std::filesystem::path(folder) / name).string();
 }
 
+// The absolute folder of a file, as the dialogs start in it next time.
 std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, std::max<size_t>(slash, 1));
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? std::filesystem::path(path) : absolute).parent_path().string();
 }
 
 bool FileExists(const std::string& path) {

@@ -45,8 +45,9 @@ public:
     virtual void Warn(const std::string& text) = 0;
     // How a command ended, for the user to acknowledge.
     virtual void Inform(const std::string& text) = 0;
-    // A question answered Yes (true) or No.
+    // A question answered Yes (true) or No; ConfirmWarning asks it about something gone wrong.
     virtual bool Confirm(const std::string& question) = 0;
+    virtual bool ConfirmWarning(const std::string& question) = 0;
     // Whether the unsaved setup is saved first, dropped, or the command given up.
     virtual TSaveChanges AskSaveChanges(const std::string& question) = 0;
     // One entry of a list (the object a save writes, the destination of a part file); nothing

@@ -193,6 +193,7 @@ TEST_F(DocumentTest, TheUnsavedSetupIsKeptOnceEditsPauseAndOfferedBackAfterAnUnc
     Prompts.Confirmations = {false, true};
     Doc->OfferRecovery(Prompts);
     EXPECT_NE(Prompts.Questions.back().find("the file is damaged"), std::string::npos);
+    EXPECT_EQ(Prompts.WarningQuestions.size(), 1u);
     EXPECT_TRUE(Kept());
     Doc->OfferRecovery(Prompts);
     EXPECT_FALSE(Kept());

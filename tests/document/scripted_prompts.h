@@ -38,6 +38,11 @@ struct TScriptedPrompts : IUserPrompts {
         Confirmations.pop_front();
         return answer;
     }
+    std::vector<std::string> WarningQuestions;  // the questions about something gone wrong
+    bool ConfirmWarning(const std::string& question) override {
+        WarningQuestions.push_back(question);
+        return Confirm(question);
+    }
     std::deque<TSaveChanges> SaveAnswers;
     TSaveChanges AskSaveChanges(const std::string& question) override {
         Questions.push_back(question);
