@@ -25,9 +25,7 @@
 
 namespace veka {
 
-void TVekaMainForm::ReportSendError(const std::exception& error) {
-    ShowMessage(QMessageBox::Warning, Message(90, Language_) + "\n\n" + QString::fromStdString(error.what()));
-}
+void TVekaMainForm::ReportSendError(const std::exception& error) { WarnSendFailed(Prompts(), Language_, error); }
 
 bool TVekaMainForm::New(bool send) {
     if (!AskSave(63)) return false;

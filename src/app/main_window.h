@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -25,7 +24,6 @@
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
 #include "app/window_services_host.h"
-#include "module/difference_list.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
 #include "document/new_setup.h"
