@@ -11,9 +11,8 @@
 #include "module/setup_file.h"
 #include "module/user_messages.h"
 #include "smf/exclusive_export.h"
-#include "module/image_reset.h"
 #include "smf/owner_name.h"
-#include "smf/setup_analysis.h"
+#include "smf/open_smf.h"
 #include "smf/smf.h"
 
 namespace veka::cli {
@@ -59,12 +58,10 @@ int SetupToSong(TVGS& image, const TOptions& o, const std::string& in, const std
 
 int SongToSetup(TVGS& image, const TOptions& o, const std::string& in, const std::string& out) {
     TSMF smf;
-    smf.Language = image.Language;
-    GsResetImage(image);
-    if (!smf.LoadFromFile(in)) return Fail("read error: " + smf.LastError());
+    const TSongSetupRead read = ReadSongSetup(image, smf, in);
+    if (!read.Read) return Fail("read error: " + read.Error);
     for (const std::string& w : smf.Warnings()) std::cerr << "veka4-cli: " << w << '\n';
-    const TAnalysisResult analysis = AnalyzeSetup(image, smf);
-    if (!analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(analysis.Message) << '\n';
+    if (!read.Analysis.Message.empty()) std::cerr << "veka4-cli: " << OneLine(read.Analysis.Message) << '\n';
     TakePortsFromValues(image, o, kWritten);
     TDifferenceList list;
     if (BuildDifferenceList(image, list) == 0)

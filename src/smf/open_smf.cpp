@@ -24,20 +24,32 @@ std::string LastSmfDescription(const std::string& path, std::chrono::system_cloc
            (japanese ? "読み取った日時 : " : "date : ") + stamp;
 }
 
-TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
-                       const TSmfHost& host, std::chrono::system_clock::time_point now, const TProgress& progress) {
-    TOpenSmfResult result;
+TSongSetupRead ReadSongSetup(TVGS& image, TSMF& smf, const std::string& path, const TProgress& progress) {
+    TSongSetupRead result;
     GsResetImage(image);
-    if (host.StoreSetting) host.StoreSetting("smf read", "file path", fs::path(path).parent_path().string());
     smf.Language = image.Language;
     if (!smf.LoadFromFile(path)) {
         result.Error = smf.LastError();
+        return result;
+    }
+    result.Read = true;
+    result.Analysis = AnalyzeSetup(image, smf, progress);
+    return result;
+}
+
+TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
+                       const TSmfHost& host, std::chrono::system_clock::time_point now, const TProgress& progress) {
+    TOpenSmfResult result;
+    if (host.StoreSetting) host.StoreSetting("smf read", "file path", fs::path(path).parent_path().string());
+    TSongSetupRead read = ReadSongSetup(image, smf, path, progress);
+    if (!read.Read) {
+        result.Error = std::move(read.Error);
         if (host.Message) host.Message("read error");
         if (host.Status) host.Status(path);
         return result;
     }
     result.Read = true;
-    result.Analysis = AnalyzeSetup(image, smf, progress);
+    result.Analysis = std::move(read.Analysis);
     if (!result.Analysis.Message.empty() && host.Message) host.Message(result.Analysis.Message);
 
     const std::string temp = (fs::path(programFolder) / kTempSmfName).string();

@@ -32,7 +32,18 @@ struct TOpenSmfResult {
 std::string LastSmfDescription(const std::string& path, std::chrono::system_clock::time_point when,
                                TLanguage language);
 
-// Resets the image (GS reset), reads the song, analyses it, writes what remains as the working
+struct TSongSetupRead {
+    bool Read = false;  // the song was read and its setup taken
+    TAnalysisResult Analysis;
+    std::string Error;  // why the reader refused the song
+};
+
+// The one way a song's setup enters the image, for the program and the command line alike:
+// the image starts from a GS reset, the song is read, and its setup measures are analysed into
+// the image (the song keeps what remains).
+TSongSetupRead ReadSongSetup(TVGS& image, TSMF& smf, const std::string& path, const TProgress& progress = kNoProgress);
+
+// As ReadSongSetup, then writes what remains as the working
 // copy "Temp.smf" in programFolder, and clears the track names.
 TOpenSmfResult OpenSmf(TVGS& image, TSMF& smf, const std::string& path, const std::string& programFolder,
                        const TSmfHost& host,
