@@ -145,7 +145,7 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::ClearUndoHistory, [this] { ClearUndoHistoryCommand(); });
     on(TCommand::OtherOptions, [this] { OtherOptionsCommand(); });
     on(TCommand::Font, [this] { FontCommand(); });
-    on(TCommand::ShortcutKeys, [this] { ShortcutKeysCommand(); });
+    on(TCommand::ShortcutKeys, [this] { Shortcuts_->ShortcutKeysCommand(); });
     for (const TWindowDescriptor& d : WindowDescriptors())
         on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
 }

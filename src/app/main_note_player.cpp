@@ -22,7 +22,7 @@ void TVekaMainForm::ConnectNotePlayer() {
     // A master keyboard passed through shows its keys too.
     Doc_->Session().Router.OnKey = [this](int note, bool down) { Doc_->NotePlayer().OnKey(note, down); };
     KeyFilter_ = new TPcKeyboardFilter(
-        player, [this] { return Data_.Option(TOption::PcKeyboard) && !ShortcutDialogOpen_; },
+        player, [this] { return Data_.Option(TOption::PcKeyboard) && !Shortcuts_->DialogOpen(); },
         [this] { return Data_.Option(TOption::SwallowNoteKeys); }, this);
     qApp->installEventFilter(KeyFilter_);
 }

@@ -34,7 +34,6 @@
 #include "module/default_data.h"
 #include "module/default_folder.h"
 #include "app/led_panel.h"
-#include "app/x11_link.h"
 #include "app/sysx_history_dialog.h"
 #include "document/bookmarks.h"
 #include "document/desktop_registration.h"
@@ -64,6 +63,7 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
     Services_ = std::make_unique<TWindowServicesHost>(*this);
     Prompts_ = std::make_unique<TDialogPrompts>(*this);
     CommandFrame_ = std::make_unique<TWindowCommandFrame>(*this);
+    Shortcuts_ = std::make_unique<TShortcutKeys>(*this);
 }
 
 IUserPrompts& TVekaMainForm::Prompts() { return *Prompts_; }
@@ -175,10 +175,8 @@ bool TVekaMainForm::Create() {
     LoadSettings();
     ShowRecentFiles();  // the menu was built before the list was read
     Doc_->NotePlayer().SetOctave(Data_.PlayNoteBaseOct);
-    LoadMenuShortcuts();
-    X11_ = std::make_unique<TX11Link>();
-    X11_->OnHotKey = [this] { HotKeyPressed(); };
-    RegisterHotKey();
+    Shortcuts_->Load();
+    Shortcuts_->StartLink();
     if (QuitRequested_) {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
         return false;
@@ -544,9 +542,9 @@ bool TVekaMainForm::CloseSequence() {
     TIniDocument ini = Settings_.Open();
     for (const TWindowDescriptor& d : WindowDescriptors())
         ini.WriteInteger(kForm, "Win#" + std::to_string(d.Number), Windows_->Window(d.Number) ? 1 : 0);
-    StoreMenuShortcuts(ini);
+    Shortcuts_->Store(ini);
     Settings_.Save(ini);
-    X11_.reset();  // the hot key is given back
+    Shortcuts_->EndLink();  // the hot key is given back
     Windows_->ForEachOpen([](int, TManagedSubWindow* window) {
         window->StorePosition();
         window->CloseForGood();

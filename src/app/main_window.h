@@ -23,6 +23,7 @@
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
+#include "app/shortcut_keys.h"
 #include "app/window_services_host.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
@@ -56,18 +57,9 @@ class TSysxHistoryDialog;
 // entry per port in use ("-" for a port without an open output).
 QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs);
 
-// A command whose shortcut the user may set; Menu names the sub-menu that holds it.
-struct TAssignableCommand {
-    TCommand Command;
-    const TCaption* Menu = nullptr;
-};
-
 class TDialogPrompts;
 class TWindowCommandFrame;
-class THotKeyDlg;
 class TOterOption;
-class TOtherSeqWindow;
-class TX11Link;
 
 struct TStartOptions {
     QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
@@ -234,22 +226,8 @@ public:
     // Takes the font as the grid font and shows it in every grid of every open window.
     void ApplyGridFont(const QFont& font);
 
-    // Menu shortcuts and the sequencer link (main_shortcuts.cpp).
-    static std::vector<TAssignableCommand> AssignableCommands();
-    // The command's key in "MenuShortCutKey": its caption, and "-" and the sub-menu's.
-    std::string ShortcutKeyName(const TAssignableCommand& command) const;
-    int ShortcutCode(TCommand command) const;
-    void SetShortcutCode(TCommand command, int code);
-    void LoadMenuShortcuts();
-    void StoreMenuShortcuts(TIniDocument& ini) const;
-    void ShortcutKeysCommand();
-    // The "Veka Hot Key" dialog; reached from the shortcut-key dialog.
-    void SequencerLinkCommand();
-    // Registers "veka hot key" with the X server; what went wrong is kept for the dialog.
-    void RegisterHotKey();
-    void HotKeyPressed();
-    const QString& HotKeyError() const { return HotKeyError_; }
-    TX11Link* X11() const { return X11_.get(); }
+    // The menu's keys and the hot key to the sequencer.
+    TShortcutKeys& Shortcuts() { return *Shortcuts_; }
 
     QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
     QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
@@ -388,13 +366,10 @@ private:
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};
-    std::array<int, size_t(TCommand::Count)> ShortcutCodes_{};
-    bool ShortcutDialogOpen_ = false;  // the note player and the hot key rest meanwhile
-    std::unique_ptr<TX11Link> X11_;
     TProgress StatusProgress_;
+    std::unique_ptr<TShortcutKeys> Shortcuts_;
     std::unique_ptr<TDialogPrompts> Prompts_;
     std::unique_ptr<TWindowCommandFrame> CommandFrame_;
-    QString HotKeyError_;
 };
 
 }  // namespace veka

@@ -200,7 +200,7 @@ TEST_F(OptionsTest, CommonCommandsHaveTheirUsualKeysUntilTheUserBindsOthers) {
         dialog.KeyList()->verticalScrollBar()->setValue(dialog.KeyList()->verticalScrollBar()->maximum());
         EXPECT_EQ(dialog.CommandList()->verticalScrollBar()->value(), dialog.KeyList()->verticalScrollBar()->value());
     };
-    form.ShortcutKeysCommand();
+    form.Shortcuts().ShortcutKeysCommand();
     EXPECT_EQ(form.Action(TCommand::ViewPatch)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_P));
     EXPECT_TRUE(form.Action(TCommand::Open)->shortcut().isEmpty());
     form.close();
@@ -223,8 +223,8 @@ TEST_F(OptionsTest, StoredShortcutsAreReadAtStartAndKeysNamingNothingAreIgnored)
     EXPECT_TRUE(form.Action(TCommand::Save)->shortcut().isEmpty());
     EXPECT_TRUE(form.Action(TCommand::Exit)->shortcut().isEmpty());
     // Kept as read, so that the close writes them back unchanged.
-    EXPECT_EQ(form.ShortcutCode(TCommand::Save), 0x4001);
-    EXPECT_EQ(form.ShortcutCode(TCommand::Exit), 0x10041);
+    EXPECT_EQ(form.Shortcuts().ShortcutCode(TCommand::Save), 0x4001);
+    EXPECT_EQ(form.Shortcuts().ShortcutCode(TCommand::Exit), 0x10041);
     form.Hooks.HotKeyDialog = [&](THotKeyDlg& dialog) {
         Answer = QMessageBox::Cancel;
         dialog.ClearAll();
@@ -236,18 +236,18 @@ TEST_F(OptionsTest, StoredShortcutsAreReadAtStartAndKeysNamingNothingAreIgnored)
         for (int row = 0; row < dialog.KeyList()->count(); ++row) EXPECT_TRUE(dialog.KeyList()->item(row)->text().isEmpty());
         EXPECT_EQ(dialog.CommandList()->currentRow(), 0);
     };
-    form.ShortcutKeysCommand();
+    form.Shortcuts().ShortcutKeysCommand();
     EXPECT_TRUE(form.Action(TCommand::New)->shortcut().isEmpty());
     EXPECT_TRUE(form.Action(TCommand::Undo)->shortcut().isEmpty());
 }
 
 TEST_F(OptionsTest, JapaneseKeyNamesJoinTheCommandAndItsSubMenu) {
     TVekaMainForm& form = Start(true, true);
-    const auto commands = TVekaMainForm::AssignableCommands();
+    const auto commands = TShortcutKeys::AssignableCommands();
     const auto part = std::find_if(commands.begin(), commands.end(),
                                    [](const TAssignableCommand& c) { return c.Command == TCommand::SaveOnePart; });
     ASSERT_NE(part, commands.end());
-    EXPECT_EQ(form.ShortcutKeyName(*part), "1つの Part...-名前を付けて保存");
+    EXPECT_EQ(form.Shortcuts().ShortcutKeyName(*part), "1つの Part...-名前を付けて保存");
     // The display window, the communication commands but two and the recent files have none.
     for (const TAssignableCommand& c : commands) {
         EXPECT_NE(c.Command, TCommand::ViewDisplay);
@@ -258,8 +258,8 @@ TEST_F(OptionsTest, JapaneseKeyNamesJoinTheCommandAndItsSubMenu) {
 
 TEST_F(OptionsTest, WithoutX11TheLinkSaysItIsUnavailableAndWritesNothing) {
     TVekaMainForm& form = Start();
-    ASSERT_TRUE(form.X11());
-    ASSERT_FALSE(form.X11()->Available());  // offscreen
+    ASSERT_TRUE(form.Shortcuts().X11());
+    ASSERT_FALSE(form.Shortcuts().X11()->Available());  // offscreen
     bool shown = false;
     form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) {
         shown = true;
@@ -268,7 +268,7 @@ TEST_F(OptionsTest, WithoutX11TheLinkSaysItIsUnavailableAndWritesNothing) {
         EXPECT_EQ(dialog.TargetList()->count(), 8);  // the English list
         EXPECT_EQ(ShortcutText(dialog.HotKey()), ShortcutText(kShortcutCtrl | kShortcutShift | 'A'));
     };
-    form.SequencerLinkCommand();
+    form.Shortcuts().SequencerLinkCommand();
     EXPECT_TRUE(shown);
     EXPECT_FALSE(FindSequencerList(Dir.Path.string()));
 }
@@ -283,7 +283,7 @@ TEST_F(OptionsTest, ABrokenSequencerListIsSaidAndKept) {
     }
     bool shown = false;
     form.Hooks.SequencerDialog = [&](TOtherSeqWindow&) { shown = true; };
-    form.SequencerLinkCommand();
+    form.Shortcuts().SequencerLinkCommand();
     EXPECT_FALSE(shown);
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_NE(Messages[0].indexOf(QStringLiteral("otherseq.lst")), -1);

@@ -57,9 +57,9 @@ protected:
 TEST_F(X11LinkTest, TheHotKeyRaisesTheSequencerAndThenThisProgram) {
     const uint32_t other = StartOther("FakeSeq", "Fake Sequencer - song");
     TVekaMainForm& form = StartLinked("FakeSeq");
-    TX11Link& x11 = *form.X11();
+    TX11Link& x11 = *form.Shortcuts().X11();
     ASSERT_TRUE(x11.Available());
-    EXPECT_TRUE(x11.Grabbed()) << form.HotKeyError().toStdString();
+    EXPECT_TRUE(x11.Grabbed()) << form.Shortcuts().HotKeyError().toStdString();
     EXPECT_EQ(ShortcutText(form.Data().HotKey), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A).toString(QKeySequence::NativeText));
     const uint32_t ours = uint32_t(form.winId());
     x11.Activate(ours);
@@ -84,7 +84,7 @@ TEST_F(X11LinkTest, TheHotKeyRaisesTheSequencerAndThenThisProgram) {
         QTest::qWait(300);  // time for the event to arrive, were it handled
         EXPECT_EQ(x11.ActiveWindow(), ours);
     };
-    form.ShortcutKeysCommand();
+    form.Shortcuts().ShortcutKeysCommand();
     EXPECT_TRUE(pressed);
     EXPECT_TRUE(x11.Grabbed());  // registered again when the dialog closed
 }
@@ -110,7 +110,7 @@ TEST_F(X11LinkTest, FindListsTheOtherProgramsAndTheListIsWrittenOnClose) {
                 dialog.ProgramList()->setCurrentItem(dialog.ProgramList()->topLevelItem(i));
         dialog.Register();
     };
-    form.SequencerLinkCommand();
+    form.Shortcuts().SequencerLinkCommand();
     ASSERT_TRUE(shown);
     std::vector<TSequencerEntry> entries;
     std::string error;
@@ -125,16 +125,16 @@ TEST_F(X11LinkTest, AKeyAnotherProgramHoldsIsRefusedWithAReason) {
     StartOther("Holder", "Key holder", true);
     Ini().WriteInteger("setting", "veka hot key", kShortcutCtrl | kShortcutAlt | 'K');
     TVekaMainForm& form = StartLinked("FakeSeq");
-    EXPECT_FALSE(form.X11()->Grabbed());
-    EXPECT_NE(form.HotKeyError().indexOf(QStringLiteral("another program")), -1) << form.HotKeyError().toStdString();
+    EXPECT_FALSE(form.Shortcuts().X11()->Grabbed());
+    EXPECT_NE(form.Shortcuts().HotKeyError().indexOf(QStringLiteral("another program")), -1) << form.Shortcuts().HotKeyError().toStdString();
     form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) {
         EXPECT_FALSE(dialog.KeyNote()->isHidden());
         // Another key can be had: the note goes.
         QTest::keyClick(dialog.KeyField(), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
         EXPECT_TRUE(dialog.KeyNote()->isHidden());
     };
-    form.SequencerLinkCommand();
-    EXPECT_TRUE(form.X11()->Grabbed()) << form.HotKeyError().toStdString();
+    form.Shortcuts().SequencerLinkCommand();
+    EXPECT_TRUE(form.Shortcuts().X11()->Grabbed()) << form.Shortcuts().HotKeyError().toStdString();
 }
 
 }  // namespace

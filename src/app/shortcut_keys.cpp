@@ -1,5 +1,5 @@
-// The menu shortcuts ("MenuShortCutKey" of Veka.ini), their dialog, and the sequencer link: the
-// global hot key and its dialog.
+#include "app/shortcut_keys.h"
+
 #include <QApplication>
 #include <algorithm>
 #include <QDir>
@@ -48,7 +48,18 @@ QString GrabFailureText(TX11Link::TGrab result, TLanguage language) {
 
 }  // namespace
 
-std::vector<TAssignableCommand> TVekaMainForm::AssignableCommands() {
+TShortcutKeys::TShortcutKeys(TVekaMainForm& form) : Form_(form) {}
+TShortcutKeys::~TShortcutKeys() = default;
+
+void TShortcutKeys::StartLink() {
+    X11_ = std::make_unique<TX11Link>();
+    X11_->OnHotKey = [this] { HotKeyPressed(); };
+    RegisterHotKey();
+}
+
+void TShortcutKeys::EndLink() { X11_.reset(); }
+
+std::vector<TAssignableCommand> TShortcutKeys::AssignableCommands() {
     std::vector<TAssignableCommand> list;
     auto add = [&](TCommand c, const TCaption* menu = nullptr) { list.push_back({c, menu}); };
     add(TCommand::New);
@@ -69,33 +80,33 @@ std::vector<TAssignableCommand> TVekaMainForm::AssignableCommands() {
     return list;
 }
 
-std::string TVekaMainForm::ShortcutKeyName(const TAssignableCommand& command) const {
-    std::string name = Tr(CommandCaption(command.Command), Language_).toStdString();
+std::string TShortcutKeys::ShortcutKeyName(const TAssignableCommand& command) const {
+    std::string name = Tr(CommandCaption(command.Command), Form_.Language()).toStdString();
     if (command.Menu) {
         name += '-';
-        name += Tr(*command.Menu, Language_).toStdString();
+        name += Tr(*command.Menu, Form_.Language()).toStdString();
     }
     return name;
 }
 
-int TVekaMainForm::ShortcutCode(TCommand command) const {
+int TShortcutKeys::ShortcutCode(TCommand command) const {
     const auto i = size_t(command);
-    return i < ShortcutCodes_.size() ? ShortcutCodes_[i] : 0;
+    return i < Codes_.size() ? Codes_[i] : 0;
 }
 
-void TVekaMainForm::SetShortcutCode(TCommand command, int code) {
+void TShortcutKeys::SetShortcutCode(TCommand command, int code) {
     // A code naming no key here (one of another keyboard) gives no shortcut but is kept, so
     // the settings give it back as they got it.
-    ShortcutCodes_[size_t(command)] = code;
+    Codes_[size_t(command)] = code;
     QList<QKeySequence> keys;
     if (const QKeySequence key = SequenceOfCode(code); !key.isEmpty()) keys.push_back(key);
     // Redo keeps the second key other programs use for it while it has its usual one.
     if (command == TCommand::Redo && code == DefaultShortcut(command)) keys.push_back(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    Action(command)->setShortcuts(keys);
+    Form_.Action(command)->setShortcuts(keys);
 }
 
-void TVekaMainForm::LoadMenuShortcuts() {
-    const TIniDocument ini = Settings_.Open();
+void TShortcutKeys::Load() {
+    const TIniDocument ini = Form_.Settings().Open();
     for (const TAssignableCommand& c : AssignableCommands()) {
         const std::string key = ShortcutKeyName(c);
         // A command the file does not name has its usual key; one stored as 0 has none.
@@ -105,114 +116,114 @@ void TVekaMainForm::LoadMenuShortcuts() {
     }
 }
 
-void TVekaMainForm::StoreMenuShortcuts(TIniDocument& ini) const {
+void TShortcutKeys::Store(TIniDocument& ini) const {
     for (const TAssignableCommand& c : AssignableCommands())
         ini.WriteInteger(kShortcutSection, ShortcutKeyName(c), ShortcutCode(c.Command));
 }
 
-void TVekaMainForm::ShortcutKeysCommand() {
+void TShortcutKeys::ShortcutKeysCommand() {
     const std::vector<TAssignableCommand> commands = AssignableCommands();
     std::vector<THotKeyRow> rows;
     for (const TAssignableCommand& c : commands) {
-        QString caption = Tr(CommandCaption(c.Command), Language_);
-        if (c.Menu) caption += QStringLiteral(" - ") + Tr(*c.Menu, Language_);
+        QString caption = Tr(CommandCaption(c.Command), Form_.Language());
+        if (c.Menu) caption += QStringLiteral(" - ") + Tr(*c.Menu, Form_.Language());
         rows.push_back({caption, ShortcutCode(c.Command)});
     }
     // While the dialog is open the computer keyboard plays nothing and the hot key is ignored.
-    Doc_->NotePlayer().ReleaseKeys();
-    ShortcutDialogOpen_ = true;
-    THotKeyDlg dialog(std::move(rows), Language_, this);
+    Form_.Document().NotePlayer().ReleaseKeys();
+    DialogOpen_ = true;
+    THotKeyDlg dialog(std::move(rows), Form_.Language(), &Form_);
     dialog.MessageHook = [this](QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
-        return ShowMessage(icon, text, buttons);
+        return Form_.ShowMessage(icon, text, buttons);
     };
     dialog.OnHotKey = [this] { SequencerLinkCommand(); };
     // Alt and a menu's underlined letter belong to the menu bar.
-    for (QAction* menu : menuBar()->actions()) {
+    for (QAction* menu : Form_.menuBar()->actions()) {
         const QKeySequence mnemonic = QKeySequence::mnemonic(menu->text());
         if (mnemonic.isEmpty()) continue;
         if (const int code = CodeOfKey(mnemonic[0]))
             dialog.Reserved.push_back({code, QString(menu->text()).remove('&')});
     }
-    if (Hooks.HotKeyDialog) Hooks.HotKeyDialog(dialog);
+    if (Form_.Hooks.HotKeyDialog) Form_.Hooks.HotKeyDialog(dialog);
     else dialog.exec();
     const std::vector<int> codes = dialog.Codes();
     for (size_t i = 0; i < commands.size() && i < codes.size(); ++i) SetShortcutCode(commands[i].Command, codes[i]);
-    ShortcutDialogOpen_ = false;
+    DialogOpen_ = false;
     RegisterHotKey();
 }
 
 // The sequencer link -------------------------------------------------------------------------
 
-void TVekaMainForm::RegisterHotKey() {
+void TShortcutKeys::RegisterHotKey() {
     HotKeyError_.clear();
     if (!X11_ || !X11_->Available()) return;
-    if (Data_.HotKey == 0) {  // the user took the key away: no link
+    if (Form_.Data().HotKey == 0) {  // the user took the key away: no link
         X11_->Ungrab();
         return;
     }
-    if (const TX11Link::TGrab result = X11_->Grab(Data_.HotKey); result != TX11Link::TGrab::Done)
-        HotKeyError_ = ShortcutText(Data_.HotKey) + QStringLiteral(": ") + GrabFailureText(result, Language_);
+    if (const TX11Link::TGrab result = X11_->Grab(Form_.Data().HotKey); result != TX11Link::TGrab::Done)
+        HotKeyError_ = ShortcutText(Form_.Data().HotKey) + QStringLiteral(": ") + GrabFailureText(result, Form_.Language());
 }
 
-void TVekaMainForm::HotKeyPressed() {
-    if (ShortcutDialogOpen_ || !X11_) return;
+void TShortcutKeys::HotKeyPressed() {
+    if (DialogOpen_ || !X11_) return;
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
         // Restored as it was before (maximised stays maximised).
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        show();
-        raise();
-        activateWindow();
-        X11_->Activate(uint32_t(winId()));
+        Form_.setWindowState((Form_.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        Form_.show();
+        Form_.raise();
+        Form_.activateWindow();
+        X11_->Activate(uint32_t(Form_.winId()));
         return;
     }
     // The window walk only when the sequencer is wanted; not running: nothing happens.
-    if (const std::optional<TTopWindow> target = FindTarget(X11_->TopWindows(), Data_.SeqName)) X11_->Activate(target->Id);
+    if (const std::optional<TTopWindow> target = FindTarget(X11_->TopWindows(), Form_.Data().SeqName)) X11_->Activate(target->Id);
 }
 
-void TVekaMainForm::SequencerLinkCommand() {
-    const std::string folder = Options_.ProgramFolder;
+void TShortcutKeys::SequencerLinkCommand() {
+    const std::string folder = Form_.ProgramFolder();
     const std::optional<std::string> found = FindSequencerList(folder);
     std::vector<TSequencerEntry> entries;
     if (found) {
         std::string error;
         if (!ReadSequencerList(*found, entries, error)) {
             // The file is kept as it is: the user may want to mend it.
-            ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+            Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
             return;
         }
     } else {
-        entries = BuiltInSequencers(Language_);
+        entries = BuiltInSequencers(Form_.Language());
         // The first entry is the target unless the one chosen before is among them.
-        if (std::none_of(entries.begin(), entries.end(), [&](const TSequencerEntry& e) { return e.ClassName == Data_.SeqName; }))
-            Data_.SeqName = entries.front().ClassName;
+        if (std::none_of(entries.begin(), entries.end(), [&](const TSequencerEntry& e) { return e.ClassName == Form_.Data().SeqName; }))
+            Form_.Data().SeqName = entries.front().ClassName;
     }
     const bool available = X11_ && X11_->Available();
     if (available) X11_->Ungrab();  // the key may be pressed into the field meanwhile
     // Over the shortcut-key dialog when it asked for this one.
-    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    TOtherSeqWindow dialog(entries, Data_.SeqName, Data_.HotKey, available,
-                           [this] { return X11_ ? X11_->TopWindows() : std::vector<TTopWindow>{}; }, Language_, parent);
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &Form_;
+    TOtherSeqWindow dialog(entries, Form_.Data().SeqName, Form_.Data().HotKey, available,
+                           [this] { return X11_ ? X11_->TopWindows() : std::vector<TTopWindow>{}; }, Form_.Language(), parent);
     dialog.MessageHook = [this](QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
-        return ShowMessage(icon, text, buttons);
+        return Form_.ShowMessage(icon, text, buttons);
     };
     dialog.TryKey = [this](int code) {
         if (code == 0) return QString();  // no key: nothing to grab
         const TX11Link::TGrab result = X11_ ? X11_->Grab(code) : TX11Link::TGrab::NoX11;
-        if (result != TX11Link::TGrab::Done) return GrabFailureText(result, Language_);
+        if (result != TX11Link::TGrab::Done) return GrabFailureText(result, Form_.Language());
         X11_->Ungrab();
         return QString();
     };
     dialog.SetKeyNote(HotKeyError_);
-    if (Hooks.SequencerDialog) Hooks.SequencerDialog(dialog);
+    if (Form_.Hooks.SequencerDialog) Form_.Hooks.SequencerDialog(dialog);
     else dialog.exec();
     if (!available) return;  // without X11 nothing else happens
     std::string error;
     const std::string path = found ? *found : QDir(QString::fromStdString(folder)).filePath(kSequencerListName).toStdString();
-    if (!WriteSequencerList(path, dialog.Entries(), error)) ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
-    Data_.SeqName = dialog.Target();
-    Data_.HotKey = dialog.HotKey();
+    if (!WriteSequencerList(path, dialog.Entries(), error)) Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+    Form_.Data().SeqName = dialog.Target();
+    Form_.Data().HotKey = dialog.HotKey();
     // The shortcut-key dialog registers the key when it closes; on its own, this does.
-    if (!ShortcutDialogOpen_) RegisterHotKey();
+    if (!DialogOpen_) RegisterHotKey();
 }
 
 }  // namespace veka
