@@ -191,7 +191,7 @@ void TVekaMainForm::SaveLayout(const QString& setupFile) {
     }
     std::string error;
     if (!WriteLayoutFile(name, layout, error))
-        Status_->setText((Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を保存できません: ")
+        StatusArea_->ShowHelp((Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を保存できません: ")
                                                            : QStringLiteral("The window layout was not saved: ")) +
                          QString::fromStdString(error));
 }
@@ -260,7 +260,7 @@ bool TVekaMainForm::SaveCustomFile() {
     const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
     // Nothing chosen, or nothing of what was chosen differs from the defaults.
     TDifferenceList list;
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_->Image(), list, selection, StatusProgress_) == 0) {
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_->Image(), list, selection, StatusArea_->Progress()) == 0) {
         ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }

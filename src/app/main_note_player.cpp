@@ -11,7 +11,7 @@ namespace veka {
 void TVekaMainForm::ConnectNotePlayer() {
     TNotePlayer& player = Doc_->NotePlayer();
     player.SetVelocity(Doc_->TestNote().Velocity);
-    player.OnError = [this](const std::exception& error) { ShowHelp(QString::fromStdString(error.what())); };
+    player.OnError = [this](const std::exception& error) { StatusArea_->ShowHelp(QString::fromStdString(error.what())); };
     PlayerState_ = player.OnStateChanged.Subscribe([this] {
         Data_.PlayNoteBaseOct = Doc_->NotePlayer().Octave();
         Doc_->TestNote().Velocity = Doc_->NotePlayer().Velocity();  // the audition plays at the same velocity

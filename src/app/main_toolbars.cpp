@@ -135,47 +135,4 @@ QMenu* TVekaMainForm::createPopupMenu() {
     return menu;
 }
 
-void TVekaMainForm::BuildStatusBar() {
-    Status_ = new QLabel(statusBar());
-    Status_->setObjectName("StatusText");
-    statusBar()->addWidget(Status_, 1);
-    // Long work shows its progress as a bar, with a way to stop it (also Escape).
-    ProgressBar_ = new QProgressBar(statusBar());
-    ProgressBar_->setObjectName("ProgressBar");
-    ProgressBar_->setMaximumWidth(220);
-    ProgressBar_->hide();
-    statusBar()->addPermanentWidget(ProgressBar_);
-    StopButton_ = new QPushButton(Language_ == TLanguage::Japanese ? QStringLiteral("中止") : QStringLiteral("Stop"),
-                                  statusBar());
-    StopButton_->setObjectName("StopButton");
-    StopButton_->setToolTip(Language_ == TLanguage::Japanese ? QStringLiteral("送信を中止します (Esc)")
-                                                             : QStringLiteral("Stops the transmission (Esc)"));
-    StopButton_->hide();
-    connect(StopButton_, &QPushButton::clicked, this, [this] {
-        Doc_->Session().Transmitter.RequestStop();
-        if (RequestCancel_) *RequestCancel_ = true;
-    });
-    statusBar()->addPermanentWidget(StopButton_);
-    StopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    StopShortcut_->setContext(Qt::ApplicationShortcut);
-    StopShortcut_->setEnabled(false);
-    connect(StopShortcut_, &QShortcut::activated, this, [this] {
-        Doc_->Session().Transmitter.RequestStop();
-        if (RequestCancel_) *RequestCancel_ = true;
-    });
-    ModuleField_ = new QLabel(statusBar());
-    ModuleField_->setObjectName("ModuleField");
-    statusBar()->addPermanentWidget(ModuleField_);
-}
-
-QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs) {
-    static const char* const kModels[] = {"SC-88", "SC-88Pro", "SC-8850"};
-    QString text = QString::fromUtf8(kModels[std::clamp(moduleType, 1, 3) - 1]);
-    for (size_t port = 0; port < outputs.size() && port < 4; ++port)
-        text += QStringLiteral(" · %1: %2")
-                    .arg(QChar('A' + int(port)))
-                    .arg(outputs[port].empty() ? QStringLiteral("-") : QString::fromStdString(outputs[port]));
-    return text;
-}
-
 }  // namespace veka

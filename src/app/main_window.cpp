@@ -162,7 +162,13 @@ bool TVekaMainForm::Create() {
     BuildMenus();
     BuildPartMenu();
     BuildToolbars();
-    BuildStatusBar();
+    StatusArea_ = std::make_unique<TStatusArea>(*this, Language_, Clock(), [this] {
+        Doc_->Session().Transmitter.RequestStop();
+        if (RequestCancel_) *RequestCancel_ = true;
+    });
+    StatusArea_->OnPercent = [this](int percent) {
+        if (Splash_ && Splash_->isVisible()) Splash_->SetProgress(percent);
+    };
     ConnectSession();
     ConnectNotePlayer();
     ConnectUndo();
@@ -263,28 +269,23 @@ void TVekaMainForm::ConnectSession() {
         menuBar()->setEnabled(!busy);
         for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(!busy);
         Mdi_->setEnabled(!busy);
-        StopButton_->setVisible(busy);
-        StopShortcut_->setEnabled(busy);
+        StatusArea_->SetBusy(busy);
     };
     Doc_->Session().Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
-    StatusProgress_.OnProgress = [this](int max, int current, const std::string& text) {
-        ShowProgress(QString::fromStdString(text), current, max);
-    };
-    StatusProgress_.OnFinished = [this] { ProgressDone(); };
-    Doc_->Session().Transmitter.Progress = StatusProgress_;
+    Doc_->Session().Transmitter.Progress = StatusArea_->Progress();
 }
 
 void TVekaMainForm::RefreshLamps() {
     const int active = Doc_ ? Doc_->Image().ActivePortCount() : 1;
     for (int port = 0; port < 4; ++port)
         if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
-    if (ModuleField_ && Doc_) {
+    if (StatusArea_ && Doc_) {
         std::vector<std::string> outputs;
         for (int port = 0; port < active; ++port) {
             const TMidiOutput& out = Doc_->Session().Transmitter.Port(port);
             outputs.push_back(out.IsOpen() ? out.ProductName() : std::string());
         }
-        ModuleField_->setText(ModuleStatusText(Doc_->Image().ModuleType(), outputs));
+        StatusArea_->ShowModule(Doc_->Image().ModuleType(), outputs);
     }
 }
 
@@ -308,7 +309,7 @@ void TVekaMainForm::ApplyMdiBackground() {
 void TVekaMainForm::ConnectDocument() {
     FileChanges_ = Doc_->OnFileChanged.Subscribe([this] { ShowCaption(); });
     Refreshes_ = Doc_->OnRefreshed.Subscribe([this] { RefreshLamps(); });
-    DocumentStatus_ = Doc_->OnStatus.Subscribe([this](const std::string& text) { ShowHelp(CoreText(text)); });
+    DocumentStatus_ = Doc_->OnStatus.Subscribe([this](const std::string& text) { StatusArea_->ShowHelp(CoreText(text)); });
     // The display window keeps its own picture of the module: New starts it again.
     NewSetups_ = Doc_->OnNew.Subscribe([this] {
         if (auto* display = Windows_ ? Windows_->Window(wnDisplay) : nullptr)
@@ -320,44 +321,6 @@ void TVekaMainForm::ShowCaption() {
     // "Veka song.ga4*": the file and whether the setup differs from it.
     const QString file = FileName() + (Doc_ && Doc_->Changed() ? QStringLiteral("*") : QString());
     setWindowTitle(file.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + file);
-}
-
-void TVekaMainForm::ShowProgress(const QString& text, int position, int total) {
-    if (Status_->text() != text) Status_->setText(text);
-    // The progress ends with its command, whichever way the command ends (a question
-    // answered No, an error): once control is back in the main loop, the bar and its text go.
-    ProgressText_ = text;
-    if (!ProgressEnd_) {
-        ProgressEnd_ = new QTimer(this);
-        ProgressEnd_->setSingleShot(true);
-        connect(ProgressEnd_, &QTimer::timeout, this, [this] {
-            if (Clock().Depth() > 0) {  // still inside the work's waits: look again after them
-                if (!ProgressEndDeferred_)
-                    Clock().AfterOutermost([this, timer = QPointer<QTimer>(ProgressEnd_)] {
-                        if (!timer) return;  // the window has gone (the clock may outlive it)
-                        ProgressEndDeferred_ = false;
-                        timer->start(0);
-                    });
-                ProgressEndDeferred_ = true;
-                return;
-            }
-            if (Status_->text() == ProgressText_) Status_->clear();
-            if (ProgressBar_) ProgressBar_->hide();
-        });
-    }
-    ProgressEnd_->start(0);
-    if (ProgressBar_ && total > 0) {
-        if (ProgressBar_->maximum() != total) ProgressBar_->setRange(0, total);
-        ProgressBar_->setValue(std::clamp(position, 0, total));
-        if (ProgressBar_->isHidden()) ProgressBar_->show();
-    }
-    if (Splash_ && Splash_->isVisible() && total > 0)
-        Splash_->SetProgress(int(std::lround(double(position) / total * 100.0)));
-}
-
-void TVekaMainForm::ProgressDone() {
-    Status_->clear();
-    if (ProgressBar_) ProgressBar_->hide();
 }
 
 void TVekaMainForm::SelectPart(int part, QWidget* asker) {
@@ -382,15 +345,11 @@ void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, c
 
 void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
     if (!TVGS::ValidSystem(number)) return;
-    ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
+    StatusArea_->ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
     const TOneParameter& p = Doc_->Image().System(number);
     Doc_->Session().Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
                                         std::string(p.Name) + " " + std::to_string(p.Value));
     Clock().Wait(Data_.TransWait);
-}
-
-void TVekaMainForm::ShowHelp(const QString& text) {
-    if (Status_) Status_->setText(text);
 }
 
 std::array<int, 10> TVekaMainForm::Bookmarks(const std::string& window) const {
@@ -432,8 +391,6 @@ void TVekaMainForm::PointerPassed(QWidget* window) {
 void TVekaMainForm::RefreshAll() { Doc_->RefreshAll(); }
 
 QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
-QString TVekaMainForm::StatusText() const { return Status_ ? Status_->text() : QString(); }
-QString TVekaMainForm::ModuleFieldText() const { return ModuleField_ ? ModuleField_->text() : QString(); }
 
 // Start and close ---------------------------------------------------------------------------
 

@@ -24,6 +24,7 @@
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
 #include "app/shortcut_keys.h"
+#include "app/status_area.h"
 #include "app/window_services_host.h"
 #include "module/setup_file_kind.h"
 #include "module/setup_reader.h"
@@ -52,10 +53,6 @@ namespace veka {
 class TLEDPanel;
 class TMySplash;
 class TSysxHistoryDialog;
-
-// The status bar's field of what is being edited: "SC-8850 · A: Virtual Module Port A", one
-// entry per port in use ("-" for a port without an open output).
-QString ModuleStatusText(int moduleType, const std::vector<std::string>& outputs);
 
 class TDialogPrompts;
 class TWindowCommandFrame;
@@ -98,8 +95,6 @@ public:
     // whether an existing file of that name may be replaced. Empty when the user declined.
     QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                            const QString& extension);
-    // The status bar and the splash show how far long work has come.
-    const TProgress& StatusProgress() const { return StatusProgress_; }
 
     // The services the editor windows get, one interface per job.
     TWindowServices Services() { return Services_->Services(); }
@@ -113,7 +108,6 @@ public:
     void SetCurrentChannel(int channel);
     TTestNote& TestNote() { return Doc_->TestNote(); }
     QMenu* PartMenu() { return PartMenu_; }
-    void ShowHelp(const QString& text);
     TOptionsView Options() const { return TOptionsView(Data_); }
     // TOption::PcKeyboard, switched from the keyboard window.
     void SetPcKeyboard(bool on);
@@ -128,8 +122,6 @@ public:
     // The open setup: image, ports, file, recovery and undo.
     TDocument& Document() { return *Doc_; }
     static constexpr int kNoteOffDrainMs = 50;
-    void ShowProgress(const QString& text, int position, int total);
-    void ProgressDone();
     // The image changed as a whole: the lamps and every open window show it again.
     void RefreshAll();
     TTransmitter& Transmitter() { return Doc_->Transmitter(); }
@@ -228,15 +220,13 @@ public:
 
     // The menu's keys and the hot key to the sequencer.
     TShortcutKeys& Shortcuts() { return *Shortcuts_; }
+    // The help and progress texts, the progress bar and its Stop button.
+    TStatusArea& StatusArea() { return *StatusArea_; }
 
     QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
     QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
     TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
     QString HexText() const;
-    QString StatusText() const;
-    QString ModuleFieldText() const;
-    QProgressBar* ProgressBar() const { return ProgressBar_; }
-    QPushButton* StopButton() const { return StopButton_; }
     QMdiArea* MdiArea() const { return Mdi_; }
 
     TMidiSession& Session() { return Doc_->Session(); }
@@ -264,7 +254,6 @@ private:
     void BuildMenus();
     void BuildPartMenu();
     void BuildToolbars();
-    void BuildStatusBar();
     void ConnectSession();
     void ConnectNotePlayer();
     void ConnectDocument();
@@ -337,14 +326,6 @@ private:
     QToolBar* WindowBar_ = nullptr;
     QToolBar* SysxBar_ = nullptr;
     QLabel* HexPanel_ = nullptr;
-    QLabel* Status_ = nullptr;
-    QLabel* ModuleField_ = nullptr;  // the module type and each port's output
-    QProgressBar* ProgressBar_ = nullptr;
-    QTimer* ProgressEnd_ = nullptr;  // hides the bar once the work showing it has returned
-    QString ProgressText_;
-    bool ProgressEndDeferred_ = false;
-    QPushButton* StopButton_ = nullptr;
-    QShortcut* StopShortcut_ = nullptr;
     TSysxHistoryDialog* History_ = nullptr;
     std::vector<std::string> InputLines_, OutputLines_;
     bool FirstShow_ = true;
@@ -366,8 +347,8 @@ private:
     QMenu* PartMenu_ = nullptr;
     std::array<QAction*, 9> RecentActions_{};
     std::array<bool, 4> SendSwitches_{true, true, true, true};
-    TProgress StatusProgress_;
     std::unique_ptr<TShortcutKeys> Shortcuts_;
+    std::unique_ptr<TStatusArea> StatusArea_;
     std::unique_ptr<TDialogPrompts> Prompts_;
     std::unique_ptr<TWindowCommandFrame> CommandFrame_;
 };

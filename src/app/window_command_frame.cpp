@@ -9,11 +9,11 @@ namespace veka {
 void TWindowCommandFrame::BeginCommand(const std::string& undoName, const std::string& progressText) {
     Step_.emplace(Form_, undoName);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Form_.ShowProgress(CoreText(progressText), 0, 1);
+    Form_.StatusArea().ShowProgress(CoreText(progressText), 0, 1);
 }
 
 void TWindowCommandFrame::EndCommand() {
-    Form_.ProgressDone();
+    Form_.StatusArea().ProgressDone();
     QApplication::restoreOverrideCursor();
     Form_.RefreshAll();
     Step_.reset();  // the step holds what the command changed

@@ -12,8 +12,8 @@ public:
     explicit TWindowCommandFrame(TVekaMainForm& form) : Form_(form) {}
     void BeginCommand(const std::string& undoName, const std::string& progressText) override;
     void EndCommand() override;
-    const TProgress& Progress() const override { return Form_.StatusProgress(); }
-    void ShowStatus(const std::string& text) override { Form_.ShowHelp(QString::fromStdString(text)); }
+    const TProgress& Progress() const override { return Form_.StatusArea().Progress(); }
+    void ShowStatus(const std::string& text) override { Form_.StatusArea().ShowHelp(QString::fromStdString(text)); }
     void Busy(bool busy) override;
     void NoteFileChosen(const std::string& name) override;
     void NoteSetupSaved(const std::string& name) override;

@@ -21,13 +21,13 @@ void TWindowServicesHost::Warn(const std::string& text) {
     Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(text));
 }
 QMenu* TWindowServicesHost::PartMenu() { return Form_.PartMenu(); }
-void TWindowServicesHost::ShowHelp(const QString& text) { Form_.ShowHelp(text); }
+void TWindowServicesHost::ShowHelp(const QString& text) { Form_.StatusArea().ShowHelp(text); }
 void TWindowServicesHost::PointerPassed(QWidget* window) { Form_.PointerPassed(window); }
 QString TWindowServicesHost::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                                             const QString& extension) {
     return Form_.ChooseSaveName(caption, folder, filter, extension);
 }
-const TProgress& TWindowServicesHost::StatusProgress() const { return Form_.StatusProgress_; }
+const TProgress& TWindowServicesHost::StatusProgress() const { return Form_.StatusArea().Progress(); }
 
 TOptionsView TWindowServicesHost::Options() const { return Form_.Options(); }
 int TWindowServicesHost::ReadBarColor(const std::string& window, int defaultValue) const {

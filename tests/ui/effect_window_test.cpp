@@ -323,7 +323,7 @@ TEST_F(EffectWindowTest, APresetSavedAndLoadedBringsTheBlockBackAndSendsWhatDiff
     EXPECT_TRUE(Messages.empty());
     // What the status bar said while sending is gone once the preset is in.
     QApplication::processEvents();
-    EXPECT_FALSE(Form->StatusText().contains("Sending Effect Data")) << Form->StatusText().toStdString();
+    EXPECT_FALSE(Form->StatusArea().Text().contains("Sending Effect Data")) << Form->StatusArea().Text().toStdString();
 }
 
 TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {

@@ -248,7 +248,7 @@ TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
     std::ofstream(Dir / "song.dsk", std::ios::binary) << "short";
     AnswerOpen(form, song);
     form.OpenCommand();
-    EXPECT_TRUE(form.StatusText().contains("layout")) << form.StatusText().toStdString();
+    EXPECT_TRUE(form.StatusArea().Text().contains("layout")) << form.StatusArea().Text().toStdString();
 }
 
 TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) {
@@ -418,7 +418,7 @@ TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
         i = end + 1;
     }
     EXPECT_EQ(messages, 2u);
-    EXPECT_TRUE(form.StatusText().contains("2 messages")) << form.StatusText().toStdString();
+    EXPECT_TRUE(form.StatusArea().Text().contains("2 messages")) << form.StatusArea().Text().toStdString();
     name = Dir / "all";
     form.Action(TCommand::ExportSysxAll)->trigger();
     EXPECT_EQ(Bytes(Dir / "all.syx"), bytes);
@@ -588,7 +588,7 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     EXPECT_TRUE(std::filesystem::exists(Dir / "Temp.smf"));
     EXPECT_EQ(Ini().ReadString("SMF", "current file", "").rfind("Last SMF : " + song, 0), 0u);
     EXPECT_EQ(Ini().ReadString("smf read", "file path", ""), Dir.Path.string());
-    EXPECT_TRUE(form.StatusText().startsWith("Last SMF : ")) << form.StatusText().toStdString();
+    EXPECT_TRUE(form.StatusArea().Text().startsWith("Last SMF : ")) << form.StatusArea().Text().toStdString();
     // Sent whole, starting with the reset.
     const auto received = Module()->Received(0);
     ASSERT_FALSE(received.empty());
@@ -704,8 +704,8 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     Answer = QMessageBox::Cancel;
     EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));
     QApplication::processEvents();
-    EXPECT_FALSE(form.ProgressBar()->isVisible());
-    EXPECT_FALSE(form.StatusText().contains("User Drum")) << form.StatusText().toStdString();
+    EXPECT_FALSE(form.StatusArea().ProgressBar()->isVisible());
+    EXPECT_FALSE(form.StatusArea().Text().contains("User Drum")) << form.StatusArea().Text().toStdString();
     Answer = QMessageBox::Ok;
 
     // A definition file the settings name but the folder lacks stops both commands.

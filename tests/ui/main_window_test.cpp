@@ -288,14 +288,14 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
     WriteCompleteSettings();
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    EXPECT_EQ(form.ModuleFieldText(),
+    EXPECT_EQ(form.StatusArea().ModuleText(),
               QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: Virtual Module Port B"));
     form.Session().Transmitter.Port(1).Close();
     form.RefreshAll();
-    EXPECT_EQ(form.ModuleFieldText(), QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: -"));
+    EXPECT_EQ(form.StatusArea().ModuleText(), QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: -"));
     EXPECT_EQ(ModuleStatusText(1, {"X"}), QString::fromUtf8("SC-88 · A: X"));
     form.PanicCommand();
-    EXPECT_TRUE(form.StatusText().contains("All Sound Off")) << form.StatusText().toStdString();
+    EXPECT_TRUE(form.StatusArea().Text().contains("All Sound Off")) << form.StatusArea().Text().toStdString();
 }
 
 TEST_F(MainWindowTest, QuittingAtTheFirstStartsPortDialogIsAnOrderlyEnd) {
@@ -338,18 +338,18 @@ TEST_F(MainWindowTest, SendAllShowsABarAndTheStopButtonEndsItSayingHowFarItCame)
     form.show();
     bool barShown = false, stopShown = false;
     QTimer::singleShot(700, &form, [&] {  // past the reset pause, during the transmission's waits
-        barShown = form.ProgressBar()->isVisible();
-        stopShown = form.StopButton()->isVisible();
-        form.StopButton()->click();
+        barShown = form.StatusArea().ProgressBar()->isVisible();
+        stopShown = form.StatusArea().StopButton()->isVisible();
+        form.StatusArea().StopButton()->click();
     });
     const size_t before = Messages.size();
     form.SendAllCommand(true);
     EXPECT_TRUE(barShown);
     EXPECT_TRUE(stopShown);
     EXPECT_EQ(Messages.size(), before);  // no "finished" box
-    EXPECT_TRUE(form.StatusText().startsWith("Send All stopped: ")) << form.StatusText().toStdString();
-    EXPECT_FALSE(form.ProgressBar()->isVisible());
-    EXPECT_FALSE(form.StopButton()->isVisible());
+    EXPECT_TRUE(form.StatusArea().Text().startsWith("Send All stopped: ")) << form.StatusArea().Text().toStdString();
+    EXPECT_FALSE(form.StatusArea().ProgressBar()->isVisible());
+    EXPECT_FALSE(form.StatusArea().StopButton()->isVisible());
     EXPECT_TRUE(form.menuBar()->isEnabled());
 }
 

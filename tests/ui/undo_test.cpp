@@ -69,7 +69,7 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x13, 0x19), 100);
     ASSERT_EQ(Module()->Received(0).size(), 1u);
     EXPECT_EQ(window->Grid()->GetCellValue(2, 3), 100);
-    EXPECT_EQ(form.StatusText(), "Undone: Volume of A3");
+    EXPECT_EQ(form.StatusArea().Text(), "Undone: Volume of A3");
     EXPECT_EQ(form.Action(TCommand::Redo)->text(), "Redo Volume of A3");
     EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
     EXPECT_TRUE(form.Document().Changed());
@@ -195,7 +195,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     Answer = QMessageBox::No;
     ASSERT_TRUE(form.FileNew());
     EXPECT_TRUE(form.FileName().isEmpty());
-    EXPECT_FALSE(form.StatusText().startsWith("Redone")) << "the redo's line outlived it";
+    EXPECT_FALSE(form.StatusArea().Text().startsWith("Redone")) << "the redo's line outlived it";
     form.UndoCommand();
     EXPECT_EQ(form.FileName(), b);
     EXPECT_FALSE(form.Document().Changed());
@@ -226,7 +226,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
         if (!tried && form.Transmitter().SentMessages() > 3) {
             tried = true;
             form.UndoCommand();
-            EXPECT_EQ(form.StatusText(),
+            EXPECT_EQ(form.StatusArea().Text(),
                       "Undo and redo wait until the transmission or the data request has ended");
         }
     };
