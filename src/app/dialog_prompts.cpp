@@ -1,6 +1,7 @@
 #include "app/dialog_prompts.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -29,6 +30,12 @@ constexpr TCaption kTexts[ctCount] = {
     {"このPartを初期化", "This part "},
 };
 constexpr int kMsgChooseParts = 24;
+
+// The name with ".extension" unless it ends with it already (in any case).
+QString WithExtension(const QString& name, const QString& extension) {
+    if (extension.isEmpty() || name.endsWith("." + extension, Qt::CaseInsensitive)) return name;
+    return name + "." + extension;
+}
 }  // namespace
 
 std::optional<std::pair<int, int>> TDialogPrompts::ChooseParts(TPartCommand command, int port, int currentPart) {
@@ -77,7 +84,58 @@ TSaveChanges TDialogPrompts::AskSaveChanges(const std::string& question) {
                                            : TSaveChanges::Discard;
 }
 
-std::optional<int> TDialogPrompts::ChooseFromList(const TSelectRequest& request) { return Form_.ChooseFromList(request); }
+std::optional<int> TDialogPrompts::ChooseFromList(const TSelectRequest& request) {
+    std::optional<int> answer;
+    if (Form_.Hooks.Select) {
+        answer = Form_.Hooks.Select(request);
+    } else {
+        TGlobalSelectWindow dialog(Form_.Language(), &Form_);
+        dialog.setWindowTitle(QString::fromUtf8(kProductTitle));
+        dialog.SetTitle(QString::fromStdString(request.Title));
+        QStringList items;
+        for (const std::string& item : request.Items) items << QString::fromStdString(item);
+        dialog.SetList(1, QString::fromStdString(request.Label), items, request.Preselected);
+        dialog.HideUnusedRows();
+        if (dialog.exec() == QDialog::Accepted) answer = dialog.Chosen(1);
+    }
+    if (!answer || *answer < 0 || size_t(*answer) >= request.Items.size()) return std::nullopt;
+    return answer;
+}
+
+QString TDialogPrompts::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                                      const QString& extension) {
+    QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    return ChooseSaveName(caption, folder, filter, extension, chosenFilter);
+}
+
+QString TDialogPrompts::ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                                      const QString& extension, QString& chosenFilter) {
+    // The dialog's own question would see the name before the extension is added, and let an
+    // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
+    // No to the question goes back to the dialog, at the name declined, as the dialog's own would.
+    QString start = folder;
+    for (;;) {
+        QString answer;
+        if (Form_.Hooks.SaveName) {
+            answer = Form_.Hooks.SaveName(caption, start, filters);
+            if (Form_.Hooks.SaveFilter) chosenFilter = Form_.Hooks.SaveFilter(chosenFilter);
+        } else {
+            answer = QFileDialog::getSaveFileName(&Form_, caption, start, filters, &chosenFilter,
+                                                  QFileDialog::DontConfirmOverwrite);
+        }
+        if (answer.isEmpty()) return {};
+        const QString name = WithExtension(answer, extension);
+        if (!QFileInfo::exists(name)) return name;
+        const QString text = Form_.Language() == TLanguage::Japanese
+                                 ? QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(name).fileName())
+                                 : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
+        const QMessageBox::StandardButton reply =
+            Form_.ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (reply == QMessageBox::Yes) return name;
+        if (reply != QMessageBox::No) return {};
+        start = name;
+    }
+}
 
 std::string TDialogPrompts::SaveFileName(const TSaveRequest& request) {
     const TLanguage language = Form_.Language();
@@ -94,7 +152,7 @@ std::string TDialogPrompts::SaveFileName(const TSaveRequest& request) {
         const std::string_view ext = SetupFileExtension(request.Kind);
         extension = QString::fromUtf8(ext.data(), qsizetype(ext.size()));
     }
-    return Form_.ChooseSaveName(caption, Form_.DataFolder(), filter, extension).toStdString();
+    return ChooseSaveName(caption, Form_.Files().DataFolder(), filter, extension).toStdString();
 }
 
 std::string TDialogPrompts::SongFileName(TSongRequest& request) {
@@ -114,12 +172,12 @@ std::string TDialogPrompts::SongFileName(TSongRequest& request) {
     const QString formats[2] = {QStringLiteral("SMF Format 0 (*.mid)"), QStringLiteral("SMF Format 1 (*.mid)")};
     QString chosen = formats[std::clamp(request.Format, 0, 1)];
     const QString caption = text("SMFの保存-Setup 定義 : ", "Save SMF - setup : ") + QString::fromStdString(request.OrderName);
-    const QString name = Form_.ChooseSaveName(caption, folder, formats[0] + ";;" + formats[1], QStringLiteral("mid"), chosen);
+    const QString name = ChooseSaveName(caption, folder, formats[0] + ";;" + formats[1], QStringLiteral("mid"), chosen);
     request.Format = chosen == formats[1] ? 1 : 0;
     return name.toStdString();
 }
 
-std::optional<TOrderList> TDialogPrompts::ComposeOrder() { return Form_.SmfCustomCommand(); }
+std::optional<TOrderList> TDialogPrompts::ComposeOrder() { return Form_.Files().SmfCustomCommand(); }
 
 bool TDialogPrompts::ConfirmWarning(const std::string& question) {
     return Form_.ShowMessage(QMessageBox::Warning, CoreText(question), QMessageBox::Yes | QMessageBox::No) ==

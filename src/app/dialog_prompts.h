@@ -1,6 +1,8 @@
 #pragma once
 // The commands' questions answered by the program's dialogs (each with the main window's test
 // hook in front of it).
+#include <QString>
+
 #include "document/user_prompts.h"
 
 namespace veka {
@@ -20,6 +22,14 @@ public:
     std::string SaveFileName(const TSaveRequest& request) override;
     std::string SongFileName(TSongRequest& request) override;
     std::optional<TOrderList> ComposeOrder() override;
+
+    // The name to write to: the dialog's answer with the extension added, after the question
+    // whether an existing file of that name may be replaced. Empty when the user declined.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
+                           const QString& extension);
+    // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
+    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
+                           const QString& extension, QString& chosenFilter);
 
 private:
     TVekaMainForm& Form_;

@@ -27,67 +27,6 @@ namespace veka {
 
 void TVekaMainForm::ReportSendError(const std::exception& error) { WarnSendFailed(Prompts(), Language_, error); }
 
-bool TVekaMainForm::New(bool send) {
-    if (!AskSave(63)) return false;
-    Doc_->New(send, Prompts(), [this](const std::string& text) {
-        if (Splash_ && Splash_->isVisible() && !Options_.NoDialog()) Splash_->SetStatus(QString::fromStdString(text), false);
-    });
-    return true;
-}
-
-bool TVekaMainForm::FileNew() {
-    const bool done = New(true);
-    RefreshAll();
-    return done;
-}
-
-bool TVekaMainForm::Save() { return SaveCommand(*Doc_, Prompts(), CommandFrame()); }
-
-namespace {
-// The name with ".extension" unless it ends with it already (in any case).
-QString WithExtension(const QString& name, const QString& extension) {
-    if (extension.isEmpty() || name.endsWith("." + extension, Qt::CaseInsensitive)) return name;
-    return name + "." + extension;
-}
-}  // namespace
-
-QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
-                                      const QString& extension) {
-    QString chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
-    return ChooseSaveName(caption, folder, filter, extension, chosenFilter);
-}
-
-QString TVekaMainForm::ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
-                                      const QString& extension, QString& chosenFilter) {
-    // The dialog's own question would see the name before the extension is added, and let an
-    // existing "song.ga4" be replaced when "song" was typed: the question is asked here instead.
-    // No to the question goes back to the dialog, at the name declined, as the dialog's own would.
-    QString start = folder;
-    for (;;) {
-        QString answer;
-        if (Hooks.SaveName) {
-            answer = Hooks.SaveName(caption, start, filters);
-            if (Hooks.SaveFilter) chosenFilter = Hooks.SaveFilter(chosenFilter);
-        } else {
-            answer = QFileDialog::getSaveFileName(this, caption, start, filters, &chosenFilter,
-                                                  QFileDialog::DontConfirmOverwrite);
-        }
-        if (answer.isEmpty()) return {};
-        const QString name = WithExtension(answer, extension);
-        if (!QFileInfo::exists(name)) return name;
-        const QString text = Language_ == TLanguage::Japanese
-                                 ? QStringLiteral("%1 は既に存在します。\n置き換えますか?").arg(QFileInfo(name).fileName())
-                                 : QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(name).fileName());
-        const QMessageBox::StandardButton reply =
-            ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        if (reply == QMessageBox::Yes) return name;
-        if (reply != QMessageBox::No) return {};
-        start = name;
-    }
-}
-
-bool TVekaMainForm::SaveAllData() { return SaveAllDataCommand(*Doc_, Prompts(), CommandFrame()); }
-
 void TVekaMainForm::SendAllCommand(bool allUserDrums) {
     RunSendAll(Doc_->Session().Transmitter, allUserDrums, Prompts(), CommandFrame());
 }

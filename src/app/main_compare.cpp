@@ -37,8 +37,8 @@ TCompareTarget TVekaMainForm::SavedFile() {
 
 TCompareTarget TVekaMainForm::OtherFile() {
     const QString caption = Tr(CommandCaption(TCommand::Compare), Language_);
-    const QString name = Hooks.OpenName ? Hooks.OpenName(caption, DataFolder(), OpenFilters(Language_))
-                                      : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
+    const QString name = Hooks.OpenName ? Hooks.OpenName(caption, Files_->DataFolder(), OpenFilters(Language_))
+                                      : QFileDialog::getOpenFileName(this, caption, Files_->DataFolder(), OpenFilters(Language_));
     if (name.isEmpty()) return {};
     return ReadOntoPowerOn(name);
 }

@@ -36,12 +36,12 @@ void TVekaMainForm::BuildMenus() {
     add(file, TCommand::Exit);
     // The recent files after the last separator; entries without a name stay hidden.
     file->addSeparator();
-    for (size_t n = 0; n < RecentActions_.size(); ++n) {
-        RecentActions_[n] = file->addAction(QString());
-        RecentActions_[n]->setObjectName(QStringLiteral("RecentFile%1").arg(n + 1));
-        connect(RecentActions_[n], &QAction::triggered, this, [this, n] { OpenRecent(int(n)); });
+    for (size_t n = 0; n < Files_->RecentActions.size(); ++n) {
+        Files_->RecentActions[n] = file->addAction(QString());
+        Files_->RecentActions[n]->setObjectName(QStringLiteral("RecentFile%1").arg(n + 1));
+        connect(Files_->RecentActions[n], &QAction::triggered, this, [this, n] { Files_->OpenRecent(int(n)); });
     }
-    ShowRecentFiles();
+    Files_->ShowRecentFiles();
 
     QMenu* edit = menuBar()->addMenu(Tr(kMenuEdit, lang));
     edit->setObjectName("EditMenu");
@@ -112,21 +112,21 @@ void TVekaMainForm::BuildMenus() {
     add(help, TCommand::ContactForm);
 
     auto on = [this](TCommand command, auto&& slot) { connect(Action(command), &QAction::triggered, this, slot); };
-    on(TCommand::New, [this] { FileNew(); });
-    on(TCommand::Save, [this] { Save(); });
-    on(TCommand::SaveAllData, [this] { SaveAllData(); });
-    on(TCommand::Open, [this] { OpenCommand(); });
-    on(TCommand::SaveCustom, [this] { SaveCustomFile(); });
-    on(TCommand::GetSetupMeasures, [this] { GetSetupMeasuresCommand(); });
-    on(TCommand::ExportSmf, [this] { ExportSmfCommand(); });
-    on(TCommand::SmfExportSetup, [this] { SmfCustomCommand(); });
-    on(TCommand::ReplaceSetupMeasures, [this] { EmbedSetupCommand(true); });
-    on(TCommand::AppendSetupMeasures, [this] { EmbedSetupCommand(false); });
-    on(TCommand::SaveOnePart, [this] { SaveObject(TSetupFileKind::OnePart); });
-    on(TCommand::SaveOneDrumMap, [this] { SaveObject(TSetupFileKind::OneDrumMap); });
-    on(TCommand::SaveOneUserDrum, [this] { SaveObject(TSetupFileKind::OneUserDrum); });
+    on(TCommand::New, [this] { Files_->FileNew(); });
+    on(TCommand::Save, [this] { Files_->Save(); });
+    on(TCommand::SaveAllData, [this] { Files_->SaveAllData(); });
+    on(TCommand::Open, [this] { Files_->OpenCommand(); });
+    on(TCommand::SaveCustom, [this] { Files_->SaveCustomFile(); });
+    on(TCommand::GetSetupMeasures, [this] { Files_->GetSetupMeasuresCommand(); });
+    on(TCommand::ExportSmf, [this] { Files_->ExportSmfCommand(); });
+    on(TCommand::SmfExportSetup, [this] { Files_->SmfCustomCommand(); });
+    on(TCommand::ReplaceSetupMeasures, [this] { Files_->EmbedSetupCommand(true); });
+    on(TCommand::AppendSetupMeasures, [this] { Files_->EmbedSetupCommand(false); });
+    on(TCommand::SaveOnePart, [this] { Files_->SaveObject(TSetupFileKind::OnePart); });
+    on(TCommand::SaveOneDrumMap, [this] { Files_->SaveObject(TSetupFileKind::OneDrumMap); });
+    on(TCommand::SaveOneUserDrum, [this] { Files_->SaveObject(TSetupFileKind::OneUserDrum); });
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
-        on(TCommand(c), [this, kind = TExportKind(c - int(TCommand::ExportSysxAll))] { ExportSysx(kind); });
+        on(TCommand(c), [this, kind = TExportKind(c - int(TCommand::ExportSysxAll))] { Files_->ExportSysx(kind); });
     on(TCommand::Exit, [this] { close(); });
     on(TCommand::SendAll, [this] { SendAllCommand(false); });
     on(TCommand::SendAllUserDrums, [this] { SendAllCommand(true); });
@@ -163,7 +163,7 @@ void TVekaMainForm::EnableCommands() {
         Action(c)->setEnabled(true);
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         Action(TCommand(c))->setEnabled(true);
-    EnableEmbedding();  // only while the working copy of a song is there
+    Files_->EnableEmbedding();  // only while the working copy of a song is there
     UpdateUndoActions();
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));

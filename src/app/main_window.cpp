@@ -66,7 +66,7 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
     Shortcuts_ = std::make_unique<TShortcutKeys>(*this);
 }
 
-IUserPrompts& TVekaMainForm::Prompts() { return *Prompts_; }
+TDialogPrompts& TVekaMainForm::Prompts() { return *Prompts_; }
 ICommandFrame& TVekaMainForm::CommandFrame() { return *CommandFrame_; }
 
 TVekaMainForm::~TVekaMainForm() {
@@ -150,6 +150,7 @@ bool TVekaMainForm::Create() {
     TakeModuleSettings(*image, Data_);
     Doc_ = std::make_unique<TDocument>(std::move(image), Clock(), Timers_, RecoveryPath(Options_.ProgramFolder));
     ConnectDocument();
+    Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // The input, woken from the driver's thread through an eventfd.
     Waker_ = new TInputWaker(this);
@@ -179,7 +180,7 @@ bool TVekaMainForm::Create() {
     for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
     // Settings, ports, maybe the port dialog.
     LoadSettings();
-    ShowRecentFiles();  // the menu was built before the list was read
+    Files_->ShowRecentFiles();  // the menu was built before the list was read
     Doc_->NotePlayer().SetOctave(Data_.PlayNoteBaseOct);
     Shortcuts_->Load();
     Shortcuts_->StartLink();
@@ -193,7 +194,7 @@ bool TVekaMainForm::Create() {
         OpenPortDialog();
     }
     // The module starts from a known state.
-    if (Data_.Option(TOption::ResetAtStart)) New(true);
+    if (Data_.Option(TOption::ResetAtStart)) Files_->New(true);
     // No file yet; the commands as the setup allows.
     ShowCaption();
     EnableCommands();
@@ -408,7 +409,7 @@ void TVekaMainForm::FirstShow() {
     // A file named on the command line is loaded and sent, and its layout opens its windows.
     const QString& argument = Options_.FirstArgument;
     Doc_->OfferRecovery(Prompts());
-    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) OpenByName(argument);
+    if (!argument.isEmpty() && !argument.startsWith('*') && QFileInfo(argument).isFile()) Files_->OpenByName(argument);
     // Without a layout that opened any, the default windows: an empty frame tells a new user
     // nothing.
     bool anyOpen = false;
@@ -447,7 +448,7 @@ void TVekaMainForm::OpenWhenFree(const QString& fileName) {
         QTimer::singleShot(250, this, [this, fileName] { OpenWhenFree(fileName); });
         return;
     }
-    OpenByName(fileName);
+    Files_->OpenByName(fileName);
 }
 
 void TVekaMainForm::CloseWhenFree() {
@@ -468,8 +469,6 @@ void TVekaMainForm::CloseWhenFree() {
     KeepRecovery_ = false;  // the close was refused after all
 }
 
-bool TVekaMainForm::AskSave(int message) { return SaveChangesFirst(*Doc_, message, Prompts(), CommandFrame()); }
-
 void TVekaMainForm::closeEvent(QCloseEvent* event) {
     if (Closing_ || !Doc_) {
         event->accept();
@@ -485,7 +484,7 @@ void TVekaMainForm::closeEvent(QCloseEvent* event) {
 
 bool TVekaMainForm::CloseSequence() {
     // The only step that may refuse the close.
-    if (!KeepRecovery_ && !AskSave(28)) return false;
+    if (!KeepRecovery_ && !Files_->AskSave(28)) return false;
     Closing_ = true;
     // Every sounding note ends while the ports are open, and the driver gets a moment to pass
     // the note-offs on before the ports close (JACK sends in its next cycle).

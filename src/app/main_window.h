@@ -20,10 +20,13 @@
 #include "module/image.h"
 #include "app/app_texts.h"
 #include "app/dialog_hooks.h"
+#include "app/dialog_prompts.h"
+#include "app/file_menu.h"
 #include "app/managed_windows.h"
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
 #include "app/shortcut_keys.h"
+#include "app/start_options.h"
 #include "app/status_area.h"
 #include "app/window_services_host.h"
 #include "module/setup_file_kind.h"
@@ -54,19 +57,8 @@ class TLEDPanel;
 class TMySplash;
 class TSysxHistoryDialog;
 
-class TDialogPrompts;
 class TWindowCommandFrame;
 class TOterOption;
-
-struct TStartOptions {
-    QString FirstArgument;        // a file, "*ENGLISH" or "*NODIALOG"; empty when none
-    std::string ProgramFolder;    // Veka.ini, temp.smf, presets
-    std::string DefaultFolder;    // the default data files
-    bool SystemJapanese = false;  // the system language
-    TPumpWait* Wait = nullptr;    // every wait of the program; null: the Qt event loop's own clock
-    bool English() const { return !SystemJapanese || FirstArgument == QStringLiteral("*ENGLISH"); }
-    bool NoDialog() const { return FirstArgument == QStringLiteral("*NODIALOG"); }
-};
 
 class TVekaMainForm : public QMainWindow {
     Q_OBJECT
@@ -89,12 +81,6 @@ public:
     // Every message box goes through here.
     QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
-    // Every choice from one list: the index, nothing for Cancel.
-    std::optional<int> ChooseFromList(const TSelectRequest& request);
-    // The name to write to: the dialog's answer with the extension added, after the question
-    // whether an existing file of that name may be replaced. Empty when the user declined.
-    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
-                           const QString& extension);
 
     // The services the editor windows get, one interface per job.
     TWindowServices Services() { return Services_->Services(); }
@@ -121,6 +107,10 @@ public:
 
     // The open setup: image, ports, file, recovery and undo.
     TDocument& Document() { return *Doc_; }
+    // The first show's start-up work has run (a file named on the command line is open).
+    bool Started() const { return FirstShowDone_; }
+    // The splash while the program starts; null once it has gone.
+    TMySplash* Splash() const { return Splash_; }
     static constexpr int kNoteOffDrainMs = 50;
     // The image changed as a whole: the lamps and every open window show it again.
     void RefreshAll();
@@ -151,36 +141,13 @@ public:
     void InitializePartCommand();
     void CustomizePartWindow();
     // The commands' questions, answered by the program's dialogs, and the frame they run in.
-    IUserPrompts& Prompts();
+    TDialogPrompts& Prompts();
     ICommandFrame& CommandFrame();
 
-    // Commands.
-    // False when the user cancelled the question about unsaved changes.
-    bool New(bool send);
-    bool FileNew();
-    bool Save();
-    bool SaveAllData();
-    // The file commands (main_file_commands.cpp).
-    void OpenCommand();
-    void OpenRecent(int index);
-    void OpenByName(const QString& fileName);
+    // The File menu: New, Open, the saves and exports, the songs, the recent files.
+    TFileMenu& Files() { return *Files_; }
     // OpenByName once no transmission, data request or modal dialog is in progress.
     void OpenWhenFree(const QString& fileName);
-    bool SaveObject(TSetupFileKind kind);  // OnePart, OneDrumMap, OneUserDrum
-    bool ExportSysx(TExportKind kind);
-    bool SaveCustomFile();
-    // The song commands (main_song_commands.cpp).
-    void GetSetupMeasuresCommand();
-    bool ImportSong(const QString& fileName);
-    bool ExportSmfCommand();
-    // The composition window; the order list it closed with (nothing for Cancel).
-    std::optional<TOrderList> SmfCustomCommand();
-    // into: the song read last (its working copy "Temp.smf"); otherwise a song the user chooses.
-    bool EmbedSetupCommand(bool intoSongReadLast);
-    const TRecentFiles& RecentFiles() const { return Data_.History; }
-    QAction* RecentAction(int index) const { return RecentActions_[size_t(index)]; }
-    // The four send switches of a load: System, Parts, Drums, UserDrums.
-    const std::array<bool, 4>& SendSwitches() const { return SendSwitches_; }
     void SendAllCommand(bool allUserDrums);
     // Communication > Data Request: the choice, the request loop with its progress window, the
     // report; every open window shows what was read.
@@ -285,23 +252,6 @@ private:
     void FirstShow();
     bool CloseSequence();
     void EnableCommands();
-    bool AskSave(int message);
-    void OpenFile(const QString& fileName, TOpenWay way);
-    void AddRecentFile(const QString& fileName);
-    void ShowRecentFiles();
-    void StoreRecentFiles();
-    void SaveLayout(const QString& setupFile);
-    // Restores the notes and (by TOption::LayoutInFile) the windows; what went wrong, for the status bar.
-    QString LoadLayout(const QString& setupFile);
-    std::optional<TCustomChoice> ShowCustomFile(const TCustomChoice& shown, bool viewOnly);
-    void ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers);
-    // A save dialog of several filters: chosenFilter starts the dialog and holds the user's.
-    QString ChooseSaveName(const QString& caption, const QString& folder, const QString& filters,
-                           const QString& extension, QString& chosenFilter);
-    void EnableEmbedding();
-    TSongPlace SongPlace();
-    QString DataFolder() const;
-    void StoreDataFolder(const QString& fileName);
     QString InputErrorText(const std::string& detail) const;
     void ReportSendError(const std::exception& error);
     TBulkContext BulkContext() const;
@@ -345,8 +295,7 @@ private:
     TSubscription PlayedNotes_, PlayerState_;
     bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
     QMenu* PartMenu_ = nullptr;
-    std::array<QAction*, 9> RecentActions_{};
-    std::array<bool, 4> SendSwitches_{true, true, true, true};
+    std::unique_ptr<TFileMenu> Files_;
     std::unique_ptr<TShortcutKeys> Shortcuts_;
     std::unique_ptr<TStatusArea> StatusArea_;
     std::unique_ptr<TDialogPrompts> Prompts_;

@@ -26,10 +26,10 @@ void TWindowCommandFrame::Busy(bool busy) {
 
 void TWindowCommandFrame::NoteFileChosen(const std::string& name) {
     const QString file = QString::fromStdString(name);
-    Form_.AddRecentFile(file);
-    Form_.StoreDataFolder(file);
+    Form_.Files().AddRecentFile(file);
+    Form_.Files().StoreDataFolder(file);
 }
 
-void TWindowCommandFrame::NoteSetupSaved(const std::string& name) { Form_.SaveLayout(QString::fromStdString(name)); }
+void TWindowCommandFrame::NoteSetupSaved(const std::string& name) { Form_.Files().SaveLayout(QString::fromStdString(name)); }
 
 }  // namespace veka

@@ -1,4 +1,5 @@
 #include "app/window_services_host.h"
+#include "app/dialog_prompts.h"
 
 #include "app/main_window.h"
 
@@ -25,7 +26,7 @@ void TWindowServicesHost::ShowHelp(const QString& text) { Form_.StatusArea().Sho
 void TWindowServicesHost::PointerPassed(QWidget* window) { Form_.PointerPassed(window); }
 QString TWindowServicesHost::ChooseSaveName(const QString& caption, const QString& folder, const QString& filter,
                                             const QString& extension) {
-    return Form_.ChooseSaveName(caption, folder, filter, extension);
+    return Form_.Prompts().ChooseSaveName(caption, folder, filter, extension);
 }
 const TProgress& TWindowServicesHost::StatusProgress() const { return Form_.StatusArea().Progress(); }
 

@@ -94,7 +94,7 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
     form.Image().SetPartValue(0, 2, 40, ppVolume);
     const std::string saved = Dir / "saved.ga4";
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(saved); };
-    ASSERT_TRUE(form.SaveAllData());
+    ASSERT_TRUE(form.Files().SaveAllData());
     form.Image().SetPartValue(0, 2, 41, ppVolume);
     w.CompareWith(TCompareWindow::csSavedFile);
     EXPECT_EQ(Rows(w), QStringList{"Part A2 | Volume | 41 | 40"});

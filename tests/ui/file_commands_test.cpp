@@ -82,29 +82,29 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     form.Image().SetPartValue(0, 5, 10, ppVolume);   // an unsaved edit: the question comes first
     AnswerOpen(form, song);
     Answer = QMessageBox::Cancel;
-    form.OpenCommand();
+    form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
     EXPECT_EQ(form.Image().System(2).Value, 127) << "Cancel loaded the file all the same";
-    EXPECT_TRUE(form.RecentFiles()[0].empty());
+    EXPECT_TRUE(form.Data().History[0].empty());
 
     Answer = QMessageBox::No;
-    form.OpenCommand();
+    form.Files().OpenCommand();
     EXPECT_EQ(form.Image().System(2).Value, 90);
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 33);
     EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
     EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
     EXPECT_FALSE(form.Document().Changed());
-    EXPECT_EQ(form.RecentFiles()[0], song);
+    EXPECT_EQ(form.Data().History[0], song);
     EXPECT_EQ(Ini().ReadString("file path", "history 0", ""), song) << "the list waits for the close";
     EXPECT_EQ(Ini().ReadString("file path", "veka data", ""), Dir.Path.string());
-    EXPECT_EQ(form.RecentAction(0)->text().toStdString(), song);
-    EXPECT_TRUE(form.RecentAction(0)->isVisible());
-    EXPECT_FALSE(form.RecentAction(1)->isVisible());
+    EXPECT_EQ(form.Files().RecentActions[0]->text().toStdString(), song);
+    EXPECT_TRUE(form.Files().RecentActions[0]->isVisible());
+    EXPECT_FALSE(form.Files().RecentActions[1]->isVisible());
     // The module has what the image has.
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
-    EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
+    EXPECT_EQ(form.Files().SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
     // Save writes it back under its name, and its layout beside it.
     form.Image().SetSystemValue(2, 80);
     EXPECT_TRUE(form.Document().Changed());
@@ -112,7 +112,7 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
         ADD_FAILURE() << "Save asked for a name although the file is known";
         return {};
     };
-    EXPECT_TRUE(form.Save());
+    EXPECT_TRUE(form.Files().Save());
     EXPECT_FALSE(form.Document().Changed());
     TVGS check(VEKA_TEST_DEFAULT_DIR);
     TFixedSetupFileHost host;
@@ -126,14 +126,14 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     const std::string song = WriteSong("song.ga4");
     const std::string part = WritePartFile("lead.1pg", 55);
     AnswerOpen(form, song);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     std::vector<TSelectRequest> asked;
     form.Hooks.Select = [&asked](const TSelectRequest& request) -> std::optional<int> {
         asked.push_back(request);
         return 17;  // B2
     };
     AnswerOpen(form, part);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Title, "Select a Part destination");
     EXPECT_EQ(asked[0].Items.size(), 32u);
@@ -142,26 +142,26 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
-    EXPECT_EQ(form.SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(form.Files().SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
     // So Save asks for a name.
     int asks = 0;
     form.Hooks.SaveName = [&asks](const QString&, const QString&, const QString&) {
         ++asks;
         return QString();
     };
-    EXPECT_FALSE(form.Save());
+    EXPECT_FALSE(form.Files().Save());
     EXPECT_EQ(asks, 1);
 
     // Cancel at the destination reads nothing.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
-    form.OpenCommand();
+    form.Files().OpenCommand();
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 100);
 
     // From the recent list the caption keeps the file it shows, marked as changed.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
-    form.OpenRecent(1);  // song.ga4, now below lead.1pg
+    form.Files().OpenRecent(1);  // song.ga4, now below lead.1pg
     EXPECT_EQ(form.FileName().toStdString(), song);
-    form.OpenRecent(0);
+    form.Files().OpenRecent(0);
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 55);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
     EXPECT_TRUE(form.Document().Changed());
@@ -180,40 +180,40 @@ TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     for (const std::string& name : names) {
         AnswerOpen(form, name);
-        form.OpenCommand();
+        form.Files().OpenCommand();
     }
     // p9 first, p1 ninth, p0 fallen off.
-    EXPECT_EQ(form.RecentFiles()[0], names[9]);
-    EXPECT_EQ(form.RecentFiles()[8], names[1]);
-    EXPECT_TRUE(form.RecentAction(8)->isVisible());
-    EXPECT_FALSE(form.RecentAction(8)->isEnabled()) << "the ninth entry only holds a name";
+    EXPECT_EQ(form.Data().History[0], names[9]);
+    EXPECT_EQ(form.Data().History[8], names[1]);
+    EXPECT_TRUE(form.Files().RecentActions[8]->isVisible());
+    EXPECT_FALSE(form.Files().RecentActions[8]->isEnabled()) << "the ninth entry only holds a name";
     // Within the first four: nothing moves.
     AnswerOpen(form, names[7]);
-    form.OpenCommand();
-    EXPECT_EQ(form.RecentFiles()[0], names[9]);
-    EXPECT_EQ(form.RecentFiles()[2], names[7]);
+    form.Files().OpenCommand();
+    EXPECT_EQ(form.Data().History[0], names[9]);
+    EXPECT_EQ(form.Data().History[2], names[7]);
     // The fifth (p5) goes to the front and stays below as well.
     AnswerOpen(form, names[5]);
-    form.OpenCommand();
-    EXPECT_EQ(form.RecentFiles()[0], names[5]);
-    EXPECT_EQ(form.RecentFiles()[5], names[5]);
+    form.Files().OpenCommand();
+    EXPECT_EQ(form.Data().History[0], names[5]);
+    EXPECT_EQ(form.Data().History[5], names[5]);
     EXPECT_EQ(Ini().ReadString("file path", "history 5", ""), names[5]);
     // An entry opens its file through the menu without moving the list.
-    form.RecentAction(3)->trigger();
-    EXPECT_EQ(form.RecentFiles()[0], names[5]);
+    form.Files().RecentActions[3]->trigger();
+    EXPECT_EQ(form.Data().History[0], names[5]);
     // A recent file that has gone is reported, and taken off the list when the user says so.
     std::filesystem::remove(names[9]);
     const size_t before = Messages.size();
     Answer = QMessageBox::No;
-    form.RecentAction(1)->trigger();
+    form.Files().RecentActions[1]->trigger();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().contains(QString::fromStdString(names[9])));
-    EXPECT_EQ(form.RecentFiles()[1], names[9]);
+    EXPECT_EQ(form.Data().History[1], names[9]);
     Answer = QMessageBox::Yes;
-    form.RecentAction(1)->trigger();
-    EXPECT_EQ(form.RecentFiles()[1], names[8]);
-    EXPECT_EQ(form.RecentFiles()[8], "");
-    EXPECT_FALSE(form.RecentAction(8)->isVisible());
+    form.Files().RecentActions[1]->trigger();
+    EXPECT_EQ(form.Data().History[1], names[8]);
+    EXPECT_EQ(form.Data().History[8], "");
+    EXPECT_FALSE(form.Files().RecentActions[8]->isVisible());
     EXPECT_EQ(Ini().ReadString("file path", "history 1", ""), names[8]);
 }
 
@@ -221,14 +221,14 @@ TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
     TVekaMainForm& form = Started();
     const std::string song = WriteSong("song.ga4");
     AnswerOpen(form, song);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     Module()->ClearReceived();
     const std::string other = Dir / "notes.ga4";
     std::ofstream(other, std::ios::binary) << "these are a user's notes, not a setup";
     AnswerOpen(form, other);
     Answer = QMessageBox::Ok;
     const size_t before = Messages.size();
-    form.OpenCommand();
+    form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().startsWith(Message(22, TLanguage::English))) << Messages.back().toStdString();
     EXPECT_TRUE(form.FileName().endsWith("song.ga4")) << "a file that is no setup took the caption";
@@ -240,14 +240,14 @@ TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
     const std::string cut = Dir / "cut.ga4";
     std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     AnswerOpen(form, cut);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     EXPECT_TRUE(Messages.back().startsWith(Message(23, TLanguage::English))) << Messages.back().toStdString();
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_TRUE(form.Document().Changed());
     // A layout file of garbage is reported in the status bar and opens no window.
     std::ofstream(Dir / "song.dsk", std::ios::binary) << "short";
     AnswerOpen(form, song);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     EXPECT_TRUE(form.StatusArea().Text().contains("layout")) << form.StatusArea().Text().toStdString();
 }
 
@@ -263,7 +263,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     ASSERT_TRUE(WriteLayoutFile(Dir / "song.dsk", layout, error)) << error;
     form.Windows().OpenOrBringForward(wnDisplay);  // in no record: closed
     AnswerOpen(form, song);
-    form.OpenCommand();
+    form.Files().OpenCommand();
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed windows go
     EXPECT_EQ(form.Document().LastNotes().Notes[1][2], 70);
@@ -276,7 +276,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     // Saving writes what is open now, in code order.
     part->setGeometry(5, 6, 420, 330);
     form.Image().SetSystemValue(2, 70);
-    ASSERT_TRUE(form.Save());
+    ASSERT_TRUE(form.Files().Save());
     const TLayoutReadResult saved = ReadLayoutFile(Dir / "song.dsk");
     ASSERT_TRUE(saved.Error.empty()) << saved.Error;
     ASSERT_EQ(saved.Layout.Windows.size(), 2u);
@@ -289,7 +289,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     form.Windows().OpenOrBringForward(wnDisplay);
     layout.Notes.Notes[1][2] = 71;
     ASSERT_TRUE(WriteLayoutFile(Dir / "song.dsk", layout, error)) << error;
-    form.OpenRecent(0);
+    form.Files().OpenRecent(0);
     EXPECT_EQ(form.Document().LastNotes().Notes[1][2], 71);
     EXPECT_TRUE(form.Windows().Window(wnDisplay));
 }
@@ -304,7 +304,7 @@ TEST_F(FileCommandsTest, InJapaneseEachObjectListIsCaptionedWithItsOwnKind) {
         return std::nullopt;
     };
     for (TSetupFileKind kind : {TSetupFileKind::OnePart, TSetupFileKind::OneDrumMap, TSetupFileKind::OneUserDrum})
-        form.SaveObject(kind);
+        form.Files().SaveObject(kind);
     EXPECT_EQ(labels, (std::vector<std::string>{"このPartが対象", "このDrum Mapが対象", "このUser Drum Setが対象"}));
 }
 
@@ -323,7 +323,7 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     };
     // Nothing modified: message 20, no dialog.
     name = Dir / "never";
-    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OnePart));
     EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Title, "Select a Part to save");
@@ -334,9 +334,9 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
 
     form.Image().SetPartValue(0, 3, 44, ppVolume);
     name = Dir / "third";  // the extension is added
-    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OnePart));
     ASSERT_TRUE(std::filesystem::exists(Dir / "third.1pg"));
-    EXPECT_EQ(form.RecentFiles()[0], (Dir / "third.1pg"));
+    EXPECT_EQ(form.Data().History[0], (Dir / "third.1pg"));
     // A drum part asks whether its map goes with it (part 10 plays map 1).
     answer = 9;
     form.Image().SetDrumValue(0, 1, 100, 2, 38);
@@ -344,7 +344,7 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     const size_t before = Messages.size();
     Answer = QMessageBox::Yes;
     name = Dir / "drums";
-    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OnePart));
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_EQ(Messages.back(), Message(25, TLanguage::English));
     TVGS check(VEKA_TEST_DEFAULT_DIR);
@@ -356,12 +356,12 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     // One drum map and one user drum set, each with its own question.
     answer = 0;
     name = Dir / "map";
-    EXPECT_TRUE(form.SaveObject(TSetupFileKind::OneDrumMap));
+    EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OneDrumMap));
     EXPECT_EQ(asked.back().Title, "Select a Drum Map to save");
     EXPECT_EQ(asked.back().Items.size(), 4u);
     EXPECT_TRUE(std::filesystem::exists(Dir / "map.1dg"));
     name = Dir / "set";
-    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));  // nothing modified in set 65
+    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OneUserDrum));  // nothing modified in set 65
     EXPECT_EQ(asked.back().Items, (std::vector<std::string>{"User Drum Set 65", "User Drum Set 66"}));
     EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
 
@@ -374,7 +374,7 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     // Cancel at the choice writes nothing and says nothing.
     answer = std::nullopt;
     const size_t quiet = Messages.size();
-    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OnePart));
     EXPECT_EQ(Messages.size(), quiet);
 }
 
@@ -440,7 +440,7 @@ TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouching
     QApplication::processEvents();
     EXPECT_EQ(form.Image().System(2).Value, 90);
     EXPECT_EQ(form.FileName().toStdString(), song);
-    EXPECT_TRUE(form.RecentFiles()[0].empty());
+    EXPECT_TRUE(form.Data().History[0].empty());
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     // A second start hands a part file over: it goes into the current setup.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
@@ -473,7 +473,7 @@ TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFi
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     // Without a layout the default windows open.
     EXPECT_TRUE(form.Windows().Window(wnPart));
-    EXPECT_TRUE(form.RecentFiles()[0].empty());
+    EXPECT_TRUE(form.Data().History[0].empty());
 }
 
 TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAndShowsThemWhenOpened) {
@@ -490,10 +490,10 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     };
     // Nothing chosen, or only what is at its defaults: message 20, no file.
     answer = TCustomChoice{};
-    EXPECT_FALSE(form.SaveCustomFile());
+    EXPECT_FALSE(form.Files().SaveCustomFile());
     EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
     answer->Selection.Groups[int(TSystemGroup::Reverb)] = true;
-    EXPECT_FALSE(form.SaveCustomFile());
+    EXPECT_FALSE(form.Files().SaveCustomFile());
     EXPECT_FALSE(std::filesystem::exists(Dir / "live.cst"));
 
     form.Image().SetSystemValue(2, 99);                  // Master
@@ -502,18 +502,18 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     answer->Selection.Groups[int(TSystemGroup::Master)] = true;
     answer->Selection.GlobalParts = {3, 32};
     answer->Comment = QString::fromUtf8("Live set, second half\nブラス");
-    ASSERT_TRUE(form.SaveCustomFile());
+    ASSERT_TRUE(form.Files().SaveCustomFile());
     ASSERT_TRUE(std::filesystem::exists(Dir / "live.cst"));
     std::ifstream comment(Dir / "live.Comment", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(comment), {}), "Live set, second half\nブラス");
-    EXPECT_EQ(form.RecentFiles()[0], Dir / "live.cst");
+    EXPECT_EQ(form.Data().History[0], Dir / "live.cst");
 
     // Opened again, the file's items are shown with the comment; No keeps the module as it is.
     form.Image().SetPartValue(0, 3, 100, ppVolume);
     AnswerOpen(form, Dir / "live.cst");
     Answer = QMessageBox::No;
     const size_t before = Messages.size();
-    form.OpenCommand();
+    form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_EQ(Messages.back(), Message(37, TLanguage::English));
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 61);
@@ -547,10 +547,10 @@ TEST_F(FileCommandsTest, PicturesOfTheOpenDialogAndThePartChoiceInBothLanguages)
             });
         };
         photograph("open_dialog");
-        form.OpenCommand();
+        form.Files().OpenCommand();
         EXPECT_EQ(title, japanese ? QString::fromUtf8("開く") : QString("Open"));
         photograph("part_choice");
-        EXPECT_FALSE(form.SaveObject(TSetupFileKind::OnePart));
+        EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OnePart));
         EXPECT_EQ(items, 32);
         Form.reset();
     }
@@ -597,7 +597,7 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
 
     // A song given by name takes the same way.
     form.Image().SetPartValue(0, 1, 5, ppVolume);
-    form.OpenByName(QString::fromStdString(song));
+    form.Files().OpenByName(QString::fromStdString(song));
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
 
     // So does one chosen in the Open dialog, whose first filter shows songs and every kind of
@@ -608,7 +608,7 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
         filters = offered;
         return QString::fromStdString(song);
     };
-    form.OpenCommand();
+    form.Files().OpenCommand();
     EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
     const QString first = filters.section(QStringLiteral(";;"), 0, 0);
     for (const char* pattern : {"*.ga3", "*.ga4", "*.1pg", "*.1dg", "*.1ug", "*.cst", "*.mid"})
@@ -622,9 +622,9 @@ TEST_F(FileCommandsTest, TheRecentFilesAreInTheMenuFromTheStart) {
     Ini().WriteString("file path", "history 0", song);
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    EXPECT_TRUE(form.RecentAction(0)->isVisible());
-    EXPECT_EQ(form.RecentAction(0)->text(), QString::fromStdString(song));
-    EXPECT_FALSE(form.RecentAction(1)->isVisible());
+    EXPECT_TRUE(form.Files().RecentActions[0]->isVisible());
+    EXPECT_EQ(form.Files().RecentActions[0]->text(), QString::fromStdString(song));
+    EXPECT_FALSE(form.Files().RecentActions[1]->isVisible());
 }
 
 TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
@@ -649,7 +649,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     // A song holding nothing but the setup.
     form.Image().SetPartValue(0, 1, 77, ppVolume);
     name = Dir / "setup";
-    ASSERT_TRUE(form.ExportSmfCommand());
+    ASSERT_TRUE(form.Files().ExportSmfCommand());
     EXPECT_EQ(offered, "SMF Format 0 (*.mid)") << "a new song is offered as format 0 first";
     EXPECT_EQ(Ini().ReadInteger("SMF", "Format", -1), 1);
     EXPECT_EQ(Ini().ReadString("smf write", "file path", ""), Dir.Path.string());
@@ -702,7 +702,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     form.Hooks.Select = [](const TSelectRequest&) { return std::optional<int>(0); };
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(existing); };
     Answer = QMessageBox::Cancel;
-    EXPECT_FALSE(form.SaveObject(TSetupFileKind::OneUserDrum));
+    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OneUserDrum));
     QApplication::processEvents();
     EXPECT_FALSE(form.StatusArea().ProgressBar()->isVisible());
     EXPECT_FALSE(form.StatusArea().Text().contains("User Drum")) << form.StatusArea().Text().toStdString();
@@ -715,7 +715,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
         ++windows;
         return std::nullopt;  // Cancel
     };
-    EXPECT_FALSE(form.ExportSmfCommand());
+    EXPECT_FALSE(form.Files().ExportSmfCommand());
     EXPECT_EQ(windows, 2) << "the composition window did not open";
     EXPECT_TRUE(Messages.back().startsWith("Specified SMF definition file is not found.")) << Messages.back().toStdString();
 }

@@ -120,10 +120,10 @@ TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
     form.Document().LastNotes().Notes[0][2] = 70;
     EXPECT_TRUE(form.Document().Changed());
     Answer = QMessageBox::Cancel;
-    form.FileNew();
+    form.Files().FileNew();
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 50);
     Answer = QMessageBox::No;
-    form.FileNew();
+    form.Files().FileNew();
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
     EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, form.Image().Part(0, 3, ppVolume).Default);
     EXPECT_EQ(form.Document().LastNotes().Notes[0][2], 64);
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
         ADD_FAILURE() << "asked for a name with nothing to save";
         return {};
     };
-    EXPECT_FALSE(form.SaveAllData());
+    EXPECT_FALSE(form.Files().SaveAllData());
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().startsWith("The data is not changed."));
     form.Image().SetSystemValue(2, 90);
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     };
     const size_t before = Messages.size();
     Answer = QMessageBox::No;
-    EXPECT_FALSE(form.SaveAllData());
+    EXPECT_FALSE(form.Files().SaveAllData());
     ASSERT_EQ(starts.size(), 2u);
     EXPECT_EQ(starts[1], QString::fromStdString(Dir / "song.ga4"));
     ASSERT_EQ(Messages.size(), before + 1);
@@ -273,12 +273,12 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     };
     // Yes replaces it with the setup; a new name asks nothing.
     Answer = QMessageBox::Yes;
-    EXPECT_TRUE(form.SaveAllData());
+    EXPECT_TRUE(form.Files().SaveAllData());
     EXPECT_EQ(content().substr(0, 6), "Veka40");
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) {
         return QString::fromStdString(Dir / "fresh");
     };
-    EXPECT_TRUE(form.SaveAllData());
+    EXPECT_TRUE(form.Files().SaveAllData());
     EXPECT_EQ(Messages.size(), before + 2);
     EXPECT_TRUE(std::filesystem::exists(Dir / "fresh.ga4"));
     EXPECT_TRUE(form.FileName().endsWith("fresh.ga4"));

@@ -35,7 +35,7 @@ TEST_F(RecoveryTest, KeptWhileUnsavedAndGoneOnceSavedOrEndedCleanly) {
     EXPECT_TRUE(Kept());
     const std::string name = Dir / "saved.ga4";
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(name); };
-    ASSERT_TRUE(form.Save());
+    ASSERT_TRUE(form.Files().Save());
     EXPECT_FALSE(Kept());
     form.Image().SetPartValue(0, 4, 34, ppVolume);
     form.Document().WriteRecoveryNow();

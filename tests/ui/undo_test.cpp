@@ -117,7 +117,7 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     }
     Answer = QMessageBox::No;  // do not save the changes
     const TImageSnapshot beforeOpen = TImageSnapshot::Capture(image);
-    form.OpenByName(QString::fromStdString(file));
+    form.Files().OpenByName(QString::fromStdString(file));
     EXPECT_EQ(image.Part(0, 2, ppPanpot).Value, 20);
     EXPECT_EQ(UndoText(), "Undo Open");
     EXPECT_EQ(form.Document().UndoHistory().Depth(), 3u);
@@ -158,12 +158,12 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
         return QString::fromStdString(name);
     };
     const QString a = write(Dir / "a.ga4", 40), b = write(Dir / "b.ga4", 60);
-    form.OpenByName(a);
+    form.Files().OpenByName(a);
     ASSERT_EQ(form.FileName(), a);
     Edit(0, 2, ppVolume, 70);  // unsaved
     ASSERT_TRUE(form.Document().Changed());
     Answer = QMessageBox::No;  // the edit of a may go
-    form.OpenByName(b);
+    form.Files().OpenByName(b);
     ASSERT_EQ(form.FileName(), b);
     EXPECT_FALSE(form.Document().Changed());
 
@@ -173,7 +173,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     EXPECT_TRUE(form.windowTitle().endsWith("a.ga4*")) << form.windowTitle().toStdString();
     // Save writes the restored setup to a; b keeps what it held.
     const std::vector<uint8_t> bBefore = Bytes(b);
-    ASSERT_TRUE(form.Save());
+    ASSERT_TRUE(form.Files().Save());
     EXPECT_EQ(Bytes(b), bBefore);
     TVGS readA(VEKA_TEST_DEFAULT_DIR);
     TFixedSetupFileHost host;
@@ -193,7 +193,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     // New the same way: undone, the file and its mark come back; redone, no file.
     form.RedoCommand();
     Answer = QMessageBox::No;
-    ASSERT_TRUE(form.FileNew());
+    ASSERT_TRUE(form.Files().FileNew());
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_FALSE(form.StatusArea().Text().startsWith("Redone")) << "the redo's line outlived it";
     form.UndoCommand();

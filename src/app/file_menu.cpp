@@ -1,6 +1,5 @@
-// The main window's file commands: Open (the dialog, a recent entry, a name given on the
-// command line, handed over or dropped), the saves of one object, the exclusive-file export,
-// the recent-file list and the window layout kept beside a setup file.
+#include "app/file_menu.h"
+
 #include <QApplication>
 #include <algorithm>
 #include <QFileDialog>
@@ -17,6 +16,8 @@
 #include "module/user_messages.h"
 #include "app/file_kinds.h"
 #include "app/main_window.h"
+#include "document/document.h"
+#include "document/settings.h"
 #include "app/splash.h"
 #include "document/layout_file.h"
 #include "document/open_commands.h"
@@ -31,39 +32,45 @@ constexpr char kDataFolderKey[] = "veka data";
 
 }  // namespace
 
-std::optional<int> TVekaMainForm::ChooseFromList(const TSelectRequest& request) {
-    std::optional<int> answer;
-    if (Hooks.Select) {
-        answer = Hooks.Select(request);
-    } else {
-        TGlobalSelectWindow dialog(Language_, this);
-        dialog.setWindowTitle(QString::fromUtf8(kProductTitle));
-        dialog.SetTitle(QString::fromStdString(request.Title));
-        QStringList items;
-        for (const std::string& item : request.Items) items << QString::fromStdString(item);
-        dialog.SetList(1, QString::fromStdString(request.Label), items, request.Preselected);
-        dialog.HideUnusedRows();
-        if (dialog.exec() == QDialog::Accepted) answer = dialog.Chosen(1);
-    }
-    if (!answer || *answer < 0 || size_t(*answer) >= request.Items.size()) return std::nullopt;
-    return answer;
+TFileMenu::TFileMenu(TVekaMainForm& form, TDocument& document, TSettings& settings, TSettingsData& data,
+                     const TStartOptions& options, TLanguage language)
+    : Form_(form), Doc_(document), Settings_(settings), Data_(data), Options_(options), Language_(language) {}
+
+bool TFileMenu::AskSave(int message) { return SaveChangesFirst(Doc_, message, Form_.Prompts(), Form_.CommandFrame()); }
+
+bool TFileMenu::New(bool send) {
+    if (!AskSave(63)) return false;
+    Doc_.New(send, Form_.Prompts(), [this](const std::string& text) {
+        if (Form_.Splash() && Form_.Splash()->isVisible() && !Options_.NoDialog()) Form_.Splash()->SetStatus(QString::fromStdString(text), false);
+    });
+    return true;
 }
 
-QString TVekaMainForm::DataFolder() const {
+bool TFileMenu::FileNew() {
+    const bool done = New(true);
+    Form_.RefreshAll();
+    return done;
+}
+
+bool TFileMenu::Save() { return SaveCommand(Doc_, Form_.Prompts(), Form_.CommandFrame()); }
+
+bool TFileMenu::SaveAllData() { return SaveAllDataCommand(Doc_, Form_.Prompts(), Form_.CommandFrame()); }
+
+QString TFileMenu::DataFolder() const {
     return QString::fromStdString(Settings_.ReadString(kFilePath, kDataFolderKey, Options_.ProgramFolder));
 }
 
-void TVekaMainForm::StoreDataFolder(const QString& fileName) {
+void TFileMenu::StoreDataFolder(const QString& fileName) {
     Settings_.WriteString(kFilePath, kDataFolderKey, QFileInfo(fileName).absolutePath().toStdString());
 }
 
 // Recent files ------------------------------------------------------------------------------
 
-void TVekaMainForm::AddRecentFile(const QString& fileName) {
+void TFileMenu::AddRecentFile(const QString& fileName) {
     if (veka::AddRecentFile(Data_.History, fileName.toStdString())) StoreRecentFiles();
 }
 
-void TVekaMainForm::StoreRecentFiles() {
+void TFileMenu::StoreRecentFiles() {
     // Kept at once as well as at the close: a crash must not take the list with it.
     TIniDocument ini = Settings_.Open();
     for (size_t n = 0; n < Data_.History.size(); ++n)
@@ -72,9 +79,9 @@ void TVekaMainForm::StoreRecentFiles() {
     ShowRecentFiles();
 }
 
-void TVekaMainForm::ShowRecentFiles() {
-    for (size_t n = 0; n < RecentActions_.size(); ++n) {
-        QAction* action = RecentActions_[n];
+void TFileMenu::ShowRecentFiles() {
+    for (size_t n = 0; n < RecentActions.size(); ++n) {
+        QAction* action = RecentActions[n];
         if (!action) continue;
         const QString name = QString::fromStdString(Data_.History[n]);
         action->setText(name);
@@ -92,10 +99,10 @@ bool IsSongName(const QString& name) {
 }
 }  // namespace
 
-void TVekaMainForm::OpenCommand() {
+void TFileMenu::OpenCommand() {
     const QString caption = Tr(CommandCaption(TCommand::Open), Language_);
-    const QString name = Hooks.OpenName ? Hooks.OpenName(caption, DataFolder(), OpenFilters(Language_))
-                                      : QFileDialog::getOpenFileName(this, caption, DataFolder(), OpenFilters(Language_));
+    const QString name = Form_.Hooks.OpenName ? Form_.Hooks.OpenName(caption, DataFolder(), OpenFilters(Language_))
+                                      : QFileDialog::getOpenFileName(&Form_, caption, DataFolder(), OpenFilters(Language_));
     if (name.isEmpty()) return;
     if (IsSongName(name)) {
         ImportSong(name);
@@ -104,7 +111,7 @@ void TVekaMainForm::OpenCommand() {
     OpenFile(name, TOpenWay::Dialog);
 }
 
-void TVekaMainForm::OpenRecent(int index) {
+void TFileMenu::OpenRecent(int index) {
     if (index < 0 || index >= kOpenableRecentFiles) return;
     const QString name = QString::fromStdString(Data_.History[size_t(index)]);
     if (name.isEmpty()) return;
@@ -113,7 +120,7 @@ void TVekaMainForm::OpenRecent(int index) {
         const QString text = Language_ == TLanguage::Japanese
                                  ? QString::fromUtf8("%1 が見つかりません\n一覧から削除しますか？").arg(name)
                                  : QStringLiteral("%1 is not there any more.\nRemove it from the list?").arg(name);
-        if (ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        if (Form_.ShowMessage(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
             std::move(Data_.History.begin() + index + 1, Data_.History.end(), Data_.History.begin() + index);
             Data_.History.back().clear();
             StoreRecentFiles();
@@ -123,7 +130,7 @@ void TVekaMainForm::OpenRecent(int index) {
     OpenFile(name, TOpenWay::Recent);
 }
 
-void TVekaMainForm::OpenByName(const QString& fileName) {
+void TFileMenu::OpenByName(const QString& fileName) {
     if (fileName.isEmpty()) return;
     // The long form of the name: links and relative parts resolved.
     const QFileInfo info(fileName);
@@ -132,14 +139,15 @@ void TVekaMainForm::OpenByName(const QString& fileName) {
         ImportSong(name);
         return;
     }
-    OpenFile(name, FirstShowDone_ ? TOpenWay::ByName : TOpenWay::CommandLine);
+    OpenFile(name, Form_.Started() ? TOpenWay::ByName : TOpenWay::CommandLine);
 }
 
 // What the window shows around an open: the splash at start, the waiting pointer, the layout
 // and the custom file's contents.
+namespace {
 class TWindowOpenView : public IOpenView {
 public:
-    TWindowOpenView(TVekaMainForm& form, TMySplash* splash) : Form_(form), Splash_(splash) {}
+    TWindowOpenView(TVekaMainForm& form, TFileMenu& menu) : Form_(form), Menu_(menu) {}
     void BringToFront() override { Form_.Activate(QString()); }
     void Reading(const std::string& file, bool reading) override {
         if (reading) {
@@ -153,37 +161,38 @@ public:
         ShowSplash(QStringLiteral("Sending : ") + QString::fromStdString(file), true);
     }
     std::string SetupOpened(const std::string& file) override {
-        return Form_.LoadLayout(QString::fromStdString(file)).toStdString();
+        return Menu_.LoadLayout(QString::fromStdString(file)).toStdString();
     }
     void CustomFileRead(const std::string& file, const std::vector<TSetupRecord>& headers) override {
-        Form_.ShowCustomFileContents(QString::fromStdString(file), headers);
+        Menu_.ShowCustomFileContents(QString::fromStdString(file), headers);
     }
 
 private:
     void ShowSplash(const QString& text, bool sending) {
-        if (Splash_ && Splash_->isVisible()) Splash_->SetStatus(text, sending);
+        if (Form_.Splash() && Form_.Splash()->isVisible()) Form_.Splash()->SetStatus(text, sending);
     }
     TVekaMainForm& Form_;
-    TMySplash* Splash_;
+    TFileMenu& Menu_;
 };
+}  // namespace
 
-void TVekaMainForm::OpenFile(const QString& fileName, TOpenWay way) {
-    TWindowOpenView view(*this, Splash_);
+void TFileMenu::OpenFile(const QString& fileName, TOpenWay way) {
+    TWindowOpenView view(Form_, *this);
     const TOpenResult result =
-        OpenSetupFile(*Doc_, fileName.toStdString(), way, FirstShowDone_, Prompts(), CommandFrame(), view);
+        OpenSetupFile(Doc_, fileName.toStdString(), way, Form_.Started(), Form_.Prompts(), Form_.CommandFrame(), view);
     if (result.Sent) SendSwitches_ = result.SendSwitches;
 }
 
 // Layout ------------------------------------------------------------------------------------
 
-void TVekaMainForm::SaveLayout(const QString& setupFile) {
+void TFileMenu::SaveLayout(const QString& setupFile) {
     const std::string name = LayoutFileName(setupFile.toStdString());
     if (name.empty()) return;
     TLayout layout;
-    layout.Notes = Doc_->LastNotes();
+    layout.Notes = Doc_.LastNotes();
     for (int code = 0; code < wnCount; ++code) {
         const TWindowDescriptor* d = DescriptorOfLayoutCode(code);
-        TManagedSubWindow* window = d ? Windows_->Window(d->Number) : nullptr;
+        TManagedSubWindow* window = d ? Form_.Windows().Window(d->Number) : nullptr;
         if (!window) continue;
         const QRect r = window->geometry();
         layout.Windows.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
@@ -191,25 +200,25 @@ void TVekaMainForm::SaveLayout(const QString& setupFile) {
     }
     std::string error;
     if (!WriteLayoutFile(name, layout, error))
-        StatusArea_->ShowHelp((Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を保存できません: ")
+        Form_.StatusArea().ShowHelp((Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を保存できません: ")
                                                            : QStringLiteral("The window layout was not saved: ")) +
                          QString::fromStdString(error));
 }
 
-QString TVekaMainForm::LoadLayout(const QString& setupFile) {
+QString TFileMenu::LoadLayout(const QString& setupFile) {
     const TLayoutReadResult read = ReadLayoutFile(LayoutFileName(setupFile.toStdString()));
     if (!read.Found) return {};
     if (!read.Error.empty())
         return (Language_ == TLanguage::Japanese ? QString::fromUtf8("ウィンドウ配置を読めません: ")
                                                  : QStringLiteral("The window layout could not be read: ")) +
                QString::fromStdString(read.Error);
-    Doc_->LastNotes() = read.Layout.Notes;
+    Doc_.LastNotes() = read.Layout.Notes;
     if (!Data_.Option(TOption::LayoutInFile)) return {};
     std::array<bool, wnCount + 1> listed{};
     for (const TLayoutRecord& record : read.Layout.Windows) {
         const TWindowDescriptor* d = DescriptorOfLayoutCode(record.WindowCode());
-        if (!d || !Windows_->Available(d->Number)) continue;
-        TManagedSubWindow* window = Windows_->OpenOrBringForward(d->Number);
+        if (!d || !Form_.Windows().Available(d->Number)) continue;
+        TManagedSubWindow* window = Form_.Windows().OpenOrBringForward(d->Number);
         if (!window) continue;
         listed[size_t(d->Number)] = true;
         if (record.Minimized()) {
@@ -222,7 +231,7 @@ QString TVekaMainForm::LoadLayout(const QString& setupFile) {
             window->setGeometry(std::clamp(record.Left, -width + 40, 16384), std::clamp(record.Top, 0, 16384), width, height);
         }
     }
-    Windows_->ForEachOpen([&](int number, TManagedSubWindow* window) {
+    Form_.Windows().ForEachOpen([&](int number, TManagedSubWindow* window) {
         if (!listed[size_t(number)]) window->CloseForGood();
     });
     return {};
@@ -230,7 +239,7 @@ QString TVekaMainForm::LoadLayout(const QString& setupFile) {
 
 // Saves of one object -----------------------------------------------------------------------
 
-bool TVekaMainForm::SaveObject(TSetupFileKind kind) { return SaveObjectCommand(*Doc_, kind, Prompts(), CommandFrame()); }
+bool TFileMenu::SaveObject(TSetupFileKind kind) { return SaveObjectCommand(Doc_, kind, Form_.Prompts(), Form_.CommandFrame()); }
 
 // Custom file --------------------------------------------------------------------------------
 
@@ -239,43 +248,43 @@ namespace {
 constexpr qint64 kMaxCommentBytes = 256 * 1024;
 }  // namespace
 
-std::optional<TCustomChoice> TVekaMainForm::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
+std::optional<TCustomChoice> TFileMenu::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
     // The computer keys type into the memo, not into the module.
-    Doc_->TestNote().Stop();
-    if (Hooks.CustomFile) return Hooks.CustomFile(shown, viewOnly);
+    Doc_.TestNote().Stop();
+    if (Form_.Hooks.CustomFile) return Form_.Hooks.CustomFile(shown, viewOnly);
     QStringList labels;
     for (int port = 0; port < kPortCount; ++port)
         for (int part = 1; part <= kPartsPerPort; ++part)
-            labels << QString::fromStdString(PartName(port, part) + " " + Doc_->Image().PartToneName(port, part));
-    TCustomFile dialog(Language_, labels, viewOnly, this);
+            labels << QString::fromStdString(PartName(port, part) + " " + Doc_.Image().PartToneName(port, part));
+    TCustomFile dialog(Language_, labels, viewOnly, &Form_);
     dialog.SetChoice(shown);
     if (dialog.exec() != QDialog::Accepted || viewOnly) return std::nullopt;
     return dialog.Choice();
 }
 
-bool TVekaMainForm::SaveCustomFile() {
+bool TFileMenu::SaveCustomFile() {
     const auto choice = ShowCustomFile({}, false);
     if (!choice) return false;
     const TCustomSelection& selection = choice->Selection;
     const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
     // Nothing chosen, or nothing of what was chosen differs from the defaults.
     TDifferenceList list;
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_->Image(), list, selection, StatusArea_->Progress()) == 0) {
-        ShowMessage(QMessageBox::Information, Message(20, Language_));
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_.Image(), list, selection, Form_.StatusArea().Progress()) == 0) {
+        Form_.ShowMessage(QMessageBox::Information, Message(20, Language_));
         return false;
     }
     const QString name =
-        QString::fromStdString(veka::SaveCollected(*Doc_, list, TSetupFileKind::Custom, Prompts(), CommandFrame()));
+        QString::fromStdString(veka::SaveCollected(Doc_, list, TSetupFileKind::Custom, Form_.Prompts(), Form_.CommandFrame()));
     if (name.isEmpty()) return false;
     const QByteArray comment = choice->Comment.toUtf8();
     std::string error;
     if (!ReplaceFile(CommentFileName(name).toStdString(),
                      std::span(reinterpret_cast<const uint8_t*>(comment.constData()), size_t(comment.size())), error))
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+        Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
     return true;
 }
 
-void TVekaMainForm::ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers) {
+void TFileMenu::ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers) {
     TCustomChoice shown;
     shown.Selection = CustomSelectionOfHeaders(headers);
     QFile comment(CommentFileName(fileName));
@@ -286,6 +295,6 @@ void TVekaMainForm::ShowCustomFileContents(const QString& fileName, const std::v
 
 // Exclusive-file export ---------------------------------------------------------------------
 
-bool TVekaMainForm::ExportSysx(TExportKind kind) { return ExportSysxCommand(*Doc_, kind, Prompts(), CommandFrame()); }
+bool TFileMenu::ExportSysx(TExportKind kind) { return ExportSysxCommand(Doc_, kind, Form_.Prompts(), Form_.CommandFrame()); }
 
 }  // namespace veka
