@@ -128,18 +128,18 @@ void TVekaMainForm::BuildMenus() {
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         on(TCommand(c), [this, kind = TExportKind(c - int(TCommand::ExportSysxAll))] { Files_->ExportSysx(kind); });
     on(TCommand::Exit, [this] { close(); });
-    on(TCommand::SendAll, [this] { SendAllCommand(false); });
-    on(TCommand::SendAllUserDrums, [this] { SendAllCommand(true); });
-    on(TCommand::Panic, [this] { PanicCommand(); });
-    on(TCommand::DataRequest, [this] { DataRequestCommand(); });
-    on(TCommand::MidiPortSetup, [this] { OpenPortDialog(); });
+    on(TCommand::SendAll, [this] { Communication_->SendAllCommand(false); });
+    on(TCommand::SendAllUserDrums, [this] { Communication_->SendAllCommand(true); });
+    on(TCommand::Panic, [this] { Communication_->PanicCommand(); });
+    on(TCommand::DataRequest, [this] { Communication_->DataRequestCommand(); });
+    on(TCommand::MidiPortSetup, [this] { Communication_->OpenPortDialog(); });
     on(TCommand::MinimizeAll, [this] { MinimizeAll(); });
     on(TCommand::CloseAll, [this] { CloseAll(); });
     on(TCommand::ArrangeIcons, [this] { ArrangeIcons(); });
     on(TCommand::HelpContents, [this] { HelpContents(); });
     on(TCommand::About, [this] { AboutCommand(); });
     on(TCommand::ContactForm, [this] { ContactFormCommand(); });
-    on(TCommand::CompareWithModule, [this] { CompareWithModuleCommand(); });
+    on(TCommand::CompareWithModule, [this] { Communication_->CompareWithModuleCommand(); });
     on(TCommand::Undo, [this] { UndoCommand(); });
     on(TCommand::Redo, [this] { RedoCommand(); });
     on(TCommand::ClearUndoHistory, [this] { ClearUndoHistoryCommand(); });

@@ -35,7 +35,7 @@ void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *Services_, *PartOrders_); });
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *Services_); });
-    Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *Services_); });
+    Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *Communication_); });
     Windows_->SetFactory(wnDisplay, [this]() -> QWidget* { return new TDisplayWindow(Services(), *Services_); });
     Windows_->SetFactory(wnKeyboard, [this]() -> QWidget* { return new TKeyboardWindow(Services(), Doc_->NotePlayer(), *Services_); });
     Windows_->SetFactory(wnMatrix, [this]() -> QWidget* { return new TAssignWindow(Services(), Doc_->NotePlayer()); });

@@ -26,7 +26,7 @@ TVekaMainForm::TUndoScope::TUndoScope(TVekaMainForm& form, const std::string& na
     : TDocument::TUndoScope(*form.Doc_, name) {}
 
 void TVekaMainForm::ConnectUndo() {
-    Doc_->Working = [this] { return Busy_ || RequestCancel_; };
+    Doc_->Working = [this] { return Busy_ || Communication_->Requesting(); };
     Doc_->GestureHeld = [] { return QGuiApplication::mouseButtons() != Qt::NoButton; };
     UndoChanges_ = Doc_->OnUndoChanged.Subscribe([this] { UpdateUndoActions(); });
 }

@@ -151,6 +151,7 @@ bool TVekaMainForm::Create() {
     Doc_ = std::make_unique<TDocument>(std::move(image), Clock(), Timers_, RecoveryPath(Options_.ProgramFolder));
     ConnectDocument();
     Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
+    Communication_ = std::make_unique<TCommunicationMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_, Wait_);
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // The input, woken from the driver's thread through an eventfd.
     Waker_ = new TInputWaker(this);
@@ -165,7 +166,7 @@ bool TVekaMainForm::Create() {
     BuildToolbars();
     StatusArea_ = std::make_unique<TStatusArea>(*this, Language_, Clock(), [this] {
         Doc_->Session().Transmitter.RequestStop();
-        if (RequestCancel_) *RequestCancel_ = true;
+        Communication_->StopRequest();
     });
     StatusArea_->OnPercent = [this](int percent) {
         if (Splash_ && Splash_->isVisible()) Splash_->SetProgress(percent);
@@ -184,14 +185,14 @@ bool TVekaMainForm::Create() {
     Doc_->NotePlayer().SetOctave(Data_.PlayNoteBaseOct);
     Shortcuts_->Load();
     Shortcuts_->StartLink();
-    if (QuitRequested_) {
+    if (Communication_->QuitRequested()) {
         Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
         return false;
     }
     // The input device is another one than last time.
     if (PortChanged_) {
         ShowMessage(QMessageBox::Warning, Message(68, Language_));
-        OpenPortDialog();
+        Communication_->OpenPortDialog();
     }
     // The module starts from a known state.
     if (Data_.Option(TOption::ResetAtStart)) Files_->New(true);
@@ -223,32 +224,12 @@ void TVekaMainForm::LoadSettings() {
     const bool incomplete = transmitter.OpenPorts(Data_.MidiOut);
     for (int port = 0; port < 4; ++port)
         if (!transmitter.Port(port).IsOpen()) Data_.MidiOut[size_t(port)] = -1;
-    if (result.InputValid) OpenInput();
+    if (result.InputValid) Communication_->OpenInput();
     else Data_.UseMidiIn = false;
     PortChanged_ = result.PortChanged;
     // Without any output chosen yet, the dialog lets the user quit instead of trapping them.
-    if (incomplete || result.PortsIncomplete) OpenPortDialog(!transmitter.Port(0).IsOpen());
+    if (incomplete || result.PortsIncomplete) Communication_->OpenPortDialog(!transmitter.Port(0).IsOpen());
     RefreshLamps();
-}
-
-QString TVekaMainForm::InputErrorText(const std::string& detail) const {
-    return Language_ == TLanguage::Japanese
-               ? QStringLiteral("MIDI INPUT を開けません: ") + QString::fromStdString(detail)
-               : QStringLiteral("The MIDI input could not be opened: ") + QString::fromStdString(detail);
-}
-
-void TVekaMainForm::OpenInput() {
-    TMidiInput& input = Doc_->Session().Input;
-    try {
-        input.Close();
-        input.SetDeviceID(Data_.MidiIn);
-        input.Open();
-        input.Start();
-        Data_.UseMidiIn = true;
-    } catch (const std::exception& error) {
-        Data_.UseMidiIn = false;  // until the next start
-        ShowMessage(QMessageBox::Warning, InputErrorText(error.what()));
-    }
 }
 
 void TVekaMainForm::ConnectSession() {
@@ -444,7 +425,7 @@ void TVekaMainForm::dropEvent(QDropEvent* event) {
 
 void TVekaMainForm::OpenWhenFree(const QString& fileName) {
     // A transmission or a modal dialog in progress finishes first.
-    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
+    if (Busy_ || Communication_->Requesting() || QApplication::activeModalWidget() || Clock().Depth() > 0) {
         QTimer::singleShot(250, this, [this, fileName] { OpenWhenFree(fileName); });
         return;
     }
@@ -455,10 +436,10 @@ void TVekaMainForm::CloseWhenFree() {
     // A quit signal: a transmission or a data request stops at its next message, a dialog
     // open at that moment is cancelled, and the orderly close runs once they are over.
     if (Busy_) Doc_->Session().Transmitter.RequestStop();
-    if (RequestCancel_) *RequestCancel_ = true;
+    Communication_->StopRequest();
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     // Inside a handler's waits too: the close deletes windows whose handler is still running.
-    if (Busy_ || RequestCancel_ || QApplication::activeModalWidget() || Clock().Depth() > 0) {
+    if (Busy_ || Communication_->Requesting() || QApplication::activeModalWidget() || Clock().Depth() > 0) {
         QTimer::singleShot(100, this, [this] { CloseWhenFree(); });
         return;
     }

@@ -20,6 +20,7 @@
 #include "module/image.h"
 #include "app/app_texts.h"
 #include "app/dialog_hooks.h"
+#include "app/communication_menu.h"
 #include "app/dialog_prompts.h"
 #include "app/file_menu.h"
 #include "app/managed_windows.h"
@@ -117,8 +118,6 @@ public:
     TTransmitter& Transmitter() { return Doc_->Transmitter(); }
     std::string ProgramFolder() const { return Options_.ProgramFolder; }
     IPartOrderStore& PartOrders() { return *PartOrders_; }
-    // Brings the port dialog's record into force (ports, module type, pacing) and shows it.
-    void ApplyModuleSettings();
 
     // Undo and redo (main_undo.cpp): the document settles edits into steps; a command opens a
     // TUndoScope so that all it changed is one step.
@@ -132,9 +131,6 @@ public:
         TUndoScope(TVekaMainForm& form, const std::string& name);  // in the program's language
     };
 
-    // Communication > Compare with Module: the compare window, on the module.
-    void CompareWithModuleCommand();
-
     // The part pop-up's commands on the current port.
     void CopyPartCommand();
     void ExchangePartCommand();
@@ -146,27 +142,15 @@ public:
 
     // The File menu: New, Open, the saves and exports, the songs, the recent files.
     TFileMenu& Files() { return *Files_; }
+    // The Communication menu: Send All, Panic, the ports, the data request, the compare sources.
+    TCommunicationMenu& Communication() { return *Communication_; }
+    // The user chose to quit at the first start's port dialog: an orderly end, not an error.
+    bool QuitRequested() const { return Communication_ && Communication_->QuitRequested(); }
+    // A transmission runs inside its nested event loop (the window is locked meanwhile).
+    bool Busy() const { return Busy_; }
     // OpenByName once no transmission, data request or modal dialog is in progress.
     void OpenWhenFree(const QString& fileName);
-    void SendAllCommand(bool allUserDrums);
-    // Communication > Data Request: the choice, the request loop with its progress window, the
-    // report; every open window shows what was read.
-    void DataRequestCommand();
-    // The parts of a request: an input (the port dialog offered), the choice of what to read
-    // (stored for the next time), and the work with the progress window and its Stop.
-    bool EnsureRequestInput();
-    std::optional<TDataRequestChoice> ChooseRequest(const TDataRequestChoice& stored);
-    std::optional<TDataRequestChoice> AskRequestChoice();
-    bool RunRequest(const std::function<void(const std::atomic<bool>& cancel)>& work);
-    QString RequestLogPath() const;
-    // The progress window while a request runs (tests press its Stop).
-    TDataReqDlg* RequestProgress() const { return RequestProgress_; }
-    void PanicCommand();
     void CopySysxText();
-    // offerQuit: a first start without an output, where closing the dialog may quit the program.
-    void OpenPortDialog(bool offerQuit = false);
-    // The user chose to quit at the first start's port dialog: an orderly end, not an error.
-    bool QuitRequested() const { return QuitRequested_; }
     void AboutCommand();
     void ContactFormCommand();
     void HelpContents();
@@ -234,25 +218,14 @@ private:
     void SetBookmarks(const std::string& window, const std::array<int, 10>& ids);
     void SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName);
     void SendSystemParameter(int number, const std::string& caption);
-    // The compare window's sources (main_compare.cpp); a setup file read onto a power-on image
-    // of the program's settings.
-    TCompareTarget Defaults();
-    TCompareTarget SavedFile();
-    TCompareTarget OtherFile();
-    TCompareTarget Module();
-    int SendDifferences(const std::vector<int>& indices);
-    void ShowParameter(int port, const TLinkData& link);
-    TCompareTarget ReadOntoPowerOn(const QString& fileName);
     void UpdateUndoActions();
     void UndoOrRedo(bool undo);
     void ShowCaption();
     void LoadSettings();
     void RegisterEditorWindows();
-    void OpenInput();
     void FirstShow();
     bool CloseSequence();
     void EnableCommands();
-    QString InputErrorText(const std::string& detail) const;
     void ReportSendError(const std::exception& error);
     TBulkContext BulkContext() const;
 
@@ -283,9 +256,6 @@ private:
     bool Closing_ = false;
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
     bool PortChanged_ = false;
-    bool QuitRequested_ = false;
-    std::atomic<bool>* RequestCancel_ = nullptr;  // while a data request runs
-    TDataReqDlg* RequestProgress_ = nullptr;
     int ColourDepth_ = 24;
     std::optional<bool> Administrator_;
     std::unique_ptr<TPartOrderFiles> PartOrders_;
@@ -296,6 +266,7 @@ private:
     bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
     QMenu* PartMenu_ = nullptr;
     std::unique_ptr<TFileMenu> Files_;
+    std::unique_ptr<TCommunicationMenu> Communication_;
     std::unique_ptr<TShortcutKeys> Shortcuts_;
     std::unique_ptr<TStatusArea> StatusArea_;
     std::unique_ptr<TDialogPrompts> Prompts_;

@@ -60,11 +60,4 @@ void TWindowServicesHost::SendSystemParameter(int number, const std::string& cap
 bool TWindowServicesHost::PcKeyboardOn() const { return Form_.Data_.Option(TOption::PcKeyboard); }
 void TWindowServicesHost::SetPcKeyboard(bool on) { Form_.SetPcKeyboard(on); }
 
-TCompareTarget TWindowServicesHost::Defaults() { return Form_.Defaults(); }
-TCompareTarget TWindowServicesHost::SavedFile() { return Form_.SavedFile(); }
-TCompareTarget TWindowServicesHost::OtherFile() { return Form_.OtherFile(); }
-TCompareTarget TWindowServicesHost::Module() { return Form_.Module(); }
-int TWindowServicesHost::SendDifferences(const std::vector<int>& indices) { return Form_.SendDifferences(indices); }
-void TWindowServicesHost::ShowParameter(int port, const TLinkData& link) { Form_.ShowParameter(port, link); }
-
 }  // namespace veka

@@ -1,8 +1,7 @@
 #pragma once
 // The services the windows get from the program, one interface per job, answered by the main
 // window: the main window itself implements none of them, so a window sees only what its
-// interface offers.
-#include "windows/compare_window.h"
+// interface offers. The compare window's sources are the Communication menu's.
 #include "windows/window_services.h"
 
 namespace veka {
@@ -15,8 +14,7 @@ class TWindowServicesHost : public IEditContext,
                             public IWindowStore,
                             public IMessageOut,
                             public IParameterOut,
-                            public IPcKeyboardSwitch,
-                            public ICompareSources {
+                            public IPcKeyboardSwitch {
 public:
     explicit TWindowServicesHost(TVekaMainForm& form) : Form_(form) {}
     TWindowServices Services() { return TWindowServices{*this, *this, *this, *this}; }
@@ -58,13 +56,6 @@ public:
     // IPcKeyboardSwitch, for the keyboard window: TOption::PcKeyboard.
     bool PcKeyboardOn() const override;
     void SetPcKeyboard(bool on) override;
-    // ICompareSources, for the compare window.
-    TCompareTarget Defaults() override;
-    TCompareTarget SavedFile() override;
-    TCompareTarget OtherFile() override;
-    TCompareTarget Module() override;
-    int SendDifferences(const std::vector<int>& indices) override;
-    void ShowParameter(int port, const TLinkData& link) override;
 
 private:
     TVekaMainForm& Form_;

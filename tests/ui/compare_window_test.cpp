@@ -142,7 +142,7 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     QApplication::processEvents();  // the edits above settle into their steps
     const size_t steps = form.Document().UndoHistory().Depth();
     ChooseMasterAndPartsAB();
-    form.CompareWithModuleCommand();
+    form.Communication().CompareWithModuleCommand();
     TCompareWindow& w = Window();
     EXPECT_EQ(w.Source(), TCompareWindow::csModule);
     ASSERT_EQ(w.Differences().size(), 5u) << Rows(w).join('\n').toStdString();
@@ -177,7 +177,7 @@ TEST_F(CompareWindowTest, WhatTheModuleDidNotAnswerIsNamed) {
     TImageWriter(form.Image()).Part(0, 6, ppVolume).Value = 90;  // not sent: the module still has 100
     Module()->DropRepliesTo(form.Image().Part(0, 5, ppVolume).Address.Bytes);
     ChooseMasterAndPartsAB();
-    form.CompareWithModuleCommand();
+    form.Communication().CompareWithModuleCommand();
     TCompareWindow& w = Window();
     // Part 5's Volume has one address on every port: A5 and B5 stay unread.
     ASSERT_EQ(w.Unread().size(), 2u);

@@ -69,7 +69,7 @@ TEST_F(DataRequestOnFakeClock, EveryFifthReplyLostIsCountedAndTheRestIsInTheImag
     TVekaMainForm& form = Start();
     ChooseMasterReverbAndPartsA(form);
     TMidiDevices::Instance().VirtualModule()->DropEveryNthReply(5);
-    form.DataRequestCommand();
+    form.Communication().DataRequestCommand();
     ASSERT_FALSE(Messages.empty());
     const int requested = 1760 + 4 + 7;
     const int dropped = TMidiDevices::Instance().VirtualModule()->RepliesDropped();
@@ -91,18 +91,18 @@ TEST_F(DataRequestOnFakeClock, StopPartWayKeepsTheFirstPartsValuesAndLeavesTheRe
     ChooseMasterReverbAndPartsA(form);
     OnWait = [&] {
         // Part 1's 110 values are asked first; stop well after them.
-        if (Waits == 600 && form.RequestProgress()) {
+        if (Waits == 600 && form.Communication().RequestProgress()) {
             QDir().mkpath(VEKA_ARTIFACT_DIR);
-            EXPECT_TRUE(form.RequestProgress()->grab().save(VEKA_ARTIFACT_DIR "/data-request-progress-ja.png"));
-            form.RequestProgress()->StopButton()->click();
+            EXPECT_TRUE(form.Communication().RequestProgress()->grab().save(VEKA_ARTIFACT_DIR "/data-request-progress-ja.png"));
+            form.Communication().RequestProgress()->StopButton()->click();
         }
     };
-    form.DataRequestCommand();
+    form.Communication().DataRequestCommand();
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains(QString::fromUtf8("異常終了"))) << Messages.back().toStdString();
     EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
     EXPECT_EQ(form.Image().Part(0, 16, 9).Value, 10);
-    EXPECT_EQ(form.RequestProgress(), nullptr);
+    EXPECT_EQ(form.Communication().RequestProgress(), nullptr);
 }
 
 TEST_F(DataRequestOnFakeClock, InputClosedMidRequestEndsWithTheReportNotAHang) {
@@ -111,7 +111,7 @@ TEST_F(DataRequestOnFakeClock, InputClosedMidRequestEndsWithTheReportNotAHang) {
     OnWait = [&] {
         if (Waits == 300) form.Session().Input.Close();
     };
-    form.DataRequestCommand();
+    form.Communication().DataRequestCommand();
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains("interrupted")) << Messages.back().toStdString();
     EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
@@ -156,7 +156,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
         return std::make_optional(choice);
     };
     const size_t before = Messages.size();
-    form.DataRequestCommand();
+    form.Communication().DataRequestCommand();
     ASSERT_GT(Messages.size(), before);
     EXPECT_TRUE(Messages.back().contains("Completed")) << Messages.back().toStdString();
     EXPECT_EQ(form.Image().System(2).Value, 127);
@@ -164,7 +164,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
     EXPECT_TRUE(Ini().ReadBool("setting", "req select 106", false));  // Reverb
     EXPECT_FALSE(Ini().ReadBool("setting", "req select 100", true));
     EXPECT_EQ(Ini().ReadInteger("setting", "Data Req Wait", 0), 700);
-    EXPECT_EQ(form.RequestProgress(), nullptr);
+    EXPECT_EQ(form.Communication().RequestProgress(), nullptr);
     EXPECT_TRUE(form.menuBar()->isEnabled());
 }
 
@@ -181,7 +181,7 @@ TEST_F(DataRequestTest, StopPartWayKeepsWhatCameAndReportsTheInterruption) {
     };
     bool refusedClose = false;
     QTimer::singleShot(400, &form, [&] {
-        TDataReqDlg* progress = form.RequestProgress();
+        TDataReqDlg* progress = form.Communication().RequestProgress();
         ASSERT_TRUE(progress);
         QDir().mkpath(VEKA_ARTIFACT_DIR);
         progress->grab().save(VEKA_ARTIFACT_DIR "/data-request-progress-en.png");
@@ -189,11 +189,11 @@ TEST_F(DataRequestTest, StopPartWayKeepsWhatCameAndReportsTheInterruption) {
         refusedClose = progress->isVisible();
         progress->StopButton()->click();
     });
-    form.DataRequestCommand();
+    form.Communication().DataRequestCommand();
     EXPECT_TRUE(refusedClose);
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains("interrupted")) << Messages.back().toStdString();
-    EXPECT_EQ(form.RequestProgress(), nullptr);
+    EXPECT_EQ(form.Communication().RequestProgress(), nullptr);
 }
 
 TEST_F(DataRequestTest, AboutShowsTheModulesIdentityReply) {

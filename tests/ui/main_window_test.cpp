@@ -135,12 +135,12 @@ TEST_F(MainWindowTest, SendAllReportsSuccessAndAVanishedDevice) {
     WriteCompleteSettings();
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    form.SendAllCommand(false);
+    form.Communication().SendAllCommand(false);
     EXPECT_EQ(Messages.back(), Message(100, TLanguage::English));
     form.Session().Transmitter.Port(0).Close();  // as when the interface is unplugged
-    form.SendAllCommand(false);
+    form.Communication().SendAllCommand(false);
     EXPECT_TRUE(Messages.back().startsWith(Message(90, TLanguage::English)));
-    form.PanicCommand();  // skips the closed port, reaches Port B
+    form.Communication().PanicCommand();  // skips the closed port, reaches Port B
     EXPECT_TRUE(form.isEnabled());
 }
 
@@ -294,7 +294,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
     form.RefreshAll();
     EXPECT_EQ(form.StatusArea().ModuleText(), QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: -"));
     EXPECT_EQ(ModuleStatusText(1, {"X"}), QString::fromUtf8("SC-88 · A: X"));
-    form.PanicCommand();
+    form.Communication().PanicCommand();
     EXPECT_TRUE(form.StatusArea().Text().contains("All Sound Off")) << form.StatusArea().Text().toStdString();
 }
 
@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, SendAllShowsABarAndTheStopButtonEndsItSayingHowFarItCame)
         form.StatusArea().StopButton()->click();
     });
     const size_t before = Messages.size();
-    form.SendAllCommand(true);
+    form.Communication().SendAllCommand(true);
     EXPECT_TRUE(barShown);
     EXPECT_TRUE(stopShown);
     EXPECT_EQ(Messages.size(), before);  // no "finished" box

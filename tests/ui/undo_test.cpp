@@ -139,11 +139,11 @@ TEST_F(UndoTest, ThePortDialogStartsFromTheModuleTypeAnUndoTookBack) {
         shown.push_back(form.Data().ModuleType);
         if (shown.size() == 1) form.Data().ModuleType = mtSC88;  // the user picks another family
     };
-    form.OpenPortDialog();
+    form.Communication().OpenPortDialog();
     EXPECT_EQ(form.Image().ModuleType(), mtSC88);
     form.UndoCommand();
     EXPECT_EQ(form.Image().ModuleType(), mtSC8850);
-    form.OpenPortDialog();
+    form.Communication().OpenPortDialog();
     EXPECT_EQ(shown, (std::vector<int>{mtSC8850, mtSC8850}));
     EXPECT_EQ(form.Image().ModuleType(), mtSC8850);  // closing it changed nothing
 }
@@ -230,7 +230,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
                       "Undo and redo wait until the transmission or the data request has ended");
         }
     };
-    form.SendAllCommand(false);
+    form.Communication().SendAllCommand(false);
     Clock.Process = [] { QApplication::processEvents(); };
     EXPECT_TRUE(tried);
     EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 105);

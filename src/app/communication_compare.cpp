@@ -1,6 +1,6 @@
-// The compare window's sources in the main window: the power-on defaults and the setup files
-// read onto them (document/compare_sources.h), the file chosen for it, the module through the
-// data request; sending the differences; showing a listed parameter in its editor window.
+// The compare window's sources: the power-on defaults and the setup files read onto them
+// (document/compare_sources.h), the file chosen for it, the module through the data request;
+// sending the differences; showing a listed parameter in its editor window.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
@@ -8,7 +8,9 @@
 #include "midi/module_compare.h"
 #include "module/image_snapshot.h"
 #include "app/file_kinds.h"
+#include "app/communication_menu.h"
 #include "app/main_window.h"
+#include "document/document.h"
 #include "document/send_commands.h"
 
 namespace veka {
@@ -19,14 +21,14 @@ constexpr TCaption kNoFile = {"ｾｯﾄｱｯﾌﾟはまだﾌｧｲﾙに保�
 
 }  // namespace
 
-TCompareTarget TVekaMainForm::Defaults() { return PowerOnLike(Doc_->Image(), Options_.DefaultFolder); }
+TCompareTarget TCommunicationMenu::Defaults() { return PowerOnLike(Doc_.Image(), Options_.DefaultFolder); }
 
-TCompareTarget TVekaMainForm::ReadOntoPowerOn(const QString& fileName) {
-    return SetupFileOntoPowerOn(Doc_->Image(), Options_.DefaultFolder, fileName.toStdString());
+TCompareTarget TCommunicationMenu::ReadOntoPowerOn(const QString& fileName) {
+    return SetupFileOntoPowerOn(Doc_.Image(), Options_.DefaultFolder, fileName.toStdString());
 }
 
-TCompareTarget TVekaMainForm::SavedFile() {
-    const QString fileName = FileName();
+TCompareTarget TCommunicationMenu::SavedFile() {
+    const QString fileName = Form_.FileName();
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) {
         TCompareTarget none;
         none.Error = Tr(kNoFile, Language_).toStdString();
@@ -35,30 +37,30 @@ TCompareTarget TVekaMainForm::SavedFile() {
     return ReadOntoPowerOn(fileName);
 }
 
-TCompareTarget TVekaMainForm::OtherFile() {
+TCompareTarget TCommunicationMenu::OtherFile() {
     const QString caption = Tr(CommandCaption(TCommand::Compare), Language_);
-    const QString name = Hooks.OpenName ? Hooks.OpenName(caption, Files_->DataFolder(), OpenFilters(Language_))
-                                      : QFileDialog::getOpenFileName(this, caption, Files_->DataFolder(), OpenFilters(Language_));
+    const QString name = Form_.Hooks.OpenName ? Form_.Hooks.OpenName(caption, Form_.Files().DataFolder(), OpenFilters(Language_))
+                                      : QFileDialog::getOpenFileName(&Form_, caption, Form_.Files().DataFolder(), OpenFilters(Language_));
     if (name.isEmpty()) return {};
     return ReadOntoPowerOn(name);
 }
 
-TCompareTarget TVekaMainForm::Module() {
+TCompareTarget TCommunicationMenu::Module() {
     TCompareTarget target;
-    if (Busy_ || RequestCancel_ || !EnsureRequestInput()) return target;
+    if (Form_.Busy() || RequestCancel_ || !EnsureRequestInput()) return target;
     const auto choice = AskRequestChoice();
     if (!choice) return target;
     // The request reads into the image; the image is written back after it, and nothing of it
     // counts as an edit: no step, no unsaved mark, no recovery.
-    Doc_->CommitUndoStep();
-    const bool changed = Doc_->Changed();
+    Doc_.CommitUndoStep();
+    const bool changed = Doc_.Changed();
     TModuleComparison comparison;
     const bool ok = RunRequest([&](const std::atomic<bool>& cancel) {
-        comparison = CompareWithModule(Doc_->Session().Request, Doc_->Image(), Options_.DefaultFolder, choice->Selected,
+        comparison = CompareWithModule(Doc_.Session().Request, Doc_.Image(), Options_.DefaultFolder, choice->Selected,
                                        choice->TakeLog ? RequestLogPath().toStdString() : std::string(), &cancel);
     });
-    Doc_->ForgetChanges(changed);
-    RefreshAll();
+    Doc_.ForgetChanges(changed);
+    Form_.RefreshAll();
     if (!ok) return target;  // the send error was told
     if (!comparison.Report.Ran) return target;  // nothing selected
     target.Image = std::move(comparison.Module);
@@ -66,14 +68,14 @@ TCompareTarget TVekaMainForm::Module() {
     return target;
 }
 
-int TVekaMainForm::SendDifferences(const std::vector<int>& indices) {
-    Doc_->NotePlayer().ReleaseAll();
+int TCommunicationMenu::SendDifferences(const std::vector<int>& indices) {
+    Doc_.NotePlayer().ReleaseAll();
     int sent = 0;
-    SendRun(Doc_->Transmitter(), indices.size(), [&] { sent = SendImageParameters(Doc_->Session().Transmitter, indices); });
+    SendRun(Doc_.Transmitter(), indices.size(), [&] { sent = SendImageParameters(Doc_.Session().Transmitter, indices); });
     return sent;
 }
 
-void TVekaMainForm::ShowParameter(int port, const TLinkData& link) {
+void TCommunicationMenu::ShowParameter(int port, const TLinkData& link) {
     int window = 0;
     switch (link.Kind) {
         case LinkSystem: window = link.Owner >= 1 && link.Owner <= 4 ? wnMaster : wnEffect; break;
@@ -82,16 +84,16 @@ void TVekaMainForm::ShowParameter(int port, const TLinkData& link) {
         case LinkUserDrum: window = wnUserDrum; break;
         default: return;
     }
-    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != CurrentPort() && port < Doc_->Image().ActivePortCount())
-        SetCurrentPort(port);
-    if (link.Kind == LinkPart) SelectPart(link.Owner);
-    TManagedSubWindow* sub = Windows_->OpenOrBringForward(window);
+    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != Form_.CurrentPort() && port < Doc_.Image().ActivePortCount())
+        Form_.SetCurrentPort(port);
+    if (link.Kind == LinkPart) Form_.SelectPart(link.Owner);
+    TManagedSubWindow* sub = Form_.Windows().OpenOrBringForward(window);
     if (!sub) return;
     if (auto* editor = dynamic_cast<IEditorWindow*>(sub->widget())) editor->ShowParameter(port, link);
 }
 
-void TVekaMainForm::CompareWithModuleCommand() {
-    TManagedSubWindow* sub = Windows_->OpenOrBringForward(wnCompare);
+void TCommunicationMenu::CompareWithModuleCommand() {
+    TManagedSubWindow* sub = Form_.Windows().OpenOrBringForward(wnCompare);
     if (auto* window = sub ? qobject_cast<TCompareWindow*>(sub->widget()) : nullptr)
         window->CompareWith(TCompareWindow::csModule);
 }
