@@ -20,7 +20,7 @@ void BM_KeyPressToThePort(benchmark::State& state) {
         return;
     }
     TVekaMainForm& form = *main.Form;
-    form.SetPcKeyboard(true);
+    form.OptionMenu().SetPcKeyboard(true);
     form.Windows().OpenOrBringForward(wnKeyboard);
     QApplication::processEvents();
     QWindow* window = form.windowHandle();

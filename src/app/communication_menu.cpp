@@ -165,7 +165,7 @@ void TCommunicationMenu::OpenPortDialog(bool offerQuit) {
 
 void TCommunicationMenu::ApplyModuleSettings() {
     // Another family: the tone maps of every part follow it, on the module too.
-    const TVekaMainForm::TUndoScope step(Form_, CommandCaption(TCommand::MidiPortSetup));
+    const TDocument::TUndoScope step(Doc_, Tr(CommandCaption(TCommand::MidiPortSetup), Language_).toStdString());
     try {
         veka::ApplyModuleSettings(Data_, Doc_.Session());
     } catch (const std::exception& error) {

@@ -20,6 +20,7 @@
 #include "document/settings.h"
 #include "app/splash.h"
 #include "document/layout_file.h"
+#include "document/recent_files.h"
 #include "document/open_commands.h"
 #include "document/save_commands.h"
 

@@ -133,18 +133,18 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::Panic, [this] { Communication_->PanicCommand(); });
     on(TCommand::DataRequest, [this] { Communication_->DataRequestCommand(); });
     on(TCommand::MidiPortSetup, [this] { Communication_->OpenPortDialog(); });
-    on(TCommand::MinimizeAll, [this] { MinimizeAll(); });
-    on(TCommand::CloseAll, [this] { CloseAll(); });
-    on(TCommand::ArrangeIcons, [this] { ArrangeIcons(); });
-    on(TCommand::HelpContents, [this] { HelpContents(); });
-    on(TCommand::About, [this] { AboutCommand(); });
-    on(TCommand::ContactForm, [this] { ContactFormCommand(); });
+    on(TCommand::MinimizeAll, [this] { Windows_->MinimizeAll(); });
+    on(TCommand::CloseAll, [this] { Windows_->CloseAll(); });
+    on(TCommand::ArrangeIcons, [this] { Windows_->ArrangeIcons(); });
+    on(TCommand::HelpContents, [this] { Help_->HelpContents(); });
+    on(TCommand::About, [this] { Help_->AboutCommand(); });
+    on(TCommand::ContactForm, [this] { Help_->ContactFormCommand(); });
     on(TCommand::CompareWithModule, [this] { Communication_->CompareWithModuleCommand(); });
-    on(TCommand::Undo, [this] { UndoCommand(); });
-    on(TCommand::Redo, [this] { RedoCommand(); });
-    on(TCommand::ClearUndoHistory, [this] { ClearUndoHistoryCommand(); });
-    on(TCommand::OtherOptions, [this] { OtherOptionsCommand(); });
-    on(TCommand::Font, [this] { FontCommand(); });
+    on(TCommand::Undo, [this] { Edit_->UndoCommand(); });
+    on(TCommand::Redo, [this] { Edit_->RedoCommand(); });
+    on(TCommand::ClearUndoHistory, [this] { Edit_->ClearUndoHistoryCommand(); });
+    on(TCommand::OtherOptions, [this] { OptionMenu_->OtherOptionsCommand(); });
+    on(TCommand::Font, [this] { OptionMenu_->FontCommand(); });
     on(TCommand::ShortcutKeys, [this] { Shortcuts_->ShortcutKeysCommand(); });
     for (const TWindowDescriptor& d : WindowDescriptors())
         on(d.Command, [this, number = d.Number] { Windows_->OpenOrBringForward(number); });
@@ -164,7 +164,7 @@ void TVekaMainForm::EnableCommands() {
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         Action(TCommand(c))->setEnabled(true);
     Files_->EnableEmbedding();  // only while the working copy of a song is there
-    UpdateUndoActions();
+    Edit_->UpdateActions();
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }

@@ -27,9 +27,4 @@ void TVekaMainForm::ConnectNotePlayer() {
     qApp->installEventFilter(KeyFilter_);
 }
 
-void TVekaMainForm::SetPcKeyboard(bool on) {
-    if (!on) Doc_->NotePlayer().ReleaseKeys();
-    Data_.SetOption(TOption::PcKeyboard, on);
-}
-
 }  // namespace veka

@@ -1,15 +1,12 @@
-// The two toolbars, the Sysx View bar with its hex panel and lamps, the status bar, and the
+// The two toolbars, the Sysx View bar with its hex panel (and its copy) and lamps, and the
 // caption switch of the toolbar pop-up menu.
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressBar>
-#include <QShortcut>
-#include <QPushButton>
 #include <QMenu>
 #include <QScreen>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -124,6 +121,12 @@ void TVekaMainForm::SetButtonCaptions(bool on) {
             button->setFixedSize(32, 32);
         }
     }
+}
+
+void TVekaMainForm::CopySysxText() {
+    const std::string text =
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Doc_->Session().Transmitter.SysxSpace);
+    QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 QMenu* TVekaMainForm::createPopupMenu() {

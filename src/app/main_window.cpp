@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "document/recovery_file.h"
 #include "document/save_commands.h"
+#include "document/send_commands.h"
 #include "widgets/message_box_title.h"
 
 #include <QApplication>
@@ -66,7 +67,6 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
     Shortcuts_ = std::make_unique<TShortcutKeys>(*this);
 }
 
-TDialogPrompts& TVekaMainForm::Prompts() { return *Prompts_; }
 ICommandFrame& TVekaMainForm::CommandFrame() { return *CommandFrame_; }
 
 TVekaMainForm::~TVekaMainForm() {
@@ -87,6 +87,8 @@ QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, c
     KeepTitleVisible(box);
     return QMessageBox::StandardButton(box.exec());
 }
+
+void TVekaMainForm::ReportSendError(const std::exception& error) { WarnSendFailed(Prompts(), Language_, error); }
 
 TBulkContext TVekaMainForm::BulkContext() const {
     TBulkContext context;
@@ -152,6 +154,8 @@ bool TVekaMainForm::Create() {
     ConnectDocument();
     Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
     Communication_ = std::make_unique<TCommunicationMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_, Wait_);
+    OptionMenu_ = std::make_unique<TOptionMenu>(*this, *Doc_, Settings_, Data_, Language_);
+    Help_ = std::make_unique<THelpMenu>(*this, *Doc_, Language_, Administrator_);
     PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // The input, woken from the driver's thread through an eventfd.
     Waker_ = new TInputWaker(this);
@@ -162,7 +166,7 @@ bool TVekaMainForm::Create() {
     RegisterEditorWindows();
     setAcceptDrops(true);
     BuildMenus();
-    BuildPartMenu();
+    Parts_ = std::make_unique<TPartMenu>(*this, *Doc_, Settings_, Language_);
     BuildToolbars();
     StatusArea_ = std::make_unique<TStatusArea>(*this, Language_, Clock(), [this] {
         Doc_->Session().Transmitter.RequestStop();
@@ -173,12 +177,9 @@ bool TVekaMainForm::Create() {
     };
     ConnectSession();
     ConnectNotePlayer();
-    ConnectUndo();
+    Edit_ = std::make_unique<TEditMenu>(*this, *Doc_, Language_);
     // The background.
     ApplyMdiBackground();
-    // The device lines of the contact form.
-    for (const auto& input : devices.Inputs()) InputLines_.push_back("[MIDIIN]" + input.Name);
-    for (const auto& output : devices.Outputs()) OutputLines_.push_back("[MIDIOUT]" + output.Name);
     // Settings, ports, maybe the port dialog.
     LoadSettings();
     Files_->ShowRecentFiles();  // the menu was built before the list was read
@@ -315,59 +316,6 @@ void TVekaMainForm::SetCurrentPort(int port) {
     Doc_->TestNote().Stop();
     Doc_->Session().Focus.Port = port;
     RefreshAll();
-}
-
-void TVekaMainForm::SendMessage(int port, const std::vector<uint8_t>& message, const std::string& historyName) {
-    try {
-        Doc_->Session().Transmitter.SendRawLogged(port, message, historyName);
-    } catch (const std::exception& error) {
-        ReportSendError(error);
-    }
-}
-
-void TVekaMainForm::SendSystemParameter(int number, const std::string& caption) {
-    if (!TVGS::ValidSystem(number)) return;
-    StatusArea_->ShowProgress(QString::fromStdString(caption), 0, 0);  // gone once the preset is sent
-    const TOneParameter& p = Doc_->Image().System(number);
-    Doc_->Session().Transmitter.SendParameter(0, p, TLinkData{LinkSystem, number, 0, 0, 0},
-                                        std::string(p.Name) + " " + std::to_string(p.Value));
-    Clock().Wait(Data_.TransWait);
-}
-
-std::array<int, 10> TVekaMainForm::Bookmarks(const std::string& window) const {
-    return ReadBookmarks(Settings_, window);
-}
-
-void TVekaMainForm::SetBookmarks(const std::string& window, const std::array<int, 10>& ids) {
-    if (!WriteBookmarks(Settings_, window, ids))
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(Settings_.LastError()));
-}
-
-int TVekaMainForm::ReadBarColor(const std::string& window, int defaultValue) const {
-    return Settings_.ReadInteger(kForm, window + "bar color", defaultValue);
-}
-
-void TVekaMainForm::WriteBarColor(const std::string& window, int value) {
-    Settings_.WriteInteger(kForm, window + "bar color", value);
-}
-
-void TVekaMainForm::SetCurrentChannel(int channel) {
-    Doc_->Session().Focus.Channel = std::clamp(channel, 0, 15);
-}
-
-void TVekaMainForm::ReportEditError(const std::exception& error) {
-    if (EditErrorShown_) return;  // one message per gesture, not one per drag step
-    EditErrorShown_ = true;
-    ReportSendError(error);
-}
-
-void TVekaMainForm::PointerPassed(QWidget* window) {
-    if (!Data_.Option(TOption::AutoActivate) || !window) return;
-    for (QWidget* w = window; w; w = w->parentWidget())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            if (Mdi_->activeSubWindow() != sub) Mdi_->setActiveSubWindow(sub);
-            return;
-        }
 }
 
 void TVekaMainForm::RefreshAll() { Doc_->RefreshAll(); }

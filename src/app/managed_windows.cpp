@@ -53,6 +53,22 @@ void TManagedWindows::CloseAll() {
         if (TManagedSubWindow* window = Window(d->Number)) window->close();
 }
 
+void TManagedWindows::MinimizeAll() {
+    const auto list = Area_.subWindowList(QMdiArea::CreationOrder);
+    for (auto it = list.rbegin(); it != list.rend(); ++it) (*it)->showMinimized();
+}
+
+void TManagedWindows::ArrangeIcons() {
+    // Minimised windows in one row along the bottom, in the order they were created.
+    int left = 0;
+    const int bottom = Area_.viewport()->height();
+    for (QMdiSubWindow* window : Area_.subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized()) continue;
+        window->move(left, std::max(0, bottom - window->height()));
+        left += window->width();
+    }
+}
+
 TManagedSubWindow::TManagedSubWindow(int number, QWidget* content, TSettings& settings,
                                      const std::function<bool()>& closeMinimizes)
     : Number_(number), Settings_(settings), CloseMinimizes_(closeMinimizes) {

@@ -90,6 +90,9 @@ public:
     }
     // Closes every open window in the order of Close All (the close-button option applies).
     void CloseAll();
+    // The Window menu: every window minimised, and the minimised ones in a row along the bottom.
+    void MinimizeAll();
+    void ArrangeIcons();
 
     // Brings the window forward (restored if minimised) or creates it at its stored place,
     // kept inside the area. Null when the slot has no factory.

@@ -7,7 +7,7 @@
 namespace veka {
 
 void TWindowCommandFrame::BeginCommand(const std::string& undoName, const std::string& progressText) {
-    Step_.emplace(Form_, undoName);
+    Step_.emplace(Form_.Document(), undoName);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Form_.StatusArea().ShowProgress(CoreText(progressText), 0, 1);
 }

@@ -20,7 +20,7 @@ public:
 
 private:
     TVekaMainForm& Form_;
-    std::optional<TVekaMainForm::TUndoScope> Step_;
+    std::optional<TDocument::TUndoScope> Step_;
 };
 
 }  // namespace veka

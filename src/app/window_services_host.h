@@ -59,6 +59,7 @@ public:
 
 private:
     TVekaMainForm& Form_;
+    bool EditErrorShown_ = false;  // one message per gesture, not one per drag step
 };
 
 }  // namespace veka

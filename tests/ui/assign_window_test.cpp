@@ -145,10 +145,10 @@ TEST_F(AssignWindowTest, TargetPartAndPortTabsMoveTheWholeProgram) {
     EXPECT_EQ(part.Tabs()->currentIndex(), 1);  // the part window moved along
 
     // Letting go of the mouse here ends a held computer key.
-    Form->SetPcKeyboard(true);
-    Form->NotePlayer().KeyDown('A', false);
+    Form->OptionMenu().SetPcKeyboard(true);
+    Form->Document().NotePlayer().KeyDown('A', false);
     QTest::mouseRelease(window.Grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_FALSE(Form->NotePlayer().Held('A'));
+    EXPECT_FALSE(Form->Document().NotePlayer().Held('A'));
 }
 
 TEST_F(AssignWindowTest, PicturesInBothLanguages) {

@@ -214,7 +214,7 @@ TEST_F(DataRequestTest, AboutShowsTheModulesIdentityReply) {
         about->close();
     });
     poll.start(5);
-    form.AboutCommand();
+    form.Help().AboutCommand();
     EXPECT_EQ(identity.toStdString(),
               "Identity Reply\n Device family code(LSB,MSB): 42, 0\n Device family number code(LSB,MSB):  0, 6\n"
               " Software revision level:  0, 3, 0, 0\n\n Result:SC-8850");

@@ -125,10 +125,10 @@ TEST_F(DrumWindowsTest, TheRowHeaderPlaysOnThePartOfTheMapOrSaysWhyItCannot) {
     ASSERT_GT(row, 0);
     window.RowHeaderPress(row, Qt::LeftButton, Qt::NoModifier);
     EXPECT_EQ(Form->CurrentPart(), 10);
-    EXPECT_EQ(Form->TestNote().Note(0, 10), 38);
+    EXPECT_EQ(Form->Document().TestNote().Note(0, 10), 38);
     EXPECT_TRUE(NoteOnSent(0, 9, 38));
     EXPECT_TRUE(window.Auditioning());
-    Form->TestNote().Stop();
+    Form->Document().TestNote().Stop();
     // No part on the map any more (as the module sees it): the message, no note.
     TImageWriter(Form->Image()).Part(0, 10, ppRhythm).Value = 0;
     Module()->ClearReceived();

@@ -70,7 +70,7 @@ protected:
         Options.Wait = &Clock;
         Ini().WriteBool("other option", "2", false);
         TKeyboardWindow& window = OpenManaged<TKeyboardWindow>(wnKeyboard, japanese);
-        Form->SetCurrentChannel(0);
+        Form->Session().Focus.Channel = 0;
         Module()->ClearReceived();
         return window;
     }
@@ -95,7 +95,7 @@ TEST_F(KeyboardWindowTest, ThePointerPlaysGlidesAndReleasesOnTheChannelItStarted
     TVekaKeyboard* keys = window.Keyboard();
     QTest::mousePress(keys, Qt::LeftButton, Qt::NoModifier, WhiteKey(60));
     EXPECT_TRUE(keys->KeyDown(60));
-    Form->SetCurrentChannel(5);  // another part meanwhile
+    Form->Session().Focus.Channel = 5;  // another part meanwhile
     QMouseEvent move(QEvent::MouseMove, QPointF(WhiteKey(62, 40)), keys->mapToGlobal(QPointF(WhiteKey(62, 40))),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(keys, &move);  // dragged onto D with the button held
@@ -169,11 +169,11 @@ TEST_F(KeyboardWindowTest, LettersPlayThroughTheProgramWithModifiersRepeatsAndSw
 
 TEST_F(KeyboardWindowTest, NoKeyHangsWhenAMenuOpensTheProgramLosesTheKeyboardOrTheWindowCloses) {
     TKeyboardWindow& window = Open();
-    Form->SetPcKeyboard(true);
+    Form->OptionMenu().SetPcKeyboard(true);
     Key(true, Qt::Key_D);
-    Form->PartMenu()->popup(QPoint(10, 10));
+    Form->Parts().Menu()->popup(QPoint(10, 10));
     QApplication::processEvents();
-    Form->PartMenu()->hide();
+    Form->Parts().Menu()->hide();
     EXPECT_EQ(Take(), (TMessages{B({0x90, 64, 100}), B({0x80, 64, 0})}));
 
     Key(true, Qt::Key_F);
@@ -183,11 +183,11 @@ TEST_F(KeyboardWindowTest, NoKeyHangsWhenAMenuOpensTheProgramLosesTheKeyboardOrT
     EXPECT_EQ(Take(), (TMessages{B({0x90, 65, 100}), B({0x80, 65, 0})}));
 
     // A menu's letters choose its entries: no note while it is open.
-    Form->PartMenu()->popup(QPoint(10, 10));
+    Form->Parts().Menu()->popup(QPoint(10, 10));
     QApplication::processEvents();
-    Key(true, Qt::Key_A, Qt::NoModifier, false, Form->PartMenu()->windowHandle());
-    Key(false, Qt::Key_A, Qt::NoModifier, false, Form->PartMenu()->windowHandle());
-    Form->PartMenu()->hide();
+    Key(true, Qt::Key_A, Qt::NoModifier, false, Form->Parts().Menu()->windowHandle());
+    Key(false, Qt::Key_A, Qt::NoModifier, false, Form->Parts().Menu()->windowHandle());
+    Form->Parts().Menu()->hide();
     EXPECT_TRUE(Take().empty());
     // A key held while the switch goes off elsewhere still ends with its key.
     Key(true, Qt::Key_W);
@@ -214,12 +214,12 @@ TEST_F(KeyboardWindowTest, NoKeyHangsWhenAMenuOpensTheProgramLosesTheKeyboardOrT
     Key(true, Qt::Key_H);  // plays with the window closed
     Key(false, Qt::Key_H);
     Key(true, Qt::Key_Q);  // but Q, R, C, X need the window
-    EXPECT_EQ(Form->NotePlayer().Octave(), 5);
+    EXPECT_EQ(Form->Document().NotePlayer().Octave(), 5);
     EXPECT_EQ(Take(), (TMessages{B({0x90, 67, 127}), B({0x90, 67, 100}), B({0x80, 67, 0}), B({0x80, 67, 0}),
                                  B({0x90, 69, 100}), B({0x80, 69, 0})}));
     // Turning the switch off ends a held key too.
     Key(true, Qt::Key_J);
-    Form->SetPcKeyboard(false);
+    Form->OptionMenu().SetPcKeyboard(false);
     EXPECT_EQ(Take(), (TMessages{B({0x90, 71, 100}), B({0x80, 71, 0})}));
 }
 

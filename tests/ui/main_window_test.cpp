@@ -215,7 +215,7 @@ TEST_F(MainWindowTest, ManagedWindowIsBroughtForwardNotCreatedTwice) {
     EXPECT_EQ(form.Windows().OpenOrBringForward(wnSysxHistory), first);
     EXPECT_FALSE(first->isMinimized());
     EXPECT_EQ(form.MdiArea()->subWindowList().size(), 1);
-    form.CloseAll();
+    form.Windows().CloseAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form.Windows().Window(wnSysxHistory), nullptr);
 

@@ -63,7 +63,7 @@ TEST_F(OptionsTest, TheBackgroundTurnsGreyAtOnceAndTheKeyboardSwitchAndTimeBaseF
         dialog.TimeBaseList()->setCurrentIndex(6);
         dialog.CloseButton()->click();
     };
-    form.OtherOptionsCommand();
+    form.OptionMenu().OtherOptionsCommand();
     EXPECT_NE(form.MdiArea()->background(), before);
     EXPECT_EQ(form.MdiArea()->background().color(), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(form.MdiArea()->background().style(), Qt::SolidPattern);
@@ -87,7 +87,7 @@ TEST_F(OptionsTest, WithoutTheMidiInputTheEchoStaysOffAndCannotBeChanged) {
         QTest::mouseClick(dialog.Box(10), Qt::LeftButton);
         EXPECT_FALSE(dialog.Box(10)->isChecked());
     };
-    form.OtherOptionsCommand();
+    form.OptionMenu().OtherOptionsCommand();
     EXPECT_FALSE(form.Data().Option(TOption::MidiEcho));
     EXPECT_FALSE(form.Session().Router.Thru);
 }
@@ -100,7 +100,7 @@ TEST_F(OptionsTest, TheReviewSwitchIsOffInEnglishAndTheCaptionsAreJapaneseInJapa
         EXPECT_TRUE(dialog.Box(7)->isEnabled());
         dialog.Box(7)->setChecked(true);
     };
-    form.OtherOptionsCommand();
+    form.OptionMenu().OtherOptionsCommand();
     EXPECT_TRUE(form.Data().Option(TOption::ReviewEdit));
     Form.reset();
     TOterOption english(std::array<bool, 13>{false, false, false, false, false, false, true}, 0, true, TLanguage::English);
@@ -125,19 +125,19 @@ TEST_F(OptionsTest, TheFontDialogAppliesCancelsAndNeverGivesAGridMoreThanTwentyP
         EXPECT_EQ(grids().front()->font().pointSize(), 20);
         return false;  // Cancel
     };
-    form.FontCommand();
+    form.OptionMenu().FontCommand();
     EXPECT_EQ(grids().front()->font().pointSize(), before.pointSize());
     EXPECT_EQ(grids().front()->font().family(), before.family());
     form.Hooks.FontDialog = [&](QFontDialog& dialog) {
         dialog.setCurrentFont(QFont(QStringLiteral("No Such Font At All"), 12));
         return true;
     };
-    form.FontCommand();
+    form.OptionMenu().FontCommand();
     EXPECT_EQ(grids().front()->font().pointSize(), 12);
     EXPECT_EQ(form.Data().FontSize, 12);
     // A stored size beyond the limit never reaches a grid either.
     form.Data().FontSize = 48;
-    EXPECT_LE(form.GridFont().pointSize(), 20);
+    EXPECT_LE(form.OptionMenu().GridFont().pointSize(), 20);
 }
 
 TEST_F(OptionsTest, CommonCommandsHaveTheirUsualKeysUntilTheUserBindsOthers) {

@@ -198,16 +198,16 @@ TEST_F(PartWindowTest, CopyExchangeAndInitialiseKeepPortAndChannel) {
     image.SetPartValue(0, 1, 3, ppRxChannel);
     const int channel5 = image.Part(0, 5, ppRxChannel).Value;
     Form->Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(1, 5)); };
-    Form->CopyPartCommand();
+    Form->Parts().CopyPartCommand();
     EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 50);
     EXPECT_EQ(image.Part(0, 5, ppRxChannel).Value, channel5);
     EXPECT_EQ(window.Grid()->GetCellValue(2, 5), 50);  // the window shows it
     EXPECT_EQ(TMidiDevices::Instance().VirtualModule()->Memory(0, 0x40, 0x15, 0x19), 50);
     Form->Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(5, 5)); };
-    Form->InitializePartCommand();
+    Form->Parts().InitializePartCommand();
     EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 100);
     Form->Hooks.PartChoice = [](int) { return std::optional<std::pair<int, int>>(); };  // Cancel
-    Form->ExchangePartCommand();
+    Form->Parts().ExchangePartCommand();
     EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 50);
 }
 
@@ -259,7 +259,7 @@ TEST_F(PartWindowTest, InitialisingAPartSendsItsCoarseTuningBackToTheDefault) {
     auto module = TMidiDevices::Instance().VirtualModule();
     module->ClearReceived();
     Form->Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(5, 5)); };
-    Form->InitializePartCommand();
+    Form->Parts().InitializePartCommand();
     const int byDefault = image.Part(0, 5, ppMasterCoarseTuning).Default;
     EXPECT_EQ(image.Part(0, 5, ppMasterCoarseTuning).Value, byDefault);
     int coarse = 0;

@@ -82,7 +82,7 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     EXPECT_EQ(UndoText(), "Undo Volume of A3");
 
     // Nothing after an undo but a new edit: the redo list is gone.
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     Edit(0, 4, ppPanpot, 30);
     EXPECT_FALSE(form.Action(TCommand::Redo)->isEnabled());
     // The menu's Clear asks first: No keeps every step.
@@ -103,7 +103,7 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     Edit(0, 1, ppVolume, 50);
     const TImageSnapshot beforeCopy = TImageSnapshot::Capture(image);
     form.Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(1, 5)); };
-    form.CopyPartCommand();
+    form.Parts().CopyPartCommand();
     EXPECT_EQ(UndoText(), "Undo Copy Part");
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 50);
 
@@ -121,11 +121,11 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     EXPECT_EQ(image.Part(0, 2, ppPanpot).Value, 20);
     EXPECT_EQ(UndoText(), "Undo Open");
     EXPECT_EQ(form.Document().UndoHistory().Depth(), 3u);
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeOpen.States);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x12, 0x1C), 64) << "the panpot went back on the module";
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 50);
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(TImageSnapshot::Capture(image).States, beforeCopy.States);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x15, 0x19), 100) << "part 5 as it was before the copy";
     EXPECT_EQ(UndoText(), "Undo Volume of A1");
@@ -141,7 +141,7 @@ TEST_F(UndoTest, ThePortDialogStartsFromTheModuleTypeAnUndoTookBack) {
     };
     form.Communication().OpenPortDialog();
     EXPECT_EQ(form.Image().ModuleType(), mtSC88);
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(form.Image().ModuleType(), mtSC8850);
     form.Communication().OpenPortDialog();
     EXPECT_EQ(shown, (std::vector<int>{mtSC8850, mtSC8850}));
@@ -167,7 +167,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     ASSERT_EQ(form.FileName(), b);
     EXPECT_FALSE(form.Document().Changed());
 
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(form.FileName(), a) << "the title names the file the setup came from";
     EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(form.windowTitle().endsWith("a.ga4*")) << form.windowTitle().toStdString();
@@ -182,25 +182,25 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
     EXPECT_EQ(readA.Part(0, 2, ppVolume).Value, 70);
 
     // Redo brings b forward again, unchanged: nothing was written into it since.
-    form.RedoCommand();
+    form.Edit().RedoCommand();
     EXPECT_EQ(form.FileName(), b);
     EXPECT_FALSE(form.Document().Changed());
     // Back to a: changed, as it was when b was opened.
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(form.FileName(), a);
     EXPECT_TRUE(form.Document().Changed());
 
     // New the same way: undone, the file and its mark come back; redone, no file.
-    form.RedoCommand();
+    form.Edit().RedoCommand();
     Answer = QMessageBox::No;
     ASSERT_TRUE(form.Files().FileNew());
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_FALSE(form.StatusArea().Text().startsWith("Redone")) << "the redo's line outlived it";
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(form.FileName(), b);
     EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 60);
-    form.RedoCommand();
+    form.Edit().RedoCommand();
     EXPECT_TRUE(form.FileName().isEmpty());
 }
 
@@ -225,7 +225,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
         QApplication::processEvents();
         if (!tried && form.Transmitter().SentMessages() > 3) {
             tried = true;
-            form.UndoCommand();
+            form.Edit().UndoCommand();
             EXPECT_EQ(form.StatusArea().Text(),
                       "Undo and redo wait until the transmission or the data request has ended");
         }
@@ -234,7 +234,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
     Clock.Process = [] { QApplication::processEvents(); };
     EXPECT_TRUE(tried);
     EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 105);
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(image.Part(0, 2, ppVolume).Value, 100);
 }
 
@@ -243,7 +243,7 @@ TEST_F(UndoTest, TheEditMenuInJapanese) {
     TVekaMainForm& form = Started();
     Edit(1, 16, ppPanpot, 10);
     EXPECT_EQ(UndoText(), QString::fromUtf8("元に戻す: B16 の Panpot"));
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(form.Action(TCommand::Redo)->text(), QString::fromUtf8("やり直し: B16 の Panpot"));
 }
 
@@ -275,10 +275,10 @@ TEST_F(UndoTest, AToneFromTheBrowserAndAMacroWithItsDetailsAreOneStepEach) {
     EXPECT_EQ(image.System(spChorusMacro).Value, 5);
 
     Module()->ClearReceived();
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(image.System(spChorusMacro).Value, start.States[size_t(spChorusMacro - 1)].Value);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x01, 0x38), image.System(spChorusMacro).Value) << "the macro went back";
-    form.UndoCommand();
+    form.Edit().UndoCommand();
     EXPECT_EQ(TImageSnapshot::Capture(image).States, start.States);
     EXPECT_EQ(image.Part(0, 10, ppRhythm).Value, 1);
     EXPECT_EQ(QString::fromStdString(patch->Grid()->GetCell(1, 10).Text).trimmed().toStdString(),

@@ -252,11 +252,11 @@ TEST_F(WindowLayoutTest, ANewGridFontLaysOutEveryWindowAgain) {
             dialog.setCurrentFont(QFont(fixed, 14));
             return true;
         };
-        form.FontCommand();
+        form.OptionMenu().FontCommand();
         // A font of symbols only, however it came, leaves the grids their letters.
         for (const QString& family : QFontDatabase::families(QFontDatabase::Symbol))
             if (!QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin)) {
-                form.ApplyGridFont(QFont(family, 14));
+                form.OptionMenu().ApplyGridFont(QFont(family, 14));
                 break;
             }
         Settle();
