@@ -167,7 +167,7 @@ bool TVekaMainForm::Create() {
     setAcceptDrops(true);
     BuildMenus();
     Parts_ = std::make_unique<TPartMenu>(*this, *Doc_, Settings_, Language_);
-    BuildToolbars();
+    Toolbars_ = std::make_unique<TToolbars>(*this, Data_, Doc_->Transmitter(), Language_);
     StatusArea_ = std::make_unique<TStatusArea>(*this, Language_, Clock(), [this] {
         Doc_->Session().Transmitter.RequestStop();
         Communication_->StopRequest();
@@ -220,7 +220,7 @@ void TVekaMainForm::LoadSettings() {
     const int top = std::clamp(Data_.MainTop, screen.top(), std::max(screen.top(), screen.bottom() - height - kFrameHeight + 1));
     resize(width, height);
     move(left, top);
-    SetButtonCaptions(Data_.ButtonStrings);
+    Toolbars_->SetButtonCaptions(Data_.ButtonStrings);
 
     const bool incomplete = transmitter.OpenPorts(Data_.MidiOut);
     for (int port = 0; port < 4; ++port)
@@ -236,9 +236,9 @@ void TVekaMainForm::LoadSettings() {
 void TVekaMainForm::ConnectSession() {
     TTransmitter& transmitter = Doc_->Session().Transmitter;
     transmitter.OnFlash = [this](int port) {
-        if (port >= 0 && port < 4 && Lamps_[size_t(port)]) Lamps_[size_t(port)]->Flash();
+        if (port >= 0 && port < 4) Toolbars_->Lamp(port)->Flash();
     };
-    transmitter.OnHexText = [this](const std::string& text) { HexPanel_->setText(QString::fromStdString(text)); };
+    transmitter.OnHexText = [this](const std::string& text) { Toolbars_->ShowHex(QString::fromStdString(text)); };
     transmitter.OnHistory = [this](const THistoryEntry& entry, bool dropped) {
         if (History_) History_->AddHistory(entry, dropped);
     };
@@ -250,18 +250,17 @@ void TVekaMainForm::ConnectSession() {
         if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
         menuBar()->setEnabled(!busy);
-        for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(!busy);
+        Toolbars_->SetEnabled(!busy);
         Mdi_->setEnabled(!busy);
         StatusArea_->SetBusy(busy);
     };
-    Doc_->Session().Router.OnInputLamp = [this] { Lamps_[4]->Flash(); };
+    Doc_->Session().Router.OnInputLamp = [this] { Toolbars_->Lamp(4)->Flash(); };
     Doc_->Session().Transmitter.Progress = StatusArea_->Progress();
 }
 
 void TVekaMainForm::RefreshLamps() {
     const int active = Doc_ ? Doc_->Image().ActivePortCount() : 1;
-    for (int port = 0; port < 4; ++port)
-        if (Lamps_[size_t(port)]) Lamps_[size_t(port)]->SetActive(port < active);
+    if (Toolbars_) Toolbars_->ShowActivePorts(active);
     if (StatusArea_ && Doc_) {
         std::vector<std::string> outputs;
         for (int port = 0; port < active; ++port) {
@@ -319,8 +318,6 @@ void TVekaMainForm::SetCurrentPort(int port) {
 }
 
 void TVekaMainForm::RefreshAll() { Doc_->RefreshAll(); }
-
-QString TVekaMainForm::HexText() const { return HexPanel_ ? HexPanel_->text() : QString(); }
 
 // Start and close ---------------------------------------------------------------------------
 

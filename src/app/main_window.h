@@ -24,19 +24,16 @@
 #include "app/shortcut_keys.h"
 #include "app/start_options.h"
 #include "app/status_area.h"
+#include "app/toolbars.h"
 #include "app/window_services_host.h"
 #include "document/document.h"
 #include "document/part_order.h"
 #include "document/settings.h"
 
-class QLabel;
 class QMdiArea;
-class QToolBar;
-class QToolButton;
 
 namespace veka {
 
-class TLEDPanel;
 class TMySplash;
 class TSysxHistoryDialog;
 class TWindowCommandFrame;
@@ -113,12 +110,8 @@ public:
 
     // The menus, toolbars and lamps.
     QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }
-    QToolButton* ToolButton(TToolButton button) const { return Buttons_[size_t(button)]; }
-    TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
-    QString HexText() const;
-    void CopySysxText();
-    void SetButtonCaptions(bool on);
-    // Paints the lamps of the ports in use green and the others in the window colour.
+    TToolbars& Toolbars() { return *Toolbars_; }
+    // The lamps and the status bar's module field show the ports in use.
     void RefreshLamps();
     void ApplyMdiBackground();
     QMdiArea* MdiArea() const { return Mdi_; }
@@ -132,7 +125,6 @@ protected:
 
 private:
     void BuildMenus();
-    void BuildToolbars();
     void ConnectSession();
     void ConnectNotePlayer();
     void ConnectDocument();
@@ -171,11 +163,7 @@ private:
     std::unique_ptr<TPartMenu> Parts_;
     std::unique_ptr<TShortcutKeys> Shortcuts_;
     std::array<QAction*, size_t(TCommand::Count)> Actions_{};
-    std::array<QToolButton*, size_t(TToolButton::Count)> Buttons_{};
-    std::array<TLEDPanel*, 5> Lamps_{};
-    QToolBar* WindowBar_ = nullptr;
-    QToolBar* SysxBar_ = nullptr;
-    QLabel* HexPanel_ = nullptr;
+    std::unique_ptr<TToolbars> Toolbars_;
     TSysxHistoryDialog* History_ = nullptr;
     QObject* KeyFilter_ = nullptr;
     TSubscription FileChanges_, Refreshes_, NewSetups_, DocumentStatus_, PlayedNotes_, PlayerState_;

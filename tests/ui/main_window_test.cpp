@@ -42,17 +42,17 @@ TEST_F(MainWindowTest, StartsWithStoredPortsAndResetsTheModule) {
     EXPECT_FALSE(form.Session().Transmitter.Port(2).IsOpen());
     EXPECT_TRUE(form.Session().Input.IsOpen());
     // Option 2 is on by default: New with sending ran at start.
-    EXPECT_EQ(form.HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
+    EXPECT_EQ(form.Toolbars().HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
     ASSERT_FALSE(form.Session().Transmitter.History.Entries().empty());
     EXPECT_EQ(form.Session().Transmitter.History.Entries().back().Name, "Init");
     EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01");
     // Lamps: ports in use green, the others in the window colour.
-    EXPECT_EQ(form.Lamp(1)->Colour(), QColor(0, 255, 0));  // flashed by the part messages
-    for (int tick = 0; tick < 5; ++tick) form.Lamp(1)->Tick();
+    EXPECT_EQ(form.Toolbars().Lamp(1)->Colour(), QColor(0, 255, 0));  // flashed by the part messages
+    for (int tick = 0; tick < 5; ++tick) form.Toolbars().Lamp(1)->Tick();
     form.RefreshLamps();
-    EXPECT_EQ(form.Lamp(1)->Colour(), QColor(0, 128, 0));
-    EXPECT_EQ(form.Lamp(2)->Colour(), form.Lamp(2)->palette().color(QPalette::Window));
+    EXPECT_EQ(form.Toolbars().Lamp(1)->Colour(), QColor(0, 128, 0));
+    EXPECT_EQ(form.Toolbars().Lamp(2)->Colour(), form.Toolbars().Lamp(2)->palette().color(QPalette::Window));
     // The reset and then a tone map and a program message for every part of both ports.
     auto module = TMidiDevices::Instance().VirtualModule();
     ASSERT_TRUE(module);
@@ -149,8 +149,8 @@ TEST_F(MainWindowTest, CopyButtonDropsF0AndF7WithOption5) {
     Ini().WriteBool("other option", "5", true);
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    ASSERT_EQ(form.HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
-    form.ToolButton(TToolButton::Copy)->click();
+    ASSERT_EQ(form.Toolbars().HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
+    form.Toolbars().Button(TToolButton::Copy)->click();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "41 10 42 12 40 00 7F 00 41");
 }
 
@@ -173,10 +173,10 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
                        TCommand::ViewDrum, TCommand::ViewUserDrum, TCommand::ViewMatrix, TCommand::KeyboardWindow,
                        TCommand::DataRequest, TCommand::Open, TCommand::SaveOnePart, TCommand::ExportSysxInsertion})
         EXPECT_TRUE(form.Action(c)->isEnabled()) << int(c);
-    EXPECT_TRUE(form.ToolButton(TToolButton::Part)->isEnabled());
-    EXPECT_TRUE(form.ToolButton(TToolButton::Drum)->isEnabled());
-    EXPECT_TRUE(form.ToolButton(TToolButton::Keyboard)->isEnabled());
-    EXPECT_TRUE(form.ToolButton(TToolButton::MidiPort)->isEnabled());
+    EXPECT_TRUE(form.Toolbars().Button(TToolButton::Part)->isEnabled());
+    EXPECT_TRUE(form.Toolbars().Button(TToolButton::Drum)->isEnabled());
+    EXPECT_TRUE(form.Toolbars().Button(TToolButton::Keyboard)->isEnabled());
+    EXPECT_TRUE(form.Toolbars().Button(TToolButton::MidiPort)->isEnabled());
 }
 
 TEST_F(MainWindowTest, CaptionSwitchShowsLabelsByScreenWidth) {
@@ -186,14 +186,14 @@ TEST_F(MainWindowTest, CaptionSwitchShowsLabelsByScreenWidth) {
     WriteCompleteSettings();
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    QToolButton* part = form.ToolButton(TToolButton::Part);
+    QToolButton* part = form.Toolbars().Button(TToolButton::Part);
     EXPECT_EQ(part->toolTip(), "Part Window");
     EXPECT_EQ(part->size(), QSize(32, 32));
-    form.SetButtonCaptions(true);
+    form.Toolbars().SetButtonCaptions(true);
     EXPECT_EQ(part->text(), "Part");
     EXPECT_TRUE(part->toolTip().isEmpty());
     EXPECT_GE(part->height(), 36);
-    form.SetButtonCaptions(false);
+    form.Toolbars().SetButtonCaptions(false);
     EXPECT_TRUE(part->text().isEmpty());
 }
 

@@ -140,7 +140,7 @@ TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
     EXPECT_EQ(Form->Image().Part(1, 3, ppVolume).Value, 103);
     auto module = TMidiDevices::Instance().VirtualModule();
     EXPECT_EQ(module->Memory(1, 0x40, 0x13, 0x19), 103);
-    EXPECT_EQ(Form->HexText().toStdString(), "F0 41 10 42 12 40 13 19 67 2D F7");
+    EXPECT_EQ(Form->Toolbars().HexText().toStdString(), "F0 41 10 42 12 40 13 19 67 2D F7");
     const auto& entry = Form->Session().Transmitter.History.Entries().front();
     EXPECT_EQ(entry.Sysex, "F0 41 10 42 12 40 13 19 67 2D F7");
     EXPECT_EQ(entry.Value, 103);

@@ -1,5 +1,5 @@
-// The two toolbars, the Sysx View bar with its hex panel (and its copy) and lamps, and the
-// caption switch of the toolbar pop-up menu.
+#include "app/toolbars.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -12,6 +12,8 @@
 
 #include "app/led_panel.h"
 #include "app/main_window.h"
+#include "document/settings.h"
+#include "midi/transmitter.h"
 #include "app/toolbar_icons.h"
 
 namespace veka {
@@ -26,9 +28,10 @@ struct TButtonSpec {
 
 }  // namespace
 
-void TVekaMainForm::BuildToolbars() {
+TToolbars::TToolbars(TVekaMainForm& form, TSettingsData& data, TTransmitter& transmitter, TLanguage language)
+    : Form_(form), Data_(data), Transmitter_(transmitter), Language_(language) {
     auto makeBar = [this](const TCaption& title, const char* name) {
-        QToolBar* bar = addToolBar(Tr(title, Language_));
+        QToolBar* bar = Form_.addToolBar(Tr(title, Language_));
         bar->setObjectName(name);
         bar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
         bar->setFloatable(true);
@@ -42,9 +45,9 @@ void TVekaMainForm::BuildToolbars() {
         button->setObjectName(QStringLiteral("Button%1").arg(int(spec.Button)));
         button->setIcon(ToolbarIcon(spec.Icon));
         button->setAutoRaise(true);
-        QAction* action = Action(spec.Command);
-        connect(button, &QToolButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+        QAction* action = Form_.Action(spec.Command);
+        QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
         button->setEnabled(action->isEnabled());
         bar->addWidget(button);
         Buttons_[size_t(spec.Button)] = button;
@@ -80,7 +83,7 @@ void TVekaMainForm::BuildToolbars() {
     copy->setObjectName("CopyButton");
     copy->setIcon(ToolbarIcon(TToolIcon::Copy));
     copy->setAutoRaise(true);
-    connect(copy, &QToolButton::clicked, this, &TVekaMainForm::CopySysxText);
+    QObject::connect(copy, &QToolButton::clicked, &Form_, [this] { CopySysxText(); });
     SysxBar_->addWidget(copy);
     Buttons_[size_t(TToolButton::Copy)] = copy;
     addButton(SysxBar_, {TToolButton::History, TToolIcon::History, TCommand::SysxHistory});
@@ -99,7 +102,7 @@ void TVekaMainForm::BuildToolbars() {
     SetButtonCaptions(false);
 }
 
-void TVekaMainForm::SetButtonCaptions(bool on) {
+void TToolbars::SetButtonCaptions(bool on) {
     Data_.ButtonStrings = on;
     const int screenWidth = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size().width() : 1024;
     for (size_t i = 0; i < Buttons_.size(); ++i) {
@@ -123,10 +126,21 @@ void TVekaMainForm::SetButtonCaptions(bool on) {
     }
 }
 
-void TVekaMainForm::CopySysxText() {
+void TToolbars::CopySysxText() {
     const std::string text =
-        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Doc_->Session().Transmitter.SysxSpace);
+        SysexCopyText(HexPanel_->text().toStdString(), Data_.Option(TOption::CopyWithoutF0F7), Transmitter_.SysxSpace);
     QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TToolbars::ShowActivePorts(int active) {
+    for (int port = 0; port < 4; ++port) Lamps_[size_t(port)]->SetActive(port < active);
+}
+
+QString TToolbars::HexText() const { return HexPanel_->text(); }
+void TToolbars::ShowHex(const QString& text) { HexPanel_->setText(text); }
+
+void TToolbars::SetEnabled(bool enabled) {
+    for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(enabled);
 }
 
 QMenu* TVekaMainForm::createPopupMenu() {
@@ -134,7 +148,7 @@ QMenu* TVekaMainForm::createPopupMenu() {
     QAction* captions = menu->addAction(Tr(kCaptionSwitch, Language_));
     captions->setCheckable(true);
     captions->setChecked(Data_.ButtonStrings);
-    connect(captions, &QAction::toggled, this, &TVekaMainForm::SetButtonCaptions);
+    connect(captions, &QAction::toggled, this, [this](bool on) { Toolbars_->SetButtonCaptions(on); });
     return menu;
 }
 
