@@ -18,7 +18,7 @@ void BM_RebuildDrumWindowLargestSet(benchmark::State& state) {
         return;
     }
     TVekaMainForm* form = main.Form.get();
-    TVGS& image = form->Image();
+    TVGS& image = form->Document().Image();
     // The kit with the most instruments.
     int program = 0;
     size_t most = 0;

@@ -68,7 +68,7 @@ void BM_EffectPageChange(benchmark::State& state) {
     }
     // An insertion type with the most parameters makes the insertion page the largest.
     window->TabControl1Change(epInsertion);
-    window->cbMacroChange(form->Image().Data().InsertionIndexOf(1, 0));
+    window->cbMacroChange(form->Document().Image().Data().InsertionIndexOf(1, 0));
     QApplication::processEvents();
     int page = 0;
     for (auto _ : state) {

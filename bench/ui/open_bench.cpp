@@ -53,7 +53,7 @@ void BM_OpenFullSetupAndRefreshThreeWindows(benchmark::State& state) {
     QApplication::processEvents();
     TFixedSetupFileHost host;
     for (auto _ : state) {
-        const TSetupReadResult result = ReadSetupFile(form->Image(), host, 0, file);
+        const TSetupReadResult result = ReadSetupFile(form->Document().Image(), host, 0, file);
         if (!result.Ok()) state.SkipWithError("the setup file did not read");
         form->RefreshAll();
         QApplication::processEvents();  // the windows paint what they took

@@ -84,9 +84,9 @@ void TCommunicationMenu::ShowParameter(int port, const TLinkData& link) {
         case LinkUserDrum: window = wnUserDrum; break;
         default: return;
     }
-    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != Form_.CurrentPort() && port < Doc_.Image().ActivePortCount())
-        Form_.SetCurrentPort(port);
-    if (link.Kind == LinkPart) Form_.SelectPart(link.Owner);
+    if ((link.Kind == LinkPart || link.Kind == LinkDrum) && port != Form_.Services().Edit.CurrentPort() && port < Doc_.Image().ActivePortCount())
+        Form_.Services().Edit.SetCurrentPort(port);
+    if (link.Kind == LinkPart) Form_.Services().Edit.SelectPart(link.Owner, nullptr);
     TManagedSubWindow* sub = Form_.Windows().OpenOrBringForward(window);
     if (!sub) return;
     if (auto* editor = dynamic_cast<IEditorWindow*>(sub->widget())) editor->ShowParameter(port, link);

@@ -44,7 +44,7 @@ std::optional<std::pair<int, int>> TDialogPrompts::ChooseParts(TPartCommand comm
     const auto text = [language](TChooserText id) { return Tr(kTexts[id], language); };
     QStringList parts;
     for (int part = 1; part <= 16; ++part)
-        parts << QString::fromStdString(PartName(port, part) + " " + Form_.Image().PartToneName(port, part));
+        parts << QString::fromStdString(PartName(port, part) + " " + Form_.Document().Image().PartToneName(port, part));
     TGlobalSelectWindow dialog(language, &Form_);
     dialog.SetTitle(Message(kMsgChooseParts, language));
     const int current = currentPart - 1;

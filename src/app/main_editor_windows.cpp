@@ -17,7 +17,7 @@ namespace veka {
 
 void TVekaMainForm::RegisterEditorWindows() {
     Windows_->SetFactory(wnSysxHistory, [this]() -> QWidget* {
-        History_ = new TSysxHistoryDialog(Doc_->Session().Transmitter.History, Options(), Language_);
+        History_ = new TSysxHistoryDialog(Doc_->Session().Transmitter.History, TOptionsView(Data_), Language_);
         connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
         return History_;
     });

@@ -49,6 +49,8 @@ namespace {
 constexpr int kFrameWidth = 16, kFrameHeight = 40;
 constexpr char kSetting[] = "setting";
 constexpr char kForm[] = "form";
+// Time for the driver to pass the last note-offs on before the ports close.
+constexpr int kNoteOffDrainMs = 50;
 }  // namespace
 
 TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
@@ -303,18 +305,6 @@ void TVekaMainForm::ShowCaption() {
     // "Veka song.ga4*": the file and whether the setup differs from it.
     const QString file = FileName() + (Doc_ && Doc_->Changed() ? QStringLiteral("*") : QString());
     setWindowTitle(file.isEmpty() ? QString::fromUtf8(kProductTitle) : QString::fromUtf8(kProductTitle) + " " + file);
-}
-
-void TVekaMainForm::SelectPart(int part, QWidget* asker) {
-    Doc_->Session().Focus.Part = std::clamp(part, 1, 16);
-    Windows_->ForEachEditor(asker, [this](IEditorWindow& editor) { editor.SelectPart(Doc_->Session().Focus.Part); });
-}
-
-void TVekaMainForm::SetCurrentPort(int port) {
-    if (port < 0 || port >= Doc_->Image().ActivePortCount() || port == Doc_->Session().Focus.Port) return;
-    Doc_->TestNote().Stop();
-    Doc_->Session().Focus.Port = port;
-    RefreshAll();
 }
 
 void TVekaMainForm::RefreshAll() { Doc_->RefreshAll(); }

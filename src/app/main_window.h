@@ -60,22 +60,12 @@ public:
 
     // The open setup and what the program keeps beside it.
     TDocument& Document() { return *Doc_; }
-    TVGS& Image() { return Doc_->Image(); }
-    TMidiSession& Session() { return Doc_->Session(); }
-    TTransmitter& Transmitter() { return Doc_->Transmitter(); }
     QString FileName() const { return Doc_ ? QString::fromStdString(Doc_->FileName()) : QString(); }
     TLanguage Language() const { return Language_; }
     TSettings& Settings() { return Settings_; }
     TSettingsData& Data() { return Data_; }
-    TOptionsView Options() const { return TOptionsView(Data_); }
     std::string ProgramFolder() const { return Options_.ProgramFolder; }
-    IPartOrderStore& PartOrders() { return *PartOrders_; }
 
-    // The port and part being edited: the session holds them; the windows are told.
-    int CurrentPort() const { return Doc_ ? Doc_->Session().Focus.Port : 0; }
-    void SetCurrentPort(int port);
-    int CurrentPart() const { return Doc_ ? Doc_->Session().Focus.Part : 1; }
-    void SelectPart(int part, QWidget* asker = nullptr);
     // The image changed as a whole: the lamps and every open window show it again.
     void RefreshAll();
 
@@ -106,7 +96,6 @@ public:
     // Closes as the frame's button does once no transmission, data request or dialog runs;
     // those are stopped first (SIGTERM, SIGINT). Unsaved changes are kept in the recovery file.
     void CloseWhenFree();
-    static constexpr int kNoteOffDrainMs = 50;
 
     // The menus, toolbars and lamps.
     QAction* Action(TCommand command) const { return Actions_[size_t(command)]; }

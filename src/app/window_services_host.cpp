@@ -11,10 +11,20 @@ namespace veka {
 
 TVGS& TWindowServicesHost::Image() { return Form_.Doc_->Image(); }
 TLanguage TWindowServicesHost::Language() const { return Form_.Language_; }
-int TWindowServicesHost::CurrentPort() const { return Form_.CurrentPort(); }
-void TWindowServicesHost::SetCurrentPort(int port) { Form_.SetCurrentPort(port); }
-int TWindowServicesHost::CurrentPart() const { return Form_.CurrentPart(); }
-void TWindowServicesHost::SelectPart(int part, QWidget* asker) { Form_.SelectPart(part, asker); }
+int TWindowServicesHost::CurrentPort() const { return Form_.Doc_->Session().Focus.Port; }
+int TWindowServicesHost::CurrentPart() const { return Form_.Doc_->Session().Focus.Part; }
+// The session holds the port, part and channel being edited; the windows are told.
+void TWindowServicesHost::SetCurrentPort(int port) {
+    TPartFocus& focus = Form_.Doc_->Session().Focus;
+    if (port < 0 || port >= Form_.Doc_->Image().ActivePortCount() || port == focus.Port) return;
+    Form_.Doc_->TestNote().Stop();
+    focus.Port = port;
+    Form_.RefreshAll();
+}
+void TWindowServicesHost::SelectPart(int part, QWidget* asker) {
+    const int selected = Form_.Doc_->Session().Focus.Part = std::clamp(part, 1, 16);
+    Form_.Windows_->ForEachEditor(asker, [selected](IEditorWindow& editor) { editor.SelectPart(selected); });
+}
 void TWindowServicesHost::SetCurrentChannel(int channel) {
     Form_.Doc_->Session().Focus.Channel = std::clamp(channel, 0, 15);
 }
@@ -34,7 +44,7 @@ QString TWindowServicesHost::ChooseSaveName(const QString& caption, const QStrin
 }
 const TProgress& TWindowServicesHost::StatusProgress() const { return Form_.StatusArea().Progress(); }
 
-TOptionsView TWindowServicesHost::Options() const { return Form_.Options(); }
+TOptionsView TWindowServicesHost::Options() const { return TOptionsView(Form_.Data_); }
 std::string TWindowServicesHost::PresetFolder() const { return Form_.Options_.ProgramFolder; }
 TPatchBrowserSettings TWindowServicesHost::PatchBrowser() const {
     const TSettingsData& data = Form_.Data_;

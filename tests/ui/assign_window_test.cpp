@@ -33,7 +33,7 @@ protected:
     }
     std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
     uint8_t ModuleValue(int port, int part, int parameter) {
-        const auto a = Form->Image().Part(port, part, parameter).Address.Bytes;
+        const auto a = Form->Document().Image().Part(port, part, parameter).Address.Bytes;
         return Module()->Memory(port, a[0], a[1], a[2]);
     }
     TFakePumpWait Clock;
@@ -52,8 +52,8 @@ TEST_F(AssignWindowTest, CellsAreTheControllerBlocksWithTheirTextsAndTheirSenten
     EXPECT_EQ(grid->Cell(1, 1).Link.Index, 45);
     EXPECT_EQ(grid->Cell(6, 11).Link.Index, 110);
     EXPECT_EQ(grid->Cell(2, 1).Link.Index, 56);  // Bend Pitch Control
-    EXPECT_EQ(std::string(Form->Image().Part(0, 1, 110).Name), "CC2 LFO2 TVA Depth");
-    EXPECT_EQ(std::string(Form->Image().Part(0, 1, 56).Name), "Bend Pitch Control");
+    EXPECT_EQ(std::string(Form->Document().Image().Part(0, 1, 110).Name), "CC2 LFO2 TVA Depth");
+    EXPECT_EQ(std::string(Form->Document().Image().Part(0, 1, 56).Name), "Bend Pitch Control");
     // The texts of the image: a Pitch Control centred on 64, bend range +2.
     EXPECT_EQ(grid->Cell(1, 1).ShowAs, 1);
     EXPECT_EQ(grid->Cell(1, 1).Text, PartValueText(TLanguage::English, 45, 64));
@@ -91,7 +91,7 @@ TEST_F(AssignWindowTest, EditsAndTheCcListsReachTheModuleAndTheOtherWindows) {
     TVekaGrid* grid = window.Grid();
     grid->SetFocusCell(5, 4);  // CC1 LFO1 Rate
     grid->SetCellValue(5, 4, 80);
-    EXPECT_EQ(Form->Image().Part(0, 1, 92).Value, 80);
+    EXPECT_EQ(Form->Document().Image().Part(0, 1, 92).Value, 80);
     EXPECT_EQ(ModuleValue(0, 1, 92), 80);
     EXPECT_EQ(grid->Cell(5, 4).Text, PartValueText(TLanguage::English, 92, 80));
     EXPECT_TRUE(window.HeaderText().endsWith(QString::fromStdString(PartValueText(TLanguage::English, 92, 80)).trimmed() + "."));
@@ -103,44 +103,44 @@ TEST_F(AssignWindowTest, EditsAndTheCcListsReachTheModuleAndTheOtherWindows) {
 
     window.Cc1List()->setCurrentIndex(74);
     emit window.Cc1List()->activated(74);
-    EXPECT_EQ(Form->Image().Part(0, 1, 15).Value, 74);
+    EXPECT_EQ(Form->Document().Image().Part(0, 1, 15).Value, 74);
     EXPECT_EQ(ModuleValue(0, 1, 15), 74);
 
     // A value stored elsewhere shows here, the CC lists included.
-    Form->Image().SetPartValue(0, 1, 20, 45);
+    Form->Document().Image().SetPartValue(0, 1, 20, 45);
     EXPECT_EQ(grid->Cell(1, 1).Value, 20);
     EXPECT_EQ(grid->Cell(1, 1).Text, PartValueText(TLanguage::English, 45, 20));
-    Form->Image().SetPartValue(0, 1, 3, 16);
+    Form->Document().Image().SetPartValue(0, 1, 3, 16);
     EXPECT_EQ(window.Cc2List()->currentIndex(), 3);
-    TImageWriter(Form->Image()).Part(0, 1, 16).Value = 4;  // stored by an edit gesture elsewhere, then put
-    Form->Image().NotifyPut(0, TLinkData{LinkPart, 1, 16, 0, 0}, 4, nullptr);
+    TImageWriter(Form->Document().Image()).Part(0, 1, 16).Value = 4;  // stored by an edit gesture elsewhere, then put
+    Form->Document().Image().NotifyPut(0, TLinkData{LinkPart, 1, 16, 0, 0}, 4, nullptr);
     EXPECT_EQ(window.Cc2List()->currentIndex(), 4);
-    Form->Image().SetPartValue(0, 2, 99, 45);  // another part: not shown
+    Form->Document().Image().SetPartValue(0, 2, 99, 45);  // another part: not shown
     EXPECT_EQ(grid->Cell(1, 1).Value, 20);
 }
 
 TEST_F(AssignWindowTest, TargetPartAndPortTabsMoveTheWholeProgram) {
     TAssignWindow& window = Open();
     TPartWindow1& part = *qobject_cast<TPartWindow1*>(Form->Windows().OpenOrBringForward(wnPart)->widget());
-    Form->Image().SetPartValue(0, 7, 4, ppRxChannel);  // part 7 listens on channel 5
-    Form->Image().SetPartValue(0, 7, 30, 100);
+    Form->Document().Image().SetPartValue(0, 7, 4, ppRxChannel);  // part 7 listens on channel 5
+    Form->Document().Image().SetPartValue(0, 7, 30, 100);
     window.PartList()->setCurrentIndex(6);
     emit window.PartList()->activated(6);
-    EXPECT_EQ(Form->CurrentPart(), 7);
-    EXPECT_EQ(Form->Session().Focus.Part, 7);
-    EXPECT_EQ(Form->Session().Focus.Channel, 4);
+    EXPECT_EQ(Form->Services().Edit.CurrentPart(), 7);
+    EXPECT_EQ(Form->Document().Session().Focus.Part, 7);
+    EXPECT_EQ(Form->Document().Session().Focus.Channel, 4);
     EXPECT_EQ(window.ShownPart(), 7);
     EXPECT_EQ(window.Grid()->Cell(6, 1).Value, 30);
     // The part chosen elsewhere is followed.
-    Form->SelectPart(3);
+    Form->Services().Edit.SelectPart(3, nullptr);
     EXPECT_EQ(window.ShownPart(), 3);
     EXPECT_EQ(window.PartList()->currentIndex(), 2);
 
-    Form->Image().SetPartValue(1, 3, 90, 45);
+    Form->Document().Image().SetPartValue(1, 3, 90, 45);
     window.PortTabs()->setCurrentIndex(1);
-    EXPECT_EQ(Form->CurrentPort(), 1);
+    EXPECT_EQ(Form->Services().Edit.CurrentPort(), 1);
     EXPECT_EQ(window.Grid()->Cell(1, 1).Value, 90);
-    EXPECT_EQ(Form->Session().Focus.Port, 1);
+    EXPECT_EQ(Form->Document().Session().Focus.Port, 1);
     QApplication::processEvents();
     EXPECT_EQ(part.Tabs()->currentIndex(), 1);  // the part window moved along
 

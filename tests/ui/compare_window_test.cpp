@@ -60,7 +60,7 @@ protected:
 
 TEST_F(CompareWindowTest, AgainstTheDefaultsTheListFollowsTheEdits) {
     TVekaMainForm& form = Start();
-    form.Image().SetPartValue(0, 3, 30, ppPanpot);
+    form.Document().Image().SetPartValue(0, 3, 30, ppPanpot);
     TCompareWindow& w = Window();
     EXPECT_EQ(w.Source(), TCompareWindow::csDefaults);
     ASSERT_EQ(Rows(w), QStringList{"Part A3 | Panpot | 30 (L34) | 64 (Center)"});
@@ -68,14 +68,14 @@ TEST_F(CompareWindowTest, AgainstTheDefaultsTheListFollowsTheEdits) {
     EXPECT_FALSE(w.SendButton()->isVisible());
     EXPECT_EQ(w.StatusText(), "1 difference");
     {
-        const TVGS::TSenderScope sender(form.Image(), this);
-        form.Image().SetSystemValue(2, 90);
-        form.Image().SetPartValue(0, 3, 64, ppPanpot);  // back to the default: off the list
+        const TVGS::TSenderScope sender(form.Document().Image(), this);
+        form.Document().Image().SetSystemValue(2, 90);
+        form.Document().Image().SetPartValue(0, 3, 64, ppPanpot);  // back to the default: off the list
     }
     QApplication::processEvents();
     ASSERT_EQ(w.Differences().size(), 1u);
     EXPECT_TRUE(Rows(w)[0].startsWith("System | Master Volume | 90"));
-    form.Image().SetDrumValue(0, 1, 100, 3, 40);
+    form.Document().Image().SetDrumValue(0, 1, 100, 3, 40);
     QApplication::processEvents();
     EXPECT_EQ(w.Differences().size(), 2u);
 }
@@ -91,11 +91,11 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
     EXPECT_EQ(w.Source(), TCompareWindow::csDefaults);
     EXPECT_EQ(w.SourceBox()->currentIndex(), 0);
 
-    form.Image().SetPartValue(0, 2, 40, ppVolume);
+    form.Document().Image().SetPartValue(0, 2, 40, ppVolume);
     const std::string saved = Dir / "saved.ga4";
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(saved); };
     ASSERT_TRUE(form.Files().SaveAllData());
-    form.Image().SetPartValue(0, 2, 41, ppVolume);
+    form.Document().Image().SetPartValue(0, 2, 41, ppVolume);
     w.CompareWith(TCompareWindow::csSavedFile);
     EXPECT_EQ(Rows(w), QStringList{"Part A2 | Volume | 41 | 40"});
     EXPECT_EQ(w.List()->headerItem()->text(3), "saved.ga4");
@@ -126,7 +126,7 @@ TEST_F(CompareWindowTest, AgainstTheSavedFileAndAnotherFile) {
 
 TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
     TVekaMainForm& form = Start();
-    TVGS& image = form.Image();
+    TVGS& image = form.Document().Image();
     image.SetPartValue(0, 4, 77, ppVolume);
     image.SetPartValue(0, 9, 20, ppPanpot);
     image.SetPartValue(1, 16, 5, ppPanpot);
@@ -174,8 +174,8 @@ TEST_F(CompareWindowTest, TheModulesFiveDifferencesAreSentAsFiveMessages) {
 
 TEST_F(CompareWindowTest, WhatTheModuleDidNotAnswerIsNamed) {
     TVekaMainForm& form = Start(true);
-    TImageWriter(form.Image()).Part(0, 6, ppVolume).Value = 90;  // not sent: the module still has 100
-    Module()->DropRepliesTo(form.Image().Part(0, 5, ppVolume).Address.Bytes);
+    TImageWriter(form.Document().Image()).Part(0, 6, ppVolume).Value = 90;  // not sent: the module still has 100
+    Module()->DropRepliesTo(form.Document().Image().Part(0, 5, ppVolume).Address.Bytes);
     ChooseMasterAndPartsAB();
     form.Communication().CompareWithModuleCommand();
     TCompareWindow& w = Window();
@@ -191,10 +191,10 @@ TEST_F(CompareWindowTest, WhatTheModuleDidNotAnswerIsNamed) {
 
 TEST_F(CompareWindowTest, ADoubleClickShowsTheParameterInItsWindow) {
     TVekaMainForm& form = Start();
-    form.Image().MaxPart = 1;
-    form.Image().SetPartValue(1, 7, 90, ppVolume);
-    form.Image().SetDrumValue(0, 1, 20, 3, 45);
-    form.Image().SetSystemValue(spReverbMacro + 2, 10);
+    form.Document().Image().MaxPart = 1;
+    form.Document().Image().SetPartValue(1, 7, 90, ppVolume);
+    form.Document().Image().SetDrumValue(0, 1, 20, 3, 45);
+    form.Document().Image().SetSystemValue(spReverbMacro + 2, 10);
     TCompareWindow& w = Window();
     form.Windows().Window(wnCompare)->resize(560, 300);
     QDir().mkpath(VEKA_ARTIFACT_DIR);
@@ -208,7 +208,7 @@ TEST_F(CompareWindowTest, ADoubleClickShowsTheParameterInItsWindow) {
     w.ListDoubleClick(item("Part B7"));
     auto* part = qobject_cast<TPartWindow1*>(form.Windows().Window(wnPart)->widget());
     ASSERT_TRUE(part);
-    EXPECT_EQ(form.CurrentPort(), 1);
+    EXPECT_EQ(form.Services().Edit.CurrentPort(), 1);
     EXPECT_EQ(part->Grid()->Row(), 7);
     EXPECT_EQ(part->Grid()->GetCell(part->Grid()->Col(), 0).Link.Index, ppVolume);
 
@@ -216,7 +216,7 @@ TEST_F(CompareWindowTest, ADoubleClickShowsTheParameterInItsWindow) {
     w.ListDoubleClick(item("Drum Map A1 Key45"));
     auto* drum = qobject_cast<TDrumWindow1*>(form.Windows().Window(wnDrum)->widget());
     ASSERT_TRUE(drum);
-    EXPECT_EQ(form.CurrentPort(), 0);
+    EXPECT_EQ(form.Services().Edit.CurrentPort(), 0);
     EXPECT_EQ(drum->DrumMap(), 1);
     EXPECT_EQ(drum->Grid()->GetCell(drum->Grid()->Col(), 0).Link.Index, 3);
     EXPECT_EQ(drum->NoteOfRow(drum->Grid()->Row()), 45);

@@ -28,7 +28,7 @@ protected:
     TVekaMainForm& Start() {
         Clock.Process = [this] {
             QApplication::processEvents();
-            if (Started) Form->Session().Process();
+            if (Started) Form->Document().Session().Process();
             ++Waits;
             if (OnWait) OnWait();
         };
@@ -50,12 +50,12 @@ protected:
             choice.WaitMs = 300;
             return std::make_optional(choice);
         };
-        for (int part = 1; part <= 16; ++part) TImageWriter(form.Image()).Part(0, part, 9).Value = TImageWriter(form.Image()).Part(0, part, 12).Value = 10;
-        TImageWriter(form.Image()).System(2).Value = 50;
+        for (int part = 1; part <= 16; ++part) TImageWriter(form.Document().Image()).Part(0, part, 9).Value = TImageWriter(form.Document().Image()).Part(0, part, 12).Value = 10;
+        TImageWriter(form.Document().Image()).System(2).Value = 50;
     }
     static int PartsWithValue(TVekaMainForm& form, int parameter, int value) {
         int count = 0;
-        for (int part = 1; part <= 16; ++part) count += form.Image().Part(0, part, parameter).Value == value;
+        for (int part = 1; part <= 16; ++part) count += form.Document().Image().Part(0, part, parameter).Value == value;
         return count;
     }
 
@@ -100,8 +100,8 @@ TEST_F(DataRequestOnFakeClock, StopPartWayKeepsTheFirstPartsValuesAndLeavesTheRe
     form.Communication().DataRequestCommand();
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains(QString::fromUtf8("異常終了"))) << Messages.back().toStdString();
-    EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
-    EXPECT_EQ(form.Image().Part(0, 16, 9).Value, 10);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, 9).Value, 100);
+    EXPECT_EQ(form.Document().Image().Part(0, 16, 9).Value, 10);
     EXPECT_EQ(form.Communication().RequestProgress(), nullptr);
 }
 
@@ -109,14 +109,14 @@ TEST_F(DataRequestOnFakeClock, InputClosedMidRequestEndsWithTheReportNotAHang) {
     TVekaMainForm& form = Start();
     ChooseMasterReverbAndPartsA(form);
     OnWait = [&] {
-        if (Waits == 300) form.Session().Input.Close();
+        if (Waits == 300) form.Document().Session().Input.Close();
     };
     form.Communication().DataRequestCommand();
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains("interrupted")) << Messages.back().toStdString();
-    EXPECT_EQ(form.Image().Part(0, 1, 9).Value, 100);
-    EXPECT_EQ(form.Image().Part(0, 16, 9).Value, 10);
-    EXPECT_EQ(form.Image().System(2).Value, 50);  // system replies are taken after the loop: none came
+    EXPECT_EQ(form.Document().Image().Part(0, 1, 9).Value, 100);
+    EXPECT_EQ(form.Document().Image().Part(0, 16, 9).Value, 10);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 50);  // system replies are taken after the loop: none came
     EXPECT_TRUE(form.menuBar()->isEnabled());
 }
 
@@ -148,7 +148,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     form.show();
-    TImageWriter(form.Image()).System(2).Value = 50;  // the module holds its default, 127
+    TImageWriter(form.Document().Image()).System(2).Value = 50;  // the module holds its default, 127
     form.Hooks.DataRequestChoice = [](const TDataRequestChoice& stored) {
         TDataRequestChoice choice = stored;
         choice.Selected[riMaster] = choice.Selected[riReverb] = true;
@@ -159,7 +159,7 @@ TEST_F(DataRequestTest, MasterAndReverbAreReadBackReportedAndTheChoiceIsKept) {
     form.Communication().DataRequestCommand();
     ASSERT_GT(Messages.size(), before);
     EXPECT_TRUE(Messages.back().contains("Completed")) << Messages.back().toStdString();
-    EXPECT_EQ(form.Image().System(2).Value, 127);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 127);
     EXPECT_TRUE(Ini().ReadBool("setting", "req select 111", false));  // Master
     EXPECT_TRUE(Ini().ReadBool("setting", "req select 106", false));  // Reverb
     EXPECT_FALSE(Ini().ReadBool("setting", "req select 100", true));

@@ -65,9 +65,9 @@ TEST_F(DisplayWindowTest, ThePensDrawAndThePictureGoesToTheShownPortWithItsHisto
     EXPECT_EQ(std::vector<uint8_t>(sent.begin() + 3, sent.begin() + 9),
               (std::vector<uint8_t>{0x45, 0x12, 0x10, 0x01, 0x00, 0x10}));
     for (size_t i = 9; i < 8 + 64; ++i) EXPECT_EQ(sent[i], 0) << i;
-    EXPECT_EQ(Form->Session().Transmitter.History.Entries().front().Name, "Icon Display");
+    EXPECT_EQ(Form->Document().Session().Transmitter.History.Entries().front().Name, "Icon Display");
     // On the port the windows show.
-    Form->SetCurrentPort(1);
+    Form->Services().Edit.SetCurrentPort(1);
     module->ClearReceived();
     window.findChild<QPushButton*>("ToolbarButton975")->click();  // all black
     window.findChild<QPushButton*>("Button1")->click();
@@ -81,7 +81,7 @@ TEST_F(DisplayWindowTest, ThePensDrawAndThePictureGoesToTheShownPortWithItsHisto
 TEST_F(DisplayWindowTest, TheTextGoesToPortAUnderItselfAndOnlyItsFirstThirtyTwoCharacters) {
     TDisplayWindow& window = Open();
     EXPECT_EQ(window.TextEdit()->text(), "Welcome to Veka");
-    Form->SetCurrentPort(1);
+    Form->Services().Edit.SetCurrentPort(1);
     auto module = TMidiDevices::Instance().VirtualModule();
     module->ClearReceived();
     window.TextEdit()->setMaxLength(100);  // as if pasted past the limit
@@ -90,7 +90,7 @@ TEST_F(DisplayWindowTest, TheTextGoesToPortAUnderItselfAndOnlyItsFirstThirtyTwoC
     ASSERT_EQ(module->Received(0).size(), 1u);
     EXPECT_EQ(module->Received(0)[0].size(), 32u + 10u);
     EXPECT_TRUE(module->Received(1).empty());
-    EXPECT_EQ(Form->Session().Transmitter.History.Entries().front().Name, std::string(32, 'x'));
+    EXPECT_EQ(Form->Document().Session().Transmitter.History.Entries().front().Name, std::string(32, 'x'));
 }
 
 TEST_F(DisplayWindowTest, PresetsAreSavedListedAndLoadedAndABadOneChangesNothing) {

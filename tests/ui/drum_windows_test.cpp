@@ -88,12 +88,12 @@ TEST_F(DrumWindowsTest, TheDrumWindowShowsTheSetOnEachMapAndHidesAMapNoPartPlays
 
 TEST_F(DrumWindowsTest, AnEditOnPortBMapTwoLandsAtThatMapsAddressOfPortB) {
     auto& window = Open<TDrumWindow1>(wnDrum);
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     image.SetPartTone(1, 5, 2, 16, 4, 0);  // B5 plays POWER on drum map 2
     image.RecordDrumSetOfPart(1, 5);
     window.Tabs()->setCurrentIndex(3);
     QApplication::processEvents();
-    EXPECT_EQ(Form->CurrentPort(), 1);
+    EXPECT_EQ(Form->Services().Edit.CurrentPort(), 1);
     ASSERT_TRUE(window.ShowsSet());
     EXPECT_EQ(window.TitlePanel()->Caption(), "POWER");
     TVekaGrid& grid = *window.Grid();
@@ -124,13 +124,13 @@ TEST_F(DrumWindowsTest, TheRowHeaderPlaysOnThePartOfTheMapOrSaysWhyItCannot) {
     const int row = RowOfNote(grid, 38);
     ASSERT_GT(row, 0);
     window.RowHeaderPress(row, Qt::LeftButton, Qt::NoModifier);
-    EXPECT_EQ(Form->CurrentPart(), 10);
+    EXPECT_EQ(Form->Services().Edit.CurrentPart(), 10);
     EXPECT_EQ(Form->Document().TestNote().Note(0, 10), 38);
     EXPECT_TRUE(NoteOnSent(0, 9, 38));
     EXPECT_TRUE(window.Auditioning());
     Form->Document().TestNote().Stop();
     // No part on the map any more (as the module sees it): the message, no note.
-    TImageWriter(Form->Image()).Part(0, 10, ppRhythm).Value = 0;
+    TImageWriter(Form->Document().Image()).Part(0, 10, ppRhythm).Value = 0;
     Module()->ClearReceived();
     Messages.clear();
     window.RowHeaderPress(row, Qt::LeftButton, Qt::NoModifier);
@@ -210,7 +210,7 @@ TEST_F(DrumWindowsTest, TheUserDrumSetButtonsAndTheSourceNames) {
     EXPECT_EQ(window.TitlePanel()->Caption(), "USER DRUM SET 66");
 
     // A source that names no instrument.
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     TImageWriter(image).UserDrum(1, 11, 5).Value = 60;
     window.RefreshFromImage();
     EXPECT_EQ(window.Grid()->GetCell(1, 6).Text, "-No Inst.");
@@ -226,7 +226,7 @@ TEST_F(DrumWindowsTest, TheUserDrumSetButtonsAndTheSourceNames) {
 TEST_F(DrumWindowsTest, ADroppedRowCopiesTheNineValuesAndItsSource) {
     auto& drum = Open<TDrumWindow1>(wnDrum);
     auto& user = Another<TUserDrumWindow>(wnUserDrum);
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     const int row = RowOfNote(*drum.Grid(), 38);
     drum.Grid()->SetFocusCell(3, row);
     drum.Grid()->SetCellValue(3, row, 99);  // Level of the dragged instrument
@@ -274,7 +274,7 @@ TEST_F(DrumWindowsTest, ADroppedRowCopiesTheNineValuesAndItsSource) {
 
 TEST_F(DrumWindowsTest, AnEditOfASetInUseReachesItsMapAndTheModuleTakesTheSetAgain) {
     auto& user = Open<TUserDrumWindow>(wnUserDrum);
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     image.SetPartTone(0, 10, 1, 64, 4, 0);  // part 10 plays user set 65 on map 1
     image.RecordDrumSetOfPart(0, 10);
     Module()->ClearReceived();

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(EditWaitTest, AWindowClosedWhileItsOwnEditIsBeingSentGoesAfterTheEdit) {
     TVekaMainForm& form = Started();
-    TTransmitter& transmitter = form.Transmitter();
+    TTransmitter& transmitter = form.Document().Transmitter();
     const auto lamps = transmitter.OnFlash;
     for (const int number : {wnDrum, wnUserDrum, wnEffect, wnMaster, wnPatch, wnPart}) {
         SCOPED_TRACE(ManagedWindowName(number));
@@ -61,7 +61,7 @@ TEST_F(EditWaitTest, AWindowClosedWhileItsOwnEditIsBeingSentGoesAfterTheEdit) {
             if (lamps) lamps(port);
             if (closesAsked++ > 0) return;
             QTimer::singleShot(0, sub, [&, sub] {
-                depthAtClose = form.Session().Wait().Depth();
+                depthAtClose = form.Document().Session().Wait().Depth();
                 if (sub) sub->close();
             });
         };
@@ -97,12 +97,12 @@ TEST_F(EditWaitTest, KeysPressedDuringAnEditsWaitAreHandledAfterItOneByOne) {
     grid->SetCellValue(col, row, grid->GetCell(col, row).Min);
     QApplication::processEvents();
     const int start = grid->GetCellValue(col, row);
-    TTransmitter& transmitter = form.Transmitter();
+    TTransmitter& transmitter = form.Document().Transmitter();
     const auto lamps = transmitter.OnFlash;
     std::vector<int> depths;
     transmitter.OnFlash = [&](int port) {
         if (lamps) lamps(port);
-        depths.push_back(form.Session().Wait().Depth());
+        depths.push_back(form.Document().Session().Wait().Depth());
     };
     // Five presses queued at once, as a held key's repeats arrive from the window system.
     constexpr int kPresses = 5;

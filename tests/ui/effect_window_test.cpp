@@ -41,7 +41,7 @@ protected:
     }
     std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
     uint8_t SystemByte(int number) {
-        const auto a = Form->Image().System(number).Address.Bytes;
+        const auto a = Form->Document().Image().System(number).Address.Bytes;
         return Module()->Memory(0, a[0], a[1], a[2]);
     }
     QString Title(TEffectWindow& window) { return window.TitlePanel()->Caption(); }
@@ -51,7 +51,7 @@ protected:
     }
     // The system parameter numbers of the messages the module received, in order.
     std::vector<int> ReceivedNumbers() {
-        const TVGS& image = Form->Image();
+        const TVGS& image = Form->Document().Image();
         std::vector<int> numbers;
         for (const auto& message : Module()->Received(0)) {
             if (message.size() < 9) continue;
@@ -67,7 +67,7 @@ protected:
 
 TEST_F(EffectWindowTest, EveryPageShowsItsBlockItsChooserAndItsSends) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     ASSERT_EQ(window.Pages()->count(), 6);
     EXPECT_EQ(window.Pages()->tabText(5), "Insertion Sub");
     struct TExpected {
@@ -109,7 +109,7 @@ TEST_F(EffectWindowTest, AMacroChoiceSendsItsDetailsThenTheMacro) {
     window.TabControl1Change(1);
     window.Chooser()->setCurrentIndex(5);
     window.cbMacroChange(5);  // "Flanger"
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     EXPECT_EQ(image.System(12).Value, 5);
     const std::vector<int> numbers = ReceivedNumbers();
     ASSERT_FALSE(numbers.empty());
@@ -127,7 +127,7 @@ TEST_F(EffectWindowTest, AMacroChoiceSendsItsDetailsThenTheMacro) {
 
 TEST_F(EffectWindowTest, AnInsertionTypeBringsItsOwnRowsAndATypeWithoutParametersHidesTheGrid) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     window.TabControl1Change(4);
     EXPECT_EQ(window.ChooserLabel()->text(), "Type ");
     ASSERT_EQ(window.Chooser()->count(), int(image.Data().InsertionTypes().size()));
@@ -163,7 +163,7 @@ TEST_F(EffectWindowTest, AnInsertionTypeBringsItsOwnRowsAndATypeWithoutParameter
 
 TEST_F(EffectWindowTest, TheTitleShowsEachValueAsTheModuleMeansIt) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     TImageWriter(image).System(23).Value = 50;   // 15 ms
     TImageWriter(image).System(24).Value = 12;   // 50 %
     TImageWriter(image).System(30).Value = 40;
@@ -207,7 +207,7 @@ TEST_F(EffectWindowTest, TheTitleShowsEachValueAsTheModuleMeansIt) {
 
 TEST_F(EffectWindowTest, TheSendGridAndThePartWindowFollowEachOther) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     auto* sub = Form->Windows().OpenOrBringForward(wnPart);
     ASSERT_TRUE(sub);
     auto& part = *qobject_cast<TPartWindow1*>(sub->widget());
@@ -215,7 +215,7 @@ TEST_F(EffectWindowTest, TheSendGridAndThePartWindowFollowEachOther) {
     // A send set here reaches the module, the image and the part window's column.
     window.SendGrid()->SetFocusCell(1, 3);
     window.VekaGrid2Click();
-    EXPECT_EQ(Form->CurrentPart(), 3);
+    EXPECT_EQ(Form->Services().Edit.CurrentPart(), 3);
     window.SendGrid()->SetCellValue(1, 3, 99);
     EXPECT_EQ(image.Part(0, 3, 18).Value, 99);
     int reverbCol = -1;
@@ -229,12 +229,12 @@ TEST_F(EffectWindowTest, TheSendGridAndThePartWindowFollowEachOther) {
     part.Grid()->SetFocusCell(reverbCol, 7);
     part.Grid()->SetCellValue(reverbCol, 7, 12);
     EXPECT_EQ(window.SendGrid()->GetCellValue(1, 7), 12);
-    Form->SelectPart(11, nullptr);
+    Form->Services().Edit.SelectPart(11, nullptr);
     EXPECT_EQ(window.SendGrid()->Row(), 11);
     // Another port: the tabs and the sends of that port.
     TImageWriter(image).Part(1, 2, 18).Value = 5;
     window.TabControl2Change(1);
-    EXPECT_EQ(Form->CurrentPort(), 1);
+    EXPECT_EQ(Form->Services().Edit.CurrentPort(), 1);
     EXPECT_EQ(window.PortTabs()->currentIndex(), 1);
     EXPECT_EQ(window.SendGrid()->GetCellValue(1, 2), 5);
     window.SendGrid()->SetFocusCell(1, 2);
@@ -248,18 +248,18 @@ TEST_F(EffectWindowTest, ValuesStoredElsewhereShowAndRedrawThePicture) {
     window.TabControl1Change(3);
     const int top = EqBandCurve(4, 76, TMGeqGS::kHeight).Points.back().y();
     EXPECT_EQ(window.Equaliser()->PixelAt(10, top), Qt::black);
-    Form->Image().SetSystemValue(33, 76);  // the low shelf at +12 dB: the left edge rises
+    Form->Document().Image().SetSystemValue(33, 76);  // the low shelf at +12 dB: the left edge rises
     EXPECT_EQ(window.Grid()->GetCellValue(1, 2), 76);
     EXPECT_EQ(window.Equaliser()->PixelAt(10, top), QColor(255, 255, 0));
     // A macro chosen elsewhere shows in the chooser.
     window.TabControl1Change(0);
-    Form->Image().ApplyMacro(0, 6);
+    Form->Document().Image().ApplyMacro(0, 6);
     EXPECT_EQ(window.Chooser()->currentText(), "Delay");
 }
 
 TEST_F(EffectWindowTest, TheInsertionPagesRefuseWorkOnAModuleWithoutInsertionEffect) {
     TEffectWindow& window = Open(true);
-    Form->Image().SetModuleType(mtSC88);
+    Form->Document().Image().SetModuleType(mtSC88);
     for (const int page : {4, 5}) {
         window.TabControl1Change(page);
         EXPECT_EQ(window.StatusText(), QString::fromUtf8("このﾍﾟｰｼﾞはSC-88Pro専用です"));
@@ -272,14 +272,14 @@ TEST_F(EffectWindowTest, TheInsertionPagesRefuseWorkOnAModuleWithoutInsertionEff
     window.TabControl1Change(0);
     EXPECT_TRUE(window.StatusText().isEmpty());
     EXPECT_TRUE(window.Grid()->isEnabled());
-    Form->Image().SetModuleType(mtSC88Pro);
+    Form->Document().Image().SetModuleType(mtSC88Pro);
     window.TabControl1Change(4);
     EXPECT_TRUE(window.StatusText().isEmpty());
 }
 
 TEST_F(EffectWindowTest, APresetSavedAndLoadedBringsTheBlockBackAndSendsWhatDiffers) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     window.TabControl1Change(0);
     window.cbMacroChange(3);  // "Hall 1"
     window.Grid()->SetFocusCell(1, 3);
@@ -328,7 +328,7 @@ TEST_F(EffectWindowTest, APresetSavedAndLoadedBringsTheBlockBackAndSendsWhatDiff
 
 TEST_F(EffectWindowTest, ABadPresetIsReportedAndChangesNothing) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     // A chorus preset renamed, a foreign file, one cut short, one with a level beyond its range.
     TImageWriter(image).System(14).Value = 90;
     ASSERT_TRUE(WriteEffectPreset(image, TSystemGroup::Chorus, Dir / "a chorus.rev").Ok());
@@ -380,7 +380,7 @@ TEST_F(EffectWindowTest, BookmarksNameSystemParametersAndJumpOnTheirPage) {
 
 TEST_F(EffectWindowTest, TheChorusWaveBlinksAtItsRateAndStopsAtZero) {
     TEffectWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     window.TabControl1Change(0);
     EXPECT_FALSE(window.Timer()->isActive());  // the blink belongs to the chorus page
     image.SetSystemValue(17, 127);
@@ -415,7 +415,7 @@ TEST_F(EffectWindowTest, TheChorusWaveBlinksAtItsRateAndStopsAtZero) {
 TEST_F(EffectWindowTest, PicturesOfEveryPageInBothLanguages) {
     for (const bool japanese : {false, true}) {
         TEffectWindow& window = Open(japanese);
-        TVGS& image = Form->Image();
+        TVGS& image = Form->Document().Image();
         image.ApplyMacro(2, 4);  // a delay with three taps
         image.SetSystemValue(30, 110);
         image.SetSystemValue(33, 72);  // a low boost and a high cut

@@ -79,20 +79,20 @@ protected:
 TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     TVekaMainForm& form = Started();
     const std::string song = WriteSong("Song.GA4");  // the extension in capitals is a whole setup too
-    form.Image().SetPartValue(0, 5, 10, ppVolume);   // an unsaved edit: the question comes first
+    form.Document().Image().SetPartValue(0, 5, 10, ppVolume);   // an unsaved edit: the question comes first
     AnswerOpen(form, song);
     Answer = QMessageBox::Cancel;
     form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
-    EXPECT_EQ(form.Image().System(2).Value, 127) << "Cancel loaded the file all the same";
+    EXPECT_EQ(form.Document().Image().System(2).Value, 127) << "Cancel loaded the file all the same";
     EXPECT_TRUE(form.Data().History[0].empty());
 
     Answer = QMessageBox::No;
     form.Files().OpenCommand();
-    EXPECT_EQ(form.Image().System(2).Value, 90);
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 33);
-    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
+    EXPECT_EQ(form.Document().Image().System(2).Value, 90);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 33);
+    EXPECT_EQ(form.Document().Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
     EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
     EXPECT_FALSE(form.Document().Changed());
@@ -106,7 +106,7 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     EXPECT_EQ(form.Files().SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
     // Save writes it back under its name, and its layout beside it.
-    form.Image().SetSystemValue(2, 80);
+    form.Document().Image().SetSystemValue(2, 80);
     EXPECT_TRUE(form.Document().Changed());
     form.Hooks.SaveName = [](const QString&, const QString&, const QString&) -> QString {
         ADD_FAILURE() << "Save asked for a name although the file is known";
@@ -137,8 +137,8 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].Title, "Select a Part destination");
     EXPECT_EQ(asked[0].Items.size(), 32u);
-    EXPECT_EQ(form.Image().Part(1, 2, ppVolume).Value, 55);
-    EXPECT_EQ(form.Image().System(2).Value, 90) << "the setup underneath stays";
+    EXPECT_EQ(form.Document().Image().Part(1, 2, ppVolume).Value, 55);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 90) << "the setup underneath stays";
     EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
@@ -155,14 +155,14 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     // Cancel at the destination reads nothing.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
     form.Files().OpenCommand();
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 100);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 100);
 
     // From the recent list the caption keeps the file it shows, marked as changed.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     form.Files().OpenRecent(1);  // song.ga4, now below lead.1pg
     EXPECT_EQ(form.FileName().toStdString(), song);
     form.Files().OpenRecent(0);
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 55);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 55);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
     EXPECT_TRUE(form.Document().Changed());
 }
@@ -275,7 +275,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
     EXPECT_FALSE(form.Windows().Window(wnDisplay));
     // Saving writes what is open now, in code order.
     part->setGeometry(5, 6, 420, 330);
-    form.Image().SetSystemValue(2, 70);
+    form.Document().Image().SetSystemValue(2, 70);
     ASSERT_TRUE(form.Files().Save());
     const TLayoutReadResult saved = ReadLayoutFile(Dir / "song.dsk");
     ASSERT_TRUE(saved.Error.empty()) << saved.Error;
@@ -297,7 +297,7 @@ TEST_F(FileCommandsTest, TheLayoutBesideASetupRestoresNotesAndWindowsByOption8) 
 TEST_F(FileCommandsTest, InJapaneseEachObjectListIsCaptionedWithItsOwnKind) {
     Options.SystemJapanese = true;
     TVekaMainForm& form = Started();
-    form.Image().SetPartValue(0, 3, 44, ppVolume);
+    form.Document().Image().SetPartValue(0, 3, 44, ppVolume);
     std::vector<std::string> labels;
     form.Hooks.Select = [&](const TSelectRequest& request) -> std::optional<int> {
         labels.push_back(request.Label);
@@ -332,15 +332,15 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     EXPECT_EQ(asked[0].Items[2].substr(0, 3), "A3 ");
     EXPECT_FALSE(std::filesystem::exists(Dir / "never.1pg"));
 
-    form.Image().SetPartValue(0, 3, 44, ppVolume);
+    form.Document().Image().SetPartValue(0, 3, 44, ppVolume);
     name = Dir / "third";  // the extension is added
     EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OnePart));
     ASSERT_TRUE(std::filesystem::exists(Dir / "third.1pg"));
     EXPECT_EQ(form.Data().History[0], (Dir / "third.1pg"));
     // A drum part asks whether its map goes with it (part 10 plays map 1).
     answer = 9;
-    form.Image().SetDrumValue(0, 1, 100, 2, 38);
-    form.Image().SetPartValue(0, 10, 90, ppVolume);
+    form.Document().Image().SetDrumValue(0, 1, 100, 2, 38);
+    form.Document().Image().SetPartValue(0, 10, 90, ppVolume);
     const size_t before = Messages.size();
     Answer = QMessageBox::Yes;
     name = Dir / "drums";
@@ -396,9 +396,9 @@ TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
     EXPECT_FALSE(std::filesystem::exists(Dir / "none.syx"));
 
     // The part list starts at the current part.
-    form.SelectPart(4);
-    form.Image().SetPartValue(0, 4, 77, ppVolume);
-    form.Image().SetPartValue(0, 4, 20, ppPanpot);
+    form.Services().Edit.SelectPart(4, nullptr);
+    form.Document().Image().SetPartValue(0, 4, 77, ppVolume);
+    form.Document().Image().SetPartValue(0, 4, 20, ppPanpot);
     name = Dir / "a4";
     form.Action(TCommand::ExportSysxPart)->trigger();
     ASSERT_FALSE(asked.empty());
@@ -436,17 +436,17 @@ TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouching
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form, &drop);
     EXPECT_TRUE(drop.isAccepted());
-    EXPECT_NE(form.Image().System(2).Value, 90) << "opened inside the drop";
+    EXPECT_NE(form.Document().Image().System(2).Value, 90) << "opened inside the drop";
     QApplication::processEvents();
-    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 90);
     EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_TRUE(form.Data().History[0].empty());
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     // A second start hands a part file over: it goes into the current setup.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
     form.Activate(QString::fromStdString(WritePartFile("handed.1pg", 12)));
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 12);
-    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 12);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 90);
     EXPECT_TRUE(form.Document().Changed());
 }
 
@@ -462,7 +462,7 @@ TEST_F(FileCommandsTest, AFileOnTheCommandLineIsLoadedAndSentWithTheResetAtTheFi
     form.resize(1000, 700);
     form.show();
     QApplication::processEvents();
-    EXPECT_EQ(form.Image().System(2).Value, 90);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 90);
     EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_FALSE(form.Document().Changed());
     // Send All with the reset first: the module has only the file's values.
@@ -496,9 +496,9 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     EXPECT_FALSE(form.Files().SaveCustomFile());
     EXPECT_FALSE(std::filesystem::exists(Dir / "live.cst"));
 
-    form.Image().SetSystemValue(2, 99);                  // Master
-    form.Image().SetPartValue(0, 3, 61, ppVolume);        // A3
-    form.Image().SetPartValue(1, 16, 62, ppVolume);       // B16
+    form.Document().Image().SetSystemValue(2, 99);                  // Master
+    form.Document().Image().SetPartValue(0, 3, 61, ppVolume);        // A3
+    form.Document().Image().SetPartValue(1, 16, 62, ppVolume);       // B16
     answer->Selection.Groups[int(TSystemGroup::Master)] = true;
     answer->Selection.GlobalParts = {3, 32};
     answer->Comment = QString::fromUtf8("Live set, second half\nブラス");
@@ -509,14 +509,14 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     EXPECT_EQ(form.Data().History[0], Dir / "live.cst");
 
     // Opened again, the file's items are shown with the comment; No keeps the module as it is.
-    form.Image().SetPartValue(0, 3, 100, ppVolume);
+    form.Document().Image().SetPartValue(0, 3, 100, ppVolume);
     AnswerOpen(form, Dir / "live.cst");
     Answer = QMessageBox::No;
     const size_t before = Messages.size();
     form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_EQ(Messages.back(), Message(37, TLanguage::English));
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 61);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 61);
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_TRUE(shown.back().second);
     const TCustomSelection& read = shown.back().first.Selection;
@@ -569,20 +569,20 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     std::ofstream(garbage, std::ios::binary) << "MThd but not really";
 
     // A song that cannot be read is refused before the reset: the edit stays.
-    form.Image().SetPartValue(0, 5, 10, ppVolume);
+    form.Document().Image().SetPartValue(0, 5, 10, ppVolume);
     AnswerOpen(form, garbage);
     form.Action(TCommand::GetSetupMeasures)->trigger();
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().startsWith("read error")) << Messages.back().toStdString();
-    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 10);
+    EXPECT_EQ(form.Document().Image().Part(0, 5, ppVolume).Value, 10);
 
     AnswerOpen(form, song);
     Answer = QMessageBox::No;  // the unsaved edit may go
     Module()->ClearReceived();
     form.Action(TCommand::GetSetupMeasures)->trigger();
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
-    EXPECT_EQ(form.Image().Part(0, 5, ppVolume).Value, 100);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 77);
+    EXPECT_EQ(form.Document().Image().Part(0, 5, ppVolume).Value, 100);
     EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_TRUE(form.Document().Changed());
     EXPECT_TRUE(std::filesystem::exists(Dir / "Temp.smf"));
@@ -596,20 +596,20 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x11, 0x19), 77);
 
     // A song given by name takes the same way.
-    form.Image().SetPartValue(0, 1, 5, ppVolume);
+    form.Document().Image().SetPartValue(0, 1, 5, ppVolume);
     form.Files().OpenByName(QString::fromStdString(song));
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 77);
 
     // So does one chosen in the Open dialog, whose first filter shows songs and every kind of
     // setup file together.
-    form.Image().SetPartValue(0, 1, 6, ppVolume);
+    form.Document().Image().SetPartValue(0, 1, 6, ppVolume);
     QString filters;
     form.Hooks.OpenName = [&](const QString&, const QString&, const QString& offered) {
         filters = offered;
         return QString::fromStdString(song);
     };
     form.Files().OpenCommand();
-    EXPECT_EQ(form.Image().Part(0, 1, ppVolume).Value, 77);
+    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 77);
     const QString first = filters.section(QStringLiteral(";;"), 0, 0);
     for (const char* pattern : {"*.ga3", "*.ga4", "*.1pg", "*.1dg", "*.1ug", "*.cst", "*.mid"})
         EXPECT_TRUE(first.contains(QString::fromLatin1(pattern))) << pattern << " in " << first.toStdString();
@@ -647,7 +647,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
         return DefaultOrderList();
     };
     // A song holding nothing but the setup.
-    form.Image().SetPartValue(0, 1, 77, ppVolume);
+    form.Document().Image().SetPartValue(0, 1, 77, ppVolume);
     name = Dir / "setup";
     ASSERT_TRUE(form.Files().ExportSmfCommand());
     EXPECT_EQ(offered, "SMF Format 0 (*.mid)") << "a new song is offered as format 0 first";
@@ -683,7 +683,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     AnswerOpen(form, Dir / "tune.mid");
     form.Action(TCommand::GetSetupMeasures)->trigger();
     EXPECT_TRUE(form.Action(TCommand::ReplaceSetupMeasures)->isEnabled());
-    form.Image().SetPartValue(0, 1, 90, ppVolume);
+    form.Document().Image().SetPartValue(0, 1, 90, ppVolume);
     name = Dir / "tune with setup";
     const size_t before = Messages.size();
     form.Action(TCommand::ReplaceSetupMeasures)->trigger();
@@ -696,7 +696,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
 
     // A save of a user drum set whose replace question is answered Cancel leaves no progress of
     // its collection behind it.
-    form.Image().SetUserDrumValue(1, 60, 70, 1);
+    form.Document().Image().SetUserDrumValue(1, 60, 70, 1);
     const std::string existing = Dir / "set.1ug";
     std::ofstream(existing) << "older";
     form.Hooks.Select = [](const TSelectRequest&) { return std::optional<int>(0); };

@@ -70,7 +70,7 @@ protected:
         Options.Wait = &Clock;
         Ini().WriteBool("other option", "2", false);
         TKeyboardWindow& window = OpenManaged<TKeyboardWindow>(wnKeyboard, japanese);
-        Form->Session().Focus.Channel = 0;
+        Form->Document().Session().Focus.Channel = 0;
         Module()->ClearReceived();
         return window;
     }
@@ -95,7 +95,7 @@ TEST_F(KeyboardWindowTest, ThePointerPlaysGlidesAndReleasesOnTheChannelItStarted
     TVekaKeyboard* keys = window.Keyboard();
     QTest::mousePress(keys, Qt::LeftButton, Qt::NoModifier, WhiteKey(60));
     EXPECT_TRUE(keys->KeyDown(60));
-    Form->Session().Focus.Channel = 5;  // another part meanwhile
+    Form->Document().Session().Focus.Channel = 5;  // another part meanwhile
     QMouseEvent move(QEvent::MouseMove, QPointF(WhiteKey(62, 40)), keys->mapToGlobal(QPointF(WhiteKey(62, 40))),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(keys, &move);  // dragged onto D with the button held
@@ -254,7 +254,7 @@ TEST_F(KeyboardWindowTest, TheRibbonBendsSpringsBackOrSetsAMirroredPartParameter
     EXPECT_EQ(ribbon->Value(), 0);  // a controller stays
     QTest::mousePress(ribbon, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(Take(), (TMessages{B({0xB0, 7, 0}), B({0xB0, 7, 64})}));  // no exclusive message
-    EXPECT_EQ(Form->Image().Part(0, 1, ppVolume).Value, 64);
+    EXPECT_EQ(Form->Document().Image().Part(0, 1, ppVolume).Value, 64);
     EXPECT_EQ(volumeCell(), 64);
     EXPECT_TRUE(Form->Document().Changed());
 }
@@ -263,12 +263,12 @@ TEST_F(KeyboardWindowTest, TheDrumWindowSelectsTheRowOfTheDrumNotePlayed) {
     TKeyboardWindow& window = Open();
     TDrumWindow1& drum = *qobject_cast<TDrumWindow1*>(Form->Windows().OpenOrBringForward(wnDrum)->widget());
     ASSERT_TRUE(drum.ShowsSet());
-    Form->SelectPart(10);  // the drum part
+    Form->Services().Edit.SelectPart(10, nullptr);  // the drum part
     emit window.Keyboard()->OnNoteDown(38, 100);
     emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(drum.NoteOfRow(drum.Grid()->Row()), 38);
     EXPECT_TRUE(window.windowTitle().startsWith("Keyboard Window / Part A10 : ")) << window.windowTitle().toStdString();
-    Form->SelectPart(1);  // a melodic part: the row stays
+    Form->Services().Edit.SelectPart(1, nullptr);  // a melodic part: the row stays
     emit window.Keyboard()->OnNoteDown(42, 100);
     emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(drum.NoteOfRow(drum.Grid()->Row()), 38);
@@ -276,11 +276,11 @@ TEST_F(KeyboardWindowTest, TheDrumWindowSelectsTheRowOfTheDrumNotePlayed) {
     // The user drum window follows a part that plays a user set, and only such a part.
     TUserDrumWindow& user = *qobject_cast<TUserDrumWindow*>(Form->Windows().OpenOrBringForward(wnUserDrum)->widget());
     const int row = user.Grid()->Row();
-    Form->SelectPart(10);
+    Form->Services().Edit.SelectPart(10, nullptr);
     emit window.Keyboard()->OnNoteDown(row == 51 ? 52 : 50, 100);
     emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(user.Grid()->Row(), row);
-    Form->Image().SetPartTone(0, 10, 1, 64, 4, 0);  // part 10 plays user set 65 on map 1
+    Form->Document().Image().SetPartTone(0, 10, 1, 64, 4, 0);  // part 10 plays user set 65 on map 1
     emit window.Keyboard()->OnNoteDown(50, 100);
     emit window.Keyboard()->OnNoteUp();
     EXPECT_EQ(user.Grid()->Row(), 51);

@@ -62,7 +62,7 @@ protected:
     TVekaMainForm& StartQuiet(TFakePumpWait& clock, bool session = false, const std::function<void()>& adjust = {}) {
         clock.Process = [this, session] {
             QApplication::processEvents();
-            if (session && Form) Form->Session().Process();
+            if (session && Form) Form->Document().Session().Process();
         };
         Options.Wait = &clock;
         WriteCompleteSettings();

@@ -37,14 +37,14 @@ TEST_F(MainWindowTest, StartsWithStoredPortsAndResetsTheModule) {
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
     EXPECT_EQ(PortDialogs, 0);
     EXPECT_FALSE(Ini().ReadBool("setting", "perfect finish", true));  // running
-    EXPECT_TRUE(form.Session().Transmitter.Port(0).IsOpen());
-    EXPECT_TRUE(form.Session().Transmitter.Port(1).IsOpen());
-    EXPECT_FALSE(form.Session().Transmitter.Port(2).IsOpen());
-    EXPECT_TRUE(form.Session().Input.IsOpen());
+    EXPECT_TRUE(form.Document().Session().Transmitter.Port(0).IsOpen());
+    EXPECT_TRUE(form.Document().Session().Transmitter.Port(1).IsOpen());
+    EXPECT_FALSE(form.Document().Session().Transmitter.Port(2).IsOpen());
+    EXPECT_TRUE(form.Document().Session().Input.IsOpen());
     // Option 2 is on by default: New with sending ran at start.
     EXPECT_EQ(form.Toolbars().HexText().toStdString(), "F0 41 10 42 12 40 00 7F 00 41 F7");
-    ASSERT_FALSE(form.Session().Transmitter.History.Entries().empty());
-    EXPECT_EQ(form.Session().Transmitter.History.Entries().back().Name, "Init");
+    ASSERT_FALSE(form.Document().Session().Transmitter.History.Entries().empty());
+    EXPECT_EQ(form.Document().Session().Transmitter.History.Entries().back().Name, "Init");
     EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01");
     // Lamps: ports in use green, the others in the window colour.
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CloseSequenceWritesWindowsSettingsAndCleanEnd) {
     EXPECT_EQ(place, (TWindowPosition{500, 300, 40, 30}));
     EXPECT_TRUE(ini.ReadBool("setting", "perfect finish", false));
     EXPECT_EQ(ini.ReadInteger("midiport", "midiout 1", -1), PortB);
-    EXPECT_FALSE(form.Session().Input.IsOpen());
+    EXPECT_FALSE(form.Document().Session().Input.IsOpen());
 }
 
 TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
@@ -115,20 +115,20 @@ TEST_F(MainWindowTest, NewAsksBeforeDroppingChangesAndResetsTheImage) {
     Ini().WriteBool("other option", "2", false);
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    EXPECT_TRUE(form.Session().Transmitter.History.Entries().empty());  // no reset at start
-    form.Image().SetPartValue(0, 3, 50, ppVolume);
+    EXPECT_TRUE(form.Document().Session().Transmitter.History.Entries().empty());  // no reset at start
+    form.Document().Image().SetPartValue(0, 3, 50, ppVolume);
     form.Document().LastNotes().Notes[0][2] = 70;
     EXPECT_TRUE(form.Document().Changed());
     Answer = QMessageBox::Cancel;
     form.Files().FileNew();
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 50);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 50);
     Answer = QMessageBox::No;
     form.Files().FileNew();
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, form.Image().Part(0, 3, ppVolume).Default);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, form.Document().Image().Part(0, 3, ppVolume).Default);
     EXPECT_EQ(form.Document().LastNotes().Notes[0][2], 64);
     EXPECT_FALSE(form.Document().Changed());
-    EXPECT_EQ(form.Session().Transmitter.History.Entries().front().Name, "Init");
+    EXPECT_EQ(form.Document().Session().Transmitter.History.Entries().front().Name, "Init");
 }
 
 TEST_F(MainWindowTest, SendAllReportsSuccessAndAVanishedDevice) {
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, SendAllReportsSuccessAndAVanishedDevice) {
     ASSERT_TRUE(form.Create());
     form.Communication().SendAllCommand(false);
     EXPECT_EQ(Messages.back(), Message(100, TLanguage::English));
-    form.Session().Transmitter.Port(0).Close();  // as when the interface is unplugged
+    form.Document().Session().Transmitter.Port(0).Close();  // as when the interface is unplugged
     form.Communication().SendAllCommand(false);
     EXPECT_TRUE(Messages.back().startsWith(Message(90, TLanguage::English)));
     form.Communication().PanicCommand();  // skips the closed port, reaches Port B
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingAFileTypedWithoutItsExtension) {
     EXPECT_FALSE(form.Files().SaveAllData());
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().startsWith("The data is not changed."));
-    form.Image().SetSystemValue(2, 90);
+    form.Document().Image().SetSystemValue(2, 90);
     // No goes back to the dialog at the name declined; Cancel there ends the save.
     std::vector<QString> starts;
     form.Hooks.SaveName = [&](const QString&, const QString& start, const QString&) {
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
     ASSERT_TRUE(form.Create());
     EXPECT_EQ(form.StatusArea().ModuleText(),
               QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: Virtual Module Port B"));
-    form.Session().Transmitter.Port(1).Close();
+    form.Document().Session().Transmitter.Port(1).Close();
     form.RefreshAll();
     EXPECT_EQ(form.StatusArea().ModuleText(), QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: -"));
     EXPECT_EQ(ModuleStatusText(1, {"X"}), QString::fromUtf8("SC-88 · A: X"));

@@ -24,19 +24,19 @@ TEST_F(MasterWindowTest, MasterTuneIsShownCentredAndAnEditSendsOneDataSet) {
     TSettings(Dir / "Veka.ini").WriteBool("other option", "2", false);  // no reset at start
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
-    TImageWriter(form.Image()).System(1).Value = 1124;
+    TImageWriter(form.Document().Image()).System(1).Value = 1124;
     form.show();
     ASSERT_TRUE(form.Windows().OpenOrBringForward(wnMaster));
     auto& window = *qobject_cast<TMasterWindow*>(form.Windows().Window(wnMaster)->widget());
     EXPECT_EQ(window.Grid()->GetCellValue(1, 1), 100);
-    EXPECT_EQ(window.Grid()->GetCell(1, 1).Min, form.Image().System(1).Min - 1024);
+    EXPECT_EQ(window.Grid()->GetCell(1, 1).Min, form.Document().Image().System(1).Min - 1024);
     EXPECT_EQ(window.Grid()->GetCell(0, 2).Text, "Master Volume");
     EXPECT_EQ(window.Grid()->GetCell(1, 0).Text, "value");
     auto module = TMidiDevices::Instance().VirtualModule();
     module->ClearReceived();
     window.Grid()->SetFocusCell(1, 1);
     window.Grid()->SetCellValue(1, 1, 0);
-    EXPECT_EQ(form.Image().System(1).Value, 1024);
+    EXPECT_EQ(form.Document().Image().System(1).Value, 1024);
     ASSERT_EQ(module->Received(0).size(), 1u);
     EXPECT_EQ(module->Received(0)[0],
               (std::vector<uint8_t>{0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x3C, 0xF7}));
@@ -55,12 +55,12 @@ TEST_F(MasterWindowTest, TheStatusFollowsTheRowAndValuesStoredElsewhereShow) {
     window.Grid()->SetFocusCell(1, 3);
     window.VekaGrid1Click();
     EXPECT_EQ(window.StatusText(), "Pitch of all the sound module.");
-    Form->Image().SetSystemValue(4, 80);  // another window, a file, a request
+    Form->Document().Image().SetSystemValue(4, 80);  // another window, a file, a request
     EXPECT_EQ(window.Grid()->GetCellValue(1, 4), 80);
-    Form->Image().SetSystemValue(1, 1000);
+    Form->Document().Image().SetSystemValue(1, 1000);
     EXPECT_EQ(window.Grid()->GetCellValue(1, 1), -24);
     // A new image as a whole.
-    TImageWriter(Form->Image()).System(2).Value = 33;
+    TImageWriter(Form->Document().Image()).System(2).Value = 33;
     Form->RefreshAll();
     EXPECT_EQ(window.Grid()->GetCellValue(1, 2), 33);
     // The window keeps its size: it is not resized by its border.

@@ -69,7 +69,7 @@ TEST_F(OptionsTest, TheBackgroundTurnsGreyAtOnceAndTheKeyboardSwitchAndTimeBaseF
     EXPECT_EQ(form.MdiArea()->background().style(), Qt::SolidPattern);
     EXPECT_TRUE(form.Data().Option(TOption::NoWallpaper));
     EXPECT_TRUE(keyboard->PcKeyboardSwitch()->isChecked());
-    EXPECT_TRUE(form.Session().Router.Thru);
+    EXPECT_TRUE(form.Document().Session().Router.Thru);
     EXPECT_EQ(Ini().ReadInteger("smf fine", "timebase", 0), 6);  // written at once
     // The options themselves are written with the rest at close.
     form.close();
@@ -89,7 +89,7 @@ TEST_F(OptionsTest, WithoutTheMidiInputTheEchoStaysOffAndCannotBeChanged) {
     };
     form.OptionMenu().OtherOptionsCommand();
     EXPECT_FALSE(form.Data().Option(TOption::MidiEcho));
-    EXPECT_FALSE(form.Session().Router.Thru);
+    EXPECT_FALSE(form.Document().Session().Router.Thru);
 }
 
 TEST_F(OptionsTest, TheReviewSwitchIsOffInEnglishAndTheCaptionsAreJapaneseInJapanese) {

@@ -101,7 +101,7 @@ TEST_F(PartWindowTest, ShiftedParametersShowZeroAtTheirCentre) {
     // The shift is added back on the way to the image.
     window.Grid()->SetFocusCell(3, 2);
     window.Grid()->SetCellValue(3, 2, 100);
-    EXPECT_EQ(Form->Image().Part(0, 2, ppPitchFineTune).Value, 8292);
+    EXPECT_EQ(Form->Document().Image().Part(0, 2, ppPitchFineTune).Value, 8292);
     // Pressing the button that is already down changes nothing.
     window.OrderButton(1)->click();
     EXPECT_TRUE(window.OrderButton(1)->isChecked());
@@ -116,7 +116,7 @@ TEST_F(PartWindowTest, AnOrderKeepsItsWidthsAndMovedColumnsWhenLeftAndPortTabsKe
     EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
     EXPECT_EQ(window.OrderList()[3].Index, ppVolume);
     window.Tabs()->setCurrentIndex(1);
-    EXPECT_EQ(Form->CurrentPort(), 1);
+    EXPECT_EQ(Form->Services().Edit.CurrentPort(), 1);
     EXPECT_EQ(grid.GetCell(5, 0).Link.Index, ppVolume);
     window.OrderButton(2)->click();
     window.OrderButton(0)->click();
@@ -127,7 +127,7 @@ TEST_F(PartWindowTest, AnOrderKeepsItsWidthsAndMovedColumnsWhenLeftAndPortTabsKe
 
 TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
     TPartWindow1& window = Open();
-    auto* other = new TRecordingWindow(Form->Image());
+    auto* other = new TRecordingWindow(Form->Document().Image());
     Form->Windows().SetFactory(wnEffect, [other] { return other; });
     Form->Windows().OpenOrBringForward(wnEffect);
     Form->Windows().OpenOrBringForward(wnPart);
@@ -137,11 +137,11 @@ TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
     ASSERT_GE(col, 2);
     grid.SetFocusCell(col, 3);
     Drag(grid, col, 3, {-3, -3, -3, -3});  // 6 and 9 and 12 pixels above the press: three steps
-    EXPECT_EQ(Form->Image().Part(1, 3, ppVolume).Value, 103);
+    EXPECT_EQ(Form->Document().Image().Part(1, 3, ppVolume).Value, 103);
     auto module = TMidiDevices::Instance().VirtualModule();
     EXPECT_EQ(module->Memory(1, 0x40, 0x13, 0x19), 103);
     EXPECT_EQ(Form->Toolbars().HexText().toStdString(), "F0 41 10 42 12 40 13 19 67 2D F7");
-    const auto& entry = Form->Session().Transmitter.History.Entries().front();
+    const auto& entry = Form->Document().Session().Transmitter.History.Entries().front();
     EXPECT_EQ(entry.Sysex, "F0 41 10 42 12 40 13 19 67 2D F7");
     EXPECT_EQ(entry.Value, 103);
     ASSERT_EQ(other->Values.size(), 1u);  // once, at the end of the gesture
@@ -154,12 +154,12 @@ TEST_F(PartWindowTest, DragOnB3VolumeReachesTheModuleAndEveryView) {
 TEST_F(PartWindowTest, ASendThatFailsDuringADragIsReportedOnceAndTheValueStays) {
     TPartWindow1& window = Open();
     const size_t before = Messages.size();
-    Form->Session().Transmitter.Port(0).Close();  // the interface is gone
+    Form->Document().Session().Transmitter.Port(0).Close();  // the interface is gone
     TVekaGrid& grid = *window.Grid();
     grid.SetFocusCell(2, 4);
     Drag(grid, 2, 4, {-6, -3, -3, -3});
     EXPECT_EQ(Messages.size(), before + 1);
-    EXPECT_EQ(Form->Image().Part(0, 4, ppVolume).Value, 104);
+    EXPECT_EQ(Form->Document().Image().Part(0, 4, ppVolume).Value, 104);
     Drag(grid, 2, 4, {-6});  // the next gesture reports again
     EXPECT_EQ(Messages.size(), before + 2);
 }
@@ -184,16 +184,16 @@ TEST_F(PartWindowTest, RowHeaderAuditionsTheLeftButtonOnly) {
     send(QEvent::MouseButtonRelease, header, Qt::LeftButton, Qt::NoButton);
     const auto received = module->Received(0);
     ASSERT_EQ(received.size(), 2u);
-    const uint8_t channel = uint8_t(Form->Image().Part(0, 4, ppRxChannel).Value);
+    const uint8_t channel = uint8_t(Form->Document().Image().Part(0, 4, ppRxChannel).Value);
     EXPECT_EQ(received[0], (std::vector<uint8_t>{uint8_t(0x90 | channel), 64, 100}));
     EXPECT_EQ(received[1], (std::vector<uint8_t>{uint8_t(0x80 | channel), 64, 0}));
     EXPECT_FALSE(window.Auditioning());
-    EXPECT_EQ(Form->CurrentPart(), 4);
+    EXPECT_EQ(Form->Services().Edit.CurrentPart(), 4);
 }
 
 TEST_F(PartWindowTest, CopyExchangeAndInitialiseKeepPortAndChannel) {
     TPartWindow1& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     image.SetPartValue(0, 1, 50, ppVolume);
     image.SetPartValue(0, 1, 3, ppRxChannel);
     const int channel5 = image.Part(0, 5, ppRxChannel).Value;
@@ -221,8 +221,8 @@ TEST_F(PartWindowTest, MasterCoarseTuningGoesOnceAtTheEndOfAGestureAndTheReviewN
     auto module = TMidiDevices::Instance().VirtualModule();
     module->ClearReceived();
     Drag(*window.Grid(), 2, 2, {-6, -3, -3});
-    EXPECT_EQ(Form->Image().Part(0, 2, ppMasterCoarseTuning).Value,
-              Form->Image().Part(0, 2, ppMasterCoarseTuning).Default + 3);
+    EXPECT_EQ(Form->Document().Image().Part(0, 2, ppMasterCoarseTuning).Value,
+              Form->Document().Image().Part(0, 2, ppMasterCoarseTuning).Default + 3);
     const auto received = module->Received(0);
     int rpnStarts = 0, notesOn = 0, notesOff = 0;
     for (const auto& m : received) {
@@ -243,8 +243,8 @@ TEST_F(PartWindowTest, ACoarseTuningEditMarksTheSetupChangedSoClosingAsksToSave)
     window.OrderButton(2)->click();
     ASSERT_FALSE(Form->Document().Changed());
     Drag(*window.Grid(), 2, 6, {-6, -3});
-    EXPECT_EQ(Form->Image().Part(0, 6, ppMasterCoarseTuning).Value,
-              Form->Image().Part(0, 6, ppMasterCoarseTuning).Default + 2);
+    EXPECT_EQ(Form->Document().Image().Part(0, 6, ppMasterCoarseTuning).Value,
+              Form->Document().Image().Part(0, 6, ppMasterCoarseTuning).Default + 2);
     EXPECT_TRUE(Form->Document().Changed());
     EXPECT_TRUE(Form->windowTitle().endsWith('*'));
     Answer = QMessageBox::Cancel;
@@ -254,7 +254,7 @@ TEST_F(PartWindowTest, ACoarseTuningEditMarksTheSetupChangedSoClosingAsksToSave)
 
 TEST_F(PartWindowTest, InitialisingAPartSendsItsCoarseTuningBackToTheDefault) {
     Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     image.SetPartCoarseTuning(0, 5, 70);  // the module holds 70 now
     auto module = TMidiDevices::Instance().VirtualModule();
     module->ClearReceived();
@@ -273,21 +273,21 @@ TEST_F(PartWindowTest, AValueStoredElsewhereShowsAtOnceAndAClosedWindowHearsNoth
     TPartWindow1& window = Open();
     const int col = ColumnOf(window, ppVolume);
     ASSERT_GE(col, 2);
-    Form->Image().SetPartValue(0, 3, 77, ppVolume);
+    Form->Document().Image().SetPartValue(0, 3, 77, ppVolume);
     EXPECT_EQ(window.Grid()->GetCellValue(col, 3), 77);
-    Form->Image().SetPartValue(1, 3, 55, ppVolume);  // another port than the one shown
+    Form->Document().Image().SetPartValue(1, 3, 55, ppVolume);  // another port than the one shown
     EXPECT_EQ(window.Grid()->GetCellValue(col, 3), 77);
-    Form->Image().SetPartTone(0, 4, 0, 5, Form->Image().ToneMapOfModuleType(), 0);
-    EXPECT_EQ(window.Grid()->GetCell(1, 4).Text, Form->Image().PartToneName(0, 4));
+    Form->Document().Image().SetPartTone(0, 4, 0, 5, Form->Document().Image().ToneMapOfModuleType(), 0);
+    EXPECT_EQ(window.Grid()->GetCell(1, 4).Text, Form->Document().Image().PartToneName(0, 4));
     // The window closes; what the image says afterwards reaches no freed window.
     Form->Windows().Window(wnPart)->CloseForGood();
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Form->Windows().Window(wnPart), nullptr);
-    Form->Image().SetPartValue(0, 3, 78, ppVolume);
-    Form->Image().NotifyPut(0, TLinkData{LinkPart, 3, ppVolume, 0, 0}, 78, nullptr);
+    Form->Document().Image().SetPartValue(0, 3, 78, ppVolume);
+    Form->Document().Image().NotifyPut(0, TLinkData{LinkPart, 3, ppVolume, 0, 0}, 78, nullptr);
     Form->RefreshAll();
-    EXPECT_EQ(Form->Image().Part(0, 3, ppVolume).Value, 78);
+    EXPECT_EQ(Form->Document().Image().Part(0, 3, ppVolume).Value, 78);
 }
 
 TEST_F(PartWindowTest, ADamagedOrderFileIsReportedInTheDesktopsLanguage) {

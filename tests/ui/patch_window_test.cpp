@@ -41,7 +41,7 @@ protected:
     std::shared_ptr<TVirtualModule> Module() { return TMidiDevices::Instance().VirtualModule(); }
     // The part parameters of the messages received on Port A, in order, for part.
     std::vector<int> Received(int part) {
-        const TVGS& image = Form->Image();
+        const TVGS& image = Form->Document().Image();
         std::vector<int> parameters;
         for (const auto& message : Module()->Received(0))
             for (int p : {int(ppRhythm), int(ppToneMap), int(ppToneNumber)}) {
@@ -64,7 +64,7 @@ TEST_F(PatchWindowTest, TheTreeAndItsListsFollowTheCatalogue) {
     EXPECT_EQ(window.Grid()->ColCount(), 6);
     EXPECT_EQ(window.Grid()->RowCount(), 17);
     EXPECT_EQ(window.Grid()->GetCell(4, 0).Text, "Program Change");
-    EXPECT_EQ(window.Grid()->Row(), Form->CurrentPart());
+    EXPECT_EQ(window.Grid()->Row(), Form->Services().Edit.CurrentPart());
     EXPECT_EQ(window.Grid()->Col(), int(TPatchWindow::pcProgram));
     EXPECT_EQ(window.Grid()->GetCell(1, 10).Text.substr(0, 8), "STANDARD");
     // The root lists the two branches; "Patch" its 18 categories after "..".
@@ -110,7 +110,7 @@ TEST_F(PatchWindowTest, ADoubleClickedToneSendsModeOnlyWhenItDiffersThenMapThenT
     const int mild = IndexOf(window, "Mild Piano");
     ASSERT_GT(mild, 0);
     window.ActivateItem(mild);
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     EXPECT_EQ(image.Part(0, 3, ppToneNumber).Value, 2 * 128 + 0);
     EXPECT_EQ(image.Part(0, 3, ppToneMap).Value, 4);
     EXPECT_EQ(Received(3), (std::vector<int>{ppToneMap, ppToneNumber}));
@@ -129,7 +129,7 @@ TEST_F(PatchWindowTest, ADoubleClickedToneSendsModeOnlyWhenItDiffersThenMapThenT
     EXPECT_EQ(Received(10), (std::vector<int>{ppRhythm, ppToneMap, ppToneNumber}));
     EXPECT_EQ(image.Part(0, 10, ppRhythm).Value, 0);
     // The history holds them newest first.
-    const auto& history = Form->Transmitter().History.Entries();
+    const auto& history = Form->Document().Transmitter().History.Entries();
     ASSERT_GE(history.size(), 3u);
     EXPECT_EQ(history[0].Name, "A10 Tone Number 256");
     EXPECT_EQ(history[1].Name, "A10 Bank Select LSB 4");
@@ -138,7 +138,7 @@ TEST_F(PatchWindowTest, ADoubleClickedToneSendsModeOnlyWhenItDiffersThenMapThenT
 
 TEST_F(PatchWindowTest, AKitOnANormalPartAsksForTheDrumMapAndCancelChangesNothing) {
     TPatchWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     window.SelectNode(window.NodeFor(nkDrumKits, 0));
     const int room = IndexOf(window, "ROOM");
     ASSERT_GT(room, 0);
@@ -178,7 +178,7 @@ TEST_F(PatchWindowTest, AKitOnANormalPartAsksForTheDrumMapAndCancelChangesNothin
 
 TEST_F(PatchWindowTest, PartsOnOneDrumMapShareItsKit) {
     TPatchWindow& window = Open();
-    TVGS& image = Form->Image();
+    TVGS& image = Form->Document().Image();
     // Part 11 joins drum map 1, which part 10 plays: it takes part 10's kit.
     window.Grid()->SetFocusCell(5, 11);
     window.Grid()->SetCellValue(5, 11, 1);
@@ -263,7 +263,7 @@ TEST_F(PatchWindowTest, TheSearchListsNewestMapsFirstOncePerWordAndNeedsTwoChara
 
 TEST_F(PatchWindowTest, MapButtonsFollowTheModuleTypeAndTheViewIsKept) {
     TPatchWindow& window = Open();
-    Form->Image().SetModuleType(mtSC88);
+    Form->Document().Image().SetModuleType(mtSC88);
     window.RefreshFromImage();
     EXPECT_TRUE(window.MapButton(3)->isHidden());
     EXPECT_TRUE(window.MapButton(4)->isHidden());
@@ -320,7 +320,7 @@ TEST_F(PatchWindowTest, AListLineDroppedOnARowPutsItThereAndOtherDropsAreRefused
     QMimeData line;
     line.setData("application/x-veka-browser-item", QByteArray::number(mild));
     EXPECT_TRUE(drop(line));
-    EXPECT_EQ(Form->Image().Part(0, 6, ppToneNumber).Value, 256);
+    EXPECT_EQ(Form->Document().Image().Part(0, 6, ppToneNumber).Value, 256);
     EXPECT_EQ(window.Grid()->Row(), 6);
 }
 

@@ -30,14 +30,14 @@ TEST_F(RecoveryTest, KeptWhileUnsavedAndGoneOnceSavedOrEndedCleanly) {
     EXPECT_FALSE(Kept());
     form.Document().WriteRecoveryNow();
     EXPECT_FALSE(Kept());  // nothing unsaved yet
-    form.Image().SetPartValue(0, 4, 33, ppVolume);
+    form.Document().Image().SetPartValue(0, 4, 33, ppVolume);
     form.Document().WriteRecoveryNow();
     EXPECT_TRUE(Kept());
     const std::string name = Dir / "saved.ga4";
     form.Hooks.SaveName = [&](const QString&, const QString&, const QString&) { return QString::fromStdString(name); };
     ASSERT_TRUE(form.Files().Save());
     EXPECT_FALSE(Kept());
-    form.Image().SetPartValue(0, 4, 34, ppVolume);
+    form.Document().Image().SetPartValue(0, 4, 34, ppVolume);
     form.Document().WriteRecoveryNow();
     EXPECT_TRUE(Kept());
     Answer = QMessageBox::No;  // "Data has changed. Save it?"
@@ -47,7 +47,7 @@ TEST_F(RecoveryTest, KeptWhileUnsavedAndGoneOnceSavedOrEndedCleanly) {
 
 TEST_F(RecoveryTest, AQuitSignalKeepsTheUnsavedSetupInsteadOfAsking) {
     TVekaMainForm& form = Started();
-    form.Image().SetPartValue(0, 4, 35, ppVolume);
+    form.Document().Image().SetPartValue(0, 4, 35, ppVolume);
     Messages.clear();
     form.CloseWhenFree();
     EXPECT_TRUE(Messages.empty());
@@ -58,14 +58,14 @@ TEST_F(RecoveryTest, AQuitSignalKeepsTheUnsavedSetupInsteadOfAsking) {
     Answer = QMessageBox::Yes;
     TVekaMainForm& again = Started();
     ASSERT_EQ(Messages.size(), 1u);  // the offer alone: the last end was orderly
-    EXPECT_EQ(again.Image().Part(0, 4, ppVolume).Value, 35);
+    EXPECT_EQ(again.Document().Image().Part(0, 4, ppVolume).Value, 35);
 }
 
 TEST_F(RecoveryTest, AfterAnUncleanEndTheUnsavedSetupIsOfferedAndRestored) {
     {
         TVekaMainForm& form = Started();
-        form.Image().SetPartValue(0, 4, 33, ppVolume);
-        form.Image().SetSystemValue(2, 77);
+        form.Document().Image().SetPartValue(0, 4, 33, ppVolume);
+        form.Document().Image().SetSystemValue(2, 77);
         form.Document().WriteRecoveryNow();
         Crash();
     }
@@ -76,12 +76,12 @@ TEST_F(RecoveryTest, AfterAnUncleanEndTheUnsavedSetupIsOfferedAndRestored) {
     EXPECT_TRUE(Messages[0].startsWith(Message(43, TLanguage::English))) << Messages[0].toStdString();
     EXPECT_TRUE(Messages[1].contains("Restore it?")) << Messages[1].toStdString();
     EXPECT_TRUE(Messages[1].contains("(a new setup)"));
-    EXPECT_EQ(form.Image().Part(0, 4, ppVolume).Value, 33);
-    EXPECT_EQ(form.Image().System(2).Value, 77);
+    EXPECT_EQ(form.Document().Image().Part(0, 4, ppVolume).Value, 33);
+    EXPECT_EQ(form.Document().Image().System(2).Value, 77);
     EXPECT_TRUE(form.Document().Changed());  // still unsaved
     EXPECT_TRUE(Kept());
     // The module hears the restored setup.
-    const auto a = form.Image().Part(0, 4, ppVolume).Address.Bytes;
+    const auto a = form.Document().Image().Part(0, 4, ppVolume).Address.Bytes;
     EXPECT_EQ(Module()->Memory(0, a[0], a[1], a[2]), 33);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 77);
 }
@@ -89,13 +89,13 @@ TEST_F(RecoveryTest, AfterAnUncleanEndTheUnsavedSetupIsOfferedAndRestored) {
 TEST_F(RecoveryTest, DeclinedItIsDiscardedAndTheSetupStartsFresh) {
     {
         TVekaMainForm& form = Started();
-        form.Image().SetPartValue(0, 4, 33, ppVolume);
+        form.Document().Image().SetPartValue(0, 4, 33, ppVolume);
         form.Document().WriteRecoveryNow();
         Crash();
     }
     Answer = QMessageBox::No;
     TVekaMainForm& form = Started();
-    EXPECT_EQ(form.Image().Part(0, 4, ppVolume).Value, 100);
+    EXPECT_EQ(form.Document().Image().Part(0, 4, ppVolume).Value, 100);
     EXPECT_FALSE(form.Document().Changed());
     EXPECT_FALSE(Kept());
 }
@@ -127,7 +127,7 @@ TEST_F(RecoveryTest, AFileThatCannotBeUsedIsReportedAndDiscardedOnlyWhenTheUserS
     ASSERT_FALSE(Messages.empty());
     EXPECT_TRUE(Messages.back().contains("another module type")) << Messages.back().toStdString();
     EXPECT_FALSE(Kept());
-    EXPECT_EQ(form.Image().System(2).Value, 127);  // nothing taken
+    EXPECT_EQ(form.Document().Image().System(2).Value, 127);  // nothing taken
 }
 
 }  // namespace

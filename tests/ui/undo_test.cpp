@@ -37,10 +37,10 @@ protected:
     // that ends the gesture, then the events of the loop.
     void Edit(int port, int part, int parameter, int value) {
         {
-            const TVGS::TSenderScope sender(Form->Image(), this);
-            Form->Image().SetPartValue(port, part, value, parameter);
+            const TVGS::TSenderScope sender(Form->Document().Image(), this);
+            Form->Document().Image().SetPartValue(port, part, value, parameter);
         }
-        Form->Image().NotifyPut(port, TLinkData{LinkPart, part, parameter, 0, 0}, value, this);
+        Form->Document().Image().NotifyPut(port, TLinkData{LinkPart, part, parameter, 0, 0}, value, this);
         QApplication::processEvents();
         Clock.Now += 1000;  // the next edit is a gesture of its own
     }
@@ -54,7 +54,7 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     ASSERT_TRUE(sub);
     auto* window = qobject_cast<TPartWindow1*>(sub->widget());
     ASSERT_TRUE(window);
-    const TImageSnapshot before = TImageSnapshot::Capture(form.Image());
+    const TImageSnapshot before = TImageSnapshot::Capture(form.Document().Image());
     Edit(0, 3, ppVolume, 90);
     EXPECT_TRUE(form.Action(TCommand::Undo)->isEnabled());
     EXPECT_EQ(UndoText(), "Undo Volume of A3");
@@ -64,8 +64,8 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
 
     // Ctrl+Z, as the user presses it.
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 100);
-    EXPECT_EQ(TImageSnapshot::Capture(form.Image()).States, before.States);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 100);
+    EXPECT_EQ(TImageSnapshot::Capture(form.Document().Image()).States, before.States);
     EXPECT_EQ(Module()->Memory(0, 0x40, 0x13, 0x19), 100);
     ASSERT_EQ(Module()->Received(0).size(), 1u);
     EXPECT_EQ(window->Grid()->GetCellValue(2, 3), 100);
@@ -76,7 +76,7 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
 
     Module()->ClearReceived();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form.Image().Part(0, 3, ppVolume).Value, 90);
+    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 90);
     EXPECT_EQ(Module()->Received(0), edit) << "redo sends the bytes of the edit";
     EXPECT_EQ(window->Grid()->GetCellValue(2, 3), 90);
     EXPECT_EQ(UndoText(), "Undo Volume of A3");
@@ -94,12 +94,12 @@ TEST_F(UndoTest, AnEditIsUndoneAndRedoneOnTheModuleAndInEveryWindow) {
     Answer = QMessageBox::Yes;
     form.Action(TCommand::ClearUndoHistory)->trigger();
     EXPECT_FALSE(form.Action(TCommand::Undo)->isEnabled());
-    EXPECT_EQ(form.Image().Part(0, 4, ppPanpot).Value, 30);
+    EXPECT_EQ(form.Document().Image().Part(0, 4, ppPanpot).Value, 30);
 }
 
 TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
     TVekaMainForm& form = Started();
-    TVGS& image = form.Image();
+    TVGS& image = form.Document().Image();
     Edit(0, 1, ppVolume, 50);
     const TImageSnapshot beforeCopy = TImageSnapshot::Capture(image);
     form.Hooks.PartChoice = [](int) { return std::make_optional(std::make_pair(1, 5)); };
@@ -133,24 +133,24 @@ TEST_F(UndoTest, CommandsAreOneStepEachAndUndoAllTheyChanged) {
 
 TEST_F(UndoTest, ThePortDialogStartsFromTheModuleTypeAnUndoTookBack) {
     TVekaMainForm& form = Started();
-    ASSERT_EQ(form.Image().ModuleType(), mtSC8850);
+    ASSERT_EQ(form.Document().Image().ModuleType(), mtSC8850);
     std::vector<int> shown;
     form.Hooks.PortDialog = [&] {
         shown.push_back(form.Data().ModuleType);
         if (shown.size() == 1) form.Data().ModuleType = mtSC88;  // the user picks another family
     };
     form.Communication().OpenPortDialog();
-    EXPECT_EQ(form.Image().ModuleType(), mtSC88);
+    EXPECT_EQ(form.Document().Image().ModuleType(), mtSC88);
     form.Edit().UndoCommand();
-    EXPECT_EQ(form.Image().ModuleType(), mtSC8850);
+    EXPECT_EQ(form.Document().Image().ModuleType(), mtSC8850);
     form.Communication().OpenPortDialog();
     EXPECT_EQ(shown, (std::vector<int>{mtSC8850, mtSC8850}));
-    EXPECT_EQ(form.Image().ModuleType(), mtSC8850);  // closing it changed nothing
+    EXPECT_EQ(form.Document().Image().ModuleType(), mtSC8850);  // closing it changed nothing
 }
 
 TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesTheFileOpened) {
     TVekaMainForm& form = Started();
-    TVGS& image = form.Image();
+    TVGS& image = form.Document().Image();
     const auto write = [&](const std::string& name, int volume) {
         TVGS setup(VEKA_TEST_DEFAULT_DIR);
         setup.SetPartValue(0, 1, volume, ppVolume);
@@ -206,7 +206,7 @@ TEST_F(UndoTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesThe
 
 TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) {
     TVekaMainForm& form = Started();
-    TVGS& image = form.Image();
+    TVGS& image = form.Document().Image();
     for (int v = 101; v <= 105; ++v) {
         // A held key: one press after the other, each a gesture of its own.
         {
@@ -223,7 +223,7 @@ TEST_F(UndoTest, RepeatedEditsOfOneValueAreOneStepAndUndoWaitsForATransmission) 
     bool tried = false;
     Clock.Process = [&] {
         QApplication::processEvents();
-        if (!tried && form.Transmitter().SentMessages() > 3) {
+        if (!tried && form.Document().Transmitter().SentMessages() > 3) {
             tried = true;
             form.Edit().UndoCommand();
             EXPECT_EQ(form.StatusArea().Text(),
@@ -249,7 +249,7 @@ TEST_F(UndoTest, TheEditMenuInJapanese) {
 
 TEST_F(UndoTest, AToneFromTheBrowserAndAMacroWithItsDetailsAreOneStepEach) {
     TVekaMainForm& form = Started();
-    TVGS& image = form.Image();
+    TVGS& image = form.Document().Image();
     const TImageSnapshot start = TImageSnapshot::Capture(image);
     auto* patch = qobject_cast<TPatchWindow*>(form.Windows().OpenOrBringForward(wnPatch)->widget());
     ASSERT_TRUE(patch);

@@ -193,9 +193,9 @@ TEST_F(WindowLayoutTest, AToneDraggedFromEveryViewOfTheBrowserOntoAPartIsPutTher
         QApplication::sendEvent(target, &drop);
         EXPECT_TRUE(drop.isAccepted()) << state;
         Settle();
-        const int32_t tone = Form->Image().Part(0, part, ppToneNumber).Value;
+        const int32_t tone = Form->Document().Image().Part(0, part, ppToneNumber).Value;
         EXPECT_EQ(tone, item.Bank * 128 + item.Program) << state;
-        EXPECT_EQ(Form->Image().Part(0, part, ppToneMap).Value, item.Map) << state;
+        EXPECT_EQ(Form->Document().Image().Part(0, part, ppToneMap).Value, item.Map) << state;
         ++part;
     }
 }
