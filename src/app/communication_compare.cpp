@@ -3,7 +3,6 @@
 // sending the differences; showing a listed parameter in its editor window.
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTimer>
 
 #include "midi/module_compare.h"
 #include "module/image_snapshot.h"

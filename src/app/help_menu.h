@@ -20,16 +20,13 @@ public:
     void HelpContents();
     void AboutCommand();
     void ContactFormCommand();
-    // The contact form's device lines, as the program found the devices at start.
-    const std::vector<std::string>& InputLines() const { return InputLines_; }
-    const std::vector<std::string>& OutputLines() const { return OutputLines_; }
 
 private:
     TVekaMainForm& Form_;
     TDocument& Doc_;
     const TLanguage Language_;
     const std::optional<bool> Administrator_;
-    std::vector<std::string> InputLines_, OutputLines_;
+    std::vector<std::string> InputLines_, OutputLines_;  // the devices as found at start
 };
 
 }  // namespace veka

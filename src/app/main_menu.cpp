@@ -169,4 +169,14 @@ void TVekaMainForm::EnableCommands() {
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));
 }
 
+// The toolbars' pop-up menu: the switch of the captions under the buttons.
+QMenu* TVekaMainForm::createPopupMenu() {
+    auto* menu = new QMenu(this);
+    QAction* captions = menu->addAction(Tr(kCaptionSwitch, Language_));
+    captions->setCheckable(true);
+    captions->setChecked(Data_.ButtonStrings);
+    connect(captions, &QAction::toggled, this, [this](bool on) { Toolbars_->SetButtonCaptions(on); });
+    return menu;
+}
+
 }  // namespace veka

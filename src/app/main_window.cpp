@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 #include "document/recovery_file.h"
-#include "document/save_commands.h"
-#include "document/send_commands.h"
 #include "widgets/message_box_title.h"
 
 #include <QApplication>
@@ -13,18 +11,10 @@
 #include <QUrl>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QShortcut>
-#include <QToolBar>
 #include <QScreen>
-#include <QStatusBar>
-#include <QPointer>
 #include <QTimer>
-#include <cmath>
 #include <tuple>
 #include <iostream>
 
@@ -36,7 +26,6 @@
 #include "module/default_folder.h"
 #include "app/led_panel.h"
 #include "app/sysx_history_dialog.h"
-#include "document/bookmarks.h"
 #include "document/desktop_registration.h"
 #include "document/module_settings.h"
 #include "app/splash.h"
@@ -77,9 +66,20 @@ TVekaMainForm::~TVekaMainForm() {
     if (Mdi_) Mdi_->closeAllSubWindows();
     delete Mdi_;
     Mdi_ = nullptr;
-    if (Doc_) Doc_->Session().Input.Wake = nullptr;
     delete KeyFilter_;  // no key reaches the player while it goes
     KeyFilter_ = nullptr;
+    // The rooms the session reports to go before the document: nothing may reach them after.
+    if (Doc_) {
+        TMidiSession& session = Doc_->Session();
+        session.Input.Wake = nullptr;
+        session.Transmitter.OnFlash = nullptr;
+        session.Transmitter.OnHexText = nullptr;
+        session.Transmitter.OnHistory = nullptr;
+        session.Transmitter.OnBusy = nullptr;
+        session.Transmitter.Progress = kNoProgress;
+        session.Router.OnInputLamp = nullptr;
+        Doc_->NotePlayer().OnError = nullptr;
+    }
 }
 
 QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text,
@@ -89,8 +89,6 @@ QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, c
     KeepTitleVisible(box);
     return QMessageBox::StandardButton(box.exec());
 }
-
-void TVekaMainForm::ReportSendError(const std::exception& error) { WarnSendFailed(Prompts(), Language_, error); }
 
 TBulkContext TVekaMainForm::BulkContext() const {
     TBulkContext context;
@@ -293,7 +291,9 @@ void TVekaMainForm::ApplyMdiBackground() {
 void TVekaMainForm::ConnectDocument() {
     FileChanges_ = Doc_->OnFileChanged.Subscribe([this] { ShowCaption(); });
     Refreshes_ = Doc_->OnRefreshed.Subscribe([this] { RefreshLamps(); });
-    DocumentStatus_ = Doc_->OnStatus.Subscribe([this](const std::string& text) { StatusArea_->ShowHelp(CoreText(text)); });
+    DocumentStatus_ = Doc_->OnStatus.Subscribe([this](const std::string& text) {
+        if (StatusArea_) StatusArea_->ShowHelp(CoreText(text));
+    });
     // The display window keeps its own picture of the module: New starts it again.
     NewSetups_ = Doc_->OnNew.Subscribe([this] {
         if (auto* display = Windows_ ? Windows_->Window(wnDisplay) : nullptr)

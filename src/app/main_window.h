@@ -40,8 +40,6 @@ class TWindowCommandFrame;
 
 class TVekaMainForm : public QMainWindow {
     Q_OBJECT
-    friend class TWindowServicesHost;
-
 public:
     TVekaMainForm(TStartOptions options, TMySplash* splash = nullptr);
     ~TVekaMainForm() override;
@@ -89,6 +87,8 @@ public:
     bool Started() const { return FirstShowDone_; }
     // The splash while the program starts; null once it has gone.
     TMySplash* Splash() const { return Splash_; }
+    // Every wait of the program goes through it.
+    TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
     // A second start handed over a file name (or none): come to the front.
     void Activate(const QString& fileName);
     // OpenByName once no transmission, data request or modal dialog is in progress.
@@ -123,9 +123,7 @@ private:
     void FirstShow();
     bool CloseSequence();
     void EnableCommands();
-    void ReportSendError(const std::exception& error);
     TBulkContext BulkContext() const;
-    TPumpWait& Clock() { return Options_.Wait ? *Options_.Wait : static_cast<TPumpWait&>(Wait_); }
 
     TStartOptions Options_;
     TMySplash* Splash_;
@@ -145,8 +143,8 @@ private:
     std::unique_ptr<TWindowCommandFrame> CommandFrame_;
     std::unique_ptr<TStatusArea> StatusArea_;
     std::unique_ptr<TFileMenu> Files_;
-    std::unique_ptr<TEditMenu> Edit_;
     std::unique_ptr<TCommunicationMenu> Communication_;
+    std::unique_ptr<TEditMenu> Edit_;  // asks the Communication menu whether a request runs
     std::unique_ptr<TOptionMenu> OptionMenu_;
     std::unique_ptr<THelpMenu> Help_;
     std::unique_ptr<TPartMenu> Parts_;

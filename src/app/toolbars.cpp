@@ -143,13 +143,4 @@ void TToolbars::SetEnabled(bool enabled) {
     for (QToolBar* bar : {WindowBar_, SysxBar_}) bar->setEnabled(enabled);
 }
 
-QMenu* TVekaMainForm::createPopupMenu() {
-    auto* menu = new QMenu(this);
-    QAction* captions = menu->addAction(Tr(kCaptionSwitch, Language_));
-    captions->setCheckable(true);
-    captions->setChecked(Data_.ButtonStrings);
-    connect(captions, &QAction::toggled, this, [this](bool on) { Toolbars_->SetButtonCaptions(on); });
-    return menu;
-}
-
 }  // namespace veka

@@ -1,8 +1,8 @@
 #pragma once
-// OpenSmf: reading a song's GS setup into the module image, the part of the main window's open
-// path for ".mid" files that needs no window. What the window does (message boxes, the status
-// bar, the settings file) goes through TSmfHost; the transmission of the image afterwards
-// (Send All) is the caller's.
+// ReadSongSetup: a song's GS setup into the module image, for the program and the command line.
+// OpenSmf: the program's open of a ".mid" file around it (the working copy, the settings file);
+// what the window does (message boxes, the status bar, the settings) goes through TSmfHost, and
+// the transmission of the image afterwards (Send All) is the caller's.
 #include <chrono>
 #include <functional>
 #include <string>

@@ -70,7 +70,7 @@ protected:
         Options.Wait = &Clock;
         Ini().WriteBool("other option", "2", false);
         TKeyboardWindow& window = OpenManaged<TKeyboardWindow>(wnKeyboard, japanese);
-        Form->Document().Session().Focus.Channel = 0;
+        Form->Services().Edit.SetCurrentChannel(0);
         Module()->ClearReceived();
         return window;
     }
@@ -95,7 +95,7 @@ TEST_F(KeyboardWindowTest, ThePointerPlaysGlidesAndReleasesOnTheChannelItStarted
     TVekaKeyboard* keys = window.Keyboard();
     QTest::mousePress(keys, Qt::LeftButton, Qt::NoModifier, WhiteKey(60));
     EXPECT_TRUE(keys->KeyDown(60));
-    Form->Document().Session().Focus.Channel = 5;  // another part meanwhile
+    Form->Services().Edit.SetCurrentChannel(5);  // another part meanwhile
     QMouseEvent move(QEvent::MouseMove, QPointF(WhiteKey(62, 40)), keys->mapToGlobal(QPointF(WhiteKey(62, 40))),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(keys, &move);  // dragged onto D with the button held
