@@ -21,10 +21,10 @@ void TVekaMainForm::RegisterEditorWindows() {
         connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
         return History_;
     });
-    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), *PartOrders_); });
+    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), Program_.PartOrders()); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
-    Windows_->SetFactory(wnDrum, [this]() -> QWidget* { return new TDrumWindow1(Services(), *PartOrders_); });
-    Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *Services_, *PartOrders_); });
+    Windows_->SetFactory(wnDrum, [this]() -> QWidget* { return new TDrumWindow1(Services(), Program_.PartOrders()); });
+    Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *Services_, Program_.PartOrders()); });
     Windows_->SetFactory(wnPatch, [this]() -> QWidget* { return new TPatchWindow(Services()); });
     Windows_->SetFactory(wnEffect, [this]() -> QWidget* { return new TEffectWindow(Services(), *Services_); });
     Windows_->SetFactory(wnCompare, [this]() -> QWidget* { return new TCompareWindow(Services(), *Communication_); });

@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "document/recovery_file.h"
 #include "widgets/message_box_title.h"
 
 #include <QApplication>
@@ -36,15 +35,13 @@ namespace veka {
 namespace {
 // Room for a window manager's frame around the main window: borders and the title bar.
 constexpr int kFrameWidth = 16, kFrameHeight = 40;
-constexpr char kSetting[] = "setting";
 constexpr char kForm[] = "form";
 // Time for the driver to pass the last note-offs on before the ports close.
 constexpr int kNoteOffDrainMs = 50;
 }  // namespace
 
 TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
-    : Options_(std::move(options)), Splash_(splash),
-      Settings_((QDir(QString::fromStdString(Options_.ProgramFolder)).filePath("Veka.ini")).toStdString()) {
+    : Options_(std::move(options)), Splash_(splash), Program_(Options_.ProgramFolder) {
     setObjectName("TVekaMainForm");
     setWindowIcon(AppIcon());
     Mdi_ = new QMdiArea(this);
@@ -109,10 +106,9 @@ bool TVekaMainForm::Create() {
     // Language, current port, program folder.
     Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
     // A run that did not end in order is reported once per start until one does.
-    if (!Settings_.ReadBool(kSetting, "perfect finish", true))
+    if (!Program_.BeginRun())
         ShowMessage(QMessageBox::NoIcon, Message(43, Language_) + "\n\n" +
                                              QDir::toNativeSeparators(QFileInfo(QString::fromStdString(Settings_.Path())).absolutePath()));
-    Settings_.WriteBool(kSetting, "perfect finish", false);
     // Nothing can be done without an output.
     TMidiDevices& devices = TMidiDevices::Instance();
     devices.Refresh();
@@ -122,7 +118,7 @@ bool TVekaMainForm::Create() {
                     ? QStringLiteral("\n\n音源なしで試すには --virtual-module を付けて起動してください。")
                     : QStringLiteral("\n\nTo try Veka without a module, start it with --virtual-module.");
         ShowMessage(QMessageBox::Warning, text);
-        Settings_.WriteBool(kSetting, "perfect finish", true);  // an orderly end of its own
+        Program_.EndRun();  // an orderly end of its own
         return false;
     }
     // libmevro.so beside the program says whether the user administers the machine.
@@ -137,26 +133,19 @@ bool TVekaMainForm::Create() {
         });
     // The wallpaper follows the colour depth.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
-    // The module image in the stored module type.
-    const int moduleType = ReadModuleType(Settings_);
-    std::unique_ptr<TVGS> image;
+    // The open setup on an image of the stored module type.
     try {
-        image = std::make_unique<TVGS>(Options_.DefaultFolder, moduleType);
+        Doc_ = &Program_.OpenDocument(Options_.DefaultFolder, Language_, Clock(), Timers_);
     } catch (const std::exception& error) {
         ShowMessage(QMessageBox::Critical, QString::fromStdString(error.what()));
-        Settings_.WriteBool(kSetting, "perfect finish", true);
+        Program_.EndRun();
         return false;
     }
-    image->Language = Language_;
-    // The record of the module settings starts from the image, which holds them from now on.
-    TakeModuleSettings(*image, Data_);
-    Doc_ = std::make_unique<TDocument>(std::move(image), Clock(), Timers_, RecoveryPath(Options_.ProgramFolder));
     ConnectDocument();
     Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
     Communication_ = std::make_unique<TCommunicationMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_, Wait_);
     OptionMenu_ = std::make_unique<TOptionMenu>(*this, *Doc_, Settings_, Data_, Language_);
     Help_ = std::make_unique<THelpMenu>(*this, *Doc_, Language_, Administrator_);
-    PartOrders_ = std::make_unique<TPartOrderFiles>(Options_.ProgramFolder, Settings_);
     // The input, woken from the driver's thread through an eventfd.
     Waker_ = new TInputWaker(this);
     Waker_->Handler = [this] { Doc_->Session().Process(); };
@@ -187,7 +176,7 @@ bool TVekaMainForm::Create() {
     Shortcuts_->Load();
     Shortcuts_->StartLink();
     if (Communication_->QuitRequested()) {
-        Settings_.WriteBool(kSetting, "perfect finish", true);  // the user's own choice: an orderly end
+        Program_.EndRun();  // the user's own choice: an orderly end
         return false;
     }
     // The input device is another one than last time.
@@ -437,7 +426,7 @@ bool TVekaMainForm::CloseSequence() {
     Doc_->Session().Input.Close();
     // An orderly end; what the user chose not to save is not offered back.
     Doc_->EndCleanly(KeepRecovery_);
-    Settings_.WriteBool(kSetting, "perfect finish", true);
+    Program_.EndRun();
     // The output ports close with the session when the window is destroyed.
     return true;
 }

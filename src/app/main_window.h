@@ -26,9 +26,7 @@
 #include "app/status_area.h"
 #include "app/toolbars.h"
 #include "app/window_services_host.h"
-#include "document/document.h"
-#include "document/part_order.h"
-#include "document/settings.h"
+#include "document/program.h"
 
 class QMdiArea;
 
@@ -128,13 +126,13 @@ private:
     TStartOptions Options_;
     TMySplash* Splash_;
     TLanguage Language_ = TLanguage::Japanese;
-    TSettings Settings_;
-    TSettingsData Data_;
     TQtPumpWait Wait_;
     std::optional<TQtPumpWait::TUserInput> BusyInput_;  // while a transmission locks the window
     TQtTimerSource Timers_;
-    std::unique_ptr<TDocument> Doc_;
-    std::unique_ptr<TPartOrderFiles> PartOrders_;
+    TProgram Program_;  // goes after everything that uses its document
+    TSettings& Settings_ = Program_.Settings();
+    TSettingsData& Data_ = Program_.Data();
+    TDocument* Doc_ = nullptr;  // the program's open setup, once Create has made it
     TInputWaker* Waker_ = nullptr;
     QMdiArea* Mdi_ = nullptr;
     std::unique_ptr<TManagedWindows> Windows_;
