@@ -34,11 +34,11 @@ TEST(ProgramTest, TheSetupOpensOnTheStoredModuleTypeAndTheRecordFollowsTheImage)
         TSettings settings((dir.Path / "Veka.ini").string());
         settings.WriteInteger("setting", "module type", mtSC88);
     }
+    TFakePumpWait clock;
+    TManualTimers timers(clock);  // outlives the program's document, which holds its timers
     TProgram program(dir.Path.string());
     program.Data().ModuleType = mtSC8850;  // a stale record: the image is the one home
     EXPECT_EQ(program.Document(), nullptr);
-    TFakePumpWait clock;
-    TManualTimers timers(clock);
     TDocument& doc = program.OpenDocument(VEKA_TEST_DEFAULT_DIR, TLanguage::English, clock, timers);
     EXPECT_EQ(program.Document(), &doc);
     EXPECT_EQ(doc.Image().ModuleType(), mtSC88);
@@ -49,9 +49,9 @@ TEST(ProgramTest, TheSetupOpensOnTheStoredModuleTypeAndTheRecordFollowsTheImage)
 
 TEST(ProgramTest, DefaultDataThatIsMissingIsAnErrorAndNoSetupIsOpen) {
     TTempDir dir;
-    TProgram program(dir.Path.string());
     TFakePumpWait clock;
     TManualTimers timers(clock);
+    TProgram program(dir.Path.string());
     EXPECT_THROW(program.OpenDocument((dir.Path / "no-such-folder").string(), TLanguage::English, clock, timers),
                  std::exception);
     EXPECT_EQ(program.Document(), nullptr);
