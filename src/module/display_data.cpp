@@ -101,7 +101,9 @@ bool ParseDisplayPreset(const std::vector<uint8_t>& bytes, TDisplayPreset& prese
             error = "not a display preset: a text byte of 80 hex or more";
             return false;
         }
-        read.Text += char(c);
+        // A control character is taken as the display shows it, so the text saved again is the
+        // text read.
+        read.Text += c >= 0x20 && c < 0x7F ? char(c) : '?';
     }
     preset = std::move(read);
     return true;

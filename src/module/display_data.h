@@ -43,7 +43,8 @@ struct TDisplayPreset {
 };
 
 // The file's bytes, and back. Reading refuses (false, with the reason) a file that is not 292
-// bytes, a count outside 0..32, dot bytes other than 0 and 1, or text bytes of 80 hex or more.
+// bytes, a count outside 0..32, dot bytes other than 0 and 1, or text bytes of 80 hex or more;
+// control characters in the text read as "?", as the display shows them.
 std::vector<uint8_t> DisplayPresetBytes(const TDisplayPreset& preset);
 bool ParseDisplayPreset(const std::vector<uint8_t>& bytes, TDisplayPreset& preset, std::string& error);
 bool ReadDisplayPreset(const std::string& path, TDisplayPreset& preset, std::string& error);

@@ -70,6 +70,22 @@ TEST(DisplayPreset, AnEmptyTextReadsBackEmptyWithTheSameDots) {
     EXPECT_EQ(read.Text, "Welcome to Veka");
 }
 
+TEST(DisplayPreset, ControlCharactersReadAsTheDisplayShowsThemAndSaveAgainTheSame) {
+    TDisplayPreset preset;
+    preset.Text = "ab";
+    std::vector<uint8_t> bytes = DisplayPresetBytes(preset);
+    bytes[0] = 4;
+    bytes[262] = 0x00;
+    bytes[263] = 0x7F;
+    TDisplayPreset read;
+    std::string error;
+    ASSERT_TRUE(ParseDisplayPreset(bytes, read, error)) << error;
+    EXPECT_EQ(read.Text, "ab??");
+    TDisplayPreset again;
+    ASSERT_TRUE(ParseDisplayPreset(DisplayPresetBytes(read), again, error)) << error;
+    EXPECT_EQ(again.Text, read.Text);
+}
+
 TEST(DisplayPreset, BadFilesAreRefusedWithAReasonAndChangeNothing) {
     TDisplayPreset good;
     good.Text = "keep";
