@@ -103,7 +103,7 @@ TBulkContext TVekaMainForm::BulkContext() const {
 }
 
 bool TVekaMainForm::Create() {
-    // Language, current port, program folder.
+    // The language of every text.
     Language_ = Options_.English() ? TLanguage::English : TLanguage::Japanese;
     // A run that did not end in order is reported once per start until one does.
     if (!Program_.BeginRun())
@@ -142,6 +142,7 @@ bool TVekaMainForm::Create() {
         return false;
     }
     ConnectDocument();
+    // The rooms that answer the menus; those that use the menu's actions come after the menus.
     Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
     Communication_ = std::make_unique<TCommunicationMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_, Wait_);
     OptionMenu_ = std::make_unique<TOptionMenu>(*this, *Doc_, Settings_, Data_, Language_);
