@@ -7,6 +7,7 @@
 #include "bench_main_window.h"
 #include "windows/drum_window.h"
 #include "module/default_data.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

@@ -8,6 +8,7 @@
 #include "windows/effect_window.h"
 #include "bench_main_window.h"
 #include "app/main_window.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

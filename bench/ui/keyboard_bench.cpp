@@ -9,6 +9,7 @@
 #include "bench_main_window.h"
 #include "midi/virtual_module.h"
 #include "app/managed_windows.h"
+#include "app/option_menu.h"
 
 namespace veka {
 namespace {

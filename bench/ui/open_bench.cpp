@@ -13,6 +13,7 @@
 #include "module/setup_file.h"
 #include "module/setup_reader.h"
 #include "app/main_window.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

@@ -9,6 +9,7 @@
 #include "bench_main_window.h"
 #include "module/default_data.h"
 #include "app/main_window.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

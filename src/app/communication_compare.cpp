@@ -11,6 +11,9 @@
 #include "app/main_window.h"
 #include "document/document.h"
 #include "document/send_commands.h"
+#include "app/file_menu.h"
+#include "app/managed_windows.h"
+#include "windows/window_services.h"
 
 namespace veka {
 

@@ -11,6 +11,7 @@
 #include "document/send_commands.h"
 #include "document/settings.h"
 #include "windows/data_request_window.h"
+#include "app/dialog_prompts.h"
 
 namespace veka {
 

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "module/image.h"
 #include "windows/global_select_window.h"
+#include "app/file_menu.h"
 
 namespace veka {
 

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 
 #include "app/main_window.h"
+#include "app/communication_menu.h"
+#include "app/dialog_prompts.h"
 
 namespace veka {
 

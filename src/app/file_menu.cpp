@@ -23,6 +23,9 @@
 #include "document/recent_files.h"
 #include "document/open_commands.h"
 #include "document/save_commands.h"
+#include "app/dialog_prompts.h"
+#include "app/managed_windows.h"
+#include "app/status_area.h"
 
 namespace veka {
 

@@ -10,6 +10,7 @@
 #include "document/settings.h"
 #include "smf/temp_smf.h"
 #include "windows/smf_custom_window.h"
+#include "app/dialog_prompts.h"
 
 namespace veka {
 

@@ -14,6 +14,7 @@
 #include "document/document.h"
 #include "document/send_commands.h"
 #include "midi/midi_devices.h"
+#include "app/dialog_prompts.h"
 
 namespace veka {
 

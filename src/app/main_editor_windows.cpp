@@ -12,6 +12,10 @@
 #include "windows/master_window.h"
 #include "app/sysx_history_dialog.h"
 #include "app/main_window.h"
+#include "windows/window_services.h"
+#include "app/managed_windows.h"
+#include "app/communication_menu.h"
+#include "app/window_services_host.h"
 
 namespace veka {
 

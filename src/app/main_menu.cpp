@@ -5,6 +5,14 @@
 #include <QShortcut>
 
 #include "app/main_window.h"
+#include "app/communication_menu.h"
+#include "app/edit_menu.h"
+#include "app/file_menu.h"
+#include "app/help_menu.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/shortcut_keys.h"
+#include "app/toolbars.h"
 
 namespace veka {
 

@@ -5,6 +5,9 @@
 
 #include "app/main_window.h"
 #include "app/pc_keyboard_filter.h"
+#include "app/managed_windows.h"
+#include "app/shortcut_keys.h"
+#include "app/status_area.h"
 
 namespace veka {
 

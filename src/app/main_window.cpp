@@ -17,8 +17,19 @@
 #include <tuple>
 #include <iostream>
 
+#include "app/communication_menu.h"
 #include "app/dialog_prompts.h"
+#include "app/edit_menu.h"
+#include "app/file_menu.h"
+#include "app/help_menu.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/part_menu.h"
+#include "app/shortcut_keys.h"
+#include "app/status_area.h"
+#include "app/toolbars.h"
 #include "app/window_command_frame.h"
+#include "app/window_services_host.h"
 #include "document/admin_library.h"
 #include "midi/midi_devices.h"
 #include "module/default_data.h"
@@ -29,6 +40,7 @@
 #include "document/module_settings.h"
 #include "app/splash.h"
 #include "app/toolbar_icons.h"
+#include "windows/window_services.h"
 
 namespace veka {
 
@@ -38,6 +50,22 @@ constexpr int kFrameWidth = 16, kFrameHeight = 40;
 constexpr char kForm[] = "form";
 // Time for the driver to pass the last note-offs on before the ports close.
 constexpr int kNoteOffDrainMs = 50;
+
+// What the settings record needs of the desktop and the devices to read or write Veka.ini.
+TBulkContext BulkContext(TLanguage language) {
+    TBulkContext context;
+    context.Language = language;
+    context.MainFontName = QApplication::font().family().toStdString();
+    context.MainFontSize = std::max(1, QApplication::font().pointSize());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        context.DesktopWidth = screen->availableGeometry().width();
+        context.DesktopHeight = screen->availableGeometry().height();
+    }
+    TMidiDevices& devices = TMidiDevices::Instance();
+    for (const auto& input : devices.Inputs()) context.InputDeviceNames.push_back(input.Name);
+    context.OutputDeviceCount = int(devices.Outputs().size());
+    return context;
+}
 }  // namespace
 
 TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
@@ -56,6 +84,8 @@ TVekaMainForm::TVekaMainForm(TStartOptions options, TMySplash* splash)
 }
 
 ICommandFrame& TVekaMainForm::CommandFrame() { return *CommandFrame_; }
+TWindowServices TVekaMainForm::Services() { return Services_->Services(); }
+bool TVekaMainForm::QuitRequested() const { return Communication_ && Communication_->QuitRequested(); }
 
 TVekaMainForm::~TVekaMainForm() {
     Clock().OnOutermostEnd = nullptr;  // the clock may outlive the window (tests give their own)
@@ -87,20 +117,6 @@ QMessageBox::StandardButton TVekaMainForm::ShowMessage(QMessageBox::Icon icon, c
     return QMessageBox::StandardButton(box.exec());
 }
 
-TBulkContext TVekaMainForm::BulkContext() const {
-    TBulkContext context;
-    context.Language = Language_;
-    context.MainFontName = QApplication::font().family().toStdString();
-    context.MainFontSize = std::max(1, QApplication::font().pointSize());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        context.DesktopWidth = screen->availableGeometry().width();
-        context.DesktopHeight = screen->availableGeometry().height();
-    }
-    TMidiDevices& devices = TMidiDevices::Instance();
-    for (const auto& input : devices.Inputs()) context.InputDeviceNames.push_back(input.Name);
-    context.OutputDeviceCount = int(devices.Outputs().size());
-    return context;
-}
 
 bool TVekaMainForm::Create() {
     // The language of every text.
@@ -122,10 +138,10 @@ bool TVekaMainForm::Create() {
         return false;
     }
     // libmevro.so beside the program says whether the user administers the machine.
-    Administrator_ = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
+    const std::optional<bool> administrator = AskAdministrator(QCoreApplication::applicationDirPath().toStdString());
     // With the library there, the desktop learns (again) that this copy opens the setup
     // files; after the first show, as the cache tools may take a moment. Without it: nothing.
-    if (Administrator_ && !qEnvironmentVariableIsSet("VEKA_NO_DESKTOP_REGISTRATION"))
+    if (administrator && !qEnvironmentVariableIsSet("VEKA_NO_DESKTOP_REGISTRATION"))
         QTimer::singleShot(0, this, [] {
             std::string error;
             if (!RegisterDesktop(ThisProgramsDesktopRegistration(), nullptr, &error))
@@ -146,11 +162,11 @@ bool TVekaMainForm::Create() {
     Files_ = std::make_unique<TFileMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_);
     Communication_ = std::make_unique<TCommunicationMenu>(*this, *Doc_, Settings_, Data_, Options_, Language_, Wait_);
     OptionMenu_ = std::make_unique<TOptionMenu>(*this, *Doc_, Settings_, Data_, Language_);
-    Help_ = std::make_unique<THelpMenu>(*this, *Doc_, Language_, Administrator_);
+    Help_ = std::make_unique<THelpMenu>(*this, *Doc_, Language_, administrator);
     // The input, woken from the driver's thread through an eventfd.
-    Waker_ = new TInputWaker(this);
-    Waker_->Handler = [this] { Doc_->Session().Process(); };
-    Doc_->Session().Input.Wake = [waker = Waker_] { waker->Wake(); };
+    auto* waker = new TInputWaker(this);
+    waker->Handler = [this] { Doc_->Session().Process(); };
+    Doc_->Session().Input.Wake = [waker] { waker->Wake(); };
     Windows_ = std::make_unique<TManagedWindows>(*Mdi_, Settings_, [this] { return Data_.Option(TOption::CloseMinimizes); });
     Windows_->SetWait(&Clock());
     RegisterEditorWindows();
@@ -194,7 +210,7 @@ bool TVekaMainForm::Create() {
 }
 
 void TVekaMainForm::LoadSettings() {
-    const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext());
+    const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext(Language_));
     // The module type is the image's already (read at its creation): nothing is sent here.
     veka::ApplyModuleSettings(Data_, Doc_->Session());
     TTransmitter& transmitter = Doc_->Session().Transmitter;
@@ -421,7 +437,7 @@ bool TVekaMainForm::CloseSequence() {
     Data_.MainHeight = client.height();
     TakeModuleSettings(Doc_->Image(), Data_);
     std::string error;
-    if (!SaveBulk(Settings_, Data_, BulkContext(), error))
+    if (!SaveBulk(Settings_, Data_, BulkContext(Language_), error))
         std::cerr << "veka4: the settings could not be saved: " << error << std::endl;
     // The input port.
     Doc_->Session().Input.Close();

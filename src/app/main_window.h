@@ -1,8 +1,7 @@
 #pragma once
-// TVekaMainForm: the frame of the program. It owns the open setup (the document: image, MIDI
-// session, undo, recovery), the settings, the editor windows' slots, the menus and toolbars
-// with the Sysx View bar, and the rooms that answer the menus. Start-up and the close sequence
-// run here in their fixed order.
+// TVekaMainForm: the frame of the program. It owns the program's core (the open setup and the
+// settings), the editor windows' slots, and the rooms that answer the menus, bars and keys.
+// Start-up and the close sequence run here in their fixed order.
 #include <QMainWindow>
 #include <QMessageBox>
 #include <array>
@@ -10,31 +9,21 @@
 #include <optional>
 
 #include "app/app_texts.h"
-#include "app/communication_menu.h"
 #include "app/dialog_hooks.h"
-#include "app/dialog_prompts.h"
-#include "app/edit_menu.h"
-#include "app/file_menu.h"
-#include "app/help_menu.h"
-#include "app/managed_windows.h"
-#include "app/option_menu.h"
-#include "app/part_menu.h"
 #include "app/qt_pump_wait.h"
 #include "app/qt_timers.h"
-#include "app/shortcut_keys.h"
 #include "app/start_options.h"
-#include "app/status_area.h"
-#include "app/toolbars.h"
-#include "app/window_services_host.h"
 #include "document/program.h"
 
 class QMdiArea;
 
 namespace veka {
 
-class TMySplash;
-class TSysxHistoryDialog;
-class TWindowCommandFrame;
+// The rooms behind the menus, bars and keys; each one's header says what it answers.
+class TCommunicationMenu; class TDialogPrompts; class TEditMenu; class TFileMenu; class THelpMenu;
+class TManagedWindows; class TOptionMenu; class TPartMenu; class TShortcutKeys; class TStatusArea;
+class TToolbars; class TWindowCommandFrame; class TWindowServicesHost; struct TWindowServices;
+class TMySplash; class TSysxHistoryDialog;
 
 class TVekaMainForm : public QMainWindow {
     Q_OBJECT
@@ -75,10 +64,10 @@ public:
     TShortcutKeys& Shortcuts() { return *Shortcuts_; }
     TStatusArea& StatusArea() { return *StatusArea_; }
     TManagedWindows& Windows() { return *Windows_; }
-    TWindowServices Services() { return Services_->Services(); }
+    TWindowServices Services();
 
     // The user chose to quit at the first start's port dialog: an orderly end, not an error.
-    bool QuitRequested() const { return Communication_ && Communication_->QuitRequested(); }
+    bool QuitRequested() const;
     // A transmission runs inside its nested event loop (the window is locked meanwhile).
     bool Busy() const { return Busy_; }
     // The first show's start-up work has run (a file named on the command line is open).
@@ -121,7 +110,6 @@ private:
     void FirstShow();
     bool CloseSequence();
     void EnableCommands();
-    TBulkContext BulkContext() const;
 
     TStartOptions Options_;
     TMySplash* Splash_;
@@ -133,7 +121,6 @@ private:
     TSettings& Settings_ = Program_.Settings();
     TSettingsData& Data_ = Program_.Data();
     TDocument* Doc_ = nullptr;  // the program's open setup, once Create has made it
-    TInputWaker* Waker_ = nullptr;
     QMdiArea* Mdi_ = nullptr;
     std::unique_ptr<TManagedWindows> Windows_;
     std::unique_ptr<TWindowServicesHost> Services_;
@@ -152,7 +139,6 @@ private:
     TSysxHistoryDialog* History_ = nullptr;
     QObject* KeyFilter_ = nullptr;
     TSubscription FileChanges_, Refreshes_, NewSetups_, DocumentStatus_, PlayedNotes_, PlayerState_;
-    std::optional<bool> Administrator_;
     int ColourDepth_ = 24;
     bool FirstShow_ = true;
     bool FirstShowDone_ = false;  // the start-up work of the first show has run

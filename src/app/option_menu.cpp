@@ -15,6 +15,7 @@
 #include "app/other_options_dialog.h"
 #include "smf/setup_commands.h"
 #include "windows/keyboard_window.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 

@@ -8,6 +8,8 @@
 #include "document/settings.h"
 #include "windows/part_win_custom.h"
 #include "windows/part_window.h"
+#include "app/dialog_prompts.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/app_texts.h"
+#include "app/file_menu.h"
 
 namespace veka {
 

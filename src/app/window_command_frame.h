@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "app/status_area.h"
 
 namespace veka {
 

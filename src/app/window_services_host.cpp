@@ -4,6 +4,10 @@
 #include "app/main_window.h"
 #include "document/bookmarks.h"
 #include "document/send_commands.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/part_menu.h"
+#include "app/status_area.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -17,6 +17,9 @@
 #include "module/value_texts.h"
 #include "ui/main_window_fixture.h"
 #include "windows/assign_window.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

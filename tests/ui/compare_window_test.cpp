@@ -22,6 +22,9 @@
 #include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
 #include "windows/compare_window.h"
+#include "app/communication_menu.h"
+#include "app/file_menu.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

@@ -15,6 +15,8 @@
 #include "app/splash.h"
 #include "ui/main_window_fixture.h"
 #include "windows/data_request_window.h"
+#include "app/communication_menu.h"
+#include "app/help_menu.h"
 
 namespace veka {
 namespace {

@@ -14,6 +14,8 @@
 
 #include "ui/main_window_fixture.h"
 #include "windows/display_window.h"
+#include "app/managed_windows.h"
+#include "windows/window_services.h"
 
 namespace veka {
 namespace {

@@ -21,6 +21,8 @@
 #include "module/exclusive.h"
 #include "document/test_note.h"
 #include "ui/main_window_fixture.h"
+#include "app/managed_windows.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

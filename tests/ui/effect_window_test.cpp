@@ -23,6 +23,9 @@
 #include "midi/pump_wait.h"
 #include "module/setup_file.h"
 #include "ui/main_window_fixture.h"
+#include "app/managed_windows.h"
+#include "app/status_area.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

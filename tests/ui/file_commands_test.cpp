@@ -28,6 +28,10 @@
 #include "smf/smf_test_util.h"
 #include "ui/main_window_fixture.h"
 #include "windows/custom_file_dialog.h"
+#include "app/file_menu.h"
+#include "app/managed_windows.h"
+#include "app/status_area.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

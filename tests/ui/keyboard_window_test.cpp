@@ -23,6 +23,10 @@
 #include "windows/keyboard_window.h"
 #include "widgets/veka_keyboard.h"
 #include "widgets/veka_ribbon.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/part_menu.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

@@ -14,6 +14,7 @@
 #include "midi/virtual_module.h"
 #include "app/main_window.h"
 #include "temp_dir.h"
+#include "app/managed_windows.h"
 
 namespace veka::test {
 

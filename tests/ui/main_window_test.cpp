@@ -24,6 +24,11 @@
 #include "app/main_window.h"
 #include "app/toolbar_icons.h"
 #include "ui/main_window_fixture.h"
+#include "app/communication_menu.h"
+#include "app/file_menu.h"
+#include "app/managed_windows.h"
+#include "app/status_area.h"
+#include "app/toolbars.h"
 
 namespace veka {
 namespace {

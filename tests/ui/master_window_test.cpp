@@ -10,6 +10,7 @@
 #include "widgets/veka_grid.h"
 #include "ui/main_window_fixture.h"
 #include "windows/master_window.h"
+#include "app/managed_windows.h"
 
 namespace veka {
 namespace {

@@ -28,6 +28,9 @@
 #include "app/x11_link.h"
 #include "document/sequencer_link.h"
 #include "windows/keyboard_window.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/shortcut_keys.h"
 
 namespace veka::test {
 namespace {

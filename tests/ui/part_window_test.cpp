@@ -12,6 +12,10 @@
 #include "document/part_order.h"
 #include "windows/part_window.h"
 #include "ui/main_window_fixture.h"
+#include "app/managed_windows.h"
+#include "app/part_menu.h"
+#include "app/toolbars.h"
+#include "windows/window_services.h"
 
 namespace veka {
 namespace {

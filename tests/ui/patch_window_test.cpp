@@ -24,6 +24,8 @@
 #include "widgets/veka_grid.h"
 #include "midi/pump_wait.h"
 #include "ui/main_window_fixture.h"
+#include "app/managed_windows.h"
+#include "windows/window_services.h"
 
 namespace veka::test {
 namespace {

@@ -11,6 +11,7 @@
 #include "app/app_texts.h"
 #include "document/recovery_file.h"
 #include "ui/main_window_fixture.h"
+#include "app/file_menu.h"
 
 namespace veka::test {
 namespace {

@@ -20,6 +20,11 @@
 #include "app/app_texts.h"
 #include "app/managed_windows.h"
 #include "ui/main_window_fixture.h"
+#include "app/communication_menu.h"
+#include "app/edit_menu.h"
+#include "app/file_menu.h"
+#include "app/part_menu.h"
+#include "app/status_area.h"
 
 namespace veka::test {
 namespace {

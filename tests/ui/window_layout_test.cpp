@@ -34,6 +34,8 @@
 #include "ui/main_window_fixture.h"
 #include "windows/assign_window.h"
 #include "windows/master_window.h"
+#include "app/managed_windows.h"
+#include "app/option_menu.h"
 
 namespace veka::test {
 namespace {

@@ -17,6 +17,7 @@
 #include "app/other_seq_dialog.h"
 #include "app/shortcut_code.h"
 #include "app/x11_link.h"
+#include "app/shortcut_keys.h"
 
 namespace veka::test {
 namespace {
