@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <QFileDialog>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QLabel>
@@ -247,11 +246,6 @@ bool TFileMenu::SaveObject(TSetupFileKind kind) { return SaveObjectCommand(Doc_,
 
 // Custom file --------------------------------------------------------------------------------
 
-namespace {
-// No comment a user writes comes near this; a larger companion file is not shown.
-constexpr qint64 kMaxCommentBytes = 256 * 1024;
-}  // namespace
-
 std::optional<TCustomChoice> TFileMenu::ShowCustomFile(const TCustomChoice& shown, bool viewOnly) {
     // The computer keys type into the memo, not into the module.
     Doc_.TestNote().Stop();
@@ -269,31 +263,13 @@ std::optional<TCustomChoice> TFileMenu::ShowCustomFile(const TCustomChoice& show
 bool TFileMenu::SaveCustomFile() {
     const auto choice = ShowCustomFile({}, false);
     if (!choice) return false;
-    const TCustomSelection& selection = choice->Selection;
-    const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
-    // Nothing chosen, or nothing of what was chosen differs from the defaults.
-    TDifferenceList list;
-    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(Doc_.Image(), list, selection, Form_.StatusArea().Progress()) == 0) {
-        Form_.ShowMessage(QMessageBox::Information, Message(20, Language_));
-        return false;
-    }
-    const QString name =
-        QString::fromStdString(veka::SaveCollected(Doc_, list, TSetupFileKind::Custom, Form_.Prompts(), Form_.CommandFrame()));
-    if (name.isEmpty()) return false;
-    const QByteArray comment = choice->Comment.toUtf8();
-    std::string error;
-    if (!ReplaceFile(CommentFileName(name).toStdString(),
-                     std::span(reinterpret_cast<const uint8_t*>(comment.constData()), size_t(comment.size())), error))
-        Form_.ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
-    return true;
+    return SaveCustomFileCommand(Doc_, choice->Selection, choice->Comment.toStdString(), Form_.Prompts(), Form_.CommandFrame());
 }
 
 void TFileMenu::ShowCustomFileContents(const QString& fileName, const std::vector<TSetupRecord>& headers) {
     TCustomChoice shown;
     shown.Selection = CustomSelectionOfHeaders(headers);
-    QFile comment(CommentFileName(fileName));
-    if (comment.size() <= kMaxCommentBytes && comment.open(QIODevice::ReadOnly))
-        shown.Comment = QString::fromUtf8(comment.readAll());
+    shown.Comment = QString::fromStdString(ReadCustomComment(fileName.toStdString()));
     ShowCustomFile(shown, true);
 }
 

@@ -1,5 +1,10 @@
 #include "document/save_commands.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "module/safe_file.h"
 #include "module/setup_file.h"
 #include "module/user_messages.h"
@@ -14,6 +19,8 @@ constexpr int kMsgSaveWithMap = 25;
 constexpr int kMsgPartLabel = 38;
 constexpr int kMsgDrumMapLabel = 39;
 constexpr int kMsgUserDrumLabel = 40;
+// No comment a user writes comes near this; a larger companion file is not shown.
+constexpr std::uintmax_t kMaxCommentBytes = 256 * 1024;
 
 // The dialog's title: the Japanese one is the same for every object, the English names it.
 TSelectRequest Request(const TVGS& image, const std::string& title, int label, const char* englishLabel) {
@@ -90,6 +97,40 @@ bool SaveCommand(TDocument& document, IUserPrompts& prompts, ICommandFrame& fram
     document.NoteSaved(name);
     frame.NoteSetupSaved(name);
     return true;
+}
+
+bool SaveCustomFileCommand(TDocument& document, const TCustomSelection& selection, const std::string& comment,
+                           IUserPrompts& prompts, ICommandFrame& frame) {
+    const bool anyGroup = std::find(std::begin(selection.Groups), std::end(selection.Groups), true) != std::end(selection.Groups);
+    // Nothing chosen, or nothing of what was chosen differs from the defaults.
+    TDifferenceList list;
+    if ((!anyGroup && selection.GlobalParts.empty()) || CollectCustomFile(document.Image(), list, selection, frame.Progress()) == 0) {
+        frame.Progress().Finish();
+        prompts.Inform(std::string(UserMessage(kMsgNothingToSave, document.Image().Language)));
+        return false;
+    }
+    const std::string name = SaveCollected(document, list, TSetupFileKind::Custom, prompts, frame);
+    if (name.empty()) return false;
+    // The file itself is written: a comment that cannot be is said, the file stays.
+    std::string error;
+    if (!ReplaceFile(CustomCommentFileName(name),
+                     std::span(reinterpret_cast<const uint8_t*>(comment.data()), comment.size()), error))
+        prompts.Warn(error);
+    return true;
+}
+
+std::string CustomCommentFileName(const std::string& customFile) {
+    const std::filesystem::path path(customFile);
+    return (path.parent_path() / path.stem()).string() + ".Comment";
+}
+
+std::string ReadCustomComment(const std::string& customFile) {
+    const std::string name = CustomCommentFileName(customFile);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(name, error);
+    if (error || size > kMaxCommentBytes) return {};
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 bool SaveAllDataCommand(TDocument& document, IUserPrompts& prompts, ICommandFrame& frame) {

@@ -1,8 +1,6 @@
 #include "windows/custom_file_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -36,11 +34,6 @@ TCustomSelection CustomSelectionOfHeaders(const std::vector<TSetupRecord>& heade
         }
     }
     return selection;
-}
-
-QString CommentFileName(const QString& customFile) {
-    const QFileInfo info(customFile);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".Comment"));
 }
 
 TCustomFile::TCustomFile(TLanguage language, const QStringList& partLabels, bool viewOnly, QWidget* parent)

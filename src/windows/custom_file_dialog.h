@@ -51,7 +51,4 @@ private:
     QDialogButtonBox* Buttons_ = nullptr;
 };
 
-// The comment beside a custom file: the same folder and base name with ".Comment".
-QString CommentFileName(const QString& customFile);
-
 }  // namespace veka

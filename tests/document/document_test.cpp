@@ -203,11 +203,15 @@ TEST_F(DocumentTest, TheUnsavedSetupIsKeptOnceEditsPauseAndOfferedBackAfterAnUnc
 TEST_F(DocumentTest, NewResetsImageAndFileAndTellsASendThatFailed) {
     TVGS& image = Doc->Image();
     image.SetPartValue(0, 1, 10, ppVolume);
+    Doc->LastNotes().Notes[0][2] = 70;
     Doc->SetFileName("x.ga4");
     int news = 0;
     const TSubscription watch = Doc->OnNew.Subscribe([&] { ++news; });
     Doc->New(true, Prompts);
     EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 100);
+    EXPECT_EQ(Doc->LastNotes().Notes[0][2], 64);  // the test notes start again too
+    ASSERT_FALSE(Doc->Session().Transmitter.History.Entries().empty());
+    EXPECT_EQ(Doc->Session().Transmitter.History.Entries().front().Name, "Init");
     EXPECT_EQ(ModuleVolume(1), 100);
     EXPECT_EQ(Doc->FileName(), "");
     EXPECT_FALSE(Doc->Changed());

@@ -91,6 +91,8 @@ TEST_F(OpenCommandsTest, APartFileGoesOnTopToTheChosenPartAndLeavesNoFile) {
     Prompts.Choices = {4};  // A5
     const TOpenResult result = Open(Lead, TOpenWay::Dialog);
     ASSERT_TRUE(result.Sent);
+    EXPECT_EQ(Prompts.Lists.back().Title, "Select a Part destination");
+    EXPECT_EQ(Prompts.Lists.back().Items.size(), 16u);  // one port in use
     EXPECT_EQ(result.SendSwitches, (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(image.Part(0, 5, ppVolume).Value, 55);
     EXPECT_EQ(ModuleVolume(5), 55);
@@ -111,9 +113,30 @@ TEST_F(OpenCommandsTest, AFileThatCannotBeReadOrIsNotOursChangesNothing) {
         EXPECT_TRUE(Doc->Changed());
     }
     ASSERT_EQ(Prompts.Warnings.size(), 2u);
+    EXPECT_EQ(Prompts.Warnings[0].rfind(std::string(UserMessage(22, TLanguage::English)), 0), 0u) << Prompts.Warnings[0];
     EXPECT_NE(Prompts.Warnings[0].find(junk), std::string::npos);
     EXPECT_TRUE(Prompts.Questions.empty());  // refused before the question about the changes
     EXPECT_TRUE(View.Log.empty());
+}
+
+TEST_F(OpenCommandsTest, ASetupCutShortIsReadUpToTheCutSaidAndNotTakenForTheFile) {
+    std::ifstream in(Song, std::ios::binary);
+    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_GT(bytes.size(), 14u);
+    // The last bytes gone, the length in the header made to fit: the sections before are whole.
+    bytes.resize(bytes.size() - 4);
+    const uint32_t length = uint32_t(bytes.size() - 10);
+    for (int i = 0; i < 4; ++i) bytes[size_t(6 + i)] = uint8_t(length >> (8 * i));
+    const std::string cut = Dir / "cut.ga4";
+    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    Doc->SetFileName(Song);
+    Doc->ClearChanged();
+    Open(cut, TOpenWay::Dialog);
+    ASSERT_EQ(Prompts.Warnings.size(), 1u);
+    EXPECT_EQ(Prompts.Warnings[0].rfind(std::string(UserMessage(23, TLanguage::English)), 0), 0u) << Prompts.Warnings[0];
+    EXPECT_EQ(Doc->Image().System(2).Value, 90);  // read before the cut
+    EXPECT_EQ(Doc->FileName(), "");
+    EXPECT_TRUE(Doc->Changed());
 }
 
 TEST_F(OpenCommandsTest, AFileHandedOverAsksAboutChangesAndComesToTheFrontTheCommandLineDoesNot) {

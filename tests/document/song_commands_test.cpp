@@ -7,7 +7,10 @@
 
 #include "document/document_fixture.h"
 #include "document/song_commands.h"
+#include "smf/setup_analysis.h"
 #include "smf/setup_commands.h"
+#include "smf/smf.h"
+#include "smf/smf_test_util.h"
 #include "smf/temp_smf.h"
 
 namespace veka {
@@ -18,6 +21,24 @@ protected:
     TSettings Settings{Dir / "Veka.ini"};
     TSettingsData Data;
     TSongPlace Place{Settings, Data, Dir.Path.string(), Dir.Path.string()};
+    // A song read back: its format, its notes, and the setup its exclusives hold.
+    struct TReadBack {
+        int Format = -1;
+        size_t Notes = 0;
+        std::unique_ptr<TVGS> Setup;
+    };
+    static TReadBack ReadBack(const std::string& path) {
+        TReadBack back;
+        TSMF smf;
+        EXPECT_TRUE(smf.LoadFromFile(path)) << smf.LastError();
+        back.Format = smf.Format;
+        for (const auto& track : smf.Tracks)
+            for (const auto& event : track)
+                if ((event.Status & 0xF0) == 0x90 && event.Data2 > 2) ++back.Notes;
+        back.Setup = std::make_unique<TVGS>(VEKA_TEST_DEFAULT_DIR);
+        AnalyzeSetup(*back.Setup, smf);
+        return back;
+    }
 };
 
 TEST_F(SongCommandsTest, ASetupWrittenAsASongComesBackFromItAndGoesInFrontOfTheSongReadLast) {
@@ -36,11 +57,18 @@ TEST_F(SongCommandsTest, ASetupWrittenAsASongComesBackFromItAndGoesInFrontOfTheS
     EXPECT_EQ(Settings.ReadString("smf write", "file path", ""), Dir.Path.string());
     EXPECT_EQ(Frame.Log.back(), "status Saved: " + song);
     EXPECT_TRUE(Prompts.Warnings.empty());
+    const TReadBack written = ReadBack(song);
+    EXPECT_EQ(written.Format, 1);
+    EXPECT_EQ(written.Notes, 0u);  // the setup and nothing else
+    EXPECT_EQ(written.Setup->Part(0, 3, ppVolume).Value, 44);
 
     // Read back onto a fresh setup: the unsaved edit is offered for saving first.
     image.SetPartValue(0, 3, 90, ppVolume);
     Prompts.SaveAnswers = {TSaveChanges::Discard};
+    Module->ClearReceived();
     ASSERT_TRUE(ImportSong(*Doc, Place, song, Prompts, Frame));
+    ASSERT_FALSE(Module->Received(0).empty());
+    EXPECT_EQ(Module->Received(0).front()[7], 0x7F) << "sent whole, starting with the reset";
     EXPECT_EQ(Prompts.Questions.size(), 1u);
     EXPECT_EQ(image.Part(0, 3, ppVolume).Value, 44);
     EXPECT_EQ(ModuleVolume(3), 44);
@@ -60,6 +88,25 @@ TEST_F(SongCommandsTest, ASetupWrittenAsASongComesBackFromItAndGoesInFrontOfTheS
     Doc->New(false, Prompts);
     ASSERT_TRUE(ImportSong(*Doc, Place, embedded, Prompts, Frame));
     EXPECT_EQ(image.Part(0, 3, ppVolume).Value, 60);
+    EXPECT_TRUE(Prompts.Warnings.empty());
+}
+
+TEST_F(SongCommandsTest, TheSongReadLastKeepsItsOwnEventsBehindTheSetupPutInFront) {
+    // One track: a program change and one note.
+    test::TBytes track = {0x00, 0xC0, 0x05};
+    test::Append(track, {0x10, 0x90, 0x3C, 0x64, 0x10, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00});
+    const std::string tune = Dir / "tune.mid";
+    test::WriteBytes(tune, test::SmfBytes(0, 96, {track}));
+    ASSERT_TRUE(ImportSong(*Doc, Place, tune, Prompts, Frame));
+    Doc->Image().SetPartValue(0, 1, 90, ppVolume);
+    const std::string embedded = Dir / "tune with setup.mid";
+    Prompts.Orders = {DefaultOrderList()};
+    Prompts.SongNames = {{embedded, 1}};
+    ASSERT_TRUE(EmbedSetupCommand(*Doc, Place, true, Prompts, Frame));
+    const TReadBack back = ReadBack(embedded);
+    EXPECT_EQ(back.Setup->Part(0, 1, ppVolume).Value, 90);
+    EXPECT_EQ(back.Setup->Part(0, 1, ppToneNumber).Value % 128, 5) << "the song's own program change";
+    EXPECT_EQ(back.Notes, 1u);
     EXPECT_TRUE(Prompts.Warnings.empty());
 }
 

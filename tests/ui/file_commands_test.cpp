@@ -1,6 +1,7 @@
-// The File menu on the virtual module: Open by the dialog, a recent entry, a dropped or handed-
-// over name and the command line; the saves of one object; the exclusive-file export; the
-// recent-file list and the window layout beside a setup file.
+// The File menu in the window: its dialogs, boxes, title, recent files, status line and the
+// window layout beside a setup file, around the commands (whose own results the document's
+// tests check without a window). Open by the dialog, a recent entry, a dropped or handed-over
+// name and the command line; the saves; the exclusive-file export; the song commands.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,8 +24,6 @@
 #include "app/main_window.h"
 #include "document/layout_file.h"
 #include "module/exclusive.h"
-#include "smf/setup_analysis.h"
-#include "smf/smf.h"
 #include "smf/smf_test_util.h"
 #include "ui/main_window_fixture.h"
 #include "windows/custom_file_dialog.h"
@@ -69,10 +68,6 @@ protected:
     void AnswerOpen(TVekaMainForm& form, const std::string& path) {
         form.Hooks.OpenName = [path](const QString&, const QString&, const QString&) { return QString::fromStdString(path); };
     }
-    static std::vector<uint8_t> Bytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
     int OpenWindowCount(TVekaMainForm& form) {
         int count = 0;
         form.Windows().ForEachOpen([&count](int, TManagedSubWindow*) { ++count; });
@@ -95,33 +90,23 @@ TEST_F(FileCommandsTest, OpeningAWholeSetupLoadsSendsAndMakesItTheCurrentFile) {
     Answer = QMessageBox::No;
     form.Files().OpenCommand();
     EXPECT_EQ(form.Document().Image().System(2).Value, 90);
-    EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 33);
-    EXPECT_EQ(form.Document().Image().Part(0, 5, ppVolume).Value, 100) << "the module was not reset before the setup";
-    EXPECT_EQ(form.FileName().toStdString(), song);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
-    EXPECT_FALSE(form.Document().Changed());
     EXPECT_EQ(form.Data().History[0], song);
     EXPECT_EQ(Ini().ReadString("file path", "history 0", ""), song) << "the list waits for the close";
     EXPECT_EQ(Ini().ReadString("file path", "veka data", ""), Dir.Path.string());
     EXPECT_EQ(form.Files().RecentActions[0]->text().toStdString(), song);
     EXPECT_TRUE(form.Files().RecentActions[0]->isVisible());
     EXPECT_FALSE(form.Files().RecentActions[1]->isVisible());
-    // The module has what the image has.
-    EXPECT_EQ(Module()->Memory(0, 0x40, 0x00, 0x04), 90);
     EXPECT_EQ(form.Files().SendSwitches(), (std::array<bool, 4>{true, true, false, false}));
     // Save writes it back under its name, and its layout beside it.
     form.Document().Image().SetSystemValue(2, 80);
-    EXPECT_TRUE(form.Document().Changed());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
     form.Hooks.SaveName = [](const QString&, const QString&, const QString&) -> QString {
         ADD_FAILURE() << "Save asked for a name although the file is known";
         return {};
     };
     EXPECT_TRUE(form.Files().Save());
-    EXPECT_FALSE(form.Document().Changed());
-    TVGS check(VEKA_TEST_DEFAULT_DIR);
-    TFixedSetupFileHost host;
-    ASSERT_TRUE(ReadSetupFile(check, host, 0, song).Ok());
-    EXPECT_EQ(check.System(2).Value, 80);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song);
     EXPECT_TRUE(std::filesystem::exists(Dir / "Song.dsk"));
 }
 
@@ -138,28 +123,12 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     };
     AnswerOpen(form, part);
     form.Files().OpenCommand();
+    // The list offers the parts of both ports in use.
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].Title, "Select a Part destination");
     EXPECT_EQ(asked[0].Items.size(), 32u);
     EXPECT_EQ(form.Document().Image().Part(1, 2, ppVolume).Value, 55);
-    EXPECT_EQ(form.Document().Image().System(2).Value, 90) << "the setup underneath stays";
-    EXPECT_TRUE(form.Document().Changed());
-    EXPECT_TRUE(form.FileName().isEmpty());
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
     EXPECT_EQ(form.Files().SendSwitches(), (std::array<bool, 4>{false, true, false, false}));
-    // So Save asks for a name.
-    int asks = 0;
-    form.Hooks.SaveName = [&asks](const QString&, const QString&, const QString&) {
-        ++asks;
-        return QString();
-    };
-    EXPECT_FALSE(form.Files().Save());
-    EXPECT_EQ(asks, 1);
-
-    // Cancel at the destination reads nothing.
-    form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return std::nullopt; };
-    form.Files().OpenCommand();
-    EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 100);
 
     // From the recent list the caption keeps the file it shows, marked as changed.
     form.Hooks.Select = [](const TSelectRequest&) -> std::optional<int> { return 0; };
@@ -168,7 +137,6 @@ TEST_F(FileCommandsTest, APartFileGoesOnTopAndLeavesNoCurrentFile) {
     form.Files().OpenRecent(0);
     EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 55);
     EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song + "*");
-    EXPECT_TRUE(form.Document().Changed());
 }
 
 TEST_F(FileCommandsTest, TheRecentListMovesOnAndListsAFileFurtherDownTwice) {
@@ -235,19 +203,7 @@ TEST_F(FileCommandsTest, BadFilesAreReportedAndChangeNothing) {
     form.Files().OpenCommand();
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_TRUE(Messages.back().startsWith(Message(22, TLanguage::English))) << Messages.back().toStdString();
-    EXPECT_TRUE(form.FileName().endsWith("song.ga4")) << "a file that is no setup took the caption";
-    // A setup cut short: the sections before the cut are read and sent, it is not the current file.
-    std::vector<uint8_t> bytes = Bytes(song);
-    bytes.resize(bytes.size() - 4);
-    const uint32_t length = uint32_t(bytes.size() - 10);
-    for (int i = 0; i < 4; ++i) bytes[size_t(6 + i)] = uint8_t(length >> (8 * i));
-    const std::string cut = Dir / "cut.ga4";
-    std::ofstream(cut, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    AnswerOpen(form, cut);
-    form.Files().OpenCommand();
-    EXPECT_TRUE(Messages.back().startsWith(Message(23, TLanguage::English))) << Messages.back().toStdString();
-    EXPECT_TRUE(form.FileName().isEmpty());
-    EXPECT_TRUE(form.Document().Changed());
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 " + song) << "a file that is no setup took the caption";
     // A layout file of garbage is reported in the status bar and opens no window.
     std::ofstream(Dir / "song.dsk", std::ios::binary) << "short";
     AnswerOpen(form, song);
@@ -312,7 +268,7 @@ TEST_F(FileCommandsTest, InJapaneseEachObjectListIsCaptionedWithItsOwnKind) {
     EXPECT_EQ(labels, (std::vector<std::string>{"このPartが対象", "このDrum Mapが対象", "このUser Drum Setが対象"}));
 }
 
-TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTrip) {
+TEST_F(FileCommandsTest, OneObjectSavesAskInTheWindowsDialogsAndAddTheExtension) {
     TVekaMainForm& form = Started();
     std::vector<TSelectRequest> asked;
     std::optional<int> answer = 2;  // A3
@@ -351,38 +307,16 @@ TEST_F(FileCommandsTest, OneObjectSavesChooseTheObjectAskForTheDrumMapAndRoundTr
     EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OnePart));
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_EQ(Messages.back(), Message(25, TLanguage::English));
-    TVGS check(VEKA_TEST_DEFAULT_DIR);
-    std::vector<uint8_t> bytes = Bytes(Dir / "drums.1pg");
-    const TParsedSetupFile parsed = ParseSetupFile(bytes);
-    ASSERT_EQ(parsed.Error, TSetupParseError::None);
-    ASSERT_EQ(parsed.Sections.size(), 2u) << "the drum map did not come with the part";
-
-    // One drum map and one user drum set, each with its own question.
+    EXPECT_TRUE(std::filesystem::exists(Dir / "drums.1pg"));
+    // The drum maps of both ports in use.
     answer = 0;
     name = Dir / "map";
     EXPECT_TRUE(form.Files().SaveObject(TSetupFileKind::OneDrumMap));
-    EXPECT_EQ(asked.back().Title, "Select a Drum Map to save");
     EXPECT_EQ(asked.back().Items.size(), 4u);
     EXPECT_TRUE(std::filesystem::exists(Dir / "map.1dg"));
-    name = Dir / "set";
-    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OneUserDrum));  // nothing modified in set 65
-    EXPECT_EQ(asked.back().Items, (std::vector<std::string>{"User Drum Set 65", "User Drum Set 66"}));
-    EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
-
-    // The part file read back into another part of a fresh image.
-    TFixedSetupFileHost host;
-    check.MaxPart = 1;
-    host.Part = 20;  // B5
-    ASSERT_TRUE(ReadSetupFile(check, host, 0, Dir / "third.1pg").Ok());
-    EXPECT_EQ(check.Part(1, 5, ppVolume).Value, 44);
-    // Cancel at the choice writes nothing and says nothing.
-    answer = std::nullopt;
-    const size_t quiet = Messages.size();
-    EXPECT_FALSE(form.Files().SaveObject(TSetupFileKind::OnePart));
-    EXPECT_EQ(Messages.size(), quiet);
 }
 
-TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
+TEST_F(FileCommandsTest, TheExclusiveExportStartsAtTheFocusPartAndSaysHowManyMessages) {
     TVekaMainForm& form = Started();
     std::string name = Dir / "none";
     form.Hooks.SaveName = [&name](const QString&, const QString&, const QString& filter) {
@@ -394,12 +328,11 @@ TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
         asked.push_back(request);
         return request.Preselected;
     };
-    // Reverb untouched: message 20.
+    // Reverb untouched: message 20 in a box.
     form.Action(TCommand::ExportSysxReverb)->trigger();
     EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
-    EXPECT_FALSE(std::filesystem::exists(Dir / "none.syx"));
 
-    // The part list starts at the current part.
+    // The part list starts at the part the windows' focus is on.
     form.Services().Edit.SelectPart(4, nullptr);
     form.Document().Image().SetPartValue(0, 4, 77, ppVolume);
     form.Document().Image().SetPartValue(0, 4, 20, ppPanpot);
@@ -407,25 +340,8 @@ TEST_F(FileCommandsTest, ExclusiveExportWritesTheModifiedValuesBackToBack) {
     form.Action(TCommand::ExportSysxPart)->trigger();
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back().Preselected, 3);
-    const std::vector<uint8_t> bytes = Bytes(Dir / "a4.syx");
-    // Two messages, F0 to F7 each, nothing between, no data byte of 80 hex or more.
-    size_t messages = 0;
-    for (size_t i = 0; i < bytes.size();) {
-        ASSERT_EQ(bytes[i], 0xF0) << "at " << i;
-        size_t end = i + 1;
-        while (end < bytes.size() && bytes[end] != 0xF7) {
-            EXPECT_LT(bytes[end], 0x80) << "at " << end;
-            ++end;
-        }
-        ASSERT_LT(end, bytes.size());
-        ++messages;
-        i = end + 1;
-    }
-    EXPECT_EQ(messages, 2u);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "a4.syx"));
     EXPECT_TRUE(form.StatusArea().Text().contains("2 messages")) << form.StatusArea().Text().toStdString();
-    name = Dir / "all";
-    form.Action(TCommand::ExportSysxAll)->trigger();
-    EXPECT_EQ(Bytes(Dir / "all.syx"), bytes);
 }
 
 TEST_F(FileCommandsTest, ADroppedOrHandedOverSetupIsOpenedAndSentWithoutTouchingTheList) {
@@ -492,13 +408,12 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
         EXPECT_EQ(filter, "Veka Custom File (*.cst)");
         return QString::fromStdString(Dir / "live");
     };
-    // Nothing chosen, or only what is at its defaults: message 20, no file.
+    // Nothing chosen: message 20 in a box, no file.
     answer = TCustomChoice{};
     EXPECT_FALSE(form.Files().SaveCustomFile());
     EXPECT_EQ(Messages.back(), Message(20, TLanguage::English));
-    answer->Selection.Groups[int(TSystemGroup::Reverb)] = true;
-    EXPECT_FALSE(form.Files().SaveCustomFile());
     EXPECT_FALSE(std::filesystem::exists(Dir / "live.cst"));
+    answer->Selection.Groups[int(TSystemGroup::Reverb)] = true;
 
     form.Document().Image().SetSystemValue(2, 99);                  // Master
     form.Document().Image().SetPartValue(0, 3, 61, ppVolume);        // A3
@@ -521,7 +436,7 @@ TEST_F(FileCommandsTest, ACustomFileKeepsTheChosenGroupsAndPartsWithItsCommentAn
     ASSERT_EQ(Messages.size(), before + 1);
     EXPECT_EQ(Messages.back(), Message(37, TLanguage::English));
     EXPECT_EQ(form.Document().Image().Part(0, 3, ppVolume).Value, 61);
-    ASSERT_EQ(shown.size(), 4u);
+    ASSERT_EQ(shown.size(), 3u);
     EXPECT_TRUE(shown.back().second);
     const TCustomSelection& read = shown.back().first.Selection;
     EXPECT_TRUE(read.Groups[int(TSystemGroup::Master)]);
@@ -586,18 +501,9 @@ TEST_F(FileCommandsTest, ASongsSetupIsReadAndSentAndABadSongCostsNothing) {
     form.Action(TCommand::GetSetupMeasures)->trigger();
     EXPECT_EQ(Messages.back(), Message(63, TLanguage::English));
     EXPECT_EQ(form.Document().Image().Part(0, 1, ppVolume).Value, 77);
-    EXPECT_EQ(form.Document().Image().Part(0, 5, ppVolume).Value, 100);
-    EXPECT_TRUE(form.FileName().isEmpty());
-    EXPECT_TRUE(form.Document().Changed());
-    EXPECT_TRUE(std::filesystem::exists(Dir / "Temp.smf"));
-    EXPECT_EQ(Ini().ReadString("SMF", "current file", "").rfind("Last SMF : " + song, 0), 0u);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Veka 4.01 *");
     EXPECT_EQ(Ini().ReadString("smf read", "file path", ""), Dir.Path.string());
     EXPECT_TRUE(form.StatusArea().Text().startsWith("Last SMF : ")) << form.StatusArea().Text().toStdString();
-    // Sent whole, starting with the reset.
-    const auto received = Module()->Received(0);
-    ASSERT_FALSE(received.empty());
-    EXPECT_EQ(received.front()[7], 0x7F);
-    EXPECT_EQ(Module()->Memory(0, 0x40, 0x11, 0x19), 77);
 
     // A song given by name takes the same way.
     form.Document().Image().SetPartValue(0, 1, 5, ppVolume);
@@ -650,30 +556,13 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
         ++windows;
         return DefaultOrderList();
     };
-    // A song holding nothing but the setup.
+    // A song holding nothing but the setup, in the format chosen in the dialog.
     form.Document().Image().SetPartValue(0, 1, 77, ppVolume);
     name = Dir / "setup";
     ASSERT_TRUE(form.Files().ExportSmfCommand());
     EXPECT_EQ(offered, "SMF Format 0 (*.mid)") << "a new song is offered as format 0 first";
     EXPECT_EQ(Ini().ReadInteger("SMF", "Format", -1), 1);
-    EXPECT_EQ(Ini().ReadString("smf write", "file path", ""), Dir.Path.string());
-    const auto readBack = [](const std::string& path, int& format, size_t& notes) {
-        TSMF smf;
-        EXPECT_TRUE(smf.LoadFromFile(path)) << smf.LastError();
-        format = smf.Format;
-        notes = 0;
-        for (const auto& track : smf.Tracks)
-            for (const auto& event : track)
-                if ((event.Status & 0xF0) == 0x90 && event.Data2 > 2) ++notes;
-        auto image = std::make_unique<TVGS>(VEKA_TEST_DEFAULT_DIR);
-        AnalyzeSetup(*image, smf);
-        return image;
-    };
-    int format = -1;
-    size_t notes = 0;
-    EXPECT_EQ(readBack(Dir / "setup.mid", format, notes)->Part(0, 1, ppVolume).Value, 77);
-    EXPECT_EQ(format, 1);
-    EXPECT_EQ(notes, 0u);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "setup.mid"));
     EXPECT_EQ(windows, 1);
     // With a definition file and option 11 off, the file's list goes in without the window.
     std::string error;
@@ -693,10 +582,7 @@ TEST_F(FileCommandsTest, TheSetupGoesIntoANewSongAndInFrontOfTheSongReadLast) {
     form.Action(TCommand::ReplaceSetupMeasures)->trigger();
     ASSERT_GT(Messages.size(), before);
     EXPECT_TRUE(Messages.back().startsWith("If you are going to change the other's material")) << Messages.back().toStdString();
-    const auto embedded = readBack(Dir / "tune with setup.mid", format, notes);
-    EXPECT_EQ(embedded->Part(0, 1, ppVolume).Value, 90);
-    EXPECT_EQ(embedded->Part(0, 1, ppToneNumber).Value % 128, 5) << "the song's own program change";
-    EXPECT_EQ(notes, 1u);
+    EXPECT_TRUE(std::filesystem::exists(Dir / "tune with setup.mid"));
 
     // A save of a user drum set whose replace question is answered Cancel leaves no progress of
     // its collection behind it.
