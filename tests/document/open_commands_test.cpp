@@ -5,7 +5,9 @@
 #include <fstream>
 
 #include "document/document_fixture.h"
+#include "document/compare_sources.h"
 #include "document/open_commands.h"
+#include "document/save_commands.h"
 #include "module/difference_list.h"
 #include "module/setup_file.h"
 #include "module/user_messages.h"
@@ -159,6 +161,61 @@ TEST_F(OpenCommandsTest, AFileHandedOverAsksAboutChangesAndComesToTheFrontTheCom
     EXPECT_EQ(Prompts.Questions.size(), 2u);
     EXPECT_EQ(View.Log.front(), "reading");
     EXPECT_EQ(Doc->FileName(), Song);
+}
+
+TEST_F(OpenCommandsTest, UndoingAnOpenOrNewTakesBackTheOpenFileSoASaveNeverOverwritesTheFileOpened) {
+    const auto write = [&](const std::string& name, int volume) {
+        TVGS setup(VEKA_TEST_DEFAULT_DIR);
+        setup.SetPartValue(0, 1, volume, ppVolume);
+        EXPECT_TRUE(WriteWholeSetupFile(setup, name).Ok());
+        return name;
+    };
+    const auto bytes = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::vector<uint8_t>{std::istreambuf_iterator<char>(in), {}};
+    };
+    const std::string a = write(Dir / "a.ga4", 40), b = write(Dir / "b.ga4", 60);
+    TVGS& image = Doc->Image();
+    ASSERT_TRUE(Open(a, TOpenWay::ByName).Sent);
+    image.SetPartValue(0, 2, 70, ppVolume);  // unsaved
+    Timers.Run(1000);
+    Prompts.SaveAnswers = {TSaveChanges::Discard};
+    ASSERT_TRUE(Open(b, TOpenWay::ByName).Sent);
+    EXPECT_EQ(Doc->FileName(), b);
+    EXPECT_FALSE(Doc->Changed());
+
+    Doc->Undo(Prompts);
+    EXPECT_EQ(Doc->FileName(), a) << "the setup came from a";
+    EXPECT_TRUE(Doc->Changed());
+    // Save writes the restored setup to a; b keeps what it held.
+    const std::vector<uint8_t> bBefore = bytes(b);
+    ASSERT_TRUE(SaveCommand(*Doc, Prompts, Frame));
+    EXPECT_EQ(bytes(b), bBefore);
+    const TCompareTarget readA = SetupFileOntoPowerOn(image, VEKA_TEST_DEFAULT_DIR, a);
+    ASSERT_TRUE(readA.Image);
+    EXPECT_EQ(readA.Image->Part(0, 1, ppVolume).Value, 40);
+    EXPECT_EQ(readA.Image->Part(0, 2, ppVolume).Value, 70);
+
+    // Redo brings b forward again, unchanged: nothing was written into it since.
+    Doc->Redo(Prompts);
+    EXPECT_EQ(Doc->FileName(), b);
+    EXPECT_FALSE(Doc->Changed());
+    // Back to a: changed, as it was when b was opened.
+    Doc->Undo(Prompts);
+    EXPECT_EQ(Doc->FileName(), a);
+    EXPECT_TRUE(Doc->Changed());
+
+    // New the same way: undone, the file and its mark come back; redone, no file.
+    Doc->Redo(Prompts);
+    Doc->New(true, Prompts);
+    EXPECT_EQ(Doc->FileName(), "");
+    Doc->Undo(Prompts);
+    EXPECT_EQ(Doc->FileName(), b);
+    EXPECT_FALSE(Doc->Changed());
+    EXPECT_EQ(image.Part(0, 1, ppVolume).Value, 60);
+    Doc->Redo(Prompts);
+    EXPECT_EQ(Doc->FileName(), "");
+    EXPECT_TRUE(Prompts.Warnings.empty());
 }
 
 }  // namespace
