@@ -147,8 +147,6 @@ bool TVekaMainForm::Create() {
             if (!RegisterDesktop(ThisProgramsDesktopRegistration(), nullptr, &error))
                 std::cerr << "veka4: the desktop registration failed: " << error << std::endl;
         });
-    // The wallpaper follows the colour depth.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) ColourDepth_ = screen->depth();
     // The open setup on an image of the stored module type.
     try {
         Doc_ = &Program_.OpenDocument(Options_.DefaultFolder, Language_, Clock(), Timers_);
@@ -187,7 +185,7 @@ bool TVekaMainForm::Create() {
     // The background.
     ApplyMdiBackground();
     // Settings, ports, maybe the port dialog.
-    LoadSettings();
+    const bool inputChanged = LoadSettings();
     Files_->ShowRecentFiles();  // the menu was built before the list was read
     Doc_->NotePlayer().SetOctave(Data_.PlayNoteBaseOct);
     Shortcuts_->Load();
@@ -197,7 +195,7 @@ bool TVekaMainForm::Create() {
         return false;
     }
     // The input device is another one than last time.
-    if (PortChanged_) {
+    if (inputChanged) {
         ShowMessage(QMessageBox::Warning, Message(68, Language_));
         Communication_->OpenPortDialog();
     }
@@ -209,7 +207,7 @@ bool TVekaMainForm::Create() {
     return true;
 }
 
-void TVekaMainForm::LoadSettings() {
+bool TVekaMainForm::LoadSettings() {
     const TBulkLoadResult result = LoadBulk(Settings_, Data_, BulkContext(Language_));
     // The module type is the image's already (read at its creation): nothing is sent here.
     veka::ApplyModuleSettings(Data_, Doc_->Session());
@@ -233,10 +231,10 @@ void TVekaMainForm::LoadSettings() {
         if (!transmitter.Port(port).IsOpen()) Data_.MidiOut[size_t(port)] = -1;
     if (result.InputValid) Communication_->OpenInput();
     else Data_.UseMidiIn = false;
-    PortChanged_ = result.PortChanged;
     // Without any output chosen yet, the dialog lets the user quit instead of trapping them.
     if (incomplete || result.PortsIncomplete) Communication_->OpenPortDialog(!transmitter.Port(0).IsOpen());
     RefreshLamps();
+    return result.PortChanged;
 }
 
 void TVekaMainForm::ConnectSession() {
@@ -282,7 +280,9 @@ void TVekaMainForm::ApplyMdiBackground() {
         Mdi_->setBackground(QColor(0x80, 0x80, 0x80));
         return;
     }
-    const QString name = ColourDepth_ >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
+    // The wallpaper follows the colour depth.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QString name = !screen || screen->depth() >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
     // The program folder first (a user's own tile), then the one shipped beside the program.
     QPixmap tile;
     if (!tile.load(QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(name)))

@@ -105,7 +105,7 @@ private:
     void ConnectNotePlayer();
     void ConnectDocument();
     void ShowCaption();
-    void LoadSettings();
+    bool LoadSettings();  // true when the input device is another one than last time
     void RegisterEditorWindows();
     void FirstShow();
     bool CloseSequence();
@@ -139,12 +139,10 @@ private:
     TSysxHistoryDialog* History_ = nullptr;
     QObject* KeyFilter_ = nullptr;
     TSubscription FileChanges_, Refreshes_, NewSetups_, DocumentStatus_, PlayedNotes_, PlayerState_;
-    int ColourDepth_ = 24;
     bool FirstShow_ = true;
     bool FirstShowDone_ = false;  // the start-up work of the first show has run
     bool Closing_ = false;
     bool Busy_ = false;  // a long transmission runs inside a nested event loop
-    bool PortChanged_ = false;
     bool KeepRecovery_ = false;  // a quit signal closes with the unsaved setup kept
 };
 
