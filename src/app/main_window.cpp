@@ -285,7 +285,7 @@ void TVekaMainForm::ApplyMdiBackground() {
     const QString name = !screen || screen->depth() >= 16 ? QStringLiteral("Wall8.bmp") : QStringLiteral("Wall4.bmp");
     // The program folder first (a user's own tile), then the one shipped beside the program.
     QPixmap tile;
-    if (!tile.load(QDir(QString::fromStdString(Options_.ProgramFolder)).filePath(name)))
+    if (!tile.load(QDir(QString::fromStdString(Program_.Folder())).filePath(name)))
         if (const std::string shipped = FindShippedFile(name.toStdString()); !shipped.empty())
             tile.load(QString::fromStdString(shipped));
     if (tile.isNull()) Mdi_->setBackground(QColor(0x80, 0x80, 0x80));

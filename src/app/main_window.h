@@ -49,7 +49,7 @@ public:
     TLanguage Language() const { return Language_; }
     TSettings& Settings() { return Settings_; }
     TSettingsData& Data() { return Data_; }
-    std::string ProgramFolder() const { return Options_.ProgramFolder; }
+    std::string ProgramFolder() const { return Program_.Folder(); }
 
     // The image changed as a whole: the lamps and every open window show it again.
     void RefreshAll();
