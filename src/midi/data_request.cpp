@@ -1,10 +1,10 @@
 #include "midi/data_request.h"
 
+#include "module/safe_file.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "image_writer/image_writer.h"
 #include "module/exclusive.h"
@@ -32,17 +32,13 @@ constexpr TSystemRange kSystemRanges[] = {{riMaster, 1, 4},   {riReverb, 5, 11},
 
 std::array<uint8_t, 3> SizeBytes(int n) { return {0, 0, uint8_t(n & 0x7F)}; }
 
-// Writes the log next to its final name first, so a failed write leaves the old log whole.
+// The log replaces the old one only once it is whole; a log that cannot be written is no
+// reason to fail the request it describes.
 void SaveLog(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : lines) out << line << "\r\n";
-        if (!out) return;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) std::filesystem::remove(temp, ec);
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    std::string error;
+    ReplaceFile(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), error);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "module/safe_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,40 +64,120 @@ bool ReadWholeFile(const std::string& path, uintmax_t maxBytes, std::vector<uint
     return true;
 }
 
+namespace {
+
+TReplaceFault& Fault() {
+    static TReplaceFault fault;
+    return fault;
+}
+
+// 0 when the step may run; otherwise the test's errno, or kReplaceCrash.
+int Injected(TReplaceStep step) {
+    const TReplaceFault& fault = Fault();
+    return fault ? fault(step) : 0;
+}
+
+// Writes every byte to the descriptor, in pieces; errno tells why when it fails.
+bool WriteAll(int fd, std::span<const uint8_t> bytes, bool& crashed) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const size_t piece = std::min(kReplaceChunk, bytes.size() - done);
+        if (const int injected = Injected(TReplaceStep::Write)) {
+            crashed = injected == kReplaceCrash;
+            errno = crashed ? EIO : injected;
+            return false;
+        }
+        const ssize_t n = ::write(fd, bytes.data() + done, piece);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        done += size_t(n);
+    }
+    return true;
+}
+
+// The folder's entry for the renamed file reaches the disk too; a file system that cannot sync
+// a folder (EINVAL) has nothing to do.
+bool SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
+}
+
+}  // namespace
+
+void SetReplaceFault(TReplaceFault fault) { Fault() = std::move(fault); }
+
 bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::random_device random;
-    std::FILE* f = nullptr;
+    int fd = -1;
     fs::path temp;
-    // "x": the temporary file is always a new one, never someone else's.
-    for (int attempt = 0; attempt < 16 && !f; ++attempt) {
+    if (const int injected = Injected(TReplaceStep::Create)) {
+        error = path + ": cannot create a file in " + folder.string() + ": " +
+                std::strerror(injected == kReplaceCrash ? EIO : injected);
+        return false;
+    }
+    // O_EXCL: the temporary file is always a new one, never someone else's.
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         std::string name = ".";  // appended piece by piece: GCC 12 warns falsely at "." + string
         name += target.filename().string();
         name += ".tmp";
         name += std::to_string(random() % 1000000);
         temp = folder / name;
-        f = std::fopen(temp.c_str(), "wbx");
-        if (!f && errno != EEXIST) break;
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    if (!f) {
+    if (fd < 0) {
         error = path + ": cannot create a file in " + folder.string() + ": " + std::strerror(errno);
         return false;
     }
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (ok) ok = std::fflush(f) == 0;
-    const int writeErrno = errno;
-    if (std::fclose(f) != 0) ok = false;
     std::error_code ec;
-    if (!ok) {
-        fs::remove(temp, ec);
-        error = path + ": write error: " + std::strerror(writeErrno);
+    // A failed step removes the new file; a crash leaves it as it is, beside the old one.
+    const auto fail = [&](const char* what, int code, bool crashed) {
+        if (fd >= 0) ::close(fd);
+        if (!crashed) fs::remove(temp, ec);
+        error = path + ": " + what + ": " + std::strerror(code);
+        return false;
+    };
+    bool crashed = false;
+    if (!WriteAll(fd, bytes, crashed)) return fail("write error", errno, crashed);
+    // The bytes are on the disk before the name points at them.
+    if (const int injected = Injected(TReplaceStep::Sync))
+        return fail("write error", injected == kReplaceCrash ? EIO : injected, injected == kReplaceCrash);
+    if (::fsync(fd) != 0) return fail("write error", errno, false);
+    const int closing = Injected(TReplaceStep::Close);
+    if (closing == kReplaceCrash) return fail("write error", EIO, true);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closing != 0 || closed != 0) return fail("write error", closing ? closing : errno, false);
+    if (const int injected = Injected(TReplaceStep::Rename)) {
+        if (injected != kReplaceCrash) fs::remove(temp, ec);
+        error = path + ": cannot replace the file: " + std::strerror(injected == kReplaceCrash ? EIO : injected);
         return false;
     }
     fs::rename(temp, target, ec);
     if (ec) {
+        const std::string reason = ec.message();
         fs::remove(temp, ec);
-        error = path + ": cannot replace the file: " + ec.message();
+        error = path + ": cannot replace the file: " + reason;
+        return false;
+    }
+    // The new file is in place; a folder that does not reach the disk is still an error to tell.
+    const int syncing = Injected(TReplaceStep::SyncFolder);
+    if (syncing == kReplaceCrash) {
+        error = path + ": the folder was not synced";
+        return false;
+    }
+    if (syncing != 0 || !SyncFolder(folder)) {
+        error = path + ": the folder could not be synced: " + std::strerror(syncing ? syncing : errno);
         return false;
     }
     return true;
