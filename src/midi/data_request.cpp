@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "image_writer/image_writer.h"
 #include "module/exclusive.h"
@@ -31,6 +32,27 @@ constexpr TSystemRange kSystemRanges[] = {{riMaster, 1, 4},   {riReverb, 5, 11},
                                           {riDelay, 21, 31},  {riEq, 32, 35},    {riInsertion, 36, 64}};
 
 std::array<uint8_t, 3> SizeBytes(int n) { return {0, 0, uint8_t(n & 0x7F)}; }
+
+// The module's DT1 reply to a request for `address` of device `device`: Roland's header, the
+// address asked for, a right checksum and the end byte. A request to every device (7F) takes
+// the answer of whichever device gives it.
+bool IsReplyTo(std::span<const uint8_t> r, uint8_t device, const std::array<uint8_t, 3>& address) {
+    if (r.size() < 11 || r[0] != 0xF0 || r[1] != 0x41 || r[3] != 0x42 || r[4] != 0x12 || r.back() != 0xF7) return false;
+    if (device != 0x7F && r[2] != device) return false;
+    if (r[5] != address[0] || r[6] != address[1] || r[7] != address[2]) return false;
+    return Checksum(r.subspan(5, r.size() - 7)) == r[r.size() - 2];
+}
+
+// A general-information identity reply: F0 7E dev 06 02 and the maker and family bytes.
+bool IsIdentityReply(std::span<const uint8_t> r) {
+    return r.size() >= 14 && r[0] == 0xF0 && r[1] == 0x7E && r[3] == 0x06 && r[4] == 0x02 && r.back() == 0xF7;
+}
+
+// A value the image can hold: a reply outside the parameter's range is no answer.
+std::optional<int32_t> InRange(std::optional<int32_t> value, const TOneParameter& p) {
+    if (value && (*value < p.Min || *value > p.Max)) return std::nullopt;
+    return value;
+}
 
 // The log replaces the old one only once it is whole; a log that cannot be written is no
 // reason to fail the request it describes.
@@ -103,6 +125,9 @@ std::string TDataRequest::Text(TTransportText text) const {
 }
 
 void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
+    // Only the reply awaited counts: another device's exclusive, a late or doubled reply and a
+    // damaged one are left alone, so they can neither answer a request nor swell the count.
+    if (!Awaited_ || ReplyArrived_ || !Awaited_(event.Sysex)) return;
     TPumpWait& clock = Transmitter_.Pump();
     if (Received_ == 0) FirstReplyMs_ = clock.NowMs();
     ++Received_;
@@ -124,8 +149,10 @@ void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
     ReplyArrived_ = true;
 }
 
-bool TDataRequest::WaitForReply(int ms) {
+bool TDataRequest::WaitForReply(int ms, TReplyMatch awaited) {
+    Awaited_ = std::move(awaited);
     const bool arrived = Transmitter_.Pump().WaitFor(ms, [this] { return ReplyArrived_; });
+    Awaited_ = nullptr;
     ReplyArrived_ = false;
     return arrived;
 }
@@ -146,8 +173,13 @@ std::vector<uint8_t> TDataRequest::RequestBlock(int port, const std::array<uint8
     ReplyArrived_ = false;
     Transmitter_.Port(port).SendLong(message);
     if (Transmitter_.OnFlash) Transmitter_.OnFlash(port);
+    const uint8_t device = uint8_t(Transmitter_.Image().DeviceId & 0x7F);
+    const std::array<uint8_t, 3> asked = {body[0], body[1], body[2]};
+    const TReplyMatch reply = [device, asked](std::span<const uint8_t> r) { return IsReplyTo(r, device, asked); };
+    // A reply that comes within the pause after the request is taken too.
+    Awaited_ = reply;
     clock.Wait(TTransmitter::kSysexWaitMs);
-    const bool arrived = WaitForReply(DataReqWaitMs);
+    const bool arrived = WaitForReply(DataReqWaitMs, reply);
     RoundTripMs_ = int(clock.NowMs() - start);
     if (arrived) return LastReply_;
     ShowOnModuleDisplay("Receved : " + std::to_string(Received_));
@@ -172,7 +204,7 @@ bool TDataRequest::ProbeModel() {
     LastReply_.clear();
     ReplyArrived_ = false;
     Transmitter_.Port(0).SendLong(request);
-    const bool sc88Pro = WaitForReply(kProbeWaitMs) && LastReply_.size() >= 10 && LastReply_[9] == 4;
+    const bool sc88Pro = WaitForReply(kProbeWaitMs, IsIdentityReply) && LastReply_[9] == 4;
     Router_.AcceptExclusive = accepted;
     return sc88Pro;
 }
@@ -195,7 +227,7 @@ int TDataRequest::DetectModel(std::string* report) {
     LastReply_.clear();
     ReplyArrived_ = false;
     Transmitter_.Port(0).SendLong(identity);
-    if (WaitForReply(kProbeWaitMs) && LastReply_.size() >= 14) {
+    if (WaitForReply(kProbeWaitMs, IsIdentityReply)) {
         const std::vector<uint8_t>& r = LastReply_;
         if (r[9] == 4) result = 2;
         if (r[9] == 6) result = 3;
@@ -220,11 +252,11 @@ int TDataRequest::DetectModel(std::string* report) {
         LastReply_.clear();
         ReplyArrived_ = false;
         Transmitter_.Port(0).SendLong(message);
-        if (WaitForReply(kProbeWaitMs) && LastReply_.size() >= 8) {
-            const std::vector<uint8_t>& r = LastReply_;
-            const bool header = r[0] == 0xF0 && r[1] == 0x41 && r[3] == 0x42 && r[4] == 0x12 && r[5] == 0x40 && r[6] == 0x40;
-            if (header && (r[7] == 0x20 || r[7] == 0x40)) result = 1;
-        }
+        const auto sc88Reply = [](std::span<const uint8_t> r) {
+            return r.size() >= 8 && r[0] == 0xF0 && r[1] == 0x41 && r[3] == 0x42 && r[4] == 0x12 && r[5] == 0x40 &&
+                   r[6] == 0x40 && (r[7] == 0x20 || r[7] == 0x40);
+        };
+        if (WaitForReply(kProbeWaitMs, sc88Reply)) result = 1;
     }
     Router_.AcceptExclusive = accepted;
     StopReception();
@@ -280,7 +312,10 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
     auto logResult = [&](bool ok) {
         if (takeLog) log.push_back((ok ? "Succeeded / " : "Failed / ") + std::to_string(RoundTripMs_) + "ms\r\n");
     };
-    auto answer = [this](int index, bool answered) {
+    // What the report counts: requests whose reply gave a value the image took.
+    uint32_t answeredCount = 0;
+    auto answer = [this, &answeredCount](int index, bool answered) {
+        if (answered) ++answeredCount;
         if (OnAnswer) OnAnswer(index, answered);
     };
     auto changed = [&] {
@@ -301,7 +336,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                     const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(p.Size));
                     if (takeLog) log.push_back("Request : Part " + PartName(port, part) + " " + std::string(p.Name));
                     logResult(!reply.empty());
-                    const auto value = DecodeReply(image, rkPart, n, reply, port);
+                    const auto value = InRange(DecodeReply(image, rkPart, n, reply, port), p);
                     answer(IndexOfPlace(port, {LinkPart, part, n, 0, 0}), value.has_value());
                     if (value && *value != p.Value) {
                         p.Value = *value;
@@ -326,7 +361,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                             log.push_back("Request : Drum " + DrumMapName(port, map) + " / Inst. " + std::to_string(note) +
                                           ", Para. " + std::string(p.Name));
                         logResult(!reply.empty());
-                        const auto value = DecodeReply(image, 1, n, reply, port);
+                        const auto value = InRange(DecodeReply(image, 1, n, reply, port), p);
                         answer(IndexOfPlace(port, {LinkDrum, map, note, n, 0}), value.has_value());
                         if (value && *value != p.Value) {
                             p.Value = *value;
@@ -345,7 +380,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                         log.push_back("Request : User Drum Set " + std::to_string(set) + " / Inst. " + std::to_string(note) +
                                       ", Para. " + std::string(p.Name));
                     logResult(!reply.empty());
-                    const auto value = DecodeReply(image, 3, n, reply);
+                    const auto value = InRange(DecodeReply(image, 3, n, reply), p);
                     answer(IndexOfPlace(0, {LinkUserDrum, set, note, n, 0}), value.has_value());
                     if (value && *value != p.Value) {
                         p.Value = *value;
@@ -373,7 +408,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         }
         bool anySystem = false;
         for (const auto& [n, reply] : systemReplies) {
-            const auto value = DecodeReply(image, rkSystem, n, reply);
+            const auto value = InRange(DecodeReply(image, rkSystem, n, reply), image.System(n));
             answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
             if (value) {
                 if (*value != image.System(n).Value) changed();
@@ -395,10 +430,10 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
     if (Transmitter_.OnBusy) Transmitter_.OnBusy(false);
     Router_.AcceptExclusive = accepted;
 
-    report.Received = Received_;
+    report.Received = answeredCount;
     report.Requested = Total_;
-    const bool complete = Received_ == Total_;
-    report.Text = RequestCountText(Received_, Total_, image.Language);
+    const bool complete = answeredCount == Total_;
+    report.Text = RequestCountText(answeredCount, Total_, image.Language);
     report.Text += Text(complete ? TTransportText::RequestCompleted : TTransportText::RequestInterrupted);
     if (takeLog) SaveLog(logPath, log);
     return report;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,12 +55,15 @@ public:
     // Each parameter asked for (its flat index) and whether its reply could be taken.
     std::function<void(int index, bool answered)> OnAnswer;
 
-    // The exclusive path of the input handler while a request accepts replies.
+    // The exclusive path of the input handler while a request accepts replies: the reply awaited
+    // is taken, any other exclusive left alone.
     void OnExclusive(const TMyMidiEvent& event);
 
     std::vector<uint8_t> RequestBlock(int port, const std::array<uint8_t, 3>& address,
                                       const std::array<uint8_t, 3>& size);
-    bool WaitForReply(int ms);
+    // Waits up to ms for an exclusive that `awaited` recognises as the reply.
+    using TReplyMatch = std::function<bool(std::span<const uint8_t> reply)>;
+    bool WaitForReply(int ms, TReplyMatch awaited);
     std::string ShowOnModuleDisplay(const std::string& text);
     bool ProbeModel();
     // 1 SC-88, 2 SC-88Pro, 3 SC-8850, 10 unknown; report receives the identity text.
@@ -84,6 +88,7 @@ private:
     TInputRouter& Router_;
     std::vector<uint8_t> LastReply_;
     bool ReplyArrived_ = false;
+    TReplyMatch Awaited_;  // empty while no reply is awaited
     uint32_t Received_ = 0;
     uint32_t Total_ = 0;
     bool ProgressDisplay_ = false;

@@ -5,6 +5,7 @@
 
 #include "image_writer/image_writer.h"
 #include "midi_fixture.h"
+#include "module/exclusive.h"
 
 namespace veka {
 namespace {
@@ -109,6 +110,51 @@ TEST(DataRequest, IdentityOfEachModel) {
         }
         EXPECT_EQ(f.Session->Request.ProbeModel(), model == mtSC88Pro);
     }
+}
+
+TEST(DataRequest, OnlyTheAwaitedReplyAnswersARequestAndTheCountNeverExceedsWhatWasAsked) {
+    TMidiFixture f;
+    f.Module->DropEveryNthReply(1);  // the replies come from the test
+    TMidiInput& in = f.Session->Input;
+    const auto feed = [&in](const std::vector<uint8_t>& m) { in.Receive(0.001, m.data(), m.size()); };
+    const uint8_t byte7F = 0x7F;
+    // Answered before each request's wait: strangers' exclusives first, then the module.
+    size_t answered = 0;
+    f.Clock.Process = [&] {
+        const auto sent = f.Sent(0);
+        for (; answered < sent.size(); ++answered) {
+            const std::vector<uint8_t>& rq = sent[answered];
+            if (rq.size() != 13 || rq[4] != 0x11) continue;
+            const std::array<uint8_t, 3> address = {rq[5], rq[6], rq[7]};
+            feed({0xF0, 0x43, 0x10, 0x4C, 0x00, 0x00, 0x7E, 0x00, 0xF7});         // another maker's
+            feed(BuildDT1(0x11, address, std::span(&byte7F, 1)));                  // another device
+            std::vector<uint8_t> damaged = BuildDT1(0x10, address, std::span(&byte7F, 1));
+            damaged[damaged.size() - 2] ^= 0x01;                                    // a wrong checksum
+            feed(damaged);
+            feed(BuildDT1(0x10, {0x40, 0x01, 0x30}, std::span(&byte7F, 1)));      // another address
+            if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x00}) {
+                const uint8_t tune[] = {0x00, 0x04, 0x00, 0x00};
+                feed(BuildDT1(0x10, address, tune));
+            } else if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x04}) {
+                const uint8_t volume = 99;
+                feed(BuildDT1(0x10, address, std::span(&volume, 1)));
+                feed(BuildDT1(0x10, address, std::span(&volume, 1)));  // said twice
+            } else if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x05}) {
+                const uint8_t shift = 0x10;  // below the key shift's range
+                feed(BuildDT1(0x10, address, std::span(&shift, 1)));
+            }  // the panpot's request gets no answer
+        }
+        f.Session->Process();
+    };
+    const int panpot = f.Image->System(4).Value;
+    const TRequestReport report = f.Session->Request.Run(Select({riMaster}), "");
+    EXPECT_EQ(report.Requested, 4u);
+    EXPECT_EQ(report.Received, 2u) << "only the tune and the volume were answered with a value";
+    EXPECT_NE(report.Text.find("Data transmission is interrupted."), std::string::npos) << report.Text;
+    EXPECT_EQ(f.Image->System(1).Value, 1024);
+    EXPECT_EQ(f.Image->System(2).Value, 99);
+    EXPECT_EQ(f.Image->System(3).Value, 64) << "a value out of range was taken";
+    EXPECT_EQ(f.Image->System(4).Value, panpot) << "a stranger's exclusive answered a request";
 }
 
 TEST(DataRequest, RestTimeChangesOnlyEveryThirtyRepliesAfterFifty) {
