@@ -50,7 +50,7 @@ size_t CountEvents(std::span<const uint8_t> chunk) {
                 running = b;
             }
             const size_t need = (status & 0xE0) == 0xC0 ? 1 : 2;
-            if (chunk.size() - p < need) break;
+            if (chunk.size() - p < need || chunk[p] >= 0x80 || (need == 2 && chunk[p + 1] >= 0x80)) break;
             p += need;
         } else if (b == 0xF0 || b == 0xF7 || b == 0xFF) {
             size_t q = p + (b == 0xFF ? 2 : 1);
@@ -212,6 +212,14 @@ bool TSMF::ParseTrack(int index, std::span<const uint8_t> chunk, size_t fileOffs
             const size_t need = (high == 0xC0 || high == 0xD0) ? 1 : 2;
             if (chunk.size() - p < need) {
                 cutShort("a channel message");
+                break;
+            }
+            // A status byte where a data byte belongs: the message was cut off inside the
+            // track, and nothing after it can be trusted to be where it seems.
+            if (chunk[p] >= 0x80 || (need == 2 && chunk[p + 1] >= 0x80)) {
+                Warnings_.push_back(name + ": " + where + ": a channel message is cut off by a status byte at byte " +
+                                    std::to_string(fileOffset + p + (chunk[p] >= 0x80 ? 0 : 1)) +
+                                    "; the rest of the track is ignored");
                 break;
             }
             e.Kind = ekMidi;

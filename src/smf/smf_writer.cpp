@@ -24,7 +24,7 @@ bool WorthWriting(const TSMFEventList& list) {
 }
 
 // One "MTrk" chunk. Events that cannot be written (no kind, a bad status, an exclusive without
-// bytes) and End of Track events before the last event pass their delta time on to the next
+// bytes, a meta event of a type above 7F) and End of Track events before the last event pass their delta time on to the next
 // event, so the timing of the rest stays as it was.
 void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vector<uint8_t>& body) {
     body.clear();
@@ -32,8 +32,14 @@ void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vecto
     uint64_t total = 0;  // a reader adds the deltas up in 31 bits: they must fit
     bool endWritten = false;
     auto putDelta = [&](uint64_t delta) {
-        delta = std::min<uint64_t>({delta, kMaxVlq, uint64_t(INT32_MAX) - total});
+        delta = std::min<uint64_t>(delta, uint64_t(INT32_MAX) - total);
         total += delta;
+        // A delta time holds at most 4 bytes: a longer pause is carried by empty text events.
+        while (delta > kMaxVlq) {
+            EncodeVlq(uint32_t(kMaxVlq), body);
+            body.insert(body.end(), {0xFF, mtText, 0x00});
+            delta -= kMaxVlq;
+        }
         EncodeVlq(uint32_t(delta), body);
     };
     for (size_t i = 0; i < list.size(); ++i) {
@@ -45,7 +51,9 @@ void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vecto
         switch (e.Kind) {
             case ekMidi: writable = e.Status >= 0x80 && e.Status < 0xF0; break;
             case ekSysx: writable = !data.empty(); break;
-            case ekMeta: writable = !e.IsEndOfTrack() || last; break;
+            // A meta type is below 80 hex: masking another one would write a different event
+            // (AF as an End of Track that cuts the track short), so such a one is left out.
+            case ekMeta: writable = e.Data1 < 0x80 && (!e.IsEndOfTrack() || last); break;
             default: break;
         }
         if (!writable) {
@@ -72,7 +80,7 @@ void WriteTrack(const TSMFEventList& list, std::vector<uint8_t>& out, std::vecto
             }
         } else {
             body.push_back(0xFF);
-            body.push_back(e.Data1 & 0x7F);
+            body.push_back(e.Data1);
             EncodeVlq(uint32_t(data.size()), body);
             body.insert(body.end(), data.begin(), data.end());
             endWritten = e.IsEndOfTrack();

@@ -158,6 +158,22 @@ TEST(SmfReader, FilesCutShortKeepWhatCameBefore) {
     EXPECT_NE(smf.Warnings()[0].find("1 of the 3 tracks"), std::string::npos) << smf.Warnings()[0];
 }
 
+TEST(SmfReader, AChannelMessageCutOffByAStatusByteEndsTheTrackThere) {
+    // A polyphonic pressure whose second data byte is a note-on's status: the message was cut
+    // off inside the track; what follows cannot be placed.
+    const TBytes body = {0x00, 0x90, 0x3C, 0x40, 0x10, 0xA1, 0x10, 0x90, 0x3C, 0x64, 0x30, 0x80, 0x3C, 0x00};
+    TSMF smf;
+    ASSERT_TRUE(smf.LoadFromBytes(SmfBytes(0, 96, {body}))) << smf.LastError();
+    ASSERT_EQ(smf.Tracks[0].size(), 1u);
+    EXPECT_EQ(smf.Tracks[0][0].Status, 0x90);
+    ASSERT_EQ(smf.Warnings().size(), 1u);
+    EXPECT_NE(smf.Warnings()[0].find("cut off by a status byte at byte 29"), std::string::npos) << smf.Warnings()[0];
+    // The same with the first data byte.
+    ASSERT_TRUE(smf.LoadFromBytes(SmfBytes(0, 96, {TBytes{0x00, 0xC0, 0x05, 0x00, 0xC0, 0xB0, 0x07, 0x64}})));
+    EXPECT_EQ(smf.Tracks[0].size(), 1u);
+    ASSERT_EQ(smf.Warnings().size(), 1u);
+}
+
 TEST(SmfReader, AllOf128AnnouncedTracksAreRead) {
     std::vector<TBytes> tracks;
     for (int t = 0; t < 128; ++t) tracks.push_back({0x00, uint8_t(0x90 | t % 16), 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00});

@@ -152,6 +152,27 @@ TEST(SmfWriter, NoDataByteOf80HexOrMoreInsideAnExclusiveMessage) {
     EXPECT_EQ(TBytes(out.end() - 3, out.end()), (TBytes{0xFF, 0x2F, 0x00}));
 }
 
+TEST(SmfWriter, AMetaTypeAbove7FAndAPauseLongerThanOneDeltaKeepEveryOtherEventInPlace) {
+    TSMF smf;
+    smf.TimeBase = 96;
+    smf.SetTrackCount(1);
+    const uint8_t three[] = {1, 2, 3};
+    // AF masked would be an End of Track that cuts the track short.
+    smf.Tracks[0] = {MakeChannelEvent(0, 0x90, 60, 100), MakeMetaEvent(10, 0xAF, three), MakeChannelEvent(5, 0x80, 60, 0),
+                     MakeChannelEvent(0x0FFFFFFF + 20, 0x90, 62, 100), MakeEndOfTrack(0)};
+    const TBytes out = smf.SaveToBytes(1);
+    TSMF again;
+    ASSERT_TRUE(again.LoadFromBytes(out)) << again.LastError();
+    std::vector<std::pair<int64_t, uint8_t>> notes;
+    int64_t now = 0;
+    for (const TSMFEvent& e : again.Tracks[0]) {
+        now += e.Time;
+        if (e.IsChannel()) notes.emplace_back(now, e.Status);
+        EXPECT_FALSE(e.Kind == ekMeta && e.Data1 == 0x2F && e.DataLength() != 0) << "a meta event turned into another";
+    }
+    EXPECT_EQ(notes, (std::vector<std::pair<int64_t, uint8_t>>{{0, 0x90}, {15, 0x80}, {15 + 0x0FFFFFFF + 20, 0x90}}));
+}
+
 TEST(SmfWriter, MergeAndSplitFollowTheTrackField) {
     TSMF smf;
     smf.SetTrackCount(2);
