@@ -44,6 +44,11 @@ if command -v jackd >/dev/null && [ "$(jack_wait -s $jack_server -c 2>/dev/null)
     echo "JACK server did not start (see $build/jackd.log)" >&2
 fi
 
+# The transport's threads under ThreadSanitizer, on the server started above.
+if [ "${VEKA_SKIP_TSAN:-0}" != 1 ]; then
+  JACK_DEFAULT_SERVER=$jack_server bash "$root/scripts/tsan.sh"
+fi
+
 # The test run comes last so its summary closes the output.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp

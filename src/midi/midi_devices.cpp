@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <chrono>
 #include <condition_variable>
@@ -192,6 +193,9 @@ public:
         In_.closePort();
     }
     void Start() override {
+        // RtMidi hands its callback to the driver's thread without a barrier of its own; this
+        // one makes everything written here before visible to Deliver there.
+        Ready_.store(true, std::memory_order_release);
         if (!Started_) In_.setCallback(&TRtMidiInDevice::Deliver, this);
         Started_ = true;
     }
@@ -203,6 +207,7 @@ public:
 private:
     static void Deliver(double delta, std::vector<unsigned char>* message, void* self) {
         auto* me = static_cast<TRtMidiInDevice*>(self);
+        if (!me->Ready_.load(std::memory_order_acquire)) return;
         if (message && !message->empty()) me->Callback_(me->User_, delta, message->data(), message->size());
     }
 
@@ -210,6 +215,7 @@ private:
     TMidiInCallback Callback_;
     void* User_;
     bool Started_ = false;
+    std::atomic<bool> Ready_{false};
 };
 
 }  // namespace
