@@ -92,15 +92,18 @@ protected:
                 SetReplaceFault(nullptr);
                 const std::vector<uint8_t> now = FileBytes(path);
                 EXPECT_TRUE(now == old || now == fresh) << "a file that is neither the old nor the new one";
-                if (at < firstRename) EXPECT_EQ(now, old);
+                if (at < firstRename) {
+                    EXPECT_EQ(now, old);
+                }
                 if (fault == kReplaceCrash) {
                     RemoveTemporaryFiles(folder);
                     continue;
                 }
                 EXPECT_NE(error, "") << "a failed write was reported as done";
                 EXPECT_EQ(TemporaryFiles(folder), 0) << "a failed write left its new file behind";
-                if (steps[at] == TReplaceStep::Write)
+                if (steps[at] == TReplaceStep::Write) {
                     EXPECT_NE(error.find(std::strerror(ENOSPC)), std::string::npos) << error;
+                }
             }
         }
         // And after all that, a save that runs through writes the new file.
