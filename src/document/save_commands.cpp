@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "module/safe_file.h"
 #include "module/setup_file.h"
@@ -129,8 +128,12 @@ std::string ReadCustomComment(const std::string& customFile) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(name, error);
     if (error || size > kMaxCommentBytes) return {};
+    // Read no more than the limit, should the file grow meanwhile.
+    std::string text(size_t(size), '\0');
     std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    in.read(text.data(), std::streamsize(text.size()));
+    text.resize(size_t(in.gcount()));
+    return text;
 }
 
 bool SaveAllDataCommand(TDocument& document, IUserPrompts& prompts, ICommandFrame& frame) {

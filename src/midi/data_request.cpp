@@ -43,16 +43,18 @@ bool IsReplyTo(std::span<const uint8_t> r, uint8_t device, const std::array<uint
     return Checksum(r.subspan(5, r.size() - 7)) == r[r.size() - 2];
 }
 
-// A general-information identity reply: F0 7E dev 06 02 and the maker and family bytes.
-bool IsIdentityReply(std::span<const uint8_t> r) {
-    return r.size() >= 14 && r[0] == 0xF0 && r[1] == 0x7E && r[3] == 0x06 && r[4] == 0x02 && r.back() == 0xF7;
+// A GS module's identity reply: F0 7E dev 06 02, Roland's maker byte and the GS family 42 00.
+// A request to every device (7F) takes the answer of whichever device gives it.
+bool IsIdentityReply(std::span<const uint8_t> r, uint8_t device) {
+    return r.size() >= 14 && r[0] == 0xF0 && r[1] == 0x7E && (device == 0x7F || r[2] == device) && r[3] == 0x06 &&
+           r[4] == 0x02 && r[5] == 0x41 && r[6] == 0x42 && r[7] == 0x00 && r.back() == 0xF7;
 }
 
-// A value the image can hold: a reply outside the parameter's range is no answer.
-std::optional<int32_t> InRange(std::optional<int32_t> value, const TOneParameter& p) {
-    if (value && (*value < p.Min || *value > p.Max)) return std::nullopt;
-    return value;
-}
+// No reply is awaited once a wait is over, also when it ends by an exception.
+struct TAwaiting {
+    TDataRequest::TReplyMatch& Awaited;
+    ~TAwaiting() { Awaited = nullptr; }
+};
 
 // The log replaces the old one only once it is whole; a log that cannot be written is no
 // reason to fail the request it describes.
@@ -151,8 +153,8 @@ void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
 
 bool TDataRequest::WaitForReply(int ms, TReplyMatch awaited) {
     Awaited_ = std::move(awaited);
+    const TAwaiting awaiting{Awaited_};
     const bool arrived = Transmitter_.Pump().WaitFor(ms, [this] { return ReplyArrived_; });
-    Awaited_ = nullptr;
     ReplyArrived_ = false;
     return arrived;
 }
@@ -178,7 +180,10 @@ std::vector<uint8_t> TDataRequest::RequestBlock(int port, const std::array<uint8
     const TReplyMatch reply = [device, asked](std::span<const uint8_t> r) { return IsReplyTo(r, device, asked); };
     // A reply that comes within the pause after the request is taken too.
     Awaited_ = reply;
-    clock.Wait(TTransmitter::kSysexWaitMs);
+    {
+        const TAwaiting pause{Awaited_};
+        clock.Wait(TTransmitter::kSysexWaitMs);
+    }
     const bool arrived = WaitForReply(DataReqWaitMs, reply);
     RoundTripMs_ = int(clock.NowMs() - start);
     if (arrived) return LastReply_;
@@ -204,7 +209,10 @@ bool TDataRequest::ProbeModel() {
     LastReply_.clear();
     ReplyArrived_ = false;
     Transmitter_.Port(0).SendLong(request);
-    const bool sc88Pro = WaitForReply(kProbeWaitMs, IsIdentityReply) && LastReply_[9] == 4;
+    const uint8_t device = uint8_t(Transmitter_.Image().DeviceId & 0x7F);
+    const bool sc88Pro =
+        WaitForReply(kProbeWaitMs, [device](std::span<const uint8_t> r) { return IsIdentityReply(r, device); }) &&
+        LastReply_[9] == 4;
     Router_.AcceptExclusive = accepted;
     return sc88Pro;
 }
@@ -227,7 +235,7 @@ int TDataRequest::DetectModel(std::string* report) {
     LastReply_.clear();
     ReplyArrived_ = false;
     Transmitter_.Port(0).SendLong(identity);
-    if (WaitForReply(kProbeWaitMs, IsIdentityReply)) {
+    if (WaitForReply(kProbeWaitMs, [device](std::span<const uint8_t> r) { return IsIdentityReply(r, device); })) {
         const std::vector<uint8_t>& r = LastReply_;
         if (r[9] == 4) result = 2;
         if (r[9] == 6) result = 3;
@@ -336,7 +344,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                     const std::vector<uint8_t> reply = RequestBlock(port, p.Address.Bytes, SizeBytes(p.Size));
                     if (takeLog) log.push_back("Request : Part " + PartName(port, part) + " " + std::string(p.Name));
                     logResult(!reply.empty());
-                    const auto value = InRange(DecodeReply(image, rkPart, n, reply, port), p);
+                    const auto value = DecodeReply(image, rkPart, n, reply, port);
                     answer(IndexOfPlace(port, {LinkPart, part, n, 0, 0}), value.has_value());
                     if (value && *value != p.Value) {
                         p.Value = *value;
@@ -361,7 +369,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                             log.push_back("Request : Drum " + DrumMapName(port, map) + " / Inst. " + std::to_string(note) +
                                           ", Para. " + std::string(p.Name));
                         logResult(!reply.empty());
-                        const auto value = InRange(DecodeReply(image, 1, n, reply, port), p);
+                        const auto value = DecodeReply(image, 1, n, reply, port);
                         answer(IndexOfPlace(port, {LinkDrum, map, note, n, 0}), value.has_value());
                         if (value && *value != p.Value) {
                             p.Value = *value;
@@ -380,7 +388,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                         log.push_back("Request : User Drum Set " + std::to_string(set) + " / Inst. " + std::to_string(note) +
                                       ", Para. " + std::string(p.Name));
                     logResult(!reply.empty());
-                    const auto value = InRange(DecodeReply(image, 3, n, reply), p);
+                    const auto value = DecodeReply(image, 3, n, reply);
                     answer(IndexOfPlace(0, {LinkUserDrum, set, note, n, 0}), value.has_value());
                     if (value && *value != p.Value) {
                         p.Value = *value;
@@ -408,7 +416,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         }
         bool anySystem = false;
         for (const auto& [n, reply] : systemReplies) {
-            const auto value = InRange(DecodeReply(image, rkSystem, n, reply), image.System(n));
+            const auto value = DecodeReply(image, rkSystem, n, reply);
             answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
             if (value) {
                 if (*value != image.System(n).Value) changed();

@@ -98,12 +98,13 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes, bool& crashed) {
     return true;
 }
 
-// The folder's entry for the renamed file reaches the disk too; a file system that cannot sync
-// a folder (EINVAL) has nothing to do.
+// The folder's entry for the renamed file reaches the disk too. A folder that cannot be opened
+// for it (no read permission) or a file system that cannot sync a folder leaves nothing to do:
+// only an error of the disk itself fails the save.
 bool SyncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    if (fd < 0) return true;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
     const int saved = errno;
     ::close(fd);
     errno = saved;

@@ -68,6 +68,7 @@ TEST_F(SongCommandsTest, ASetupWrittenAsASongComesBackFromItAndGoesInFrontOfTheS
     Module->ClearReceived();
     ASSERT_TRUE(ImportSong(*Doc, Place, song, Prompts, Frame));
     ASSERT_FALSE(Module->Received(0).empty());
+    ASSERT_GT(Module->Received(0).front().size(), 7u);
     EXPECT_EQ(Module->Received(0).front()[7], 0x7F) << "sent whole, starting with the reset";
     EXPECT_EQ(Prompts.Questions.size(), 1u);
     EXPECT_EQ(image.Part(0, 3, ppVolume).Value, 44);

@@ -16,13 +16,20 @@
 
 namespace {
 
+// A folder of the run's own, gone when the run ends.
+struct TFolder {
+    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-order-" + std::to_string(::getpid()));
+    TFolder() { std::filesystem::create_directories(Path); }
+    ~TFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(Path, ec);
+    }
+};
+
 const std::string& Folder() {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / ("veka-fuzz-order-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string();
-    }();
-    return folder;
+    static const TFolder folder;
+    static const std::string path = folder.Path.string();
+    return path;
 }
 
 }  // namespace
@@ -33,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int n = data[0] % kOrderFileCount;
     std::ofstream(PartOrderFileName(Folder(), n), std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data + 1), std::streamsize(size - 1));
+    // Each input on its own: no name an earlier one saved.
+    std::filesystem::remove(Folder() + "/Veka.ini");
     TSettings settings(Folder() + "/Veka.ini");
     std::vector<TLinkData> list;
     std::string name;

@@ -12,13 +12,19 @@
 
 namespace {
 
+// A folder of the run's own, gone when the run ends.
+struct TFolder {
+    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-seq-" + std::to_string(::getpid()));
+    TFolder() { std::filesystem::create_directories(Path); }
+    ~TFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(Path, ec);
+    }
+};
+
 std::string Path(const char* name) {
-    static const std::filesystem::path folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / ("veka-fuzz-seq-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return (folder / name).string();
+    static const TFolder folder;
+    return (folder.Path / name).string();
 }
 
 }  // namespace

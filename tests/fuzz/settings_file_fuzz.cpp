@@ -17,13 +17,20 @@ namespace {
 
 using namespace veka;
 
+// A folder of the run's own, gone when the run ends.
+struct TFolder {
+    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-settings-" + std::to_string(::getpid()));
+    TFolder() { std::filesystem::create_directories(Path); }
+    ~TFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(Path, ec);
+    }
+};
+
 const std::string& Folder() {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / ("veka-fuzz-settings-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string();
-    }();
-    return folder;
+    static const TFolder folder;
+    static const std::string path = folder.Path.string();
+    return path;
 }
 
 bool Same(const TSettingsData& a, const TSettingsData& b) {

@@ -105,6 +105,7 @@ std::vector<TParameterState> SetupOf(TSMF& song) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    WrittenBytes = nullptr;
     TSMF song;
     if (!song.LoadFromBytes(std::span<const uint8_t>(data, size))) return 0;
     TSMF written;

@@ -133,28 +133,50 @@ TEST(DataRequest, OnlyTheAwaitedReplyAnswersARequestAndTheCountNeverExceedsWhatW
             feed(damaged);
             feed(BuildDT1(0x10, {0x40, 0x01, 0x30}, std::span(&byte7F, 1)));      // another address
             if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x00}) {
-                const uint8_t tune[] = {0x00, 0x04, 0x00, 0x00};
+                const uint8_t tune[] = {0x00, 0x04, 0x00, 0x01};
                 feed(BuildDT1(0x10, address, tune));
             } else if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x04}) {
                 const uint8_t volume = 99;
                 feed(BuildDT1(0x10, address, std::span(&volume, 1)));
                 feed(BuildDT1(0x10, address, std::span(&volume, 1)));  // said twice
-            } else if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x05}) {
-                const uint8_t shift = 0x10;  // below the key shift's range
-                feed(BuildDT1(0x10, address, std::span(&shift, 1)));
-            }  // the panpot's request gets no answer
+            }  // the key shift's and the panpot's requests get nothing but the strangers'
+            // The volume's reply, late: it arrives while the key shift is awaited.
+            if (address == std::array<uint8_t, 3>{0x40, 0x00, 0x05}) {
+                const uint8_t volume = 0x10;
+                feed(BuildDT1(0x10, {0x40, 0x00, 0x04}, std::span(&volume, 1)));
+            }
         }
         f.Session->Process();
     };
-    const int panpot = f.Image->System(4).Value;
+    const int shift = f.Image->System(3).Value, panpot = f.Image->System(4).Value;
     const TRequestReport report = f.Session->Request.Run(Select({riMaster}), "");
     EXPECT_EQ(report.Requested, 4u);
-    EXPECT_EQ(report.Received, 2u) << "only the tune and the volume were answered with a value";
+    EXPECT_EQ(report.Received, 2u) << "only the tune and the volume were answered";
     EXPECT_NE(report.Text.find("Data transmission is interrupted."), std::string::npos) << report.Text;
-    EXPECT_EQ(f.Image->System(1).Value, 1024);
+    EXPECT_EQ(f.Image->System(1).Value, 1025);
     EXPECT_EQ(f.Image->System(2).Value, 99);
-    EXPECT_EQ(f.Image->System(3).Value, 64) << "a value out of range was taken";
+    EXPECT_EQ(f.Image->System(3).Value, shift) << "another address's reply answered the key shift";
     EXPECT_EQ(f.Image->System(4).Value, panpot) << "a stranger's exclusive answered a request";
+
+    // The identity: another maker's reply names no model.
+    f.Clock.Process = [&] {
+        feed({0xF0, 0x7E, 0x10, 0x06, 0x02, 0x43, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0xF7});
+        f.Session->Process();
+    };
+    EXPECT_EQ(f.Session->Request.DetectModel(), 10);
+    EXPECT_FALSE(f.Session->Request.ProbeModel());
+}
+
+TEST(DataRequest, ARequestToEveryDeviceTakesTheAnswerOfTheDeviceThatGivesIt) {
+    TMidiFixture f;
+    f.Image->DeviceId = 0x7F;
+    TVGS other(VEKA_TEST_DEFAULT_DIR);
+    TImageWriter(other).System(2).Value = 77;
+    f.Module->LoadImage(other);
+    const TRequestReport report = f.Session->Request.Run(Select({riMaster}), "");
+    EXPECT_EQ(report.Received, report.Requested);
+    EXPECT_EQ(f.Image->System(2).Value, 77);
+    EXPECT_EQ(f.Session->Request.DetectModel(), mtSC8850);
 }
 
 TEST(DataRequest, RestTimeChangesOnlyEveryThirtyRepliesAfterFifty) {
