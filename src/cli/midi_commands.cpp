@@ -6,6 +6,7 @@
 
 #include "cli/active_ports.h"
 #include "cli/commands.h"
+#include "document/send_commands.h"
 #include "midi/midi_session.h"
 #include "midi/module_compare.h"
 #include "module/image_snapshot.h"
@@ -229,7 +230,14 @@ int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     ProgressToStandardError(session.Transmitter);
     // A whole setup starts from a reset module, as the program does when it opens one.
     const bool whole = read.Kind == TSetupFileKind::Ga4 || read.Kind == TSetupFileKind::Ga3;
-    session.Transmitter.SendAll(whole, true, true, true, true, ExtraOption(o, "--user-drums-all").has_value());
+    try {
+        session.Transmitter.SendAll(whole, true, true, true, true, ExtraOption(o, "--user-drums-all").has_value());
+    } catch (const std::exception& error) {
+        // A port gone in the middle (a device unplugged, a JACK client gone): say which and how far.
+        std::cerr << "\nveka4-cli: " << error.what() << "\nveka4-cli: Send All stopped: "
+                  << SendAllStoppedText(session.Transmitter, TLanguage::English) << '\n';
+        return 1;
+    }
     std::cerr << '\n';
     out << "Sent " << messages << " exclusive messages\n";
     return 0;

@@ -43,8 +43,26 @@ void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prom
                              ? "Send All を中止しました: " + sent + " 個のﾒｯｾｰｼﾞを送信済み (" + last + ")"
                              : "Send All stopped: " + sent + " messages sent (" + last + ")");
     } catch (const std::exception& error) {
-        WarnSendFailed(prompts, language, error);
+        prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what() + "\n" +
+                     SendAllStoppedText(transmitter, language));
     }
+}
+
+std::string SendAllStoppedText(const TTransmitter& transmitter, TLanguage language) {
+    const bool ja = language == TLanguage::Japanese;
+    std::string text;
+    for (int port = 0; port < transmitter.ActivePortCount(); ++port) {
+        const TMidiOutput& out = transmitter.Port(port);
+        if (out.IsOpen()) continue;
+        const std::string name = std::string("Port ") + char('A' + port) +
+                                 (out.ProductName().empty() ? std::string() : " (" + out.ProductName() + ")");
+        text += ja ? name + " がありません。" : name + " is gone; ";
+    }
+    const std::string sent = std::to_string(transmitter.SentMessages());
+    const std::string& last = transmitter.LastProgressText();
+    text += ja ? sent + " 個のﾒｯｾｰｼﾞを送信済み" : sent + " messages sent";
+    if (!last.empty()) text += " (" + last + ")";
+    return text;
 }
 
 void RunPanic(TTransmitter& transmitter, IUserPrompts& prompts, ICommandFrame& frame) {

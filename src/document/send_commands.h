@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <exception>
 #include <functional>
+#include <string>
 
 #include "document/user_prompts.h"
 #include "module/language.h"
@@ -20,8 +21,12 @@ void SendRun(TTransmitter& transmitter, size_t messages, const std::function<voi
 
 // Every modified value after the system mode (the user drum sets whole with allUserDrums).
 // Done: the completion message. Stopped (the Stop button): the status line says how many
-// messages went and where it stopped. A failed send: the warning with the port's error.
+// messages went and where it stopped. A failed send: the warning with the port's error, the
+// ports in use that are gone and how far it came.
 void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame);
+// How far a Send All that ended early came, and which ports in use are gone ("Port B
+// (name) is gone; 120 messages sent (Part A3)").
+std::string SendAllStoppedText(const TTransmitter& transmitter, TLanguage language);
 
 // All Sound Off on every channel of every open port in use; the status line says so.
 void RunPanic(TTransmitter& transmitter, IUserPrompts& prompts, ICommandFrame& frame);

@@ -27,6 +27,7 @@ public:
     TTransmitter& operator=(const TTransmitter&) = delete;
 
     TMidiOutput& Port(int index) { return *Ports_[size_t(index & 3)]; }
+    const TMidiOutput& Port(int index) const { return *Ports_[size_t(index & 3)]; }
     int ActivePortCount() const { return Image_.ActivePortCount(); }
     TVGS& Image() { return Image_; }
     TPumpWait& Pump() { return Wait_; }

@@ -43,6 +43,26 @@ TEST_F(SendCommandsTest, SendAllReachesTheModuleAndSaysItIsDoneOrHowFarItCame) {
     Midi.Clock.Process = [this] { Midi.Session->Process(); };  // the counter goes with this scope
 }
 
+TEST_F(SendCommandsTest, APortGoneInTheMiddleOfSendAllIsNamedWithHowFarItCame) {
+    Midi.Image->SetPartValue(1, 4, 45, ppVolume);  // Port B has something to hear
+    int waits = 0;
+    Midi.Clock.Process = [&] {
+        Midi.Session->Process();
+        if (++waits == 30) Midi.Tx().Port(1).Close();  // as when its interface is unplugged
+    };
+    RunSendAll(Midi.Tx(), false, Prompts, Frame);
+    Midi.Clock.Process = [this] { Midi.Session->Process(); };
+    ASSERT_EQ(Prompts.Warnings.size(), 1u);
+    const std::string& warning = Prompts.Warnings[0];
+    EXPECT_EQ(warning.rfind(std::string(UserMessage(90, TLanguage::English)), 0), 0u) << warning;
+    EXPECT_NE(warning.find("Port B (Virtual Module Port B) is gone; "), std::string::npos) << warning;
+    EXPECT_EQ(warning.find("Port A"), std::string::npos) << warning;
+    const std::string sent = std::to_string(Midi.Tx().SentMessages()) + " messages sent";
+    EXPECT_NE(warning.find(sent), std::string::npos) << warning;
+    EXPECT_GT(Midi.Tx().SentMessages(), 0);
+    EXPECT_TRUE(Prompts.Informed.empty());
+}
+
 TEST_F(SendCommandsTest, AFailedSendIsToldAndPanicStillReachesThePortsThatAreThere) {
     Midi.Tx().Port(0).Close();  // as when the interface is unplugged
     RunSendAll(Midi.Tx(), false, Prompts, Frame);
