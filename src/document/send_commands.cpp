@@ -4,6 +4,7 @@
 #include <string>
 
 #include "midi/transmitter.h"
+#include "module/transport_texts.h"
 #include "module/user_messages.h"
 
 namespace veka {
@@ -51,13 +52,9 @@ void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prom
 std::string SendAllStoppedText(const TTransmitter& transmitter, TLanguage language) {
     const bool ja = language == TLanguage::Japanese;
     std::string text;
-    for (int port = 0; port < transmitter.ActivePortCount(); ++port) {
-        const TMidiOutput& out = transmitter.Port(port);
-        if (out.IsOpen()) continue;
-        const std::string name = std::string("Port ") + char('A' + port) +
-                                 (out.ProductName().empty() ? std::string() : " (" + out.ProductName() + ")");
-        text += ja ? name + " がありません。" : name + " is gone; ";
-    }
+    for (int port = 0; port < transmitter.ActivePortCount(); ++port)
+        if (!transmitter.Port(port).IsOpen())
+            text += PortGoneText(port, transmitter.Port(port).ProductName(), language) + " ";
     const std::string sent = std::to_string(transmitter.SentMessages());
     const std::string& last = transmitter.LastProgressText();
     text += ja ? sent + " 個のﾒｯｾｰｼﾞを送信済み" : sent + " messages sent";

@@ -25,7 +25,7 @@ void SendRun(TTransmitter& transmitter, size_t messages, const std::function<voi
 // ports in use that are gone and how far it came.
 void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prompts, ICommandFrame& frame);
 // How far a Send All that ended early came, and which ports in use are gone ("Port B
-// (name) is gone; 120 messages sent (Part A3)").
+// (name) is gone. 120 messages sent (Part A3)").
 std::string SendAllStoppedText(const TTransmitter& transmitter, TLanguage language);
 
 // All Sound Off on every channel of every open port in use; the status line says so.

@@ -126,6 +126,14 @@ std::string TDataRequest::Text(TTransportText text) const {
     return std::string(TransportText(text, Transmitter_.Image().Language));
 }
 
+std::string TDataRequest::GoneOutputsText(const std::string& error) const {
+    std::string text;
+    for (int port = 0; port < Transmitter_.ActivePortCount(); ++port)
+        if (!Transmitter_.Port(port).IsOpen())
+            text += PortGoneText(port, Transmitter_.Port(port).ProductName(), Transmitter_.Image().Language) + " ";
+    return text + error;
+}
+
 void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
     // Only the reply awaited counts: another device's exclusive, a late or doubled reply and a
     // damaged one are left alone, so they can neither answer a request nor swell the count.
@@ -330,6 +338,8 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         Transmitter_.Image().MarkDataChanged();
     };
 
+    std::string gone;  // the outputs that went away, when one did
+    std::vector<std::pair<int, std::vector<uint8_t>>> systemReplies;
     try {
         for (int port = 0; port < activePorts && !cancelled(); ++port) {
             if (!selection[kPortItems[port].Parts]) continue;
@@ -396,7 +406,6 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
                     }
                 }
         }
-        std::vector<std::pair<int, std::vector<uint8_t>>> systemReplies;
         for (int n = 1; n <= kSystemParameterCount && !cancelled(); ++n) {
             bool wanted = false;
             for (const TSystemRange& range : kSystemRanges)
@@ -414,17 +423,10 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
             logResult(!reply.empty());
             systemReplies.emplace_back(n, std::move(reply));
         }
-        bool anySystem = false;
-        for (const auto& [n, reply] : systemReplies) {
-            const auto value = DecodeReply(image, rkSystem, n, reply);
-            answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
-            if (value) {
-                if (*value != image.System(n).Value) changed();
-                writer.System(n).Value = *value;
-                anySystem = true;
-            }
-        }
-        if (anySystem) image.RecomputeEffectDefaults();
+    } catch (const EmidioutputError& error) {
+        // An output gone in the middle (a device unplugged, a JACK client gone): the request
+        // stops there, keeps what came, and the report says which port and how far.
+        gone = GoneOutputsText(error.what());
     } catch (...) {
         ProgressDisplay_ = false;
         StopReception();
@@ -433,6 +435,20 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
         throw;
     }
 
+    // The system values together, as the effects' defaults follow from all of them; also those
+    // that came before an output went away.
+    bool anySystem = false;
+    for (const auto& [n, reply] : systemReplies) {
+        const auto value = DecodeReply(image, rkSystem, n, reply);
+        answer(IndexOfPlace(0, {LinkSystem, n, 0, 0, 0}), value.has_value());
+        if (value) {
+            if (*value != image.System(n).Value) changed();
+            writer.System(n).Value = *value;
+            anySystem = true;
+        }
+    }
+    if (anySystem) image.RecomputeEffectDefaults();
+
     StopReception();
     ProgressDisplay_ = false;
     if (Transmitter_.OnBusy) Transmitter_.OnBusy(false);
@@ -440,8 +456,9 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
 
     report.Received = answeredCount;
     report.Requested = Total_;
-    const bool complete = answeredCount == Total_;
+    const bool complete = answeredCount == Total_ && gone.empty();
     report.Text = RequestCountText(answeredCount, Total_, image.Language);
+    if (!gone.empty()) report.Text += gone + "\r\n";
     report.Text += Text(complete ? TTransportText::RequestCompleted : TTransportText::RequestInterrupted);
     if (takeLog) SaveLog(logPath, log);
     return report;

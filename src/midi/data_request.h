@@ -80,6 +80,8 @@ public:
 
 private:
     std::string Text(TTransportText text) const;
+    // Which outputs in use are gone, then the port's error.
+    std::string GoneOutputsText(const std::string& error) const;
     void StartReception();
     void StopReception();
 

@@ -63,4 +63,9 @@ std::string RequestCountText(unsigned received, unsigned requested, TLanguage la
     return text;
 }
 
+std::string PortGoneText(int port, const std::string& name, TLanguage language) {
+    const std::string what = std::string("Port ") + char('A' + (port & 3)) + (name.empty() ? std::string() : " (" + name + ")");
+    return Japanese(language) ? what + " がありません。" : what + " is gone.";
+}
+
 }  // namespace veka

@@ -28,5 +28,7 @@ std::string_view TransportText(TTransportText text, TLanguage language);
 std::string RestTimeText(long seconds, unsigned received, TLanguage language);
 // The first line of the data request's report: replies received and blocks requested.
 std::string RequestCountText(unsigned received, unsigned requested, TLanguage language);
+// An output port in use that went away: "Port B (name) is gone." (name may be empty).
+std::string PortGoneText(int port, const std::string& name, TLanguage language);
 
 }  // namespace veka

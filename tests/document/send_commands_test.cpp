@@ -55,7 +55,7 @@ TEST_F(SendCommandsTest, APortGoneInTheMiddleOfSendAllIsNamedWithHowFarItCame) {
     ASSERT_EQ(Prompts.Warnings.size(), 1u);
     const std::string& warning = Prompts.Warnings[0];
     EXPECT_EQ(warning.rfind(std::string(UserMessage(90, TLanguage::English)), 0), 0u) << warning;
-    EXPECT_NE(warning.find("Port B (Virtual Module Port B) is gone; "), std::string::npos) << warning;
+    EXPECT_NE(warning.find("Port B (Virtual Module Port B) is gone. "), std::string::npos) << warning;
     EXPECT_EQ(warning.find("Port A"), std::string::npos) << warning;
     const std::string sent = std::to_string(Midi.Tx().SentMessages()) + " messages sent";
     EXPECT_NE(warning.find(sent), std::string::npos) << warning;

@@ -179,6 +179,26 @@ TEST(DataRequest, ARequestToEveryDeviceTakesTheAnswerOfTheDeviceThatGivesIt) {
     EXPECT_EQ(f.Session->Request.DetectModel(), mtSC8850);
 }
 
+TEST(DataRequest, AnOutputGoneInTheMiddleStopsTheRequestWithWhatCameAndSaysWhich) {
+    TMidiFixture f;
+    TVGS other(VEKA_TEST_DEFAULT_DIR);
+    TImageWriter(other).System(2).Value = 77;
+    f.Module->LoadImage(other);
+    int requests = 0;
+    f.Session->Request.OnRequest = [&](const std::string&, const std::string&) {
+        if (++requests == 4) f.Tx().Port(0).Close();  // as when the interface is unplugged
+    };
+    const TRequestReport report = f.Session->Request.Run(Select({riMaster, riReverb}), "");
+    EXPECT_EQ(report.Requested, 11u);
+    EXPECT_EQ(report.Received, 3u);
+    EXPECT_EQ(f.Image->System(2).Value, 77) << "what came before is kept";
+    EXPECT_NE(report.Text.find("Receved : 3 blocks/Requested : 11 blocks"), std::string::npos) << report.Text;
+    EXPECT_NE(report.Text.find("Port A (Virtual Module Port A) is gone. MIDI Output device not open"), std::string::npos)
+        << report.Text;
+    EXPECT_NE(report.Text.find("Data transmission is interrupted."), std::string::npos) << report.Text;
+    EXPECT_FALSE(f.Session->Router.AcceptExclusive);
+}
+
 TEST(DataRequest, RestTimeChangesOnlyEveryThirtyRepliesAfterFifty) {
     TMidiFixture f;
     std::vector<uint32_t> at;
