@@ -58,8 +58,12 @@ bool JackServerRunning() {
     static std::shared_ptr<TJackProbe> waiting;  // a look that has not returned in time
     const std::lock_guard<std::mutex> guard(probeLock);
     if (waiting) {
-        const std::lock_guard<std::mutex> lock(waiting->Lock);
-        if (!waiting->Finished) return false;
+        // The look's last owner may be this one: it must outlive the lock on its mutex.
+        const std::shared_ptr<TJackProbe> previous = waiting;
+        {
+            const std::lock_guard<std::mutex> lock(previous->Lock);
+            if (!previous->Finished) return false;
+        }
         waiting.reset();
     }
     auto probe = std::make_shared<TJackProbe>();
