@@ -1,8 +1,6 @@
 // The part and drum windows' column orders ("partorder<n>.dat") on any bytes: the first byte
 // picks the order, the rest is its file. What the reader takes is a list the windows can show,
 // and it is written and read back the same.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -10,24 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_folder.h"
 #include "document/part_order.h"
 #include "document/settings.h"
 #include "module/parameter_tables.h"
 
 namespace {
 
-// A folder of the run's own, gone when the run ends.
-struct TFolder {
-    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-order-" + std::to_string(::getpid()));
-    TFolder() { std::filesystem::create_directories(Path); }
-    ~TFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(Path, ec);
-    }
-};
-
 const std::string& Folder() {
-    static const TFolder folder;
+    static const veka::fuzz::TFolder folder("veka-fuzz-order");
     static const std::string path = folder.Path.string();
     return path;
 }

@@ -1,29 +1,18 @@
 // The sequencer list "OtherSeq.Lst" on any bytes; what it accepts writes and reads back the
 // same.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "document/sequencer_link.h"
 
 namespace {
 
-// A folder of the run's own, gone when the run ends.
-struct TFolder {
-    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-seq-" + std::to_string(::getpid()));
-    TFolder() { std::filesystem::create_directories(Path); }
-    ~TFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(Path, ec);
-    }
-};
-
 std::string Path(const char* name) {
-    static const TFolder folder;
+    static const veka::fuzz::TFolder folder("veka-fuzz-seq");
     return (folder.Path / name).string();
 }
 

@@ -1,14 +1,13 @@
 // The settings file "Veka.ini" as the program reads it at start: the bulk load with its device
 // checks, the bookmarks of the windows and the names of the part orders. What the load gives,
 // the closing save writes and the next start reads again the same.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "document/bookmarks.h"
 #include "document/part_order.h"
 #include "document/settings.h"
@@ -17,18 +16,8 @@ namespace {
 
 using namespace veka;
 
-// A folder of the run's own, gone when the run ends.
-struct TFolder {
-    std::filesystem::path Path = std::filesystem::temp_directory_path() / ("veka-fuzz-settings-" + std::to_string(::getpid()));
-    TFolder() { std::filesystem::create_directories(Path); }
-    ~TFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(Path, ec);
-    }
-};
-
 const std::string& Folder() {
-    static const TFolder folder;
+    static const veka::fuzz::TFolder folder("veka-fuzz-settings");
     static const std::string path = folder.Path.string();
     return path;
 }
