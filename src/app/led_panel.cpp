@@ -14,6 +14,7 @@ TLEDPanel::TLEDPanel(TLEDPanelKind kind, QWidget* parent)
 }
 
 void TLEDPanel::Flash() {
+    if (Gone_) return;
     Fade_.Flash();
     ShowFade_ = true;
     Timer_->start();  // restarts a running timer, so the next step is a full 55 ms away
@@ -26,6 +27,7 @@ void TLEDPanel::Tick() {
 }
 
 QColor TLEDPanel::Colour() const {
+    if (Gone_) return QColor(64, 64, 64);
     if (ShowFade_) {
         const TLampColour c = Fade_.Colour();
         return QColor(c.Red, c.Green, c.Blue);
@@ -41,10 +43,27 @@ void TLEDPanel::SetActive(bool active) {
     update();
 }
 
+void TLEDPanel::SetGone(bool gone) {
+    if (gone == Gone_) return;
+    Gone_ = gone;
+    if (gone) {
+        Timer_->stop();
+        ShowFade_ = false;
+    }
+    update();
+}
+
 void TLEDPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QBrush fill(Colour());
     qDrawShadePanel(&painter, rect(), palette(), true, 1, &fill);
+    if (!Gone_) return;
+    // A cross, so the state does not rest on the colour alone.
+    painter.setPen(QPen(QColor(220, 220, 220), 1.5));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF inner = QRectF(rect()).adjusted(3, 3, -3, -3);
+    painter.drawLine(inner.topLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomLeft());
 }
 
 }  // namespace veka

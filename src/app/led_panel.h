@@ -27,6 +27,10 @@ public:
     // lamp its idle red), an inactive one takes the window's background colour.
     void SetActive(bool active);
     bool Active() const { return Active_; }
+    // The device of the port went away: the lamp is dark grey and crossed out, and does not
+    // flash until it is back.
+    void SetGone(bool gone);
+    bool Gone() const { return Gone_; }
     const QTimer* Timer() const { return Timer_; }
 
     QSize sizeHint() const override { return {kSize, kSize}; }
@@ -41,6 +45,7 @@ private:
     TLampFade Fade_;
     QTimer* Timer_;
     bool Active_ = true;
+    bool Gone_ = false;
     // After a flash the lamp shows the fade's colour (ending at the idle colour) until the
     // main window sets its resting look again.
     bool ShowFade_ = false;

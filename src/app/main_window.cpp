@@ -38,6 +38,8 @@
 #include "app/sysx_history_dialog.h"
 #include "document/desktop_registration.h"
 #include "document/module_settings.h"
+#include "document/port_return.h"
+#include "module/transport_texts.h"
 #include "app/splash.h"
 #include "app/toolbar_icons.h"
 #include "windows/window_services.h"
@@ -103,6 +105,9 @@ TVekaMainForm::~TVekaMainForm() {
         session.Transmitter.OnHexText = nullptr;
         session.Transmitter.OnHistory = nullptr;
         session.Transmitter.OnBusy = nullptr;
+        session.Transmitter.OnPortState = nullptr;
+        session.Transmitter.OnUnheard = nullptr;
+        session.OnInputState = nullptr;
         session.Transmitter.Progress = kNoProgress;
         session.Router.OnInputLamp = nullptr;
         Doc_->NotePlayer().OnError = nullptr;
@@ -259,17 +264,55 @@ void TVekaMainForm::ConnectSession() {
         StatusArea_->SetBusy(busy);
     };
     Doc_->Session().Router.OnInputLamp = [this] { Toolbars_->Lamp(4)->Flash(); };
+    // A port that goes shows as gone; one back is offered what its module missed, once no
+    // transmission and no dialog is running.
+    transmitter.OnPortState = [this](int port, bool gone) {
+        RefreshLamps();
+        const std::string name = Doc_->Transmitter().Port(port).ProductName();
+        CommandFrame().ShowStatus(gone ? PortGoneText(port, name, Language()) : PortBackText(port, name, Language()));
+        if (!gone) OfferWhenIdle(port);
+    };
+    transmitter.OnUnheard = [this](int) { RefreshLamps(); };
+    Doc_->Session().OnInputState = [this](bool gone) {
+        RefreshLamps();
+        const std::string name = Doc_->Session().Input.ProductName();
+        CommandFrame().ShowStatus(gone ? InputGoneText(name, Language()) : InputBackText(name, Language()));
+    };
+    Doc_->WatchPorts();
     Doc_->Session().Transmitter.Progress = StatusArea_->Progress();
+}
+
+void TVekaMainForm::OfferWhenIdle(int port) {
+    // Not inside a transmission's waits nor over another dialog: ask a little later.
+    if (Busy_ || Clock().Depth() > 0 || QApplication::activeModalWidget()) {
+        QTimer::singleShot(500, this, [this, port] { OfferWhenIdle(port); });
+        return;
+    }
+    if (Doc_) OfferWhatWasMissed(Doc_->Transmitter(), port, Prompts(), CommandFrame());
 }
 
 void TVekaMainForm::RefreshLamps() {
     const int active = Doc_ ? Doc_->Image().ActivePortCount() : 1;
-    if (Toolbars_) Toolbars_->ShowActivePorts(active);
+    if (Toolbars_) {
+        Toolbars_->ShowActivePorts(active);
+        for (int port = 0; port < 4; ++port)
+            Toolbars_->ShowGone(port, Doc_ && port < active && Doc_->Transmitter().PortGone(port));
+        Toolbars_->ShowGone(4, Doc_ && Doc_->Session().Input.Gone());
+    }
     if (StatusArea_ && Doc_) {
         std::vector<std::string> outputs;
+        const TTransmitter& transmitter = Doc_->Session().Transmitter;
+        const bool ja = Language() == TLanguage::Japanese;
         for (int port = 0; port < active; ++port) {
-            const TMidiOutput& out = Doc_->Session().Transmitter.Port(port);
-            outputs.push_back(out.IsOpen() ? out.ProductName() : std::string());
+            const TMidiOutput& out = transmitter.Port(port);
+            std::string text = out.IsOpen() ? out.ProductName() : std::string();
+            if (out.Gone()) text += ja ? " (なし" : " (gone";
+            // What the module has not heard, until it is caught up.
+            if (transmitter.Loss.Lost(port) && transmitter.Loss.Unsent(port) > 0)
+                text += (out.Gone() ? ", " : " (") + std::to_string(transmitter.Loss.Unsent(port)) +
+                        (ja ? " 未送信" : " not heard");
+            if (out.Gone() || (transmitter.Loss.Lost(port) && transmitter.Loss.Unsent(port) > 0)) text += ")";
+            outputs.push_back(text);
         }
         StatusArea_->ShowModule(Doc_->Image().ModuleType(), outputs);
     }

@@ -89,6 +89,8 @@ public:
     TToolbars& Toolbars() { return *Toolbars_; }
     // The lamps and the status bar's module field show the ports in use.
     void RefreshLamps();
+    // Offers what the module behind a port back missed, once nothing else runs.
+    void OfferWhenIdle(int port);
     void ApplyMdiBackground();
     QMdiArea* MdiArea() const { return Mdi_; }
 

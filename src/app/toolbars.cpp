@@ -136,6 +136,15 @@ void TToolbars::ShowActivePorts(int active) {
     for (int port = 0; port < 4; ++port) Lamps_[size_t(port)]->SetActive(port < active);
 }
 
+void TToolbars::ShowGone(int lamp, bool gone) {
+    if (lamp < 0 || lamp > 4) return;
+    TLEDPanel* panel = Lamps_[size_t(lamp)];
+    panel->SetGone(gone);
+    const QString name = lamp < 4 ? QStringLiteral("Port %1").arg(QChar('A' + lamp)) : QStringLiteral("MIDI IN");
+    const QString state = Language_ == TLanguage::Japanese ? QString::fromUtf8(" (なし)") : QStringLiteral(" (gone)");
+    panel->setToolTip(gone ? name + state : name);
+}
+
 QString TToolbars::HexText() const { return HexPanel_->text(); }
 void TToolbars::ShowHex(const QString& text) { HexPanel_->setText(text); }
 

@@ -28,6 +28,8 @@ public:
     // Lamps 0 to 3 are the ports, 4 the input.
     TLEDPanel* Lamp(int index) const { return Lamps_[size_t(index)]; }
     void ShowActivePorts(int active);
+    // Lamps 0..3 the ports' outputs, 4 the input: gone or there, named so in its tool tip.
+    void ShowGone(int lamp, bool gone);
     QString HexText() const;
     void ShowHex(const QString& text);
     // The hex text to the clipboard, with or without F0 and F7 as the options say.

@@ -234,8 +234,10 @@ int SendCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         session.Transmitter.SendAll(whole, true, true, true, true, ExtraOption(o, "--user-drums-all").has_value());
     } catch (const std::exception& error) {
         // A port gone in the middle (a device unplugged, a JACK client gone): say which and how far.
-        std::cerr << "\nveka4-cli: " << error.what() << "\nveka4-cli: Send All stopped: "
-                  << SendAllStoppedText(session.Transmitter, TLanguage::English) << '\n';
+        std::cerr << '\n';
+        if (!session.Transmitter.AnyPortGone()) std::cerr << "veka4-cli: " << error.what() << '\n';
+        std::cerr << "veka4-cli: Send All stopped: " << SendAllStoppedText(session.Transmitter, TLanguage::English)
+                  << '\n';
         return 1;
     }
     std::cerr << '\n';
@@ -331,10 +333,24 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
                                                                 std::to_string(place.Link.Index);
         out << "Not read: " << where << " " << TrimRight(std::string(RecordAt(image, index).Name)) << '\n';
     }
+    if (c.Report.PortGone) {
+        // What was read is not the whole module: send nothing, say which port went and how far.
+        std::cerr << "veka4-cli: sync stopped: " << Crlf(c.Report.Text) << '\n';
+        return 1;
+    }
     if (ExtraOption(o, "--dry-run")) {
         out << c.Differences.size() << " differences, nothing sent\n";
     } else {
-        const int sent = SendImageParameters(session.Transmitter, DifferenceIndices(c.Differences));
+        int exclusives = 0;  // how far it came when a port goes
+        for (int port = 0; port < 4; ++port) session.Transmitter.Port(port).Onmidioutput = [&exclusives] { ++exclusives; };
+        int sent = 0;
+        try {
+            sent = SendImageParameters(session.Transmitter, DifferenceIndices(c.Differences));
+        } catch (const EmidioutputError& error) {
+            std::cerr << "veka4-cli: sync stopped: " << error.what() << ' ' << exclusives << " of "
+                      << c.Differences.size() << " differences sent\n";
+            return 1;
+        }
         out << "Sent " << sent << " messages\n";
     }
     return c.Unread.empty() ? 0 : 1;

@@ -50,6 +50,10 @@ TDocument::TDocument(std::unique_ptr<TVGS> image, TPumpWait& wait, ITimerSource&
         else WriteRecoveryNow();
     });
     UndoTimer_ = timers.MakeTimer([this] { UndoTimeout(); });
+    PortTimer_ = timers.MakeTimer([this] {
+        if (!IsWorking() && Wait_.Depth() == 0) Session_->LookAtPorts();
+        PortTimer_->Start(kPortLookMs);
+    });
     Wait_.OnOutermostEnd = [this] {
         if (!UndoCommitDeferred_) return;
         UndoCommitDeferred_ = false;
@@ -65,9 +69,12 @@ TDocument::TDocument(std::unique_ptr<TVGS> image, TPumpWait& wait, ITimerSource&
 TDocument::~TDocument() {
     Wait_.OnOutermostEnd = nullptr;  // the wait may outlive the document (tests give their own)
     // The timers go before what their timeouts use.
+    PortTimer_.reset();
     UndoTimer_.reset();
     RecoveryTimer_.reset();
 }
+
+void TDocument::WatchPorts() { PortTimer_->Start(kPortLookMs); }
 
 // The open file ------------------------------------------------------------------------------
 

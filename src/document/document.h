@@ -92,6 +92,12 @@ public:
     // An orderly end: nothing more is written, and the recovery file goes unless it was kept.
     void EndCleanly(bool keepRecovery);
 
+    // Ports that go and come back ---------------------------------------------------------
+    // From now on the ports in use are looked at every kPortLookMs between transmissions (see
+    // TMidiSession::LookAtPorts); a transmission looks for itself.
+    static constexpr int kPortLookMs = 1000;
+    void WatchPorts();
+
     // Undo --------------------------------------------------------------------------------
     // Steps that send more messages than this send the whole image instead (Send All).
     static constexpr size_t kUndoSendAllLimit = 200;
@@ -149,6 +155,7 @@ private:
     std::unique_ptr<ITimer> RecoveryTimer_;
 
     std::unique_ptr<ITimer> UndoTimer_;
+    std::unique_ptr<ITimer> PortTimer_;
     int UndoScopeDepth_ = 0;
     std::string UndoScopeName_;
     TFileState UndoScopeFile_;  // the open file as the outermost command scope found it

@@ -44,7 +44,9 @@ void RunSendAll(TTransmitter& transmitter, bool allUserDrums, IUserPrompts& prom
                              ? "Send All を中止しました: " + sent + " 個のﾒｯｾｰｼﾞを送信済み (" + last + ")"
                              : "Send All stopped: " + sent + " messages sent (" + last + ")");
     } catch (const std::exception& error) {
-        prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + error.what() + "\n" +
+        // A port gone is named by the text of how far it came; another error by its own text.
+        const std::string cause = transmitter.AnyPortGone() ? std::string() : std::string(error.what()) + "\n";
+        prompts.Warn(std::string(UserMessage(kMsgSendFailed, language)) + "\n\n" + cause +
                      SendAllStoppedText(transmitter, language));
     }
 }
@@ -53,7 +55,7 @@ std::string SendAllStoppedText(const TTransmitter& transmitter, TLanguage langua
     const bool ja = language == TLanguage::Japanese;
     std::string text;
     for (int port = 0; port < transmitter.ActivePortCount(); ++port)
-        if (!transmitter.Port(port).IsOpen())
+        if (!transmitter.Port(port).IsOpen() || transmitter.PortGone(port))
             text += PortGoneText(port, transmitter.Port(port).ProductName(), language) + " ";
     const std::string sent = std::to_string(transmitter.SentMessages());
     const std::string& last = transmitter.LastProgressText();

@@ -129,9 +129,13 @@ std::string TDataRequest::Text(TTransportText text) const {
 std::string TDataRequest::GoneOutputsText(const std::string& error) const {
     std::string text;
     for (int port = 0; port < Transmitter_.ActivePortCount(); ++port)
-        if (!Transmitter_.Port(port).IsOpen())
+        if (!Transmitter_.Port(port).IsOpen() || Transmitter_.PortGone(port))
             text += PortGoneText(port, Transmitter_.Port(port).ProductName(), Transmitter_.Image().Language) + " ";
-    return text + error;
+    if (Input_.Gone()) text += InputGoneText(Input_.ProductName(), Transmitter_.Image().Language) + " ";
+    // The error names the port itself when a look found it gone.
+    if (text.find(error) == std::string::npos) text += error;
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
 }
 
 void TDataRequest::OnExclusive(const TMyMidiEvent& event) {
@@ -181,6 +185,13 @@ std::vector<uint8_t> TDataRequest::RequestBlock(int port, const std::array<uint8
     message.push_back(Checksum(body));
     message.push_back(0xF7);
     ReplyArrived_ = false;
+    // Neither a gone output nor a gone input fails by itself: both would only time out.
+    Transmitter_.RequirePort(port, true);
+    if (start - LastInputLook_ >= kInputLookMs) {
+        LastInputLook_ = start;
+        Input_.Look();
+    }
+    if (Input_.Gone()) throw EmidioutputError(InputGoneText(Input_.ProductName(), Transmitter_.Image().Language));
     Transmitter_.Port(port).SendLong(message);
     if (Transmitter_.OnFlash) Transmitter_.OnFlash(port);
     const uint8_t device = uint8_t(Transmitter_.Image().DeviceId & 0x7F);
@@ -456,6 +467,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
 
     report.Received = answeredCount;
     report.Requested = Total_;
+    report.PortGone = !gone.empty();
     const bool complete = answeredCount == Total_ && gone.empty();
     report.Text = RequestCountText(answeredCount, Total_, image.Language);
     if (!gone.empty()) report.Text += gone + "\r\n";

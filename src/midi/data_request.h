@@ -38,6 +38,7 @@ struct TRequestReport {
     uint32_t Requested = 0;
     bool Ran = false;              // false when nothing was selected
     bool SwitchedToSC88 = false;   // the probe found no SC-88Pro behind an SC-88Pro setting
+    bool PortGone = false;         // an output or the input went away in the middle
     std::string Text;              // the report shown at the end
     std::string Notice;            // the message shown when the module type was changed
 };
@@ -79,6 +80,8 @@ public:
     int64_t Reply49Ms() const { return Reply49Ms_; }
 
 private:
+    static constexpr int kInputLookMs = 50;  // how often a request looks whether its input is there
+    int64_t LastInputLook_ = -1'000'000;
     std::string Text(TTransportText text) const;
     // Which outputs in use are gone, then the port's error.
     std::string GoneOutputsText(const std::string& error) const;

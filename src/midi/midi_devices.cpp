@@ -155,9 +155,41 @@ void OpenByName(TRt& rt, const TMidiDeviceInfo& info, const char* portName) {
     throw EMidiDeviceError("MIDI device " + info.Name + " is not there any more");
 }
 
+// Whether the port of that name is listed on the back end now; hint is where it was last, so a
+// look while nothing changed asks for two names, not all of them.
+template <typename TRt>
+bool Listed(TRt& rt, const std::string& name, unsigned& hint) {
+    try {
+        const unsigned count = rt.getPortCount();
+        if (hint < count && TMidiDevices::StableName(rt.getPortName(hint)) == name) return true;
+        for (unsigned i = 0; i < count; ++i) {
+            if (TMidiDevices::StableName(rt.getPortName(i)) != name) continue;
+            hint = i;
+            return true;
+        }
+    } catch (const RtMidiError&) {
+        // A back end that stopped answering has no devices.
+    }
+    return false;
+}
+
+// Closes the port and opens the one of the same name again: the old connection went with the
+// device, and a device plugged in again is a new ALSA client or JACK port.
+template <typename TRt>
+bool OpenAgain(TRt& rt, const TMidiDeviceInfo& info, const char* portName, unsigned& hint) {
+    if (!Listed(rt, info.Name, hint)) return false;
+    try {
+        rt.closePort();
+        OpenByName(rt, info, portName);
+        return true;
+    } catch (const std::exception&) {
+        return false;  // gone again meanwhile: the next look tries again
+    }
+}
+
 class TRtMidiOutDevice : public IMidiOutDevice {
 public:
-    explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Out_(ApiOf(info.Backend), kClientName) {
+    explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Info_(info), Out_(ApiOf(info.Backend), kClientName) {
         Out_.setErrorCallback(QuietRtMidiError, nullptr);
         OpenByName(Out_, info, "Veka Out");
         if (info.Backend == TMidiBackend::Jack) AwaitJackCycles();
@@ -174,6 +206,12 @@ public:
         }
         if (!Failure_.empty()) throw EMidiDeviceError(Failure_);
     }
+    bool Present() override { return Listed(Out_, Info_.Name, Hint_); }
+    bool Reconnect() override {
+        if (!OpenAgain(Out_, Info_, "Veka Out", Hint_)) return false;
+        if (Info_.Backend == TMidiBackend::Jack) AwaitJackCycles();
+        return true;
+    }
 
 private:
     static void NoteFailure(RtMidiError::Type, const std::string& text, void* self) {
@@ -181,13 +219,15 @@ private:
     }
 
     std::string Failure_;  // before Out_: RtMidi may still call back while Out_ is destroyed
+    TMidiDeviceInfo Info_;
+    unsigned Hint_ = 0;
     RtMidiOut Out_;
 };
 
 class TRtMidiInDevice : public IMidiInDevice {
 public:
     TRtMidiInDevice(const TMidiDeviceInfo& info, TMidiInCallback callback, void* user)
-        : In_(ApiOf(info.Backend), kClientName, 4096), Callback_(callback), User_(user) {
+        : Info_(info), In_(ApiOf(info.Backend), kClientName, 4096), Callback_(callback), User_(user) {
         In_.setErrorCallback(QuietRtMidiError, nullptr);
         In_.ignoreTypes(false, true, true);  // keep exclusive, drop timing clock and active sensing
         OpenByName(In_, info, "Veka In");
@@ -207,6 +247,12 @@ public:
         if (Started_) In_.cancelCallback();
         Started_ = false;
     }
+    bool Present() override { return Listed(In_, Info_.Name, Hint_); }
+    bool Reconnect() override {
+        // The callback stays set across the new port; the driver's thread of the old one ends
+        // in closePort.
+        return OpenAgain(In_, Info_, "Veka In", Hint_);
+    }
 
 private:
     static void Deliver(double delta, std::vector<unsigned char>* message, void* self) {
@@ -215,6 +261,8 @@ private:
         if (message && !message->empty()) me->Callback_(me->User_, delta, message->data(), message->size());
     }
 
+    TMidiDeviceInfo Info_;
+    unsigned Hint_ = 0;
     RtMidiIn In_;
     TMidiInCallback Callback_;
     void* User_;
@@ -254,8 +302,8 @@ void TMidiDevices::Refresh() {
     Inputs_ = ListPorts<RtMidiIn>();
     if (Virtual_) {
         for (int port = 0; port < TVirtualModule::kPorts; ++port)
-            Outputs_.push_back({TVirtualModule::OutputName(port), TMidiBackend::Virtual});
-        Inputs_.push_back({TVirtualModule::InputName(), TMidiBackend::Virtual});
+            if (Virtual_->Plugged(port)) Outputs_.push_back({TVirtualModule::OutputName(port), TMidiBackend::Virtual});
+        if (Virtual_->InputPlugged()) Inputs_.push_back({TVirtualModule::InputName(), TMidiBackend::Virtual});
     }
     Listed_ = true;
 }

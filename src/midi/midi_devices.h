@@ -25,6 +25,11 @@ public:
     virtual ~IMidiOutDevice() = default;
     // One complete message (a channel message or F0 .. F7); throws EMidiDeviceError.
     virtual void Send(std::span<const uint8_t> message) = 0;
+    // Whether the device this port feeds is still there. Neither back end fails a send to a
+    // device unplugged or to a client gone: the message just goes nowhere, so ask.
+    virtual bool Present() { return true; }
+    // Connects again to the device of the same name once it is back; false while it is not.
+    virtual bool Reconnect() { return Present(); }
 };
 
 // Called on the driver's thread with one complete message; must not allocate or block.
@@ -35,7 +40,24 @@ public:
     virtual ~IMidiInDevice() = default;
     virtual void Start() = 0;  // deliver messages to the callback from now on
     virtual void Stop() = 0;   // deliver nothing until Start
+    // As for an output: whether the device is still there, and connecting again once it is back.
+    virtual bool Present() { return true; }
+    virtual bool Reconnect() { return Present(); }
 };
+
+// An open device that may have gone: notes it gone, or connects again once it is back; true
+// when gone changed.
+template <typename TDevice>
+bool LookAtDevice(TDevice& device, bool& gone) {
+    if (!gone) {
+        if (device.Present()) return false;
+        gone = true;
+        return true;
+    }
+    if (!device.Reconnect()) return false;
+    gone = false;
+    return true;
+}
 
 enum class TMidiBackend { Alsa, Jack, Virtual };
 

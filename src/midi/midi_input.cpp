@@ -87,7 +87,10 @@ void TMidiInput::Close() {
     FreeBuffers_.reset();
     SysexPool_.clear();
     SysexPool_.shrink_to_fit();
+    Gone_ = false;
 }
+
+bool TMidiInput::Look() { return IsOpen() && LookAtDevice(*Device_, Gone_); }
 
 size_t TMidiInput::PendingCount() const { return IsOpen() && Ring_ ? Ring_->Size() : 0; }
 

@@ -49,6 +49,10 @@ public:
     void Stop();
     void Close();
     bool IsOpen() const { return Device_ != nullptr; }
+    // As for an output: a device gone leaves the port open and silent; Look notes it and
+    // connects again once a device of the same name is back (true when Gone() changed).
+    bool Look();
+    bool Gone() const { return Gone_; }
 
     size_t PendingCount() const;
     std::optional<TMyMidiEvent> NextEvent();
@@ -85,6 +89,7 @@ private:
     std::string Error_;
 
     std::unique_ptr<IMidiInDevice> Device_;
+    bool Gone_ = false;
     std::unique_ptr<TSpscRing<TEntry>> Ring_;
     std::unique_ptr<TSpscRing<int32_t>> FreeBuffers_;  // returned by the consumer, taken by the driver
     std::vector<uint8_t> SysexPool_;

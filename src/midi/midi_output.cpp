@@ -42,8 +42,11 @@ bool TMidiOutput::Open() {
 bool TMidiOutput::Close() {
     const bool wasOpen = IsOpen();
     Device_.reset();
+    Gone_ = false;
     return wasOpen;
 }
+
+bool TMidiOutput::Look() { return IsOpen() && LookAtDevice(*Device_, Gone_); }
 
 void TMidiOutput::SendShort(uint8_t status, uint8_t data1, uint8_t data2) {
     // Channel messages carry one or two data bytes; program change and channel pressure one.

@@ -37,6 +37,12 @@ public:
     bool Open();
     bool Close();
     bool IsOpen() const { return Device_ != nullptr; }
+    // A device that went away (unplugged, its JACK or ALSA client gone) leaves the port open
+    // and what is sent to it goes nowhere without an error. Look notes that, and connects again
+    // once a device of the same name is back; true when Gone() changed. A closed port is not
+    // looked at.
+    bool Look();
+    bool Gone() const { return Gone_; }
     const std::string& LastError() const { return LastError_; }
 
     void SendShort(uint8_t status, uint8_t data1, uint8_t data2);
@@ -52,6 +58,7 @@ private:
     int DeviceCount_ = 0;
     std::string LastError_;
     std::unique_ptr<IMidiOutDevice> Device_;
+    bool Gone_ = false;
 };
 
 }  // namespace veka

@@ -21,6 +21,15 @@ TMidiSession::TMidiSession(TVGS& image, TPumpWait* wait)
     Transmitter.Attach();
 }
 
+bool TMidiSession::LookAtPorts() {
+    bool changed = Transmitter.LookAtPorts();
+    if (Input.Look()) {
+        changed = true;
+        if (OnInputState) OnInputState(Input.Gone());
+    }
+    return changed;
+}
+
 TVirtualModuleRequest VirtualModuleFromEnvironment() {
     TVirtualModuleRequest request;
     const char* value = std::getenv("VEKA_VIRTUAL_MODULE");

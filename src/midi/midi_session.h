@@ -2,6 +2,7 @@
 // Everything that talks MIDI, wired together the way the main window wires it: the output
 // ports and transmission services, the input port with its router, and the data request. The
 // command line and the tests use it as it stands; the windowed program adds its windows.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,6 +28,12 @@ public:
     // Handles what the input's driver thread noted: the work of the port's window.
     void Process() { Input.DispatchNotices(); }
     TPumpWait& Wait() { return *Wait_; }
+
+    // Looks whether the outputs in use and the input are still there, and connects again those
+    // back. The transmitter's OnPortState tells of the outputs, OnInputState of the input; true
+    // when anything changed.
+    bool LookAtPorts();
+    std::function<void(bool gone)> OnInputState;
 
     // The port, part and channel being edited; the windows set it through the main window.
     TPartFocus Focus;

@@ -57,6 +57,8 @@ int SendImageParameters(TTransmitter& transmitter, const std::vector<int>& indic
         const TParameterPlace place = PlaceOfIndex(index);
         if ((place.Link.Kind == LinkPart || place.Link.Kind == LinkDrum) && place.Port >= image.ActivePortCount())
             continue;
+        // A port gone ends it here, named, so what was not sent is not taken as heard.
+        transmitter.RequirePort(OutputForMessage(TLinkKind(place.Link.Kind), place.Port, image.ActivePortCount()));
         const TOneParameter& p = RecordAt(image, index);
         std::string where = place.Link.Kind == LinkPart ? PartName(place.Port, place.Link.Owner) + " " : std::string();
         transmitter.SendParameter(place.Port, p, place.Link, where + std::string(p.Name) + " " + std::to_string(p.Value));

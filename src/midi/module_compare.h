@@ -31,7 +31,7 @@ std::vector<int> DifferenceIndices(const std::vector<TSetupDifference>& differen
 
 // Sends the image's value of each parameter as its edit would (one message each, paced, in
 // the order of an edit), without changing the image or marking it changed; the number of
-// messages sent.
+// messages sent. A port found gone ends it with EmidioutputError naming the port.
 int SendImageParameters(TTransmitter& transmitter, const std::vector<int>& indices);
 
 }  // namespace veka

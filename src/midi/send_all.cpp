@@ -73,7 +73,12 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
         ~TRunning() { Flag = false; }
     } running{SendAllRunning_};
     try {
-        return SendAllSteps(init, system, parts, drums, userDrums, userDrumsAll);
+        const bool whole = SendAllSteps(init, system, parts, drums, userDrums, userDrumsAll);
+        // The module of every port there now holds the image: nothing is left to catch up.
+        if (whole && init && system && parts && drums && userDrums)
+            for (int port = 0; port < ActivePortCount(); ++port)
+                if (!Port(port).Gone()) Loss.Settle(port);
+        return whole;
     } catch (const TSendAllStopped&) {
         return false;
     }

@@ -10,6 +10,7 @@
 
 #include "midi/history.h"
 #include "midi/midi_output.h"
+#include "midi/port_loss.h"
 #include "midi/pump_wait.h"
 #include "module/exclusive.h"
 #include "module/image.h"
@@ -60,6 +61,21 @@ public:
     // (the port dialog is then shown).
     bool OpenPorts(const std::array<int, 4>& deviceIds);
 
+    // Outputs in use whose device went away (see TMidiOutput::Look). Every send looks first:
+    // an edit to a gone port stays in the image and is counted in Loss, a Send All ends there
+    // with the port named. LookAtPorts looks at every output in use, notes those gone and
+    // connects again those back, raising OnPortState for each change; true when any changed.
+    bool LookAtPorts();
+    bool PortGone(int port) const { return Port(port).Gone(); }
+    bool AnyPortGone() const;
+    // Throws EmidioutputError naming the port when it is gone (a data request before each
+    // message, sending what a module missed). Long runs look at most every kLookEveryMs.
+    void RequirePort(int port, bool longRun = false);
+    TPortLoss Loss;
+    std::function<void(int port, bool gone)> OnPortState;
+    // A message for a gone port was not sent (Loss counts it).
+    std::function<void(int port)> OnUnheard;
+
     // How far a Send All has come, for the status bar (the program) or standard error (veka4-cli).
     TProgress Progress;
     // Whole-image transmission; true when it ran to the end, false when RequestStop ended it
@@ -88,6 +104,16 @@ public:
 
 private:
     void Flash(int port);
+    // Whether an open output is gone, looking at it (seldom: at most every kLookEveryMs); a
+    // port found gone is marked.
+    bool FoundGone(int port, bool seldom);
+    // Whether a message for the port can go out now. Outside a Send All one for a gone port is
+    // counted as unsent; inside one the transmission ends there.
+    bool Reachable(int port);
+    void MarkGone(int port);
+    int64_t LastLook_ = -1'000'000;  // a Send All looks at most every kLookEveryMs
+    int InFlight_ = -1;              // the flat index of the edit being sent
+    static constexpr int kLookEveryMs = 50;
     std::string ProgressText(TTransportText text) const;
 
     TVGS& Image_;

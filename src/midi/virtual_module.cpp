@@ -11,7 +11,10 @@ namespace veka {
 class TVirtualModule::TOutput : public IMidiOutDevice {
 public:
     TOutput(std::shared_ptr<TVirtualModule> module, int port) : Module_(std::move(module)), Port_(port) {}
-    void Send(std::span<const uint8_t> message) override { Module_->Receive(Port_, message); }
+    void Send(std::span<const uint8_t> message) override {
+        if (Module_->Plugged(Port_)) Module_->Receive(Port_, message);
+    }
+    bool Present() override { return Module_->Plugged(Port_); }
 
 private:
     std::shared_ptr<TVirtualModule> Module_;
@@ -34,6 +37,7 @@ public:
         std::lock_guard lock(Module_->InputMutex_);
         Module_->Started_ = false;
     }
+    bool Present() override { return Module_->InputPlugged(); }
 
 private:
     std::shared_ptr<TVirtualModule> Module_;
@@ -196,7 +200,7 @@ void TVirtualModule::Reply(std::vector<uint8_t> reply, const std::array<uint8_t,
 
 void TVirtualModule::Deliver(const std::vector<uint8_t>& reply) {
     std::lock_guard lock(InputMutex_);
-    if (Callback_ && Started_) Callback_(User_, 0.0, reply.data(), reply.size());
+    if (Callback_ && Started_ && InputPlugged_.load()) Callback_(User_, 0.0, reply.data(), reply.size());
 }
 
 void TVirtualModule::Worker() {

@@ -6,6 +6,7 @@
 // chosen model, keeps the text sent to its display, and can be told to drop replies. It lets a
 // user try the editor without hardware, and lets the tests see what reached the "module".
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -60,6 +61,16 @@ public:
     int RepliesSent() const { return RepliesSent_; }
     int RepliesDropped() const { return RepliesDropped_; }
 
+    // As when a cable or the module's interface is pulled out: an output unplugged hears
+    // nothing and is not listed, the input delivers nothing; the open ports say they are not
+    // present until plugged in again.
+    void Unplug(int port) { Plugged_[size_t(port & 3)].store(false); }
+    void Plug(int port) { Plugged_[size_t(port & 3)].store(true); }
+    bool Plugged(int port) const { return Plugged_[size_t(port & 3)].load(); }
+    void UnplugInput() { InputPlugged_.store(false); }
+    void PlugInput() { InputPlugged_.store(true); }
+    bool InputPlugged() const { return InputPlugged_.load(); }
+
 private:
     class TOutput;
     class TInput;
@@ -90,6 +101,8 @@ private:
     int RepliesSent_ = 0;
     int RepliesDropped_ = 0;
     std::set<size_t> DropAddresses_;
+    std::array<std::atomic<bool>, kPorts> Plugged_{true, true, true, true};
+    std::atomic<bool> InputPlugged_{true};
 
     std::mutex QueueMutex_;
     std::condition_variable QueueSignal_;

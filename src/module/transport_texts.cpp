@@ -63,9 +63,33 @@ std::string RequestCountText(unsigned received, unsigned requested, TLanguage la
     return text;
 }
 
+namespace {
+
+std::string PortWhat(int port, const std::string& name) {
+    return std::string("Port ") + char('A' + (port & 3)) + (name.empty() ? std::string() : " (" + name + ")");
+}
+
+std::string InputWhat(const std::string& name, TLanguage language) {
+    return (Japanese(language) ? std::string("MIDI 入力") : std::string("MIDI input")) +
+           (name.empty() ? std::string() : " (" + name + ")");
+}
+
+}  // namespace
+
 std::string PortGoneText(int port, const std::string& name, TLanguage language) {
-    const std::string what = std::string("Port ") + char('A' + (port & 3)) + (name.empty() ? std::string() : " (" + name + ")");
-    return Japanese(language) ? what + " がありません。" : what + " is gone.";
+    return PortWhat(port, name) + (Japanese(language) ? " がありません。" : " is gone.");
+}
+
+std::string InputGoneText(const std::string& name, TLanguage language) {
+    return InputWhat(name, language) + (Japanese(language) ? " がありません。" : " is gone.");
+}
+
+std::string PortBackText(int port, const std::string& name, TLanguage language) {
+    return PortWhat(port, name) + (Japanese(language) ? " が戻りました。" : " is back.");
+}
+
+std::string InputBackText(const std::string& name, TLanguage language) {
+    return InputWhat(name, language) + (Japanese(language) ? " が戻りました。" : " is back.");
 }
 
 }  // namespace veka

@@ -30,5 +30,10 @@ std::string RestTimeText(long seconds, unsigned received, TLanguage language);
 std::string RequestCountText(unsigned received, unsigned requested, TLanguage language);
 // An output port in use that went away: "Port B (name) is gone." (name may be empty).
 std::string PortGoneText(int port, const std::string& name, TLanguage language);
+// The MIDI input that went away: "MIDI input (name) is gone."
+std::string InputGoneText(const std::string& name, TLanguage language);
+// A port back: "Port B (name) is back." / "MIDI input (name) is back."
+std::string PortBackText(int port, const std::string& name, TLanguage language);
+std::string InputBackText(const std::string& name, TLanguage language);
 
 }  // namespace veka
