@@ -90,7 +90,11 @@ void TMidiInput::Close() {
     Gone_ = false;
 }
 
-bool TMidiInput::Look() { return IsOpen() && LookAtDevice(*Device_, Gone_); }
+bool TMidiInput::Look() {
+    if (!IsOpen() || !LookAtDevice(*Device_, Gone_)) return false;
+    if (OnGoneChanged) OnGoneChanged();
+    return true;
+}
 
 size_t TMidiInput::PendingCount() const { return IsOpen() && Ring_ ? Ring_->Size() : 0; }
 

@@ -53,6 +53,8 @@ public:
     // connects again once a device of the same name is back (true when Gone() changed).
     bool Look();
     bool Gone() const { return Gone_; }
+    // Raised by Look when Gone() changed, whoever looked (the program's watch, a request).
+    std::function<void()> OnGoneChanged;
 
     size_t PendingCount() const;
     std::optional<TMyMidiEvent> NextEvent();

@@ -18,16 +18,15 @@ TMidiSession::TMidiSession(TVGS& image, TPumpWait* wait)
       Request(Transmitter, Input, Router) {
     Input.Capacity = 4096;
     Input.OnMidiInput = [this] { Router.HandleInput(); };
+    Input.OnGoneChanged = [this] {
+        if (OnInputState) OnInputState(Input.Gone());
+    };
     Transmitter.Attach();
 }
 
 bool TMidiSession::LookAtPorts() {
-    bool changed = Transmitter.LookAtPorts();
-    if (Input.Look()) {
-        changed = true;
-        if (OnInputState) OnInputState(Input.Gone());
-    }
-    return changed;
+    const bool outputs = Transmitter.LookAtPorts();
+    return Input.Look() || outputs;
 }
 
 TVirtualModuleRequest VirtualModuleFromEnvironment() {

@@ -52,12 +52,12 @@ TJackPeer::TJackPeer(const std::string& name, TJackPace pace) : Pace_(pace) {
     Incoming_ = jack_ringbuffer_create(kRingBytes);
     In_ = jack_port_register(Client_, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     Out_ = jack_port_register(Client_, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
-    if (!Outgoing_ || !Incoming_ || !In_ || !Out_) {
+    if (!Outgoing_ || !Incoming_ || !In_.load() || !Out_.load()) {
         Release();
         throw std::runtime_error("JACK client " + name + ": ports or rings could not be made");
     }
-    InputName_ = jack_port_name(In_);
-    OutputName_ = jack_port_name(Out_);
+    InputName_ = jack_port_name(In_.load());
+    OutputName_ = jack_port_name(Out_.load());
     jack_set_process_callback(Client_, &TJackPeer::Process, this);
     jack_set_xrun_callback(Client_, &TJackPeer::Xrun, this);
     if (jack_activate(Client_) != 0) {
@@ -81,8 +81,9 @@ void TJackPeer::Release() {
 
 int TJackPeer::Process(jack_nframes_t frames, void* self) {
     auto* peer = static_cast<TJackPeer*>(self);
-    peer->Record(jack_port_get_buffer(peer->In_, frames));
-    peer->Emit(jack_port_get_buffer(peer->Out_, frames), frames);
+    if (jack_port_t* in = peer->In_.load(std::memory_order_acquire)) peer->Record(jack_port_get_buffer(in, frames));
+    // Without the output its messages wait in the ring for the port to come back.
+    if (jack_port_t* out = peer->Out_.load(std::memory_order_acquire)) peer->Emit(jack_port_get_buffer(out, frames), frames);
     peer->Cycles_.fetch_add(1, std::memory_order_relaxed);
     return 0;
 }
@@ -135,6 +136,21 @@ void TJackPeer::Emit(void* buffer, jack_nframes_t frames) {
         bytes += size;
         Emitted_.fetch_add(1, std::memory_order_release);
     }
+}
+
+void TJackPeer::RemovePort(std::atomic<jack_port_t*>& port) {
+    jack_port_t* old = port.exchange(nullptr, std::memory_order_acq_rel);
+    if (!old) return;
+    // A cycle that loaded the port before the exchange ends before two more have run.
+    WaitCycles(2, std::chrono::seconds(2));
+    jack_port_unregister(Client_, old);
+}
+
+void TJackPeer::RestorePort(std::atomic<jack_port_t*>& port, const char* name, unsigned long flags) {
+    if (port.load()) return;
+    jack_port_t* made = jack_port_register(Client_, name, JACK_DEFAULT_MIDI_TYPE, flags, 0);
+    if (!made) throw std::runtime_error(std::string("JACK port ") + name + " could not be registered again");
+    port.store(made, std::memory_order_release);
 }
 
 bool TJackPeer::WaitConnected(jack_port_t* port, std::chrono::milliseconds timeout) {

@@ -56,6 +56,13 @@ public:
     // True once at least count messages were recorded.
     bool WaitReceived(size_t count, std::chrono::milliseconds timeout);
 
+    // As when the module is unplugged or its client ends: the port leaves the graph, and its
+    // connections with it. Restore brings a port of the same name back, unconnected.
+    void RemoveInput() { RemovePort(In_); }
+    void RemoveOutput() { RemovePort(Out_); }
+    void RestoreInput() { RestorePort(In_, "in", JackPortIsInput); }
+    void RestoreOutput() { RestorePort(Out_, "out", JackPortIsOutput); }
+
     uint64_t RecordOverflows() const { return RecordOverflows_.load(); }  // input events not recorded
     uint64_t OversizeDrops() const { return OversizeDrops_.load(); }      // messages the port cannot hold
     uint64_t Xruns() const { return Xruns_.load(); }
@@ -64,6 +71,8 @@ public:
 
 private:
     void Release();
+    void RemovePort(std::atomic<jack_port_t*>& port);
+    void RestorePort(std::atomic<jack_port_t*>& port, const char* name, unsigned long flags);
     bool WaitConnected(jack_port_t* port, std::chrono::milliseconds timeout);
     static int Process(jack_nframes_t frames, void* self);
     static int Xrun(void* self);
@@ -72,8 +81,9 @@ private:
 
     TJackPace Pace_;
     jack_client_t* Client_ = nullptr;
-    jack_port_t* In_ = nullptr;
-    jack_port_t* Out_ = nullptr;
+    // Null while removed; the process callback skips a port that is not there.
+    std::atomic<jack_port_t*> In_{nullptr};
+    std::atomic<jack_port_t*> Out_{nullptr};
     std::string InputName_, OutputName_;
     // Each ring carries messages as a 32-bit length followed by the bytes.
     jack_ringbuffer_t* Outgoing_ = nullptr;   // test thread -> process callback
