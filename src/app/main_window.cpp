@@ -262,6 +262,7 @@ void TVekaMainForm::ConnectSession() {
         Toolbars_->SetEnabled(!busy);
         Mdi_->setEnabled(!busy);
         StatusArea_->SetBusy(busy);
+        if (!busy) RefreshLamps();  // a whole Send All leaves nothing unheard
     };
     Doc_->Session().Router.OnInputLamp = [this] { Toolbars_->Lamp(4)->Flash(); };
     // A port that goes shows as gone; one back is offered what its module missed, once no
@@ -288,7 +289,9 @@ void TVekaMainForm::OfferWhenIdle(int port) {
         QTimer::singleShot(500, this, [this, port] { OfferWhenIdle(port); });
         return;
     }
-    if (Doc_) OfferWhatWasMissed(Doc_->Transmitter(), port, Prompts(), CommandFrame());
+    if (!Doc_) return;
+    OfferWhatWasMissed(Doc_->Transmitter(), port, Prompts(), CommandFrame());
+    RefreshLamps();  // nothing is left unheard now, or the port went again
 }
 
 void TVekaMainForm::RefreshLamps() {

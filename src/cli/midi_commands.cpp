@@ -317,6 +317,11 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
         out << "Nothing was requested\n";
         return 0;
     }
+    if (c.Report.PortGone) {
+        // What was read is not the whole module: send nothing, say which port went and how far.
+        std::cerr << "veka4-cli: sync stopped: " << Crlf(c.Report.Text) << '\n';
+        return 1;
+    }
     // Each line: the module's value, then the setup's value it is to take.
     for (TSetupDifference d : c.Differences) {
         std::swap(d.First, d.Second);
@@ -332,11 +337,6 @@ int SyncCommand(TVGS& image, const TOptions& o, std::ostream& out) {
                                                           : "User Drum " + std::to_string(place.Link.Owner) + " Key" +
                                                                 std::to_string(place.Link.Index);
         out << "Not read: " << where << " " << TrimRight(std::string(RecordAt(image, index).Name)) << '\n';
-    }
-    if (c.Report.PortGone) {
-        // What was read is not the whole module: send nothing, say which port went and how far.
-        std::cerr << "veka4-cli: sync stopped: " << Crlf(c.Report.Text) << '\n';
-        return 1;
     }
     if (ExtraOption(o, "--dry-run")) {
         out << c.Differences.size() << " differences, nothing sent\n";

@@ -300,6 +300,40 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichModuleAndOutputsAreEditedAndThatPani
     EXPECT_TRUE(form.StatusArea().Text().contains("All Sound Off")) << form.StatusArea().Text().toStdString();
 }
 
+TEST_F(MainWindowTest, APortThatGoesShowsAsGoneAndOnceBackItsModuleIsOfferedWhatItMissed) {
+    WriteCompleteSettings();
+    TVekaMainForm& form = Make();
+    ASSERT_TRUE(form.Create());
+    const auto module = TMidiDevices::Instance().VirtualModule();
+    module->Unplug(1);
+    form.Document().Image().SetPartValue(1, 4, 45, ppVolume);  // an edit finds the port gone
+    EXPECT_TRUE(form.Toolbars().Lamp(1)->Gone());
+    EXPECT_FALSE(form.Toolbars().Lamp(0)->Gone());
+    EXPECT_EQ(form.Toolbars().Lamp(1)->toolTip(), "Port B (gone)");
+    form.Toolbars().Lamp(1)->Flash();  // a gone port's lamp does not light
+    EXPECT_EQ(form.Toolbars().Lamp(1)->Colour(), QColor(64, 64, 64));
+    EXPECT_EQ(form.StatusArea().ModuleText(),
+              QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: Virtual Module Port B (gone, 1 not heard)"));
+    EXPECT_TRUE(form.StatusArea().Text().contains("Port B (Virtual Module Port B) is gone."))
+        << form.StatusArea().Text().toStdString();
+
+    std::vector<TSelectRequest> asked;
+    form.Hooks.Select = [&asked](const TSelectRequest& request) -> std::optional<int> {
+        asked.push_back(request);
+        return 0;  // the values that differ
+    };
+    module->Plug(1);
+    EXPECT_TRUE(form.Document().Session().LookAtPorts());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].Title, "Port B (Virtual Module Port B) is back.");
+    EXPECT_FALSE(form.Toolbars().Lamp(1)->Gone());
+    EXPECT_EQ(form.StatusArea().ModuleText(),
+              QString::fromUtf8("SC-8850 · A: Virtual Module Port A · B: Virtual Module Port B"));
+    const auto& volume = form.Document().Image().Part(1, 4, ppVolume).Address.Bytes;
+    EXPECT_EQ(module->Memory(1, volume[0], volume[1], volume[2]), 45);
+    EXPECT_TRUE(form.StatusArea().Text().contains("1 value sent.")) << form.StatusArea().Text().toStdString();
+}
+
 TEST_F(MainWindowTest, QuittingAtTheFirstStartsPortDialogIsAnOrderlyEnd) {
     TVekaMainForm& form = Make();  // no Veka.ini: nothing set up
     form.Hooks.QuitOffer = [] { return true; };
