@@ -65,6 +65,13 @@ TCompareTarget TCommunicationMenu::Module() {
     Form_.RefreshAll();
     if (!ok) return target;  // the send error was told
     if (!comparison.Report.Ran) return target;  // nothing selected
+    if (comparison.Report.PortGone) {
+        // Half a module is no comparison: the report says which port went and how far it came.
+        std::string text = comparison.Report.Text;
+        std::erase(text, '\r');
+        target.Error = text;
+        return target;
+    }
     target.Image = std::move(comparison.Module);
     target.Unread = std::move(comparison.Unread);
     return target;

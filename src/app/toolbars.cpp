@@ -143,6 +143,7 @@ void TToolbars::ShowGone(int lamp, bool gone) {
     const QString name = lamp < 4 ? QStringLiteral("Port %1").arg(QChar('A' + lamp)) : QStringLiteral("MIDI IN");
     const QString state = Language_ == TLanguage::Japanese ? QString::fromUtf8(" (なし)") : QStringLiteral(" (gone)");
     panel->setToolTip(gone ? name + state : name);
+    panel->setAccessibleName(gone ? name + state : name);
 }
 
 QString TToolbars::HexText() const { return HexPanel_->text(); }

@@ -41,7 +41,7 @@ void OfferWhatWasMissed(TTransmitter& transmitter, int port, IUserPrompts& promp
     std::vector<TChoice> choices;
     TSelectRequest request;
     request.Title = back;
-    request.Label = back + "\n" + MissedText(loss.Unsent(port), int(differences.size()), cut, language);
+    request.Label = MissedText(loss.Unsent(port), int(differences.size()), cut, language);
     if (!cut) {
         choices.push_back(kDifferences);
         request.Items.push_back(ja ? "違う値だけを送信 (" + std::to_string(differences.size()) + " 個)"

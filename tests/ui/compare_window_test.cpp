@@ -192,6 +192,26 @@ TEST_F(CompareWindowTest, WhatTheModuleDidNotAnswerIsNamed) {
     EXPECT_TRUE(form.Windows().Window(wnCompare)->grab().save(VEKA_ARTIFACT_DIR "/compare-window-ja.png"));
 }
 
+TEST_F(CompareWindowTest, AComparisonWhosePortGoesInTheMiddleIsNoComparisonButAMessage) {
+    TVekaMainForm& form = Start();
+    ChooseMasterAndPartsAB();
+    int waits = 0;
+    Clock.Process = [&] {
+        QApplication::processEvents();
+        form.Document().Session().Process();
+        if (++waits == 40) Module()->Unplug(1);  // Port B's interface pulled out
+    };
+    form.Communication().CompareWithModuleCommand();
+    Clock.Process = [this] {
+        QApplication::processEvents();
+        if (Form) Form->Document().Session().Process();
+    };
+    ASSERT_FALSE(Messages.empty());
+    EXPECT_TRUE(Messages.back().contains("Port B (Virtual Module Port B) is gone.")) << Messages.back().toStdString();
+    EXPECT_TRUE(Window().Differences().empty()) << "half a module is not listed as differences";
+    EXPECT_TRUE(form.Document().Transmitter().PortGone(1));
+}
+
 TEST_F(CompareWindowTest, ADoubleClickShowsTheParameterInItsWindow) {
     TVekaMainForm& form = Start();
     form.Document().Image().MaxPart = 1;
