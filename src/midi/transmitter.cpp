@@ -46,8 +46,9 @@ bool TTransmitter::FoundGone(int port, bool seldom) {
     // Looking costs a question to the back end: inside a Send All or a data request one every
     // few messages is enough, an edit always looks.
     const int64_t now = Wait_.NowMs();
-    if (seldom && now - LastLook_ < kLookEveryMs) return false;
-    LastLook_ = now;
+    int64_t& last = LastLook_[size_t(port & 3)];
+    if (seldom && now - last < kLookEveryMs) return false;
+    last = now;
     if (!output.Look()) return false;
     MarkGone(port);
     return true;
@@ -95,8 +96,8 @@ void TTransmitter::RequirePort(int port, bool longRun) {
 
 std::string TTransmitter::SendSysx(int port, const std::array<uint8_t, 3>& address, std::span<const uint8_t> data) {
     if (port < 0 || port > ActivePortCount() - 1) return {};
+    if (!Reachable(port)) return {};  // inside Send All a gone port ends it, the message not counted
     if (SendAllRunning_) NextMessage();  // a stop asked for during Send All ends it here
-    if (!Reachable(port)) return {};
     const TBytes message = BuildDT1(Image_.DeviceId, address, data);
     Port(port).SendLong(message);
     Flash(port);

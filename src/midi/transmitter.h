@@ -111,7 +111,8 @@ private:
     // counted as unsent; inside one the transmission ends there.
     bool Reachable(int port);
     void MarkGone(int port);
-    int64_t LastLook_ = -1'000'000;  // a Send All looks at most every kLookEveryMs
+    // When each output was last looked at: long runs look at most every kLookEveryMs.
+    std::array<int64_t, 4> LastLook_{-1'000'000, -1'000'000, -1'000'000, -1'000'000};
     int InFlight_ = -1;              // the flat index of the edit being sent
     static constexpr int kLookEveryMs = 50;
     std::string ProgressText(TTransportText text) const;
