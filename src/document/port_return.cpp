@@ -15,8 +15,8 @@ std::string MissedText(int unsent, int differing, bool cut, TLanguage language) 
     std::string text = ja ? "ポートがなかった間に " + n + " 個のﾒｯｾｰｼﾞが送信されませんでした。"
                           : "While it was gone " + n + (unsent == 1 ? " message was" : " messages were") + " not sent.";
     if (cut)
-        text += ja ? "\nSend All の途中でなくなったため、音源の状態は分かりません。"
-                   : "\nA Send All was cut short when it went, so what the module holds is not known.";
+        text += ja ? "\n送信の途中でなくなったため、音源の状態は分かりません。"
+                   : "\nIt went in the middle of a transmission, so what the module holds is not known.";
     else
         text += ja ? "\n音源が受信した値と " + d + " 個の値が異なります。"
                    : "\n" + d + (differing == 1 ? " value differs" : " values differ") + " from what the module heard.";

@@ -11,7 +11,7 @@ namespace veka {
 class TTransmitter;
 
 // What the module behind a port back missed: the values that differ from what it heard, or
-// everything when a Send All was cut short by a port going. Asks, then sends the differences,
+// everything when a transmission was cut short by a port going. Asks, then sends the differences,
 // runs Send All or leaves it; a port that goes again meanwhile is told and stays to be caught
 // up. With nothing missed only the status line says the port is back.
 void OfferWhatWasMissed(TTransmitter& transmitter, int port, IUserPrompts& prompts, ICommandFrame& frame);

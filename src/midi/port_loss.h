@@ -15,10 +15,12 @@ namespace veka {
 class TPortLoss {
 public:
     // A port went: the first to go keeps the image as the module heard it until then. An edit
-    // found the port gone (inFlight: its flat index, else -1) after the image took its value,
-    // so that value is sent again whatever it is then.
+    // that found the port gone (inFlight: its flat index, else -1) came after the image took
+    // its value, so that value is sent again whatever it is then.
     void PortGone(int port, const TVGS& image, int inFlight = -1);
     void NoteUnsent(int port) { ++Unsent_[size_t(port & 3)]; }
+    // What the module holds is not known (a Send All cut short, a command that changed the
+    // image before its messages found the port gone): only a whole Send All puts it right.
     void NoteCut() { Cut_ = true; }
 
     // Whether the module behind the port has something to catch up.

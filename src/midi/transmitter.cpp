@@ -31,8 +31,16 @@ TTransmitter::TTransmitter(TVGS& image, TPumpWait& wait) : Image_(image), Wait_(
 }
 
 void TTransmitter::Attach() {
-    ChangeSubscription_ = Image_.OnChange.Subscribe(
-        [this](const TChangeNotice& change) { SendParameter(change.Port, change.Record, change.Link, change.Comment); });
+    ChangeSubscription_ = Image_.OnChange.Subscribe([this](const TChangeNotice& change) {
+        // An edit's value is in the image already: should its port be found gone now, the
+        // value kept as heard must not be taken for what the module holds.
+        InFlight_ = FlatIndexOfChange(Image_, change.Port, change.Record, change.Link);
+        struct TLanded {
+            int& InFlight;
+            ~TLanded() { InFlight = -1; }
+        } landed{InFlight_};
+        SendParameter(change.Port, change.Record, change.Link, change.Comment);
+    });
 }
 
 void TTransmitter::Flash(int port) {
@@ -51,6 +59,10 @@ bool TTransmitter::FoundGone(int port, bool seldom) {
     last = now;
     if (!output.Look()) return false;
     MarkGone(port);
+    // Found by a send that is no single edit (New, a part command, an undo step, a request
+    // writing into the image): the image changed before it, so what the module heard is not
+    // known and only a whole Send All puts it right.
+    if (InFlight_ < 0) Loss.NoteCut();
     return true;
 }
 
@@ -118,13 +130,6 @@ std::string TTransmitter::SendSysxLogged(int port, const std::array<uint8_t, 3>&
 
 void TTransmitter::SendParameter(int port, const TOneParameter& record, const TLinkData& link,
                                  const std::string& comment) {
-    // The edit's value is in the image already: should its port be found gone now, the value
-    // kept as heard must not be taken for what the module holds.
-    InFlight_ = FlatIndexOfChange(Image_, port, record, link);
-    struct TLanded {
-        int& InFlight;
-        ~TLanded() { InFlight = -1; }
-    } landed{InFlight_};
     // Master Coarse Tuning has no exclusive address: the module takes it as an RPN.
     if (link.Kind == LinkPart && link.Index == ppMasterCoarseTuning) {
         SendRpn(port, link.Owner, 0, 2, record.Value, 0);

@@ -113,7 +113,7 @@ private:
     void MarkGone(int port);
     // When each output was last looked at: long runs look at most every kLookEveryMs.
     std::array<int64_t, 4> LastLook_{-1'000'000, -1'000'000, -1'000'000, -1'000'000};
-    int InFlight_ = -1;              // the flat index of the edit being sent
+    int InFlight_ = -1;  // the flat index of the edit being sent, -1 outside an edit
     static constexpr int kLookEveryMs = 50;
     std::string ProgressText(TTransportText text) const;
 

@@ -106,7 +106,7 @@ TEST_F(PortReturnTest, ASendAllCutByAPortGoingIsToldOnceAndOnlyAWholeSendAllIsOf
     Prompts.Choices = {0};  // Send All
     OfferWhatWasMissed(Midi.Tx(), 1, Prompts, Frame);
     ASSERT_EQ(Prompts.Lists.size(), 1u);
-    EXPECT_NE(Prompts.Lists[0].Label.find("A Send All was cut short"), std::string::npos) << Prompts.Lists[0].Label;
+    EXPECT_NE(Prompts.Lists[0].Label.find("It went in the middle of a transmission"), std::string::npos) << Prompts.Lists[0].Label;
     EXPECT_EQ(Prompts.Lists[0].Items.size(), 2u) << "no differences are offered when the module's state is not known";
     EXPECT_EQ(Prompts.Informed, std::vector<std::string>{std::string(UserMessage(100, TLanguage::English))});
     EXPECT_FALSE(Midi.Tx().Loss.Lost(1));

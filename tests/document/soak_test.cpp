@@ -1,6 +1,6 @@
 // A long randomised session against the virtual module: edits of system, part and drum values, undo and
-// redo, the part commands, saves and opens, New, recovery writes and Send All, in an order a
-// seeded generator picks. At the end the module holds exactly what the image holds, and what
+// redo, the part commands, saves and opens, New, recovery writes and Send All, and the module's
+// interface pulled out and plugged in again, in an order a seeded generator picks. At the end the module holds exactly what the image holds, and what
 // the program keeps of its past (undo steps, the message history) stayed within its bounds.
 // VEKA_SOAK_STEPS sets the length (a few hundred steps in the suite; run it by hand with
 // 100000 for the long form), VEKA_SOAK_SEED the seed.
@@ -14,6 +14,7 @@
 #include "document/document_fixture.h"
 #include "document/open_commands.h"
 #include "document/part_commands.h"
+#include "document/port_return.h"
 #include "document/save_commands.h"
 #include "document/send_commands.h"
 #include "midi/module_compare.h"
@@ -38,6 +39,7 @@ class SoakTest : public test::TDocumentFixture {
 protected:
     std::mt19937 Random{unsigned(EnvironmentNumber("VEKA_SOAK_SEED", 20261209))};
     TQuietView View;
+    int CaughtUp = 0;  // times the module had missed something when its port came back
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(Random); }
     int32_t ValueFor(const TOneParameter& p) { return std::uniform_int_distribution<int32_t>(p.Min, p.Max)(Random); }
 
@@ -71,6 +73,18 @@ protected:
             }
         }
     }
+
+    // The interface plugged in again: the port is found back and the module is caught up, by
+    // the values that differ or by Send All.
+    void PlugBackAndCatchUp() {
+        Module->Plug(0);
+        Doc->Session().LookAtPorts();
+        if (Doc->Transmitter().Loss.AnyLost()) ++CaughtUp;
+        Prompts.Choices = {Doc->Transmitter().Loss.Cut() ? 0 : Pick(0, 1)};
+        OfferWhatWasMissed(Doc->Transmitter(), 0, Prompts, Frame);
+        ASSERT_FALSE(Doc->Transmitter().Loss.AnyLost());
+        ASSERT_FALSE(Doc->Transmitter().PortGone(0));
+    }
 };
 
 TEST_F(SoakTest, AfterALongRandomSessionTheModuleHoldsTheImageAndThePastStaysBounded) {
@@ -81,8 +95,20 @@ TEST_F(SoakTest, AfterALongRandomSessionTheModuleHoldsTheImageAndThePastStaysBou
     input.Start();
     Clock.Process = [this] { Doc->Session().Process(); };  // replies are handled in the waits
     const std::string setup = Dir / "soak.ga4", part = Dir / "soak.1pg";
-    int opened = 0, saved = 0, undone = 0;
+    int opened = 0, saved = 0, undone = 0, unplugs = 0;
+    bool unplugged = false;
     for (int step = 0; step < steps; ++step) {
+        // Now and then the interface is pulled out, and plugged in again some steps later.
+        if (!unplugged && Pick(0, 99) < 2) {
+            Module->Unplug(0);
+            unplugged = true;
+            ++unplugs;
+        } else if (unplugged && Pick(0, 9) == 0) {
+            unplugged = false;
+            PlugBackAndCatchUp();
+        }
+        // What a command says about the port gone is expected meanwhile.
+        const size_t warned = Prompts.Warnings.size();
         const int what = Pick(0, 99);
         if (what < 55) {
             EditSomething();
@@ -116,6 +142,7 @@ TEST_F(SoakTest, AfterALongRandomSessionTheModuleHoldsTheImageAndThePastStaysBou
         } else {
             RunSendAll(Doc->Transmitter(), Pick(0, 1) == 1, Prompts, Frame);
         }
+        if (unplugged) Prompts.Warnings.resize(warned);
         // Questions left unasked by a command that stopped early are not carried over.
         Prompts.Answers.clear();
         Prompts.Choices.clear();
@@ -127,7 +154,10 @@ TEST_F(SoakTest, AfterALongRandomSessionTheModuleHoldsTheImageAndThePastStaysBou
         ASSERT_LE(Doc->UndoHistory().Bytes(), Doc->UndoHistory().ByteLimit());
         ASSERT_LE(Doc->Transmitter().History.Entries().size(), THistory::kMaxEntries);
     }
+    if (unplugged) PlugBackAndCatchUp();
     EXPECT_TRUE(Prompts.Warnings.empty()) << Prompts.Warnings.front();
+    EXPECT_GT(unplugs, steps / 200);
+    EXPECT_GT(CaughtUp, steps / 400);
     // The run did what it is for.
     EXPECT_GT(undone, steps / 20);
     EXPECT_GT(saved, 0);
