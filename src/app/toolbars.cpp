@@ -95,7 +95,9 @@ TToolbars::TToolbars(TVekaMainForm& form, TSettingsData& data, TTransmitter& tra
     for (int i = 0; i < 5; ++i) {
         Lamps_[size_t(i)] = new TLEDPanel(i < 4 ? lpkGreen : lpkRed, lamps);
         Lamps_[size_t(i)]->setObjectName(QStringLiteral("Lamp%1").arg(i));
-        Lamps_[size_t(i)]->setToolTip(i < 4 ? QStringLiteral("Port %1").arg(QChar('A' + i)) : QStringLiteral("MIDI IN"));
+        const QString lampName = i < 4 ? QStringLiteral("Port %1").arg(QChar('A' + i)) : QStringLiteral("MIDI IN");
+        Lamps_[size_t(i)]->setToolTip(lampName);
+        Lamps_[size_t(i)]->setAccessibleName(lampName);
         row->addWidget(Lamps_[size_t(i)]);
     }
     SysxBar_->addWidget(lamps);
@@ -110,6 +112,8 @@ void TToolbars::SetButtonCaptions(bool on) {
         if (!button) continue;
         const QString label = ToolButtonLabel(TToolButton(i), Language_, screenWidth);
         const QString hint = Tr(ToolButtonHint(TToolButton(i)), Language_);
+        // Icons only or not, a screen reader says what the button does.
+        button->setAccessibleName(hint);
         if (on) {
             const QFontMetrics metrics(button->font());
             button->setText(label);

@@ -1,9 +1,12 @@
 #include "widgets/edge_font_panel.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+
+#include "widgets/control_accessibles.h"
 
 namespace veka {
 
@@ -32,12 +35,18 @@ int Blend(int first, int second, int i) { return int(first - double(i) * (first 
 TEdgeFontPanel::TEdgeFontPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetColarray(StartColor_, EndColor_, 2);
+    InstallControlAccessibility();
 }
 
 void TEdgeFontPanel::SetCaption(const QString& caption) {
     if (caption == Caption_) return;
     Caption_ = caption;
     update();
+    // A screen reader reads the panel as its caption (what the focused cell holds, mostly).
+    if (QAccessible::isActive() && accessibleName().isEmpty()) {
+        QAccessibleEvent change(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&change);
+    }
 }
 
 void TEdgeFontPanel::SetStartColor(const QColor& color) {

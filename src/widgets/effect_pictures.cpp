@@ -1,5 +1,7 @@
 #include "widgets/effect_pictures.h"
 
+#include "widgets/control_accessibles.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
@@ -53,6 +55,7 @@ TEffectPicture::TEffectPicture(const QSize& size, QWidget* parent) : QWidget(par
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     Fresh();
+    InstallControlAccessibility();
 }
 
 QImage& TEffectPicture::Fresh() {

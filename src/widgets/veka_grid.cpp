@@ -1,6 +1,8 @@
 // TVekaGrid: the cell store, the value operations, the layout and the scrolling.
 #include "widgets/veka_grid.h"
 
+#include <QAccessible>
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -11,6 +13,8 @@
 
 #include <algorithm>
 #include <climits>
+
+#include "widgets/control_accessibles.h"
 
 namespace veka {
 namespace {
@@ -32,6 +36,7 @@ void CutCellText(std::string& text) {
 }
 
 TVekaGrid::TVekaGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+    InstallControlAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     // Every pixel is painted by paintEvent, so Qt need not clear the viewport first.
@@ -87,6 +92,7 @@ void TVekaGrid::Reallocate(int cols, int rows) {
     WheelRest_ = 0;
     UpdateScrollBars();
     viewport()->update();
+    TellCellsRebuilt();
 }
 
 void TVekaGrid::SetGridSize(int cols, int rows) {
@@ -110,6 +116,7 @@ void TVekaGrid::SetFixedCols(int count) {
     LastCol_ = Col_;
     UpdateScrollBars();
     viewport()->update();
+    TellCellsRebuilt();
 }
 
 void TVekaGrid::SetFixedRows(int count) {
@@ -122,6 +129,7 @@ void TVekaGrid::SetFixedRows(int count) {
     LastRow_ = Row_;
     UpdateScrollBars();
     viewport()->update();
+    TellCellsRebuilt();
 }
 
 TOneCell TVekaGrid::GetCell(int col, int row) const {
@@ -146,6 +154,7 @@ TOneCell& TVekaGrid::Cell(int col, int row) {
 void TVekaGrid::RepaintCell(int col, int row) {
     const QRect rect = CellRect(col, row);
     if (!rect.isEmpty()) viewport()->update(rect);
+    if (col == Col_ && row == Row_) TellFocusedValue();
 }
 
 int32_t TVekaGrid::GetCellValue(int col, int row) const {
@@ -485,6 +494,7 @@ void TVekaGrid::MoveFocus(int col, int row, bool byUser) {
     RepaintCell(oldCol, oldRow);
     RepaintCell(col, row);
     RepaintHeaders();
+    TellFocusMoved();
     if (byUser) emit OnClick();
 }
 

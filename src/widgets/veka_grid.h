@@ -111,6 +111,17 @@ public:
     QRect Selection() const;
     bool PointerOverValueCell() const { return OverValueCell_; }
 
+    // --- What assistive tools read (veka_grid_accessible.cpp presents it as a table).
+    // The text a cell shows: its value, its text, or nothing.
+    QString ShownText(int col, int row) const;
+    // A value row's name: RowNameForSpeech when the window gives one ("A1"), else the texts of
+    // the fixed columns. A value column's name: the texts of its fixed rows ("Volume").
+    QString SpokenRowName(int row) const;
+    QString SpokenColumnName(int col) const;
+    std::function<QString(int row)> RowNameForSpeech;
+    // Moves the cursor as a click would (OnClick follows).
+    void FocusCellByUser(int col, int row) { MoveFocus(col, row, true); }
+
     bool SpeakerCursor = false;
     bool AllowColumnMove = false;
     bool AllowColumnSizing = true;
@@ -207,6 +218,14 @@ private:
     bool CtrlArrow(int key);
     bool NavigationKey(QKeyEvent* event);
     void DefaultWarning(const QString& text);
+
+    // Assistive tools hear of the cursor moving and of the focused cell's shown text changing,
+    // however it changed (a key, a drag, another window, an undo, a file).
+    void TellFocusMoved();
+    void TellFocusedValue();
+    void TellCellsRebuilt();
+    int SpokenCol_ = -1, SpokenRow_ = -1;
+    QString SpokenText_;
 
     int Cols_ = 0, Rows_ = 0;
     int FixedCols_ = 1, FixedRows_ = 1;

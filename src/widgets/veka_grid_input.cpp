@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QToolTip>
 #include <QLineEdit>
 #include <QLocale>
@@ -462,6 +463,8 @@ void TVekaGrid::OnFocusChanged(QWidget*, QWidget* now) {
         if (!Entered_) {
             Entered_ = true;
             RepaintCell(Col_, Row_);
+            // After the grid's own focus event, so a screen reader ends on the cell.
+            QTimer::singleShot(0, this, [this] { TellFocusMoved(); });
             emit OnEnter();
         }
         return;

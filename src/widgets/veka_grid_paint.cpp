@@ -178,6 +178,7 @@ void TVekaGrid::PaintHeader(QPainter& painter, int col, int row, const QRect& re
 }
 
 void TVekaGrid::paintEvent(QPaintEvent* event) {
+    TellFocusedValue();  // a window refreshed many cells and asked for one repaint
     QPainter painter(viewport());
     const QRect clip = event->rect();
     const int viewWidth = viewport()->width(), viewHeight = viewport()->height();

@@ -1,5 +1,7 @@
 #include "widgets/veka_keyboard.h"
 
+#include "widgets/control_accessibles.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -57,6 +59,7 @@ TVekaKeyboard::TVekaKeyboard(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallControlAccessibility();
 }
 
 void TVekaKeyboard::SetOctave(int octave) {

@@ -2,7 +2,8 @@
 // TVekaRibon: the ribbon controller, a black bar with a green cursor line. A cursor at x gives
 // 64 * (x - 5), from 0 at x = 5 to 16320 at the width - 4; the centre (width / 2 + 1) gives 8192.
 // The left button moves the cursor to the pointer and it follows while held; the right button
-// centres it. In return mode (pitch bend) the released cursor springs back to the centre.
+// centres it. In return mode (pitch bend) the released cursor springs back to the centre. The
+// keys move it too.
 #include <QWidget>
 
 namespace veka {
@@ -36,12 +37,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Left and Right move the cursor a step (eight with Ctrl), Page Up and Down further, Home
+    // and End to the ends, Space to the centre.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void MoveTo(int x);
 
     int CursorX_ = kWidth / 2 + 1;
     bool Dragging_ = false;
+    bool KeyHeld_ = false;
 };
 
 }  // namespace veka

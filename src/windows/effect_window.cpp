@@ -37,13 +37,15 @@ constexpr int kBlinkSliceMs = 10;  // the blink's wait is cut into these, to end
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-enum TEffectText { etTitle, etPresetHint, etSaveHint, etProOnly, etSending, etCount };
+enum TEffectText { etTitle, etPresetHint, etSaveHint, etProOnly, etSending, etParameters, etSends, etCount };
 constexpr TCaption kTexts[etCount] = {
     {"Effect 編集", "Effect Window"},
     {"既存のPresetﾌｧｲﾙ", "Preset Files"},
     {"Presetとして保存", "Save this settings as a Preset"},
     {"このﾍﾟｰｼﾞはSC-88Pro専用です", "This page is only for SC-88Pro(SK-88Pro, SC-88ST Pro)."},
     {"Sending Effect Data", "Sending Effect Data"},
+    {"ｴﾌｪｸﾄのﾊﾟﾗﾒｰﾀｰ", "Effect parameters"},
+    {"ﾊﾟｰﾄごとのｾﾝﾄﾞ", "Send level of each part"},
 };
 
 // The name column fits the longest name of the page, the value column a few digits.
@@ -71,6 +73,7 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     TabControl2_->setShape(QTabBar::RoundedNorth);
     VekaGrid2_ = new TVekaGrid(PageArea_);
     VekaGrid2_->setObjectName("VekaGrid2");
+    VekaGrid2_->setAccessibleName(Tr(kTexts[etSends], Language()));
     VekaGrid2_->setFont(gridFont);
     VekaGrid2_->SpeakerCursor = true;
     VekaGrid2_->AllowColumnSizing = false;
@@ -85,6 +88,7 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     cbMacro_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     VekaGrid1_ = new TVekaGrid(PageArea_);
     VekaGrid1_->setObjectName("VekaGrid1");
+    VekaGrid1_->setAccessibleName(Tr(kTexts[etParameters], Language()));
     VekaGrid1_->setFont(gridFont);
     VekaGrid1_->AllowColumnSizing = false;
     VekaGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

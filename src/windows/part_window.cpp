@@ -89,6 +89,10 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
     VekaGrid1_->AllowColumnMove = true;
     VekaGrid1_->AllowColumnSizing = true;
     VekaGrid1_->SpeakerCursor = true;
+    // Read aloud as the module names parts: port letter and part number ("A1").
+    VekaGrid1_->RowNameForSpeech = [this](int row) {
+        return QStringLiteral("%1%2").arg(QChar('A' + Edit().CurrentPort())).arg(row);
+    };
     VekaGrid1_->setFont(QFont(Utf8(Options().GridFontName()), std::max(6, Options().GridFontSize())));
     layout->addWidget(VekaGrid1_, 1);
     VekaGrid1_->installEventFilter(this);  // a new grid font

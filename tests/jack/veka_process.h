@@ -78,6 +78,7 @@ public:
         waitpid(Pid_, nullptr, 0);
     }
     bool Started() const { return Pid_ > 0; }
+    pid_t Pid() const { return Pid_; }
     // The exit code, or -1 when the process did not end in time (it is then killed).
     int Wait(std::chrono::milliseconds timeout) {
         const auto end = std::chrono::steady_clock::now() + timeout;
