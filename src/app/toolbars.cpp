@@ -20,6 +20,8 @@ namespace veka {
 
 namespace {
 
+constexpr TCaption kMoreTools{"その他のﾂｰﾙ", "More tools"};
+
 struct TButtonSpec {
     TToolButton Button;
     TToolIcon Icon;
@@ -37,6 +39,9 @@ TToolbars::TToolbars(TVekaMainForm& form, TSettingsData& data, TTransmitter& tra
         bar->setFloatable(true);
         bar->setMovable(true);
         bar->setIconSize(QSize(24, 24));
+        // The button that shows the tools a narrow window cuts off.
+        if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(Tr(kMoreTools, Language_));
         return bar;
     };
     WindowBar_ = makeBar(kWindowOptionBar, "WindowOptionBar");

@@ -156,6 +156,7 @@ TDisplayWindow::TDisplayWindow(const TWindowServices& services, IMessageOut& out
     cbPreset_ = new QComboBox(this);
     cbPreset_->setObjectName("cbPreset");
     cbPreset_->setToolTip(text(dtPresets));
+    cbPreset_->setAccessibleName(text(dtPresets));
     cbPreset_->setMinimumContentsLength(16);
     connect(cbPreset_, &QComboBox::activated, this, &TDisplayWindow::cbPresetChange);
     auto* save = new QPushButton(text(dtSave), this);

@@ -37,7 +37,9 @@ constexpr int kBlinkSliceMs = 10;  // the blink's wait is cut into these, to end
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-enum TEffectText { etTitle, etPresetHint, etSaveHint, etProOnly, etSending, etParameters, etSends, etCount };
+enum TEffectText {
+    etTitle, etPresetHint, etSaveHint, etProOnly, etSending, etParameters, etSends, etEcho, etWave, etCurve, etCount
+};
 constexpr TCaption kTexts[etCount] = {
     {"Effect 編集", "Effect Window"},
     {"既存のPresetﾌｧｲﾙ", "Preset Files"},
@@ -46,6 +48,9 @@ constexpr TCaption kTexts[etCount] = {
     {"Sending Effect Data", "Sending Effect Data"},
     {"ｴﾌｪｸﾄのﾊﾟﾗﾒｰﾀｰ", "Effect parameters"},
     {"ﾊﾟｰﾄごとのｾﾝﾄﾞ", "Send level of each part"},
+    {"ｴｺｰのﾊﾟﾀｰﾝ", "Echo pattern"},
+    {"ｺｰﾗｽの波形", "Chorus wave"},
+    {"ｲｺﾗｲｻﾞｰのｶｰﾌﾞ", "Equalizer curve"},
 };
 
 // The name column fits the longest name of the page, the value column a few digits.
@@ -98,17 +103,22 @@ TEffectWindow::TEffectWindow(const TWindowServices& services, IParameterOut& out
     VekaDelay1_->ScreenDepth = depth();
     Chorus_ = new TChorusPicture(PageArea_);
     MGeqGS1_ = new TMGeqGS(PageArea_);
+    VekaDelay1_->setAccessibleName(Tr(kTexts[etEcho], Language()));
+    Chorus_->setAccessibleName(Tr(kTexts[etWave], Language()));
+    MGeqGS1_->setAccessibleName(Tr(kTexts[etCurve], Language()));
 
     PresetLabel_ = new QLabel(QStringLiteral("Preset"), this);
     PresetLabel_->setObjectName("Label2");
     cbPreset_ = new QComboBox(this);
     cbPreset_->setObjectName("cbPreset");
     cbPreset_->setToolTip(Tr(kTexts[etPresetHint], Language()));
+    cbPreset_->setAccessibleName(Tr(kTexts[etPresetHint], Language()));
     cbPreset_->setMinimumContentsLength(16);
     cbPreset_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     sbSave_ = new QToolButton(this);
     sbSave_->setObjectName("sbSave");
     sbSave_->setToolTip(Tr(kTexts[etSaveHint], Language()));
+    sbSave_->setAccessibleName(Tr(kTexts[etSaveHint], Language()));
     sbSave_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     sbSave_->setAutoRaise(true);
     StatusBar1_ = MakeStatusBar();
@@ -378,6 +388,14 @@ void TEffectWindow::ShowPicture() {
 // Pictures -------------------------------------------------------------------------------
 
 void TEffectWindow::RedrawPicture(int row) {
+    // What the picture shows, for those who cannot see it: the values of the page it draws.
+    QStringList values;
+    for (int r = 1; r < VekaGrid1_->RowCount(); ++r)
+        values << VekaGrid1_->SpokenRowName(r) + QLatin1Char(' ') + VekaGrid1_->ShownText(1, r);
+    const QString described = values.join(QStringLiteral(", "));
+    for (QWidget* picture : {static_cast<QWidget*>(VekaDelay1_), static_cast<QWidget*>(Chorus_),
+                             static_cast<QWidget*>(MGeqGS1_)})
+        picture->setAccessibleDescription(described);
     const TVGS& image = Image();
     auto v = [&image](int number) { return int(image.System(number).Value); };
     switch (Page_) {

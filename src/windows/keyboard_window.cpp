@@ -20,7 +20,7 @@ namespace veka {
 namespace {
 
 enum TText { tVelocity, tOctave, tRibbon, tPcKey, tPcKeyHint, tVelocityDown, tVelocityUp, tOctaveDown, tOctaveUp,
-             tRibbonHint, tCount };
+             tRibbonHint, tKeyboard, tCount };
 constexpr TCaption kTexts[tCount] = {
     {"Velocity", "Velocity"},
     {"Octave", "Octave"},
@@ -32,6 +32,7 @@ constexpr TCaption kTexts[tCount] = {
     {"ﾊﾟｿｺﾝのｷｰﾎﾞｰﾄﾞのｵｸﾀｰﾌﾞを下げる", "Adust the octave mapping down"},
     {"ﾊﾟｿｺﾝのｷｰﾎﾞｰﾄﾞのｵｸﾀｰﾌﾞを上げる", "Adust the octave mapping up"},
     {"ﾘﾎﾞﾝｺﾝﾄﾛｰﾗｰで操作するｺﾝﾄﾛｰﾙ", "Select a kind of control event for the Ribbon-Controller"},
+    {"鍵盤", "Keyboard"},
 };
 constexpr int kKeyboardHelp = 10;  // "Velocty changes by its position(height)"
 constexpr int kRibbonHelp = 9;     // "Right-click centers the ribbon controller's cursor."
@@ -82,6 +83,7 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 
     VekaRibon1_ = new TVekaRibon(this);
     VekaRibon1_->setObjectName("VekaRibon1");
+    VekaRibon1_->setAccessibleName(text(tRibbon));
     connect(VekaRibon1_, &TVekaRibon::OnChange, this, &TKeyboardWindow::RibbonChange);
     cbRibon_ = new QComboBox(this);
     cbRibon_->setObjectName("cbRibon");
@@ -95,6 +97,7 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
 
     VekaKeyboard1_ = new TVekaKeyboard(this);
     VekaKeyboard1_->setObjectName("VekaKeyboard1");
+    VekaKeyboard1_->setAccessibleName(text(tKeyboard));
     connect(VekaKeyboard1_, &TVekaKeyboard::OnNoteDown, this,
             [this](int note, int velocity) { Player_.MouseDown(note, velocity); });
     connect(VekaKeyboard1_, &TVekaKeyboard::OnNoteUp, this, [this] { Player_.MouseUp(); });

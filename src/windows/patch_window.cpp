@@ -96,6 +96,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
         button->setObjectName(name);
         button->setIcon(icon);
         button->setToolTip(hint);
+        button->setAccessibleName(hint);
         button->setCheckable(checkable);
         button->setAutoRaise(true);
         tools->addWidget(button);
