@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "widgets/caption.h"
 
@@ -22,7 +25,7 @@ const QColor kOrange(0xFF, 0x80, 0x40);  // the display's lit background (4080FF
 
 enum TDisplayText {
     dtTitle, dtIcon, dtBlack, dtClear, dtReverse, dtAllClear, dtAllBlack, dtSend, dtLetter, dtPresets, dtSavePreset,
-    dtSave, dtClose, dtSaveTitle, dtFilter, dtCount
+    dtSave, dtClose, dtSaveTitle, dtFilter, dtDotOff, dtDotOn, dtCount
 };
 constexpr TCaption kTexts[dtCount] = {
     {"液晶ﾃﾞｨｽﾌﾟﾚｲ", "Display Screen Window"},
@@ -40,6 +43,8 @@ constexpr TCaption kTexts[dtCount] = {
     {"閉じる", "Close"},
     {"液晶表示用ﾃﾞｰﾀの保存", "Save data for the Display Screen"},
     {"液晶表示用ﾃﾞｰﾀ (*.dsp)", "Display Screen (*.dsp)"},
+    {"ｵﾚﾝｼﾞ", "off"},
+    {"黒", "on"},
 };
 
 }  // namespace
@@ -50,6 +55,7 @@ TDotGrid::TDotGrid(QWidget* parent) : QWidget(parent) {
     setObjectName("GRID");
     setFixedSize(sizeHint());
     setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize TDotGrid::sizeHint() const { return QSize(kDisplaySize * kCellWidth + 1, kDisplaySize * kCellHeight + 1); }
@@ -69,6 +75,54 @@ void TDotGrid::paintEvent(QPaintEvent*) {
             const QRect cell(column * kCellWidth + 1, row * kCellHeight + 1, kCellWidth - 1, kCellHeight - 1);
             painter.fillRect(cell, Dots.Dot[size_t(column)][size_t(row)] ? QColor(Qt::black) : kOrange);
         }
+    if (hasFocus()) {
+        // The keys' cursor: a frame of two pixels in the highlight colour around its dot.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(CursorColumn_ * kCellWidth + 1, CursorRow_ * kCellHeight + 1, kCellWidth - 1, kCellHeight - 1);
+    }
+}
+
+void TDotGrid::UpdateDot(int column, int row) {
+    update(QRect(column * kCellWidth - 1, row * kCellHeight - 1, kCellWidth + 3, kCellHeight + 3));
+}
+
+void TDotGrid::keyPressEvent(QKeyEvent* event) {
+    int column = CursorColumn_, row = CursorRow_;
+    switch (event->key()) {
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Space:
+        Apply(CursorColumn_, CursorRow_);
+        TellCursor();
+        return;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    column = std::clamp(column, 0, kDisplaySize - 1);
+    row = std::clamp(row, 0, kDisplaySize - 1);
+    UpdateDot(CursorColumn_, CursorRow_);
+    CursorColumn_ = column;
+    CursorRow_ = row;
+    if (event->modifiers() & Qt::ShiftModifier) Apply(column, row);
+    UpdateDot(column, row);
+    TellCursor();
+}
+
+void TDotGrid::TellCursor() {
+    const bool on = Dots.Dot[size_t(CursorColumn_)][size_t(CursorRow_)] != 0;
+    setAccessibleDescription(QStringLiteral("%1, %2: %3").arg(CursorColumn_ + 1).arg(CursorRow_ + 1).arg(on ? OnWord : OffWord));
+}
+
+void TDotGrid::focusInEvent(QFocusEvent* event) {
+    UpdateDot(CursorColumn_, CursorRow_);
+    TellCursor();
+    QWidget::focusInEvent(event);
+}
+
+void TDotGrid::focusOutEvent(QFocusEvent* event) {
+    UpdateDot(CursorColumn_, CursorRow_);
+    QWidget::focusOutEvent(event);
 }
 
 void TDotGrid::Apply(int column, int row) {
@@ -76,7 +130,7 @@ void TDotGrid::Apply(int column, int row) {
     dot = Pen == penBlack ? 1 : Pen == penClear ? 0 : uint8_t(dot ^ 1);
     LastColumn_ = column;
     LastRow_ = row;
-    update(QRect(column * kCellWidth, row * kCellHeight, kCellWidth + 1, kCellHeight + 1));
+    UpdateDot(column, row);
 }
 
 void TDotGrid::mousePressEvent(QMouseEvent* event) {
@@ -107,6 +161,9 @@ TDisplayWindow::TDisplayWindow(const TWindowServices& services, IMessageOut& out
 
     auto* icon = new QGroupBox(text(dtIcon), this);
     GRID_ = new TDotGrid(icon);
+    GRID_->setAccessibleName(text(dtIcon));
+    GRID_->OffWord = text(dtDotOff);
+    GRID_->OnWord = text(dtDotOn);
     Pens_ = new QButtonGroup(this);
     auto* tools = new QHBoxLayout;
     for (int pen = 0; pen < 3; ++pen) {

@@ -15,7 +15,8 @@ class QToolButton;
 namespace veka {
 
 // The dot picture: off dots orange, on dots black; a press applies the pen to a dot, a drag
-// to every other dot it enters once.
+// to every other dot it enters once. From the keys: the arrows move a cursor, Space applies the
+// pen there, Shift with an arrow moves and applies (a line).
 class TDotGrid : public QWidget {
     Q_OBJECT
 public:
@@ -28,16 +29,26 @@ public:
     // Column and row of a point, false outside the picture.
     bool DotAt(const QPoint& pos, int& column, int& row) const;
     QSize sizeHint() const override;
+    int CursorColumn() const { return CursorColumn_; }
+    int CursorRow() const { return CursorRow_; }
+    // The words a screen reader says of a dot, in the window's language: off, on.
+    QString OffWord, OnWord;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void Apply(int column, int row);
+    void UpdateDot(int column, int row);
+    void TellCursor();  // the dot under the cursor, as its accessible value
     bool Dragging_ = false;
+    int CursorColumn_ = 0, CursorRow_ = 0;
     int LastColumn_ = -1, LastRow_ = -1;
 };
 

@@ -1,6 +1,8 @@
 #include "windows/drum_window.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QContextMenuEvent>
 #include <QDataStream>
 #include <QDrag>
@@ -30,13 +32,15 @@ namespace {
 constexpr int kReviewMs = 10;  // the drum note that sounds after an edit
 constexpr quint32 kDragMagic = 0x56444452;  // "VDDR"
 
-enum TDrumText { dtTitle, dtDragHint, dtNoPart, dtUpdating, dtCount };
+enum TDrumText { dtTitle, dtDragHint, dtNoPart, dtUpdating, dtCopied, dtCount };
 constexpr TCaption kTexts[dtCount] = {
     {"Drum Window", "Drum Window"},
     {"User Drum WindowにDrag&Dropできる", "Drag rows onto the User Drum Window"},
     {"このDrum Mapは現在使用されていないので発音させられません\r\n発音させるためにはPatch WindowでこのDrum Mapを設定してください",
      "Can not sound it. Because this Drum Set is not active.\r\nSelect this Drum Set in Patch Window to sound."},
     {"updating...", "updating..."},
+    {"この行をｺﾋﾟｰしました。User Drum WindowでCtrl+Vで貼り付けられます",
+     "Row copied: paste it into the User Drum Window with Ctrl+V."},
 };
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
@@ -124,6 +128,16 @@ TDrumWindow1::TDrumWindow1(const TWindowServices& services, IPartOrderStore& ord
     connect(VekaGrid1D_, &TVekaGrid::OnMouseDown, this, &TDrumWindow1::GridMouseDown);
     connect(VekaGrid1D_, &TVekaGrid::OnMouseMove, this, &TDrumWindow1::GridMouseMove);
     connect(VekaGrid1D_, &TVekaGrid::OnMouseUp, this, &TDrumWindow1::GridMouseUp);
+    // Ctrl+C: the current row, as a drag would carry it, for the user drum window's Ctrl+V.
+    connect(VekaGrid1D_, &TVekaGrid::OnKeyDown, this, [this](QKeyEvent* event, bool* handled) {
+        if (!event->matches(QKeySequence::Copy) || NoteOfRow(VekaGrid1D_->Row()) < 0) return;
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(kDrumRowMime), EncodeDrumRow(RowData(VekaGrid1D_->Row())));
+        data->setText(VekaGrid1D_->SpokenRowName(VekaGrid1D_->Row()));
+        QApplication::clipboard()->setMimeData(data);
+        StatusBar1_->setText(Tr(kTexts[dtCopied], Language()));
+        *handled = true;
+    });
     connect(TabControl1_, &QTabBar::currentChanged, this, &TDrumWindow1::TabControl1Change);
     for (QWidget* w : {static_cast<QWidget*>(EdgeFontPanel1_), static_cast<QWidget*>(StatusBar1_),
                        static_cast<QWidget*>(TabControl1_), VekaGrid1D_->viewport()})

@@ -1,6 +1,8 @@
 #include "windows/user_drum_window.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -30,7 +32,7 @@ namespace {
 
 constexpr int kReviewMs = 10;
 
-enum TUserDrumText { utTitle, utHint65, utHint66, utNoPart, utWorking, utNoSource, utCount };
+enum TUserDrumText { utTitle, utHint65, utHint66, utNoPart, utWorking, utNoSource, utNothingToPaste, utCount };
 constexpr TCaption kTexts[utCount] = {
     {"User Drum Window", "User Drum Window"},
     {"USER DRUM SET 65", "USER DRUM SET 65"},
@@ -39,6 +41,8 @@ constexpr TCaption kTexts[utCount] = {
      "This Drum Set is not active. Select this DrumSet in Patch Window to hear a sound."},
     {"User Drum Setを読み込んでいます...", "Loading the user drum set..."},
     {"この楽器はUser Drum Setに取り込めません", "A user drum set cannot take this instrument."},
+    {"貼り付ける行がありません。Drum Windowで行を選んでCtrl+Cでｺﾋﾟｰしてください",
+     "Nothing to paste: copy a row in the Drum Window with Ctrl+C first."},
 };
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
@@ -86,6 +90,17 @@ TUserDrumWindow::TUserDrumWindow(const TWindowServices& services, IMessageOut& o
     connect(VekaGrid1_, &TVekaGrid::OnClick, this, &TUserDrumWindow::VekaGrid1Click);
     connect(VekaGrid1_, &TVekaGrid::OnCellChange, this, &TUserDrumWindow::VekaGrid1CellChange);
     connect(VekaGrid1_, &TVekaGrid::OnPutLink, this, &TUserDrumWindow::VekaGrid1PutLink);
+    // Ctrl+V: a row the drum window copied goes onto the current note, as if dropped there.
+    connect(VekaGrid1_, &TVekaGrid::OnKeyDown, this, [this](QKeyEvent* event, bool* handled) {
+        if (!event->matches(QKeySequence::Paste)) return;
+        *handled = true;
+        TDrumRowDrag drag;
+        if (!DecodeDrumRow(QApplication::clipboard()->mimeData(), drag)) {
+            StatusBar1_->setText(Tr(kTexts[utNothingToPaste], Language()));
+            return;
+        }
+        DropRow(drag, VekaGrid1_->Row());
+    });
     connect(VekaGrid1_, &TVekaGrid::OnColumnMoved, this, &TUserDrumWindow::VekaGrid1ColumnMoved);
     connect(VekaGrid1_, &TVekaGrid::OnMouseDown, this, &TUserDrumWindow::GridMouseDown);
     connect(VekaGrid1_, &TVekaGrid::OnMouseUp, this, &TUserDrumWindow::GridMouseUp);

@@ -2,6 +2,8 @@
 // picture on the shown port and the text on Port A with their history entries, the presets.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -78,6 +80,34 @@ TEST_F(DisplayWindowTest, ThePensDrawAndThePictureGoesToTheShownPortWithItsHisto
     EXPECT_EQ(module->Received(1)[0][8], 0x1F);
     window.findChild<QPushButton*>("ToolbarButton974")->click();  // all clear
     EXPECT_EQ(grid.Dots, TDisplayDots{});
+}
+
+// Without a pointer: the arrows move a cursor, Space applies the pen, Shift with an arrow draws
+// a line; the cursor's dot is what a screen reader is told.
+TEST_F(DisplayWindowTest, TheCursorKeysDrawAndTheDotUnderTheCursorIsDescribed) {
+    TDisplayWindow& window = Open();
+    TDotGrid& grid = *window.Grid();
+    EXPECT_EQ(grid.accessibleName(), QStringLiteral("Icon Display"));
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(grid.Dots.Dot[0][0], 1);
+    EXPECT_EQ(grid.accessibleDescription(), QStringLiteral("1, 1: on"));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.accessibleDescription(), QStringLiteral("1, 2: off"));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(grid.CursorColumn(), 3);
+    EXPECT_EQ(grid.CursorRow(), 1);
+    EXPECT_EQ(grid.Dots.Dot[0][1], 0);  // where the line started is not drawn by the move
+    for (int column = 1; column <= 3; ++column) EXPECT_EQ(grid.Dots.Dot[size_t(column)][1], 1) << column;
+    // The cursor stops at the edges.
+    for (int i = 0; i < 20; ++i) QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_EQ(grid.CursorRow(), 0);
+    window.PenButton(TDotGrid::penReverse)->click();
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(grid.Dots.Dot[3][0], 1);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    EXPECT_EQ(grid.Dots.Dot[3][0], 0);
 }
 
 TEST_F(DisplayWindowTest, TheTextGoesToPortAUnderItselfAndOnlyItsFirstThirtyTwoCharacters) {

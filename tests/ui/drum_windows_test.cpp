@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
 #include <QDir>
 #include <QMimeData>
 #include <QTabBar>
@@ -272,6 +275,30 @@ TEST_F(DrumWindowsTest, ADroppedRowCopiesTheNineValuesAndItsSource) {
     QMimeData cut;
     cut.setData(kDrumRowMime, EncodeDrumRow(drag).left(9));
     EXPECT_FALSE(DecodeDrumRow(&cut, decoded));
+}
+
+// Without a pointer: Ctrl+C on a row of the drum window, Ctrl+V on a note of the user set.
+TEST_F(DrumWindowsTest, ARowCopiedWithCtrlCIsPastedIntoTheUserSetWithCtrlV) {
+    auto& drum = Open<TDrumWindow1>(wnDrum);
+    auto& user = Another<TUserDrumWindow>(wnUserDrum);
+    TVGS& image = Form->Document().Image();
+    QApplication::clipboard()->setText(QStringLiteral("something else"));
+    user.Grid()->SetFocusCell(2, 41);  // note 40
+    QTest::keyClick(user.Grid(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_NE(user.findChild<QLabel*>("StatusBar1")->text().indexOf(QLatin1String("Ctrl+C")), -1);
+
+    const int row = RowOfNote(*drum.Grid(), 38);
+    drum.Grid()->SetFocusCell(3, row);
+    drum.Grid()->SetCellValue(3, row, 77);
+    QTest::keyClick(drum.Grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_NE(drum.findChild<QLabel*>("StatusBar1")->text().indexOf(QLatin1String("Ctrl+V")), -1);
+    Module()->ClearReceived();
+    QTest::keyClick(user.Grid(), Qt::Key_V, Qt::ControlModifier);
+    for (int n = 1; n <= 9; ++n) EXPECT_EQ(image.UserDrum(0, n, 40).Value, image.Drum(0, 1, n, 38).Value) << n;
+    EXPECT_EQ(image.UserDrum(0, 2, 40).Value, 77);
+    EXPECT_EQ(Memory(0, image.UserDrum(0, 2, 40)), 77);
+    EXPECT_EQ(image.UserDrum(0, 12, 40).Value, 38);
+    EXPECT_EQ(user.Grid()->Row(), 41);
 }
 
 TEST_F(DrumWindowsTest, AnEditOfASetInUseReachesItsMapAndTheModuleTakesTheSetAgain) {

@@ -4,6 +4,7 @@
 // on when the window closes or the program loses the keyboard, and pictures in both languages.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,6 +66,46 @@ TEST(VekaKeyboardTest, KeysAndVelocitiesFollowThePointer) {
         EXPECT_EQ(TVekaKeyboard::KeyAt(p.x(), p.y()).Note, -1) << p.x() << "," << p.y();
     EXPECT_EQ(TVekaKeyboard::WhiteIndexOf(60), 35);
     EXPECT_EQ(TVekaKeyboard::WhiteIndexOf(61), -1);
+}
+
+// For a screen reader: the keys are buttons named by note that sound when pressed, and the ribbon
+// is a slider the arrows move; pitch bend from the keys springs back when they are let go.
+TEST(VekaKeyboardTest, KeysAreNamedButtonsAndTheRibbonMovesByKeys) {
+    TVekaKeyboard keyboard;
+    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(&keyboard);
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(keys->childCount(), 128);
+    EXPECT_EQ(keys->child(60)->text(QAccessible::Name), QStringLiteral("C4"));
+    EXPECT_EQ(keys->child(61)->text(QAccessible::Name), QStringLiteral("C#4"));
+    EXPECT_EQ(keys->child(0)->text(QAccessible::Name), QStringLiteral("C-1"));
+    EXPECT_EQ(keys->child(128), nullptr);
+    EXPECT_EQ(keys->indexOfChild(keys->child(61)), 61);
+    std::vector<int> down;
+    int up = 0;
+    QObject::connect(&keyboard, &TVekaKeyboard::OnNoteDown, [&](int note, int) { down.push_back(note); });
+    QObject::connect(&keyboard, &TVekaKeyboard::OnNoteUp, [&] { ++up; });
+    keys->child(62)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(down, std::vector<int>{62});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return up == 1; }, 2000));  // and it ends by itself
+
+    TVekaRibon ribbon;
+    ribbon.ReturnMode = true;
+    std::vector<int> values;
+    QObject::connect(&ribbon, &TVekaRibon::OnChange, [&](int value) { values.push_back(value); });
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(&ribbon);
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    const int centre = ribbon.Value();
+    QTest::keyPress(&ribbon, Qt::Key_Right);
+    EXPECT_EQ(ribbon.Value(), centre + 64);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), centre + 64);
+    QTest::keyRelease(&ribbon, Qt::Key_Right);
+    EXPECT_EQ(values, (std::vector<int>{centre + 64, centre}));
+    ribbon.ReturnMode = false;
+    QTest::keyClick(&ribbon, Qt::Key_Home);
+    EXPECT_EQ(ribbon.Value(), 0);
+    slider->valueInterface()->setCurrentValue(64 * 10);
+    EXPECT_EQ(values.back(), 640);
 }
 
 class KeyboardWindowTest : public TMainWindowFixture {
