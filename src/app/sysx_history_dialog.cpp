@@ -38,13 +38,14 @@ TSysxHistoryDialog::TSysxHistoryDialog(const THistory& history, TOptionsView opt
 
 namespace {
 // The window's captions.
-enum THistoryText { htName, htValue, htSysx, htTime, htHint, htCount };
+enum THistoryText { htName, htValue, htSysx, htTime, htHint, htList, htCount };
 constexpr TCaption kTexts[htCount] = {
     {"ﾊﾟﾗﾒｰﾀｰ名", "Parameter"},
     {"値", "Value"},
     {"Sysx", "Sysx Text"},
     {"時間", "Time"},
     {"ﾊﾟﾗﾒｰﾀｰ名をﾀﾞﾌﾞﾙｸﾘｯｸするとｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", "To copy a sysx text, simply double-click on the parameter name."},
+    {"送信したﾒｯｾｰｼﾞ", "Messages sent"},
 };
 }  // namespace
 
@@ -54,6 +55,7 @@ void TSysxHistoryDialog::FormCreate(const THistory& history, TLanguage language)
     setWindowTitle("Sysx History");
 
     List_->setObjectName("ListView1");
+    List_->setAccessibleName(text(htList));
     List_->setColumnCount(4);
     List_->setHeaderLabels({text(htName), text(htValue), text(htSysx), text(htTime)});
     List_->headerItem()->setTextAlignment(colValue, Qt::AlignRight | Qt::AlignVCenter);

@@ -22,7 +22,7 @@ namespace {
 enum TCompareText {
     ctTitle, ctWith, ctDefaults, ctSaved, ctOther, ctModule, ctCompare, ctSend, ctClose, ctWhere, ctParameter,
     ctThis, ctDefaultColumn, ctSavedColumn, ctModuleColumn, ctNotRead, ctCount, ctNone, ctUnread, ctSent,
-    ctNothingYet, ctSendFailed, ctOne, ctOneUnread, ctTextCount
+    ctNothingYet, ctSendFailed, ctOne, ctOneUnread, ctListName, ctTextCount
 };
 constexpr TCaption kTexts[ctTextCount] = {
     {"比較", "Compare"},
@@ -49,6 +49,7 @@ constexpr TCaption kTexts[ctTextCount] = {
     {"送信できませんでした: %1", "Sending failed: %1"},
     {"1 個の違い", "1 difference"},
     {"1 個のﾊﾟﾗﾒｰﾀｰは音源から読み取れませんでした", "1 parameter could not be read from the module"},
+    {"違い", "Differences"},
 };
 
 QString Text(TCompareText id, TLanguage language) { return Tr(kTexts[id], language); }
@@ -84,6 +85,7 @@ TCompareWindow::TCompareWindow(const TWindowServices& services, ICompareSources&
 
     List_ = new QTreeWidget(this);
     List_->setObjectName("DifferenceList");
+    List_->setAccessibleName(Text(ctListName, lang));
     List_->setRootIsDecorated(false);
     List_->setUniformRowHeights(true);
     List_->setAlternatingRowColors(true);

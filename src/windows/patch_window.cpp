@@ -37,7 +37,7 @@ const QString kItemMime = QStringLiteral("application/x-veka-browser-item");
 
 enum TPatchText {
     ptTitle, ptBankHelp, ptMap55, ptMap88, ptMapPro, ptMap8850, ptExpand, ptCollapse, ptIcons, ptSmallIcons,
-    ptDetails, ptSearch, ptCount
+    ptDetails, ptSearch, ptTreeName, ptListName, ptCount
 };
 constexpr TCaption kTexts[ptCount] = {
     {"Patch 編集", "Patch Window"},
@@ -52,6 +52,8 @@ constexpr TCaption kTexts[ptCount] = {
     {"小さいｱｲｺﾝ", "Small icons"},
     {"詳細", "Details"},
     {"検索", "Search"},
+    {"音色の分類", "Tone groups"},
+    {"音色", "Tones"},
 };
 constexpr std::array<const char*, kToneMapCount + 1> kMapButtonNames = {"", "tb55", "tb88", "tbPro", "tb8850"};
 constexpr std::array<const char*, kToneMapCount + 1> kMapButtonTexts = {"", "55", "88", "Pro", "8850"};
@@ -151,6 +153,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
 
     TreeView1_ = new QTreeWidget(this);
     TreeView1_->setObjectName("TreeView1");
+    TreeView1_->setAccessibleName(Tr(kTexts[ptTreeName], Language()));
     TreeView1_->setHeaderHidden(true);
     TreeView1_->setIndentation(14);
     // Names are never cut: the column is as wide as the widest shown, with a scroll bar when narrow.
@@ -159,6 +162,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     Model_ = new TItemModel(this);
     Details_ = new QTreeView(this);
     Details_->setObjectName("ListView1");
+    Details_->setAccessibleName(Tr(kTexts[ptListName], Language()));
     Details_->setModel(Model_);
     Details_->setRootIsDecorated(false);
     Details_->setUniformRowHeights(true);
@@ -167,6 +171,7 @@ TPatchWindow::TPatchWindow(const TWindowServices& services, QWidget* parent)
     Details_->header()->setStretchLastSection(false);
     Icons_ = new QListView(this);
     Icons_->setObjectName("ListView2");
+    Icons_->setAccessibleName(Tr(kTexts[ptListName], Language()));
     Icons_->setModel(Model_);
     Icons_->setResizeMode(QListView::Adjust);
     Icons_->setMovement(QListView::Static);

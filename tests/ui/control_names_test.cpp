@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -25,7 +27,8 @@ namespace {
 // The controls a screen reader's user meets: what takes the focus, what can be pressed or set,
 // and the painted controls that show something (lamps, title panels, pictures).
 bool Meets(const QWidget& widget) {
-    if (qobject_cast<const QScrollBar*>(&widget)) return false;  // named by the area they scroll
+    // Named by the area they scroll and the table they head.
+    if (qobject_cast<const QScrollBar*>(&widget) || qobject_cast<const QHeaderView*>(&widget)) return false;
     if (widget.objectName().startsWith(QLatin1String("qt_"))) return false;
     static const char* const painted[] = {"veka::TLEDPanel", "veka::TEdgeFontPanel", "veka::TEffectPicture",
                                           "veka::TVekaKeyboard", "veka::TVekaRibon", "veka::TVekaGrid"};
@@ -33,7 +36,7 @@ bool Meets(const QWidget& widget) {
         if (widget.inherits(kind)) return true;
     return qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget) ||
            qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSlider*>(&widget) ||
-           qobject_cast<const QTabBar*>(&widget);
+           qobject_cast<const QTabBar*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget);
 }
 
 // The line edit inside an editable combo box is named by the box.
