@@ -86,7 +86,8 @@ TEdgeFontPanel* TVekaTempForm::MakeTitlePanel() {
     panel->setObjectName("EdgeFontPanel1");
     panel->SetGradient(Options().GradationBar());
     if (Language() == TLanguage::English) panel->setFont(QFont(QStringLiteral("Arial")));
-    panel->setMinimumHeight(24);
+    // Taller with a large desktop font, so the caption is never cut.
+    panel->setMinimumHeight(std::max(24, panel->fontMetrics().height() + 6));
     return panel;
 }
 
