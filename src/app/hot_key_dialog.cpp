@@ -82,19 +82,26 @@ THotKeyDlg::THotKeyDlg(std::vector<THotKeyRow> rows, TLanguage language, QWidget
     HotKey_->setToolTip(Tr(kTexts[hkHotKeyHint], language));
     HotKey_->setStatusTip(HotKey_->toolTip());
 
+    // Each label is its control's buddy and name (lists take no name from a buddy).
+    const auto labelFor = [this, language](TText text, QWidget* control) {
+        auto* label = new QLabel(Tr(kTexts[text], language), this);
+        label->setBuddy(control);
+        control->setAccessibleName(label->text());
+        return label;
+    };
     auto* lists = new QHBoxLayout;
     lists->setSpacing(0);
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(Tr(kTexts[hkCommand], language), this));
+    left->addWidget(labelFor(hkCommand, Commands_));
     left->addWidget(Commands_);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(Tr(kTexts[hkKey], language), this));
+    right->addWidget(labelFor(hkKey, Keys_));
     right->addWidget(Keys_);
     lists->addLayout(left, 3);
     lists->addLayout(right, 2);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(Tr(kTexts[hkField], language), this));
+    side->addWidget(labelFor(hkField, Field_));
     side->addWidget(Field_);
     side->addWidget(bind);
     side->addWidget(unbind);

@@ -56,6 +56,7 @@ TOtherSeqWindow::TOtherSeqWindow(std::vector<TSequencerEntry> entries, const std
     explanation->setWordWrap(true);
 
     Targets_ = new QListWidget(this);
+    Targets_->setAccessibleName(Tr(kTexts[osTargets], language));
     for (const TSequencerEntry& entry : Entries_) Targets_->addItem(EntryText(entry));
     const auto chosen = std::find_if(Entries_.begin(), Entries_.end(),
                                      [&](const TSequencerEntry& e) { return e.ClassName == Target_; });
@@ -74,6 +75,7 @@ TOtherSeqWindow::TOtherSeqWindow(std::vector<TSequencerEntry> entries, const std
     });
 
     Programs_ = new QTreeWidget(this);
+    Programs_->setAccessibleName(Tr(kTexts[osOthers], language));
     Programs_->setRootIsDecorated(false);
     Programs_->setHeaderLabels({Tr(kTexts[osTitleBar], language), Tr(kTexts[osClassName], language)});
     Programs_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -96,7 +98,9 @@ TOtherSeqWindow::TOtherSeqWindow(std::vector<TSequencerEntry> entries, const std
     auto* targetColumn = new QVBoxLayout(targetBox);
     targetColumn->addWidget(Targets_);
     auto* keyRow = new QHBoxLayout;
-    keyRow->addWidget(new QLabel(Tr(kTexts[osHotKey], language), this));
+    auto* keyLabel = new QLabel(Tr(kTexts[osHotKey], language), this);
+    keyLabel->setBuddy(Key_);
+    keyRow->addWidget(keyLabel);
     keyRow->addWidget(Key_, 1);
     targetColumn->addLayout(keyRow);
     targetColumn->addWidget(KeyNote_);

@@ -1,6 +1,6 @@
-// Every control a user can reach in the main window and its editor windows has a name a screen
-// reader can say, in both languages: buttons, boxes, fields, tabs, grids, lamps, title panels,
-// pictures, the keyboard and the ribbon.
+// Every control a user can reach in the main window, its editor windows and the Option menu's
+// dialogs has a name a screen reader can say, in both languages: buttons, boxes, fields, tabs,
+// lists, grids, lamps, title panels, pictures, the keyboard and the ribbon.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -17,8 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "app/hot_key_dialog.h"
 #include "app/main_window.h"
 #include "app/managed_windows.h"
+#include "app/option_menu.h"
+#include "app/other_options_dialog.h"
+#include "app/other_seq_dialog.h"
+#include "app/shortcut_keys.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {
@@ -82,6 +88,24 @@ TEST_P(ControlNamesTest, EveryControlOfEveryEditorWindowHasAName) {
     }
     const std::vector<std::string> unnamed = Unnamed(form);
     EXPECT_TRUE(unnamed.empty()) << "main window:\n" << ::testing::PrintToString(unnamed);
+
+    // The Option menu's dialogs, as they open.
+    int dialogs = 0;
+    const auto check = [&dialogs](QDialog& dialog) {
+        ++dialogs;
+        dialog.show();
+        QApplication::processEvents();
+        const std::vector<std::string> missing = Unnamed(dialog);
+        EXPECT_TRUE(missing.empty()) << dialog.windowTitle().toStdString() << ":\n" << ::testing::PrintToString(missing);
+        dialog.hide();
+    };
+    form.Hooks.OtherOptions = [&](TOterOption& dialog) { check(dialog); };
+    form.Hooks.HotKeyDialog = [&](THotKeyDlg& dialog) { check(dialog); };
+    form.Hooks.SequencerDialog = [&](TOtherSeqWindow& dialog) { check(dialog); };
+    form.OptionMenu().OtherOptionsCommand();
+    form.Shortcuts().ShortcutKeysCommand();
+    form.Shortcuts().SequencerLinkCommand();
+    EXPECT_EQ(dialogs, 3);
     Form.reset();  // before the clock it was started with
 }
 
