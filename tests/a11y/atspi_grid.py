@@ -74,6 +74,34 @@ def named(role_set, name):
     return want
 
 
+CONTROLS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,
+            pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_SLIDER,
+            pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_LIST, pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE,
+            pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT}
+
+
+def unnamed_controls(root, found, depth=0):
+    """The controls on screen whose name a screen reader could not say."""
+    if root is None or depth > 40:
+        return found
+    try:
+        states = root.getState()
+        if not states.contains(pyatspi.STATE_SHOWING):
+            return found
+        role = root.getRole()
+        if role in CONTROLS and not root.name.strip():
+            parent = root.parent.name if root.parent else ""
+            found.append("%s in %r" % (root.getRoleName(), parent))
+        if role in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE, pyatspi.ROLE_LIST, pyatspi.ROLE_COMBO_BOX,
+                    pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_MENU_BAR):
+            return found  # their items are named by their content
+        for i in range(root.childCount):
+            unnamed_controls(root.getChildAtIndex(i), found, depth + 1)
+    except Exception:  # a widget that went away while walking
+        pass
+    return found
+
+
 def text_of(acc):
     return acc.queryText().getText(0, -1)
 
@@ -148,6 +176,11 @@ def main():
     if not any(kind.startswith("object:text-changed:insert") and data == args.after for kind, _, data in EVENTS):
         fail("the new value was not announced: %s" % EVENTS[-10:])
     print("after the key the cell reads", repr(args.after), "and said so", flush=True)
+    # Every control on screen, the opened window's and the main window's, says what it is.
+    unnamed = unnamed_controls(app, [])
+    if unnamed:
+        fail("controls without a name: %s" % unnamed)
+    print("every control on screen has a name", flush=True)
     print("PASS", flush=True)
 
 
