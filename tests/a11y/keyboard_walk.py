@@ -13,6 +13,7 @@ import pyatspi
 from gi.repository import GLib
 
 FOCUSED = [None]
+MOVES = [0]  # focus events heard
 
 
 def fail(text):
@@ -33,6 +34,7 @@ def on_focus(event):
     if event.type.startswith("object:state-changed:focused") and not event.detail1:
         return
     FOCUSED[0] = event.source
+    MOVES[0] += 1
 
 
 def focused_name():
@@ -72,7 +74,14 @@ def tab_to(what, test, limit=200):
             print("  focus on", repr(focused_name()), flush=True)
             return
         seen.append((focused_name(), focused_role() and focused_role().value_nick))
-        keys("Tab", settle=0.08)
+        # One Tab at a time: the next only once the focus was heard to move (a busy program
+        # must not be tabbed past its target).
+        before = MOVES[0]
+        keys("Tab", settle=0.02)
+        end = time.time() + 2
+        while MOVES[0] == before and time.time() < end:
+            pump(0.02)
+        pump(0.05)
     fail("Tab never reached %s; the focus went %s" % (what, seen[-30:]))
 
 
