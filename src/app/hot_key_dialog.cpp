@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/caption.h"
+#include "widgets/control_accessibles.h"
 #include "app/app_texts.h"
 #include "app/key_capture_edit.h"
 #include "app/shortcut_code.h"
@@ -82,12 +83,8 @@ THotKeyDlg::THotKeyDlg(std::vector<THotKeyRow> rows, TLanguage language, QWidget
     HotKey_->setToolTip(Tr(kTexts[hkHotKeyHint], language));
     HotKey_->setStatusTip(HotKey_->toolTip());
 
-    // Each label is its control's buddy and name (lists take no name from a buddy).
     const auto labelFor = [this, language](TText text, QWidget* control) {
-        auto* label = new QLabel(Tr(kTexts[text], language), this);
-        label->setBuddy(control);
-        control->setAccessibleName(label->text());
-        return label;
+        return LabelFor(Tr(kTexts[text], language), control, this);
     };
     auto* lists = new QHBoxLayout;
     lists->setSpacing(0);

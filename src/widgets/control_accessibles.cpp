@@ -1,5 +1,6 @@
 #include "widgets/control_accessibles.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 
@@ -177,6 +178,13 @@ void TellValue(QWidget* control, int value) {
     if (!QAccessible::isActive()) return;
     QAccessibleValueChangeEvent change(control, value);
     QAccessible::updateAccessibility(&change);
+}
+
+QLabel* LabelFor(const QString& text, QWidget* control, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(control);
+    control->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
+    return label;
 }
 
 QString SpokenNoteName(int note) { return QString::fromStdString(NoteText(note)).remove(QLatin1Char(' ')); }

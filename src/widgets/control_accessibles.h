@@ -5,6 +5,7 @@
 // on-screen keyboard as a group of keys named by note ("C4", "F#5") that can be pressed.
 #include <QAccessibleWidget>
 
+class QLabel;
 class QWidget;
 
 namespace veka {
@@ -17,5 +18,9 @@ void TellValue(QWidget* control, int value);
 
 // A note's name as the keyboard's keys are read: "C4" for 60, "C#4" for 61.
 QString SpokenNoteName(int note);
+
+// A label that names control: its buddy (Alt+its letter goes there) and its accessible name
+// (lists and tables take none from a buddy).
+QLabel* LabelFor(const QString& text, QWidget* control, QWidget* parent);
 
 }  // namespace veka

@@ -179,6 +179,12 @@ void TVekaGrid::SetCellValue(int col, int row, int32_t value) {
     PutLinkTest(col, row);
 }
 
+void TVekaGrid::SetCellValueAsEdit(int col, int row, int32_t value) {
+    if (!IsValueCell(col, row)) return;
+    StartValue_ = GetCellValue(col, row);
+    SetCellValue(col, row, value);
+}
+
 void TVekaGrid::PutLinkTest(int col, int row) {
     // Looked up again: the window's handlers may have rebuilt the grid meanwhile.
     const TOneCell* cell = At(col, row);

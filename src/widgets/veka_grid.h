@@ -79,6 +79,8 @@ public:
     int32_t GetCellValue(int col, int row) const;
     // Clamps, raises OnCellChange, then OnPutLink when the value differs from the gesture's start.
     void SetCellValue(int col, int row, int32_t value);
+    // The same as a gesture of its own (an assistive tool's): starts from the cell's value.
+    void SetCellValueAsEdit(int col, int row, int32_t value);
     // Shows a value changed elsewhere in the first value cell with the same Owner and Index;
     // stored as given, no event.
     void SetLinkedValue(const TLinkData& link, int32_t value);

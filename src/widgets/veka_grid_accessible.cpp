@@ -22,15 +22,19 @@ public:
     TGridCellAccessible(TVekaGrid* grid, int col, int row) : Grid_(grid), Col_(col), Row_(row) {}
 
     bool isValid() const override {
-        return Grid_ && Col_ < Grid_->ColCount() && Row_ < Grid_->RowCount();
+        return Grid_ && Col_ >= 0 && Row_ >= 0 && Col_ < Grid_->ColCount() && Row_ < Grid_->RowCount();
     }
+    const TVekaGrid* Owner() const { return Grid_; }
+    int Col() const { return Col_; }
+    int Row() const { return Row_; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return Grid_ ? Table()->window() : nullptr; }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         switch (type) {
         case QAccessible::TableCellInterface:
-            return IsValueCell() ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+            // The place outside the grid answers too (Qt's bridge asks it without a check).
+            return IsValueCell() || Col_ < 0 ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
         case QAccessible::TextInterface:
             return static_cast<QAccessibleTextInterface*>(this);
         case QAccessible::ValueInterface:
@@ -54,7 +58,11 @@ public:
         if (!isValid()) return {};
         switch (t) {
         case QAccessible::Name:
-            if (IsValueCell()) return Grid_->SpokenRowName(Row_) + QStringLiteral(", ") + Grid_->SpokenColumnName(Col_);
+            if (IsValueCell()) {
+                QStringList names{Grid_->SpokenRowName(Row_), Grid_->SpokenColumnName(Col_)};
+                names.removeAll(QString());
+                return names.join(QStringLiteral(", "));
+            }
             if (Row_ < Grid_->FixedRows()) return Grid_->SpokenColumnName(Col_);
             if (Col_ == 0) return Grid_->SpokenRowName(Row_);
             return Grid_->ShownText(Col_, Row_);
@@ -117,8 +125,8 @@ public:
         for (int col = 0; col < Grid_->FixedCols(); ++col) headers << Table()->CellInterface(col, Row_);
         return headers;
     }
-    int columnIndex() const override { return Grid_ ? Col_ - Grid_->FixedCols() : -1; }
-    int rowIndex() const override { return Grid_ ? Row_ - Grid_->FixedRows() : -1; }
+    int columnIndex() const override { return IsValueCell() ? Col_ - Grid_->FixedCols() : -1; }
+    int rowIndex() const override { return IsValueCell() ? Row_ - Grid_->FixedRows() : -1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return Grid_ ? Table() : nullptr; }
@@ -151,7 +159,7 @@ public:
     void setCurrentValue(const QVariant& value) override {
         bool ok = false;
         const int number = value.toInt(&ok);
-        if (ok && isValid() && state().editable) Grid_->SetCellValue(Col_, Row_, number);
+        if (ok && isValid() && state().editable) Grid_->SetCellValueAsEdit(Col_, Row_, number);
     }
     QVariant maximumValue() const override { return isValid() ? Grid_->GetCell(Col_, Row_).Max : 0; }
     QVariant minimumValue() const override { return isValid() ? Grid_->GetCell(Col_, Row_).Min : 0; }
@@ -186,7 +194,10 @@ private:
 
 TVekaGridAccessible::TVekaGridAccessible(TVekaGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
-TVekaGridAccessible::~TVekaGridAccessible() { DropCells(); }
+TVekaGridAccessible::~TVekaGridAccessible() {
+    DropCells();
+    if (Outside_) QAccessible::deleteAccessibleInterface(Outside_);
+}
 
 TVekaGrid* TVekaGridAccessible::Grid() const { return static_cast<TVekaGrid*>(widget()); }
 
@@ -211,24 +222,18 @@ void TVekaGridAccessible::DropCells() const {
     Cells_.clear();
 }
 
-bool TVekaGridAccessible::SizeChanged() const {
-    const TVekaGrid* grid = Grid();
-    if (grid->ColCount() == CachedCols_ && grid->RowCount() == CachedRows_) return false;
-    DropCells();
-    CachedCols_ = grid->ColCount();
-    CachedRows_ = grid->RowCount();
-    return true;
-}
+namespace {
+quint32 PlaceKey(int col, int row) { return quint32(col) << 16 | quint32(row); }
+}  // namespace
 
 QAccessibleInterface* TVekaGridAccessible::CellInterface(int col, int row) const {
     TVekaGrid* grid = Grid();
     if (!grid || col < 0 || row < 0 || col >= grid->ColCount() || row >= grid->RowCount()) return nullptr;
-    SizeChanged();
-    const int index = row * grid->ColCount() + col;
-    if (auto found = Cells_.constFind(index); found != Cells_.constEnd())
+    const quint32 key = PlaceKey(col, row);
+    if (auto found = Cells_.constFind(key); found != Cells_.constEnd())
         return QAccessible::accessibleInterface(*found);
     auto* cell = new TGridCellAccessible(grid, col, row);
-    Cells_.insert(index, QAccessible::registerAccessibleInterface(cell));
+    Cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
     return cell;
 }
 
@@ -241,11 +246,9 @@ QAccessibleInterface* TVekaGridAccessible::child(int index) const {
 }
 
 int TVekaGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (!child || SizeChanged()) return -1;
-    for (auto it = Cells_.constBegin(); it != Cells_.constEnd(); ++it) {
-        if (QAccessible::accessibleInterface(it.value()) == child) return it.key();
-    }
-    return -1;
+    const auto* cell = dynamic_cast<const TGridCellAccessible*>(child);
+    if (!cell || !cell->isValid() || cell->Owner() != Grid()) return -1;
+    return cell->Row() * Grid()->ColCount() + cell->Col();
 }
 
 QAccessibleInterface* TVekaGridAccessible::childAt(int x, int y) const {
@@ -264,7 +267,10 @@ QAccessibleInterface* TVekaGridAccessible::focusChild() const {
 
 QAccessibleInterface* TVekaGridAccessible::cellAt(int row, int column) const {
     const TVekaGrid* grid = Grid();
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return nullptr;
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
+        if (!Outside_) Outside_ = QAccessible::registerAccessibleInterface(new TGridCellAccessible(Grid(), -1, -1));
+        return QAccessible::accessibleInterface(Outside_);
+    }
     return CellInterface(column + grid->FixedCols(), row + grid->FixedRows());
 }
 
@@ -344,11 +350,7 @@ bool TVekaGridAccessible::selectColumn(int column) {
     return true;
 }
 
-void TVekaGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
-    DropCells();
-    CachedCols_ = Grid()->ColCount();
-    CachedRows_ = Grid()->RowCount();
-}
+void TVekaGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) { DropCells(); }
 
 }  // namespace veka
 

@@ -54,10 +54,13 @@ public:
 
 private:
     void DropCells() const;  // the grid was rebuilt: every cell interface is made anew
-    bool SizeChanged() const;
 
-    mutable QHash<int, QAccessible::Id> Cells_;
-    mutable int CachedCols_ = -1, CachedRows_ = -1;
+    // Keyed by grid position (column, row), not by child index: a cell keeps its place whatever
+    // the grid's size, so a grid resized while no tool listened leaves no cell at a wrong index.
+    mutable QHash<quint32, QAccessible::Id> Cells_;
+    // What cellAt gives for a place outside the value cells: Qt's bridge uses the answer
+    // without asking whether there is one, so there always is (an invalid cell).
+    mutable QAccessible::Id Outside_ = 0;
 };
 
 }  // namespace veka

@@ -53,18 +53,22 @@ void TVekaRibon::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageUp: MoveTo(CursorX_ + 32); break;
     case Qt::Key_Home: MoveTo(kLeft); break;
     case Qt::Key_End: MoveTo(width() - 4); break;
-    case Qt::Key_Space: MoveTo(CentreX()); break;
     default: QWidget::keyPressEvent(event); return;
     }
-    KeyHeld_ = true;
+    HeldKey_ = event->key();
 }
 
 void TVekaRibon::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() || !KeyHeld_) {
+    if (event->isAutoRepeat() || event->key() != HeldKey_) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    KeyHeld_ = false;
+    SpringBackFromKeys();
+}
+
+void TVekaRibon::SpringBackFromKeys() {
+    if (HeldKey_ == 0) return;
+    HeldKey_ = 0;
     // Pitch bend played from the keys springs back when they are let go, as from the pointer.
     if (!ReturnMode) return;
     CursorX_ = CentreX();
@@ -79,6 +83,7 @@ void TVekaRibon::focusInEvent(QFocusEvent* event) {
 }
 
 void TVekaRibon::focusOutEvent(QFocusEvent* event) {
+    SpringBackFromKeys();  // a key held while the focus went will never be heard let go
     update();
     QWidget::focusOutEvent(event);
 }

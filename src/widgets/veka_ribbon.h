@@ -38,7 +38,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Left and Right move the cursor a step (eight with Ctrl), Page Up and Down further, Home
-    // and End to the ends, Space to the centre.
+    // and End to the ends.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -46,10 +46,11 @@ protected:
 
 private:
     void MoveTo(int x);
+    void SpringBackFromKeys();
 
     int CursorX_ = kWidth / 2 + 1;
     bool Dragging_ = false;
-    bool KeyHeld_ = false;
+    int HeldKey_ = 0;  // the key that moved the cursor, until it is let go
 };
 
 }  // namespace veka

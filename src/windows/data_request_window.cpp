@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/caption.h"
+#include "widgets/control_accessibles.h"
 
 namespace veka {
 
@@ -107,9 +108,10 @@ TDataReq::TDataReq(const TDataRequestChoice& choice, bool insertionAllowed, cons
     Log_->setChecked(choice.TakeLog);
     auto* path = new QLineEdit(logPath, this);
     path->setReadOnly(true);
+    path->setAccessibleName(Log_->text());
     path->setMinimumWidth(200);
     options->addWidget(SelectAll_, 0, 0, 1, 2);
-    options->addWidget(new QLabel(T(rtWait, language), this), 1, 0);
+    options->addWidget(LabelFor(T(rtWait, language), Wait_, this), 1, 0);
     options->addWidget(Wait_, 1, 1);
     options->addWidget(Log_, 2, 0, 1, 2);
     options->addWidget(path, 3, 0, 1, 2);

@@ -329,6 +329,7 @@ void TEffectWindow::BuildSendGrid() {
         cell.ShowAs = 0;
     }
     VekaGrid2_->SetFocusCell(1, keepRow);
+    FitGrids();  // the send column is as wide as the port tabs it now has
     VekaGrid2_->viewport()->update();
 }
 

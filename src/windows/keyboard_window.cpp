@@ -55,6 +55,8 @@ TKeyboardWindow::TKeyboardWindow(const TWindowServices& services, TNotePlayer& p
         button->setText(QString::fromLatin1(caption));
         button->setObjectName(QStringLiteral("Btn%1").arg(QLatin1String(caption)));
         button->setToolTip(hint);
+        // Read as what it does and the computer key that does the same ("... (X)").
+        button->setAccessibleName(QStringLiteral("%1 (%2)").arg(hint, QLatin1String(caption)));
         button->setFocusPolicy(Qt::NoFocus);  // the letters keep playing
         button->setFixedSize(24, 22);
         connect(button, &QToolButton::clicked, this, slot);

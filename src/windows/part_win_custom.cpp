@@ -16,6 +16,7 @@
 #include "document/part_texts.h"
 #include "module/image.h"
 #include "module/parameter_tables.h"
+#include "widgets/control_accessibles.h"
 
 namespace veka {
 
@@ -53,10 +54,10 @@ void TPartWinCustom::BuildControls() {
         list->installEventFilter(this);
     }
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(Text("ﾊﾟﾗﾒｰﾀｰの候補", "All Parameters"), this));
+    left->addWidget(LabelFor(Text("ﾊﾟﾗﾒｰﾀｰの候補", "All Parameters"), ListBox1, this));
     left->addWidget(ListBox1, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(Text("使うﾊﾟﾗﾒｰﾀｰ ", "Available Parameters"), this));
+    right->addWidget(LabelFor(Text("使うﾊﾟﾗﾒｰﾀｰ ", "Available Parameters"), ListBox2, this));
     right->addWidget(ListBox2, 1);
 
     AddBtn = new QPushButton(Text("追加", "Add"), this);

@@ -17,6 +17,7 @@
 
 #include "module/image.h"
 #include "module/safe_file.h"
+#include "widgets/control_accessibles.h"
 
 namespace veka {
 
@@ -50,8 +51,8 @@ TSMFCustom::TSMFCustom(const TVGS& image, const std::string& programFolder, cons
     setObjectName(QStringLiteral("SMFCustom"));
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(new QLabel(QStringLiteral("Preset"), this));
     Presets_ = new QComboBox(this);
+    presetRow->addWidget(LabelFor(QStringLiteral("Preset"), Presets_, this));
     Presets_->setMinimumContentsLength(24);
     presetRow->addWidget(Presets_, 1);
     auto* save = new QPushButton(QStringLiteral("Save setting as Preset"), this);
@@ -60,8 +61,8 @@ TSMFCustom::TSMFCustom(const TVGS& image, const std::string& programFolder, cons
 
     auto* lists = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(Tr2("ﾊﾟﾗﾒｰﾀｰの候補", "All Parameters"), this));
     Candidates_ = new QListWidget(this);
+    left->addWidget(LabelFor(Tr2("ﾊﾟﾗﾒｰﾀｰの候補", "All Parameters"), Candidates_, this));
     Candidates_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     left->addWidget(Candidates_, 1);
     lists->addLayout(left, 2);
@@ -73,8 +74,8 @@ TSMFCustom::TSMFCustom(const TVGS& image, const std::string& programFolder, cons
     middle->addStretch();
     lists->addLayout(middle);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(Tr2("書き出すﾊﾟﾗﾒｰﾀｰ ", "Parameters to be exported"), this));
     Chosen_ = new QListWidget(this);
+    right->addWidget(LabelFor(Tr2("書き出すﾊﾟﾗﾒｰﾀｰ ", "Parameters to be exported"), Chosen_, this));
     Chosen_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     right->addWidget(Chosen_, 1);
     lists->addLayout(right, 3);

@@ -65,7 +65,7 @@ def until(what, test, timeout=10):
     fail("%s (the focus is on %r)" % (what, focused_name()))
 
 
-def tab_to(what, test, limit=200):
+def tab_to(what, test, limit=120):
     """Tab until the focus is where test says; the focus must get there without a pointer (the
     grids take Tab from cell to cell and let it go after their last)."""
     seen = []
@@ -78,7 +78,7 @@ def tab_to(what, test, limit=200):
         # must not be tabbed past its target).
         before = MOVES[0]
         keys("Tab", settle=0.02)
-        end = time.time() + 2
+        end = time.time() + 1
         while MOVES[0] == before and time.time() < end:
             pump(0.02)
         pump(0.05)

@@ -98,7 +98,7 @@ TEST(JackKeyboardWalk, ToneDrumNoteUserSetRowAndDisplayPictureWithoutAPointer) {
     TVekaProcess program({}, home, runtime, dir / "program.log", std::getenv("DISPLAY"));
     ASSERT_TRUE(program.Started());
     std::string window;
-    if (FILE* pipe = popen("xdotool search --sync --onlyvisible --name '^Veka 4' 2>/dev/null | head -n 1", "r")) {
+    if (FILE* pipe = popen("timeout 60 xdotool search --sync --onlyvisible --name '^Veka 4' 2>/dev/null | head -n 1", "r")) {
         char line[64] = {};
         if (fgets(line, sizeof line, pipe)) window = line;
         pclose(pipe);
@@ -124,7 +124,7 @@ TEST(JackKeyboardWalk, ToneDrumNoteUserSetRowAndDisplayPictureWithoutAPointer) {
     bool picture = false;
     for (const auto& m : received)
         if (m.size() == 74 && m[3] == 0x45 && m[4] == 0x12 && m[5] == 0x10 && m[6] == 0x01 && m[7] == 0x00)
-            picture = std::any_of(m.begin() + 8, m.end() - 2, [](uint8_t b) { return b != 0; });
+            picture = picture || std::any_of(m.begin() + 8, m.end() - 2, [](uint8_t b) { return b != 0; });
     EXPECT_TRUE(picture) << "no display picture with dots reached the port\n" << output;
     program.Terminate();
     EXPECT_EQ(program.Wait(20s), 0) << ReadText(dir / "program.log");

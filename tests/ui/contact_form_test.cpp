@@ -2,6 +2,7 @@
 // drawn pictures.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -23,6 +24,7 @@
 #include "app/sys_info.h"
 #include "app/toolbar_icons.h"
 #include "temp_dir.h"
+#include "ui/control_names.h"
 
 namespace veka {
 namespace {
@@ -201,6 +203,16 @@ int PdfPageCount(const QString& path) {
     const QByteArray pdf = file.readAll();
     // Qt writes one "/Type /Page" line per page object ("/Type /Pages" is the tree's root).
     return int(pdf.count("/Type /Page\n"));
+}
+
+// A screen reader names every control, in both languages.
+TEST(InqWindow, EveryControlHasAName) {
+    for (const TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        TInqWindow window("x", language);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(test::UnnamedControls(window), std::vector<std::string>{});
+    }
 }
 
 TEST(InqWindow, CaptionsFollowTheLanguage) {

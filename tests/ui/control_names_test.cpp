@@ -3,19 +3,9 @@
 // lists, grids, lamps, title panels, pictures, the keyboard and the ribbon.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSlider>
-#include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTabBar>
 
-#include <string>
 #include <vector>
 
 #include "app/hot_key_dialog.h"
@@ -25,49 +15,11 @@
 #include "app/other_options_dialog.h"
 #include "app/other_seq_dialog.h"
 #include "app/shortcut_keys.h"
+#include "ui/control_names.h"
 #include "ui/main_window_fixture.h"
 
 namespace veka::test {
 namespace {
-
-// The controls a screen reader's user meets: what takes the focus, what can be pressed or set,
-// and the painted controls that show something (lamps, title panels, pictures).
-bool Meets(const QWidget& widget) {
-    // Named by the area they scroll and the table they head.
-    if (qobject_cast<const QScrollBar*>(&widget) || qobject_cast<const QHeaderView*>(&widget)) return false;
-    if (widget.objectName().startsWith(QLatin1String("qt_"))) return false;
-    static const char* const painted[] = {"veka::TLEDPanel", "veka::TEdgeFontPanel", "veka::TEffectPicture",
-                                          "veka::TVekaKeyboard", "veka::TVekaRibon", "veka::TVekaGrid"};
-    for (const char* kind : painted)
-        if (widget.inherits(kind)) return true;
-    return qobject_cast<const QAbstractButton*>(&widget) || qobject_cast<const QComboBox*>(&widget) ||
-           qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSlider*>(&widget) ||
-           qobject_cast<const QTabBar*>(&widget) || qobject_cast<const QAbstractItemView*>(&widget);
-}
-
-// The line edit inside an editable combo box is named by the box.
-bool PartOfAnother(const QWidget& widget) {
-    return qobject_cast<const QLineEdit*>(&widget) && qobject_cast<const QComboBox*>(widget.parentWidget());
-}
-
-std::vector<std::string> Unnamed(QWidget& root) {
-    std::vector<std::string> unnamed;
-    for (QWidget* widget : root.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&root) || !Meets(*widget) || PartOfAnother(*widget)) continue;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-        if (accessible && !accessible->text(QAccessible::Name).trimmed().isEmpty()) continue;
-        QString where;
-        for (QWidget* up = widget->parentWidget(); up && up != &root; up = up->parentWidget())
-            if (!up->windowTitle().isEmpty()) {
-                where = up->windowTitle();
-                break;
-            }
-        unnamed.push_back((where + QStringLiteral(": ") + QLatin1String(widget->metaObject()->className()) +
-                           QLatin1Char(' ') + widget->objectName())
-                              .toStdString());
-    }
-    return unnamed;
-}
 
 class ControlNamesTest : public TMainWindowFixture, public ::testing::WithParamInterface<bool> {};
 
@@ -81,12 +33,12 @@ TEST_P(ControlNamesTest, EveryControlOfEveryEditorWindowHasAName) {
         if (!sub) continue;
         sub->showMaximized();
         QApplication::processEvents();
-        const std::vector<std::string> unnamed = Unnamed(*sub);
+        const std::vector<std::string> unnamed = UnnamedControls(*sub);
         EXPECT_TRUE(unnamed.empty()) << window.Name << ":\n" << ::testing::PrintToString(unnamed);
         sub->CloseForGood();
         QApplication::processEvents();
     }
-    const std::vector<std::string> unnamed = Unnamed(form);
+    const std::vector<std::string> unnamed = UnnamedControls(form);
     EXPECT_TRUE(unnamed.empty()) << "main window:\n" << ::testing::PrintToString(unnamed);
 
     // The Option menu's dialogs, as they open.
@@ -95,7 +47,7 @@ TEST_P(ControlNamesTest, EveryControlOfEveryEditorWindowHasAName) {
         ++dialogs;
         dialog.show();
         QApplication::processEvents();
-        const std::vector<std::string> missing = Unnamed(dialog);
+        const std::vector<std::string> missing = UnnamedControls(dialog);
         EXPECT_TRUE(missing.empty()) << dialog.windowTitle().toStdString() << ":\n" << ::testing::PrintToString(missing);
         dialog.hide();
     };

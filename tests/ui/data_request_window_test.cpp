@@ -17,6 +17,7 @@
 #include "windows/data_request_window.h"
 #include "app/communication_menu.h"
 #include "app/help_menu.h"
+#include "ui/control_names.h"
 
 namespace veka {
 namespace {
@@ -120,6 +121,16 @@ TEST_F(DataRequestOnFakeClock, InputClosedMidRequestEndsWithTheReportNotAHang) {
     EXPECT_EQ(form.Document().Image().Part(0, 16, 9).Value, 10);
     EXPECT_EQ(form.Document().Image().System(2).Value, 50);  // system replies are taken after the loop: none came
     EXPECT_TRUE(form.menuBar()->isEnabled());
+}
+
+// A screen reader names every control, in both languages.
+TEST(DataReqWindow, EveryControlHasAName) {
+    for (const TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        TDataReq window(TDataRequestChoice{}, true, "/tmp/DataReq.Log", language);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(test::UnnamedControls(window), std::vector<std::string>{});
+    }
 }
 
 TEST(DataReqWindow, SelectAllTakesWhatTheModuleHasAndTheChoiceComesBack) {

@@ -99,8 +99,15 @@ TEST(VekaKeyboardTest, KeysAreNamedButtonsAndTheRibbonMovesByKeys) {
     QTest::keyPress(&ribbon, Qt::Key_Right);
     EXPECT_EQ(ribbon.Value(), centre + 64);
     EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), centre + 64);
+    // Only the key that moved it lets it spring back; a focus lost meanwhile does too.
+    QTest::keyClick(&ribbon, Qt::Key_Control);
+    EXPECT_EQ(ribbon.Value(), centre + 64);
     QTest::keyRelease(&ribbon, Qt::Key_Right);
     EXPECT_EQ(values, (std::vector<int>{centre + 64, centre}));
+    QTest::keyPress(&ribbon, Qt::Key_Left);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(&ribbon, &out);
+    EXPECT_EQ(values, (std::vector<int>{centre + 64, centre, centre - 64, centre}));
     ribbon.ReturnMode = false;
     QTest::keyClick(&ribbon, Qt::Key_Home);
     EXPECT_EQ(ribbon.Value(), 0);

@@ -3,6 +3,7 @@
 // the closes it refuses.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include "midi/midi_fixture.h"
 #include "app/midi_setting_dialog.h"
 #include "temp_dir.h"
+#include "ui/control_names.h"
 
 // Readable QString values in failure messages (internal linkage: each test file has its own).
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -89,6 +91,16 @@ protected:
     std::unique_ptr<test::TMidiFixture> Midi;
     std::unique_ptr<TRecordingMidiSetting> Dialog;
 };
+
+// A screen reader names every control, in both languages.
+TEST_F(MidiSetting, EveryControlHasAName) {
+    for (const TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        Open(2, language);
+        QApplication::processEvents();
+        EXPECT_EQ(test::UnnamedControls(*Dialog), std::vector<std::string>{});
+        Dialog.reset();
+    }
+}
 
 TEST_F(MidiSetting, ControlsCarryTheirNamesAndJapaneseCaptions) {
     Open(1);

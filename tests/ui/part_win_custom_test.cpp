@@ -19,6 +19,7 @@
 #include "module/image.h"
 #include "document/settings.h"
 #include "temp_dir.h"
+#include "ui/control_names.h"
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -78,6 +79,16 @@ protected:
         return rows;
     }
 };
+
+// A screen reader names every control, in both languages.
+TEST_F(PartWinCustom, EveryControlHasAName) {
+    for (const TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        Open(mtSC8850, language);
+        Dialog->show();
+        QApplication::processEvents();
+        EXPECT_EQ(test::UnnamedControls(*Dialog), std::vector<std::string>{});
+    }
+}
 
 TEST_F(PartWinCustom, OpensOnTheFirstOrderWithTheCandidatesAndTheHint) {
     Save(0, {Entry(9), Entry(12)}, "Mix");

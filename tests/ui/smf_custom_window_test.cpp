@@ -16,6 +16,7 @@
 #include "smf/order_file.h"
 #include "temp_dir.h"
 #include "windows/smf_custom_window.h"
+#include "ui/control_names.h"
 
 namespace veka::test {
 namespace {
@@ -31,6 +32,18 @@ void SelectOnly(QListWidget* list, int row) {
     list->clearSelection();
     list->setCurrentRow(row);
     list->item(row)->setSelected(true);
+}
+
+// A screen reader names every control, in both languages.
+TEST(SmfCustomWindow, EveryControlHasAName) {
+    TTempDir dir;
+    TVGS image(VEKA_TEST_DEFAULT_DIR);
+    for (const TLanguage language : {TLanguage::English, TLanguage::Japanese}) {
+        TSMFCustom window(image, dir.Path.string(), "default.scd", language);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_EQ(test::UnnamedControls(window), std::vector<std::string>{});
+    }
 }
 
 TEST(SmfCustomWindow, TheListIsBuiltFromTheCandidatesWithTheFormsEachParameterHas) {
