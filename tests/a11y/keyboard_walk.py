@@ -6,28 +6,14 @@ copies that row into note 40 of the user set and draws and sends a picture of th
 test that starts it checks what reached the module. Exits 1 at the first step that does not go as expected."""
 import argparse
 import subprocess
-import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from atspi_grid import fail, pump  # beside this file
 
 FOCUSED = [None]
 MOVES = [0]  # focus events heard
-
-
-def fail(text):
-    print("FAIL: " + text, flush=True)
-    sys.exit(1)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.time() + seconds
-    while time.time() < end:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
 
 
 def on_focus(event):
