@@ -27,6 +27,7 @@ int EmbedCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int ExportCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int DiffCommand(TVGS& image, const TOptions& options, std::ostream& out);
 int SyncCommand(TVGS& image, const TOptions& options, std::ostream& out);
+int PlayCommand(TVGS& image, const TOptions& options, std::ostream& out);
 
 // Names as the module stores them end in blanks; the command line prints them without.
 std::string TrimRight(std::string text);

@@ -65,6 +65,12 @@ Commands:
                                    when some parameters could not be read (named)
   identify --out DEV --in DEV      ask the module which model it is
   panic --out A=DEV[,B=DEV..]      All Sound Off on every channel
+  play SONG.mid --out A=DEV[,B=DEV..] [--setup FILE] [--from BAR] [--to BAR]
+                                   play the song on the ports its port events name
+                                   (Port A without them) and exit at its end; with
+                                   --setup the setup is sent first and the song's
+                                   own setup measures are left out. Ctrl+C stops it
+                                   with every note and the sustain ended (exit 130)
   display --text TEXT | --dsp FILE.dsp [--out DEV]
                                    the module's display messages (the picture of a
                                    preset, its text or the text given; at most 32
@@ -116,6 +122,7 @@ int main(int argc, char** argv) {
         else if (command == "export") run = ExportCommand;
         else if (command == "diff") run = DiffCommand;
         else if (command == "sync") run = SyncCommand;
+        else if (command == "play") run = PlayCommand;
         else throw EUsage("unknown command '" + command + "' (veka4-cli --help lists them)");
 
         TVGS image(FindDefaultFolder(), o.ModuleType);

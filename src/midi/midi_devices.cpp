@@ -14,6 +14,7 @@
 #include <mutex>
 #include <thread>
 
+#include "midi/jack_output.h"
 #include "midi/virtual_module.h"
 
 namespace veka {
@@ -86,20 +87,6 @@ bool JackServerRunning() {
         return false;
     }
     return probe->Running;
-}
-
-// JACK applies a new connection at a cycle boundary, and what a port puts out before then goes
-// nowhere; so an opened output waits until two cycles have begun (a second at most).
-void AwaitJackCycles() {
-    jack_client_t* probe = jack_client_open("veka-probe", JackNoStartServer, nullptr);
-    if (!probe) return;
-    const jack_nframes_t period = jack_get_buffer_size(probe);
-    const jack_nframes_t start = jack_last_frame_time(probe);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (jack_nframes_t(jack_last_frame_time(probe) - start) < 2 * period &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    jack_client_close(probe);
 }
 
 // Without the sequencer device ALSA cannot start, and asking it anyway only prints errors.
@@ -187,12 +174,12 @@ bool OpenAgain(TRt& rt, const TMidiDeviceInfo& info, const char* portName, unsig
     }
 }
 
+// An ALSA sequencer output (JACK outputs are jack_output.h's, which keep a song's timing).
 class TRtMidiOutDevice : public IMidiOutDevice {
 public:
     explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Info_(info), Out_(ApiOf(info.Backend), kClientName) {
         Out_.setErrorCallback(QuietRtMidiError, nullptr);
         OpenByName(Out_, info, "Veka Out");
-        if (info.Backend == TMidiBackend::Jack) AwaitJackCycles();
         // RtMidi reports a failed send (an ALSA write error, say) only through the error
         // callback and then returns normally; catch it so the caller hears of it.
         Out_.setErrorCallback(&TRtMidiOutDevice::NoteFailure, this);
@@ -208,9 +195,7 @@ public:
     }
     bool Present() override { return Listed(Out_, Info_.Name, Hint_); }
     bool Reconnect() override {
-        if (!OpenAgain(Out_, Info_, "Veka Out", Hint_)) return false;
-        if (Info_.Backend == TMidiBackend::Jack) AwaitJackCycles();
-        return true;
+        return OpenAgain(Out_, Info_, "Veka Out", Hint_);
     }
 
 private:
@@ -326,6 +311,7 @@ std::unique_ptr<IMidiOutDevice> TMidiDevices::OpenOutput(int index) {
         if (!Virtual_) throw EMidiDeviceError("The virtual module is not running");
         return Virtual_->OpenOutput(TVirtualModule::PortOfOutputName(info.Name));
     }
+    if (info.Backend == TMidiBackend::Jack) return OpenJackOutput(info);
     try {
         return std::make_unique<TRtMidiOutDevice>(info);
     } catch (const RtMidiError& e) {

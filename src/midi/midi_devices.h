@@ -30,6 +30,18 @@ public:
     virtual bool Present() { return true; }
     // Connects again to the device of the same name once it is back; false while it is not.
     virtual bool Reconnect() { return Present(); }
+    // Whether SendAt keeps a message until its due time and delivers it then (JACK, to the
+    // frame). Other devices send it at once, so their caller sends each message when it is due.
+    virtual bool Timed() const { return false; }
+    // A message due at dueMicroseconds of the steady clock; false when the queue of later
+    // messages is full (try again later). Throws EMidiDeviceError as Send does.
+    virtual bool SendAt(std::span<const uint8_t> message, int64_t dueMicroseconds) {
+        (void)dueMicroseconds;
+        Send(message);
+        return true;
+    }
+    // Drops every message given a due time that has not gone out yet.
+    virtual void DropScheduled() {}
 };
 
 // Called on the driver's thread with one complete message; must not allocate or block.

@@ -78,6 +78,15 @@ void TMidiOutput::SendLong(std::span<const uint8_t> bytes) {
     if (Onmidioutput) Onmidioutput();
 }
 
+bool TMidiOutput::SendAt(std::span<const uint8_t> message, int64_t dueMicroseconds) {
+    if (!IsOpen()) throw EmidioutputError("MIDI Output device not open");
+    try {
+        return Device_->SendAt(message, dueMicroseconds);
+    } catch (const std::exception& e) {
+        throw EmidioutputError(e.what());
+    }
+}
+
 void TMidiOutput::SendEvent(const TMyMidiEvent& event) {
     if (!IsOpen()) throw EmidioutputError("MIDI Output device not open");
     if (event.IsSysex())

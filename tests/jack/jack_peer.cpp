@@ -94,16 +94,19 @@ int TJackPeer::Xrun(void* self) {
 }
 
 void TJackPeer::Record(void* buffer) {
+    const jack_nframes_t start = jack_last_frame_time(Client_);
     const uint32_t count = jack_midi_get_event_count(buffer);
     for (uint32_t i = 0; i < count; ++i) {
         jack_midi_event_t event;
         if (jack_midi_event_get(&event, buffer, i) != 0) continue;
         const uint32_t size = uint32_t(event.size);
-        if (jack_ringbuffer_write_space(Incoming_) < sizeof size + size) {
+        const uint32_t frame = start + event.time;  // when it arrived, in JACK's frames
+        if (jack_ringbuffer_write_space(Incoming_) < sizeof size + sizeof frame + size) {
             RecordOverflows_.fetch_add(1, std::memory_order_relaxed);
             continue;
         }
         jack_ringbuffer_write(Incoming_, reinterpret_cast<const char*>(&size), sizeof size);
+        jack_ringbuffer_write(Incoming_, reinterpret_cast<const char*>(&frame), sizeof frame);
         jack_ringbuffer_write(Incoming_, reinterpret_cast<const char*>(event.buffer), size);
     }
 }
@@ -184,14 +187,24 @@ const std::vector<std::vector<uint8_t>>& TJackPeer::Received() {
     for (;;) {
         uint32_t size = 0;
         if (jack_ringbuffer_peek(Incoming_, reinterpret_cast<char*>(&size), sizeof size) < sizeof size) break;
-        if (jack_ringbuffer_read_space(Incoming_) < sizeof size + size) break;
+        uint32_t frame = 0;
+        if (jack_ringbuffer_read_space(Incoming_) < sizeof size + sizeof frame + size) break;
         jack_ringbuffer_read_advance(Incoming_, sizeof size);
+        jack_ringbuffer_read(Incoming_, reinterpret_cast<char*>(&frame), sizeof frame);
         std::vector<uint8_t> bytes(size);
         jack_ringbuffer_read(Incoming_, reinterpret_cast<char*>(bytes.data()), size);
         Received_.push_back(std::move(bytes));
+        ReceivedFrames_.push_back(frame);
     }
     return Received_;
 }
+
+const std::vector<uint32_t>& TJackPeer::ReceivedFrames() {
+    Received();
+    return ReceivedFrames_;
+}
+
+uint32_t TJackPeer::SampleRate() const { return jack_get_sample_rate(Client_); }
 
 bool TJackPeer::WaitReceived(size_t count, std::chrono::milliseconds timeout) {
     return PollUntil(timeout, [this, count] { return Received().size() >= count; });

@@ -53,6 +53,9 @@ public:
 
     // Everything the input recorded so far, in arrival order.
     const std::vector<std::vector<uint8_t>>& Received();
+    // The JACK frame each of them arrived at (the cycle's first frame and the event's offset).
+    const std::vector<uint32_t>& ReceivedFrames();
+    uint32_t SampleRate() const;
     // True once at least count messages were recorded.
     bool WaitReceived(size_t count, std::chrono::milliseconds timeout);
 
@@ -96,6 +99,7 @@ private:
     std::atomic<uint64_t> Cycles_{0};
     std::atomic<size_t> PortBufferBytes_{0};
     std::vector<std::vector<uint8_t>> Received_;
+    std::vector<uint32_t> ReceivedFrames_;
 };
 
 }  // namespace veka::test

@@ -1,0 +1,233 @@
+// veka4-cli play against two independent JACK clients, one a port: every note arrives, in order,
+// at the frame the song's tempo map gives it (through a tempo change), and Ctrl+C ends every
+// note and the sustain.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "jack_peer.h"
+#include "temp_dir.h"
+#include "veka_process.h"
+
+namespace veka::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kTimeBase = 480;
+constexpr int64_t kTempoChangeTick = 4 * kTimeBase;  // 120 beats per minute, then 160 from beat 5
+constexpr int kNotes = 48;                           // a port
+constexpr int kStep = 120;                           // ticks from one note to the next
+
+int64_t SongMicroseconds(int64_t tick) {
+    if (tick < kTempoChangeTick) return tick * 500000 / kTimeBase;
+    return kTempoChangeTick * 500000 / kTimeBase + (tick - kTempoChangeTick) * 375000 / kTimeBase;
+}
+
+void PutVlq(std::vector<uint8_t>& out, uint32_t value) {
+    uint8_t bytes[5];
+    int n = 0;
+    do {
+        bytes[n++] = uint8_t(value & 0x7F);
+        value >>= 7;
+    } while (value);
+    while (n-- > 0) out.push_back(uint8_t(bytes[n] | (n > 0 ? 0x80 : 0)));
+}
+
+void PutTrack(std::vector<uint8_t>& file, const std::vector<uint8_t>& events) {
+    const uint32_t size = uint32_t(events.size());
+    file.insert(file.end(), {'M', 'T', 'r', 'k', uint8_t(size >> 24), uint8_t(size >> 16), uint8_t(size >> 8), uint8_t(size)});
+    file.insert(file.end(), events.begin(), events.end());
+}
+
+// The note of port p's i-th note: its key says which one it is.
+uint8_t Key(int port, int i) { return uint8_t(30 + port * kNotes + i); }
+
+// A format 1 song: a conductor track with the tempo change, and one track a port, its notes
+// interleaved with the other's (port B's half a step later); a sustain held over port A.
+std::vector<uint8_t> TwoPortSong() {
+    std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 3, kTimeBase >> 8, kTimeBase & 0xFF};
+    std::vector<uint8_t> conductor;
+    PutVlq(conductor, 0);
+    conductor.insert(conductor.end(), {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20});  // 500000
+    PutVlq(conductor, 0);
+    conductor.insert(conductor.end(), {0xFF, 0x58, 0x04, 4, 2, 24, 8});
+    PutVlq(conductor, uint32_t(kTempoChangeTick));
+    conductor.insert(conductor.end(), {0xFF, 0x51, 0x03, 0x05, 0xB8, 0xD8});  // 375000
+    PutVlq(conductor, 0);
+    conductor.insert(conductor.end(), {0xFF, 0x2F, 0x00});
+    PutTrack(file, conductor);
+    for (int port = 0; port < 2; ++port) {
+        std::vector<uint8_t> track;
+        PutVlq(track, 0);
+        track.insert(track.end(), {0xFF, 0x21, 0x01, uint8_t(port)});
+        PutVlq(track, 0);
+        track.insert(track.end(), {uint8_t(0xC0 | port), uint8_t(port)});
+        int64_t last = 0;
+        const int64_t offset = port * kStep / 2;
+        for (int i = 0; i < kNotes; ++i) {
+            const int64_t on = offset + int64_t(i) * kStep;
+            PutVlq(track, uint32_t(on - last));
+            track.insert(track.end(), {uint8_t(0x90 | port), Key(port, i), 100});
+            PutVlq(track, kStep / 3);
+            track.insert(track.end(), {uint8_t(0x80 | port), Key(port, i), 0});
+            last = on + kStep / 3;
+            if (port == 0 && i == 1) {
+                PutVlq(track, 0);
+                track.insert(track.end(), {0xB0, 64, 127});
+            }
+        }
+        PutVlq(track, 0);
+        track.insert(track.end(), {0xFF, 0x2F, 0x00});
+        PutTrack(file, track);
+    }
+    return file;
+}
+
+class JackPlayProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string absence = TJackPeer::ServerAbsence();
+        if (!absence.empty()) GTEST_SKIP() << absence;
+        A = std::make_unique<TJackPeer>("veka-test-play-a");
+        B = std::make_unique<TJackPeer>("veka-test-play-b");
+        std::filesystem::create_directories(Dir / "home");
+        std::filesystem::create_directories(Dir / "run");
+        std::filesystem::permissions(Dir / "run", std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace);
+        const auto bytes = TwoPortSong();
+        std::ofstream(Dir / "SONG.mid", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                                  std::streamsize(bytes.size()));
+    }
+    std::vector<std::string> Arguments() const {
+        return {"play", Dir / "SONG.mid", "--out", "A=" + A->InputName() + ",B=" + B->InputName()};
+    }
+    std::string Log() const { return Dir / "cli.log"; }
+    std::string Said() const {
+        std::ifstream in(Log());
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TTempDir Dir;
+    std::unique_ptr<TJackPeer> A, B;
+};
+
+struct TArrival {
+    uint8_t Key;
+    int64_t Frame;  // relative to the first arrival of either port
+    int64_t Due;    // the song's time in frames
+};
+
+TEST_F(JackPlayProcess, EveryNoteOfBothPortsArrivesInOrderWithinAMillisecondOfTheSongsSchedule) {
+    TVekaProcess cli(Arguments(), Dir / "home", Dir / "run", Log(), {}, {}, VEKA_CLI);
+    ASSERT_TRUE(cli.Started());
+    ASSERT_EQ(cli.Wait(60s), 0) << Said();
+    A->WaitCycles(4, 2s);
+
+    const double rate = A->SampleRate();
+    std::vector<TArrival> arrivals;
+    uint32_t first = 0;
+    bool any = false;
+    for (int port = 0; port < 2; ++port) {
+        TJackPeer& peer = port == 0 ? *A : *B;
+        const auto& got = peer.Received();
+        const auto& frames = peer.ReceivedFrames();
+        std::vector<uint8_t> ons, offs;
+        for (size_t i = 0; i < got.size(); ++i) {
+            const auto& m = got[i];
+            if (m.size() == 3 && (m[0] & 0xF0) == 0x90 && m[2] > 0) {
+                ons.push_back(m[1]);
+                const int index = m[1] - Key(port, 0);
+                const int64_t tick = port * kStep / 2 + int64_t(index) * kStep;
+                arrivals.push_back({m[1], frames[i], std::llround(SongMicroseconds(tick) * rate / 1e6)});
+                if (!any || int32_t(frames[i] - first) < 0) first = frames[i];
+                any = true;
+            } else if (m.size() == 3 && ((m[0] & 0xF0) == 0x80 || (m[0] & 0xF0) == 0x90)) {
+                offs.push_back(m[1]);
+            }
+        }
+        std::vector<uint8_t> keys;
+        for (int i = 0; i < kNotes; ++i) keys.push_back(Key(port, i));
+        EXPECT_EQ(ons, keys) << "port " << port << "\n" << Said();
+        EXPECT_EQ(offs, keys) << "port " << port;
+        // The program change came first.
+        ASSERT_FALSE(got.empty());
+        EXPECT_EQ(got.front(), (std::vector<uint8_t>{uint8_t(0xC0 | port), uint8_t(port)}));
+    }
+    ASSERT_EQ(arrivals.size(), size_t(2 * kNotes));
+    // Both clocks start somewhere: compare distances from the song's start, through the median.
+    std::vector<int64_t> offsets;
+    for (TArrival& a : arrivals) {
+        a.Frame = int32_t(uint32_t(a.Frame) - first);
+        offsets.push_back(a.Frame - a.Due);
+    }
+    std::vector<int64_t> sorted = offsets;
+    std::sort(sorted.begin(), sorted.end());
+    const int64_t median = sorted[sorted.size() / 2];
+    std::vector<double> errors;
+    for (const int64_t offset : offsets) errors.push_back(std::abs(double(offset - median)) * 1000.0 / rate);
+    std::sort(errors.begin(), errors.end());
+    const double p99 = errors[size_t(std::ceil(0.99 * double(errors.size()))) - 1];
+    const double worst = errors.back();
+    RecordProperty("p99_ms", std::to_string(p99));
+    RecordProperty("max_ms", std::to_string(worst));
+    std::printf("note arrival against the song's schedule: 99th percentile %.3f ms, worst %.3f ms (%zu notes)\n", p99,
+                worst, errors.size());
+    EXPECT_LE(p99, 1.0);
+}
+
+TEST_F(JackPlayProcess, CtrlCStopsWithEveryNoteAndTheSustainEndedOnEveryChannelOfBothPorts) {
+    TVekaProcess cli(Arguments(), Dir / "home", Dir / "run", Log(), {}, {}, VEKA_CLI);
+    ASSERT_TRUE(cli.Started());
+    // Into the song: some notes of both ports heard, the sustain of port A down.
+    ASSERT_TRUE(B->WaitReceived(12, 20s)) << Said();
+    kill(cli.Pid(), SIGINT);
+    ASSERT_EQ(cli.Wait(20s), 130) << Said();
+    EXPECT_NE(Said().find("every note ended"), std::string::npos) << Said();
+    A->WaitCycles(4, 2s);
+    for (int port = 0; port < 2; ++port) {
+        TJackPeer& peer = port == 0 ? *A : *B;
+        std::vector<int> sounding(128, 0);
+        std::vector<bool> sustainOff(16, false), allOff(16, false);
+        int ons = 0;
+        for (const auto& m : peer.Received()) {
+            if (m.size() != 3) continue;
+            const int kind = m[0] & 0xF0, channel = m[0] & 0x0F;
+            if (kind == 0x90 && m[2] > 0) {
+                ++sounding[m[1]];
+                ++ons;
+                std::fill(sustainOff.begin(), sustainOff.end(), false);
+                std::fill(allOff.begin(), allOff.end(), false);
+            } else if (kind == 0x80 || kind == 0x90) {
+                sounding[m[1]] = std::max(0, sounding[m[1]] - 1);
+            } else if (kind == 0xB0 && m[1] == 64) {
+                sustainOff[size_t(channel)] = m[2] < 64;
+            } else if (kind == 0xB0 && m[1] == 123) {
+                allOff[size_t(channel)] = true;
+            }
+        }
+        SCOPED_TRACE(port);
+        std::string tail;
+        for (const auto& m : peer.Received()) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%02X %02X %02X\n", m[0], m.size() > 1 ? m[1] : 0, m.size() > 2 ? m[2] : 0);
+            tail += text;
+        }
+        SCOPED_TRACE(tail);
+        EXPECT_GT(ons, 0);
+        EXPECT_LT(ons, kNotes);  // stopped before the end
+        EXPECT_EQ(std::count(sounding.begin(), sounding.end(), 0), 128);
+        EXPECT_EQ(std::count(sustainOff.begin(), sustainOff.end(), true), 16);
+        EXPECT_EQ(std::count(allOff.begin(), allOff.end(), true), 16);
+    }
+}
+
+}  // namespace
+}  // namespace veka::test
