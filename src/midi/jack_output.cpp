@@ -72,8 +72,14 @@ public:
     }
 
     void Send(std::span<const uint8_t> message) override {
-        if (!Push(Now_, message, THeader{0, uint32_t(message.size()), 0}))
-            throw EMidiDeviceError("MIDI message not sent: the output to " + Target_ + " is full");
+        // A burst faster than the cycles carry it waits for room, as a driver's queue would;
+        // a server that has stopped taking anything fails the send.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!Push(Now_, message, THeader{0, uint32_t(message.size()), 0})) {
+            if (sizeof(THeader) + message.size() > kNowRingBytes || std::chrono::steady_clock::now() >= deadline)
+                throw EMidiDeviceError("MIDI message not sent: the output to " + Target_ + " is full");
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     }
     bool Timed() const override { return true; }
     bool SendAt(std::span<const uint8_t> message, int64_t dueMicroseconds) override {
