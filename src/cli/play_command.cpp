@@ -107,6 +107,9 @@ int PlayCommand(TVGS& image, const TOptions& o, std::ostream& out) {
     RequireDevices(ids, image.ActivePortCount(), setup ? ForTheSetup(o) : "with this --max-part");
 
     auto schedule = std::make_shared<const TSongSchedule>(song);
+    const int bars = schedule->Clock().BarBeatAt(schedule->EndTick()).Bar;
+    if (fromBar > bars)
+        throw EUsage("--from: the song has " + std::to_string(bars) + (bars == 1 ? " bar" : " bars"));
     bool anyHeard = false;
     for (int port = 0; port < TSongSchedule::kPorts; ++port) {
         if (!schedule->PortsUsed()[size_t(port)]) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 namespace veka {
 
@@ -56,7 +57,12 @@ int64_t TSongPlayer::End() const {
     return LastBar_ > 0 ? std::min(Song_->EndTick(), Song_->Clock().TickOfBar(LastBar_ + 1)) : Song_->EndTick();
 }
 
-void TSongPlayer::SetLastBar(int bar) { LastBar_ = std::max(0, bar); }
+int64_t TSongPlayer::EventEnd() const {
+    const int64_t afterLast = Song_->EndTick() + 1;
+    return LastBar_ > 0 ? std::min(afterLast, Song_->Clock().TickOfBar(LastBar_ + 1)) : afterLast;
+}
+
+void TSongPlayer::SetLastBar(int bar) { LastBar_ = std::clamp(bar, 0, kMaxBar); }
 
 bool TSongPlayer::Play() {
     if (!Song_ || Playing()) return Playing();
@@ -146,9 +152,10 @@ bool TSongPlayer::Pump() {
         Fail(-1, e.what());
         return false;
     }
-    if (Loop_ || (Cursor_ < Song_->Events().size() && Song_->Events()[Cursor_].Tick < End())) return true;
-    // Past the last message: the song ends once its end is due.
-    if (now < DueOf(Song_->Clock().Microseconds(End()))) return true;
+    if (Loop_ || (Cursor_ < Song_->Events().size() && Song_->Events()[Cursor_].Tick < EventEnd())) return true;
+    // Past the last message: the song ends once its end is due and a timed output has put out
+    // what was handed to it last (the stop drops what it still holds).
+    if (now < DueOf(Song_->Clock().Microseconds(End())) + (AllTimed_ ? kStartMicroseconds : 0)) return true;
     Halt(TPlayState::Stopped, 0);
     return false;
 }
@@ -171,7 +178,7 @@ void TSongPlayer::Fill(int64_t horizon) {
             Cursor_ = Song_->FirstAt(LoopStart());
             continue;
         }
-        if (Cursor_ >= events.size() || (!Loop_ && events[Cursor_].Tick >= End())) return;
+        if (Cursor_ >= events.size() || (!Loop_ && events[Cursor_].Tick >= EventEnd())) return;
         const TScheduledEvent& event = events[Cursor_];
         const int64_t due = DueOf(event.Microseconds);
         if (due > horizon) return;
@@ -241,22 +248,36 @@ void TSongPlayer::EndNotes() {
         if (end.Due > now && sounding < 255) ++sounding;
     }
     PendingEnds_.clear();
+    // A port that fails keeps the others from nothing: each ends its own notes.
+    std::string failure;
     for (int port = 0; port < TSongSchedule::kPorts; ++port) {
-        if (!Song_->PortsUsed()[size_t(port)] || !Outlet_.Ready(port) || Outlet_.Gone(port)) continue;
-        for (int channel = 0; channel < 16; ++channel) {
-            auto& keys = Sounding_[size_t(port * 16 + channel)];
-            for (int key = 0; key < 128; ++key) {
-                if (keys[size_t(key)] == 0) continue;
-                const uint8_t off[3] = {uint8_t(0x80 | channel), uint8_t(key), 0};
-                Outlet_.SendNow(port, off);
+        try {
+            if (!Song_->PortsUsed()[size_t(port)] || !Outlet_.Ready(port) || Outlet_.Gone(port)) continue;
+            for (int channel = 0; channel < 16; ++channel) {
+                auto& keys = Sounding_[size_t(port * 16 + channel)];
+                for (int key = 0; key < 128; ++key) {
+                    if (keys[size_t(key)] == 0) continue;
+                    const uint8_t off[3] = {uint8_t(0x80 | channel), uint8_t(key), 0};
+                    Outlet_.SendNow(port, off);
+                }
+                const uint8_t sustainOff[3] = {uint8_t(0xB0 | channel), 64, 0};
+                const uint8_t allNotesOff[3] = {uint8_t(0xB0 | channel), 123, 0};
+                Outlet_.SendNow(port, sustainOff);
+                Outlet_.SendNow(port, allNotesOff);
             }
-            const uint8_t sustainOff[3] = {uint8_t(0xB0 | channel), 64, 0};
-            const uint8_t allNotesOff[3] = {uint8_t(0xB0 | channel), 123, 0};
-            Outlet_.SendNow(port, sustainOff);
-            Outlet_.SendNow(port, allNotesOff);
+        } catch (const std::exception& e) {
+            if (failure.empty()) failure = e.what();
         }
     }
     for (auto& part : Sounding_) part.fill(0);
+    if (!failure.empty()) throw std::runtime_error(failure);
+}
+
+void TSongPlayer::Panic() {
+    if (Playing())
+        Pause();
+    else
+        EndNotes();
 }
 
 void TSongPlayer::Halt(TPlayState state, int64_t tick) {
@@ -264,18 +285,18 @@ void TSongPlayer::Halt(TPlayState state, int64_t tick) {
         if (Ready_[size_t(port)] && Outlet_.Ready(port)) Outlet_.DropScheduled(port);
     Position_ = std::max<int64_t>(0, tick);
     SetState(state);
-    EndNotes();
+    try {
+        EndNotes();
+    } catch (const std::exception& e) {
+        // The notes of a port whose output failed cannot be ended there; the others' were.
+        if (Failure_.empty()) Failure_ = e.what();
+    }
 }
 
 void TSongPlayer::Fail(int port, const std::string& why) {
     Failure_ = why.empty() ? "gone" : why;
     FailedPort_ = port;
-    const int64_t at = PositionTick();
-    try {
-        Halt(TPlayState::Paused, at);
-    } catch (const std::exception&) {
-        // The notes of a port that failed cannot be ended; the others' were.
-    }
+    Halt(TPlayState::Paused, PositionTick());
 }
 
 void TSongPlayer::Pause() {
@@ -311,8 +332,8 @@ void TSongPlayer::GoToTick(int64_t tick) {
 
 bool TSongPlayer::SetLoop(int fromBar, int toBar) {
     if (!Song_) return false;
-    fromBar = std::max(1, fromBar);
-    toBar = std::max(fromBar, toBar);
+    fromBar = std::clamp(fromBar, 1, kMaxBar);
+    toBar = std::clamp(toBar, fromBar, kMaxBar);
     const TSongClock& clock = Song_->Clock();
     if (clock.Microseconds(clock.TickOfBar(toBar + 1)) - clock.Microseconds(clock.TickOfBar(fromBar)) <
         kShortestLoopMicroseconds)

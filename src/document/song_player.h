@@ -41,11 +41,13 @@ enum class TPlayState { Stopped, Playing, Paused };
 class TSongPlayer {
 public:
     static constexpr int kParts = 64;
+    static constexpr int kMaxBar = 1'000'000;  // bars beyond are the song's end anyway
     // How far ahead a timed output gets the song's messages: more than any pause between two
     // pumps, as when the windows repaint.
     static constexpr int64_t kLeadMicroseconds = 150'000;
     // The first message of a start is due this long after it, so the output has it in time.
-    static constexpr int64_t kStartMicroseconds = 10'000;
+    // Longer than a JACK period of 2048 frames at 48 kHz.
+    static constexpr int64_t kStartMicroseconds = 50'000;
 
     explicit TSongPlayer(ISongOutlet& outlet);
     TSongPlayer(const TSongPlayer&) = delete;
@@ -64,8 +66,9 @@ public:
     // every sounding note and the sustain on every channel of the song's ports.
     void Pause();
     void Stop();
-    // Ends every note and the sustain on every channel of the song's ports, playing or not.
-    void EndNotes();
+    // Panic: ends every note and the sustain on every channel of the song's ports; a song that
+    // plays pauses first, so nothing handed ahead sounds after it.
+    void Panic();
     void GoToBar(int bar);
     void GoToTick(int64_t tick);
     // Loops from the start of bar from to the end of bar to (to >= from); false when the song's
@@ -123,6 +126,9 @@ private:
     int64_t LoopStart() const;
     int64_t LoopEnd() const;
     int64_t End() const;
+    // The first tick not played: one past the song's last, or the start of the bar after the last bar.
+    int64_t EventEnd() const;
+    void EndNotes();
 
     ISongOutlet& Outlet_;
     std::shared_ptr<const TSongSchedule> Song_;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <string>
 #include <thread>
 
 namespace veka {
@@ -57,8 +58,9 @@ public:
     }
     ~TJackOutDevice() override {
         // What was sent last (the notes ended at a stop) goes out before the port goes: the
-        // rings drain within a cycle or two, a second at most.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        // rings drain within a cycle or two; a server that has stopped running is waited for
+        // three seconds at most.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
         while ((jack_ringbuffer_read_space(Now_) > 0 || jack_ringbuffer_read_space(Timed_) > 0) &&
                std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -72,6 +74,7 @@ public:
     }
 
     void Send(std::span<const uint8_t> message) override {
+        RequireCarried(message);
         // A burst faster than the cycles carry it waits for room, as a driver's queue would;
         // a server that has stopped taking anything fails the send.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
@@ -83,6 +86,7 @@ public:
     }
     bool Timed() const override { return true; }
     bool SendAt(std::span<const uint8_t> message, int64_t dueMicroseconds) override {
+        RequireCarried(message);
         // JACK keeps its own microsecond clock; the distance from now carries over.
         const int64_t due = int64_t(jack_get_time()) + (dueMicroseconds - SteadyMicroseconds());
         const THeader header{uint64_t(due > 1 ? due : 1), uint32_t(message.size()),
@@ -98,6 +102,14 @@ public:
     bool Reconnect() override { return jack_port_by_name(Client_, Target_.c_str()) && Connect(); }
 
 private:
+    // A message larger than a cycle's port buffer can never go out: say so instead of dropping it.
+    void RequireCarried(std::span<const uint8_t> message) const {
+        const size_t largest = Largest_.load(std::memory_order_relaxed);
+        if (largest > 0 && message.size() > largest)
+            throw EMidiDeviceError("MIDI message of " + std::to_string(message.size()) + " bytes not sent: the JACK port to " +
+                                   Target_ + " carries at most " + std::to_string(largest) + " bytes a cycle");
+    }
+
     // Connects the port to the target, then waits until two cycles have begun: JACK applies a
     // new connection at a cycle boundary, and what goes out before it goes nowhere.
     bool Connect() {
@@ -145,18 +157,20 @@ private:
         jack_midi_clear_buffer(buffer);
         const size_t largest = jack_midi_max_event_size(buffer);
         const jack_nframes_t start = jack_last_frame_time(Client_);
+        Largest_.store(largest, std::memory_order_relaxed);
         jack_nframes_t last = 0;
-        Drain(Now_, buffer, frames, largest, start, false, last);
-        Drain(Timed_, buffer, frames, largest, start, true, last);
+        // Messages sent now that did not all fit go first in the next cycle, before anything later.
+        if (Drain(Now_, buffer, frames, largest, start, false, last)) Drain(Timed_, buffer, frames, largest, start, true, last);
     }
 
-    void Drain(jack_ringbuffer_t* ring, void* buffer, jack_nframes_t frames, size_t largest, jack_nframes_t start,
+    // True when everything due in this cycle went out.
+    bool Drain(jack_ringbuffer_t* ring, void* buffer, jack_nframes_t frames, size_t largest, jack_nframes_t start,
                bool timed, jack_nframes_t& last) {
         for (;;) {
             THeader header;
-            if (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&header), sizeof header) < sizeof header) return;
+            if (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&header), sizeof header) < sizeof header) return true;
             const size_t whole = sizeof header + header.Size;
-            if (jack_ringbuffer_read_space(ring) < whole) return;
+            if (jack_ringbuffer_read_space(ring) < whole) return true;
             jack_nframes_t at = last;
             if (timed) {
                 const uint32_t generation = Generation_.load(std::memory_order_acquire);
@@ -166,7 +180,7 @@ private:
                 }
                 const jack_nframes_t frame = jack_time_to_frames(Client_, jack_time_t(header.Due));
                 const auto offset = int32_t(frame - start);
-                if (offset >= int32_t(frames)) return;
+                if (offset >= int32_t(frames)) return true;
                 if (offset > int32_t(at)) at = jack_nframes_t(offset);
             }
             if (header.Size > largest) {
@@ -175,7 +189,7 @@ private:
                 continue;
             }
             jack_midi_data_t* data = jack_midi_event_reserve(buffer, at, header.Size);
-            if (!data) return;
+            if (!data) return false;  // the cycle is full: the rest waits for the next
             jack_ringbuffer_read_advance(ring, sizeof header);
             jack_ringbuffer_read(ring, reinterpret_cast<char*>(data), header.Size);
             last = at;
@@ -188,6 +202,7 @@ private:
     jack_ringbuffer_t* Now_ = nullptr;    // sent now: the user-interface thread -> the callback
     jack_ringbuffer_t* Timed_ = nullptr;  // with due times: the player -> the callback
     std::atomic<uint32_t> Generation_{0};
+    std::atomic<size_t> Largest_{0};  // the largest message an empty cycle holds, once one ran
 };
 
 }  // namespace

@@ -137,9 +137,6 @@ int StillSounding(const std::vector<TSent>& heard) {
         const std::array<int, 3> key{s.Port, s.Bytes[0] & 0x0F, s.Bytes.size() > 1 ? s.Bytes[1] : 0};
         if (IsNoteOn(s)) ++on[key];
         if (IsNoteOff(s) && on[key] > 0) --on[key];
-        if (s.Bytes.size() == 3 && (s.Bytes[0] & 0xF0) == 0xB0 && s.Bytes[1] == 123)
-            for (auto& [k, count] : on)
-                if (k[0] == s.Port && k[1] == (s.Bytes[0] & 0x0F)) count = 0;
     }
     int count = 0;
     for (const auto& [k, n] : on) count += n;
@@ -171,6 +168,7 @@ TEST(SongPlayerTest, MessagesReachTheirPortsAtTheTimesOfTheTempoMapTimedOrNot) {
         std::vector<int64_t> got;
         for (const TSent& s : heard)
             if (IsNoteOn(s) && s.Port == 0) got.push_back(s.Due - start - lead);
+        ASSERT_EQ(got.size(), due.size());
         for (size_t i = 0; i < due.size(); ++i) {
             // Sent when due: within the pump's step of a millisecond.
             EXPECT_GE(got[i], due[i]);
@@ -235,7 +233,7 @@ TEST(SongPlayerTest, StopAndPauseEndEveryNoteAndTheSustainOnEveryChannelOfTheSon
         b.Note(bp, i * kTimeBase, kTimeBase / 4, 9, 36);
     }
     TRecordingOutlet outlet;
-    outlet.IsTimed = {true, false, false, false};
+    outlet.IsTimed = {true, true, false, false};  // ends handed ahead are dropped by the pause
     TSongPlayer player(outlet);
     player.Load(b.Schedule());
     ASSERT_TRUE(player.Play());
@@ -243,7 +241,8 @@ TEST(SongPlayerTest, StopAndPauseEndEveryNoteAndTheSustainOnEveryChannelOfTheSon
     const size_t before = outlet.Sent.size();
     player.Pause();
     EXPECT_EQ(player.State(), TPlayState::Paused);
-    EXPECT_EQ(player.PositionTick(), 1300 * kTimeBase / 500);  // 2.6 beats: where the clock was
+    // 2.5 beats: where the clock was, less the start's lead.
+    EXPECT_EQ(player.PositionTick(), (1300 - TSongPlayer::kStartMicroseconds / 1000) * kTimeBase / 500);
     outlet.Now += 1'000'000;
     const auto heard = outlet.Heard();
     EXPECT_EQ(StillSounding(heard), 0);
@@ -266,12 +265,40 @@ TEST(SongPlayerTest, StopAndPauseEndEveryNoteAndTheSustainOnEveryChannelOfTheSon
     EXPECT_EQ(outlet.Sent.size(), paused);
     // Play goes on where it paused; Stop goes back to the start.
     ASSERT_TRUE(player.Play());
-    Advance(player, outlet, 600, 5);
-    EXPECT_EQ(KeysOn(outlet.Heard(), 0).back(), 53);  // beat 4 followed beat 3
+    Advance(player, outlet, 700, 5);
+    const auto keys = KeysOn(outlet.Heard(), 0);
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(keys.back(), 53);  // beat 4 followed beat 3
     player.Stop();
     EXPECT_EQ(player.PositionTick(), 0);
     outlet.Now += 1'000'000;
     EXPECT_EQ(StillSounding(outlet.Heard()), 0);
+    // Panic while playing pauses first: nothing handed ahead sounds after it.
+    ASSERT_TRUE(player.Play());
+    Advance(player, outlet, 1100, 5);
+    player.Panic();
+    EXPECT_EQ(player.State(), TPlayState::Paused);
+    outlet.Now += 1'000'000;
+    EXPECT_EQ(StillSounding(outlet.Heard()), 0);
+}
+
+TEST(SongPlayerTest, WhatASongHoldsAtItsLastTickIsPlayedASetupOnItsOwnToo) {
+    TSongBuilder b;
+    const int t = b.Track();
+    b.Channel(t, 0, 0xC0, 20);
+    const uint8_t reset[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
+    b.At(t, 0, MakeSysexEvent(0, reset));
+    TRecordingOutlet outlet;
+    outlet.IsTimed = {true, true, false, false};
+    TSongPlayer player(outlet);
+    player.Load(b.Schedule());
+    ASSERT_TRUE(player.Play());
+    Advance(player, outlet, 200);
+    EXPECT_EQ(player.State(), TPlayState::Stopped);
+    const auto heard = outlet.Heard();
+    ASSERT_GE(heard.size(), 2u);
+    EXPECT_EQ(heard[0].Bytes, (std::vector<uint8_t>{0xC0, 20}));
+    EXPECT_EQ(heard[1].Bytes, std::vector<uint8_t>(std::begin(reset), std::end(reset)));
 }
 
 TEST(SongPlayerTest, ALoopTurnsAtTheEndOfItsLastBarEndingItsNotesAndGoToBarSendsThePartsState) {

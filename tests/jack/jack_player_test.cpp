@@ -1,6 +1,6 @@
 // The song player on a real JACK output beside the editor's edits: an edit made while the song
-// plays arrives whole between the song's messages, and the song's notes keep their order and
-// their frames around it.
+// plays goes out whole among the song's messages, not after them, the song's notes keep their
+// order, and the module ends up holding the image.
 #include <gtest/gtest.h>
 
 #include <chrono>
