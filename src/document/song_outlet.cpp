@@ -1,15 +1,9 @@
 #include "document/song_outlet.h"
 
-#include <chrono>
-
+#include "midi/jack_output.h"
 #include "midi/transmitter.h"
 
 namespace veka {
-
-int64_t SteadyMicroseconds() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 TTransmitterOutlet::TTransmitterOutlet(TTransmitter& transmitter, std::function<int64_t()> clock)
     : Transmitter_(transmitter), Clock_(clock ? std::move(clock) : std::function<int64_t()>(SteadyMicroseconds)) {}

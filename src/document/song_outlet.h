@@ -35,7 +35,4 @@ private:
     int64_t LastLook_ = INT64_MIN / 2;
 };
 
-// Microseconds of the steady clock.
-int64_t SteadyMicroseconds();
-
 }  // namespace veka

@@ -360,19 +360,14 @@ void TSongPlayer::ClearLoop() {
     if (OnStateChange) OnStateChange();
 }
 
-void TSongPlayer::SetMuted(int part, bool muted) {
-    if (!Valid(part) || Muted_[size_t(part)] == muted) return;
-    std::array<bool, kParts> before;
-    for (int p = 0; p < kParts; ++p) before[size_t(p)] = Heard(p);
-    Muted_[size_t(part)] = muted;
-    HeardChanged(before);
-}
+void TSongPlayer::SetMuted(int part, bool muted) { SetFlag(Muted_, part, muted); }
+void TSongPlayer::SetSoloed(int part, bool soloed) { SetFlag(Soloed_, part, soloed); }
 
-void TSongPlayer::SetSoloed(int part, bool soloed) {
-    if (!Valid(part) || Soloed_[size_t(part)] == soloed) return;
+void TSongPlayer::SetFlag(std::array<bool, kParts>& flags, int part, bool on) {
+    if (!Valid(part) || flags[size_t(part)] == on) return;
     std::array<bool, kParts> before;
     for (int p = 0; p < kParts; ++p) before[size_t(p)] = Heard(p);
-    Soloed_[size_t(part)] = soloed;
+    flags[size_t(part)] = on;
     HeardChanged(before);
 }
 

@@ -122,6 +122,8 @@ private:
     void Halt(TPlayState state, int64_t tick);
     void Fail(int port, const std::string& why);
     void SetState(TPlayState state);
+    // A mute or solo flag; the parts no longer heard have their notes ended.
+    void SetFlag(std::array<bool, kParts>& flags, int part, bool on);
     void HeardChanged(const std::array<bool, kParts>& before);
     int64_t LoopStart() const;
     int64_t LoopEnd() const;

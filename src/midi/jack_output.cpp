@@ -20,11 +20,6 @@ constexpr const char* kPortName = "Veka Out";
 constexpr size_t kNowRingBytes = size_t(1) << 18;
 constexpr size_t kTimedRingBytes = size_t(1) << 20;
 
-int64_t SteadyMicroseconds() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 // What precedes each message in a ring.
 struct THeader {
     uint64_t Due = 0;         // JACK time in microseconds; 0 for a message sent now
@@ -206,6 +201,11 @@ private:
 };
 
 }  // namespace
+
+int64_t SteadyMicroseconds() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::unique_ptr<IMidiOutDevice> OpenJackOutput(const TMidiDeviceInfo& info) {
     return std::make_unique<TJackOutDevice>(info);
