@@ -21,6 +21,7 @@ const TCaption kMenuCommunication{"通信(&C)", "&Communication"};
 const TCaption kMenuOption{"ｵﾌﾟｼｮﾝ(&O)", "&Option"};
 const TCaption kMenuWindow{"ｳｨﾝﾄﾞｳ(&W)", "&Window"};
 const TCaption kMenuHelp{"ﾍﾙﾌﾟ(&H)", "&Help"};
+const TCaption kMenuSong{"曲(&S)", "&Song"};
 const TCaption kCaptionSwitch{"ボタンの文字列", "Caption"};
 const TCaption kWindowOptionBar{"Window & Option", "Window & Option"};
 const TCaption kSysxViewBar{"Sysx View", "Sysx View"};
@@ -81,6 +82,13 @@ constexpr std::array<TCaption, size_t(TCommand::Count)> kCommands{{
     {"元に戻す履歴の消去", "Clear Undo History"},
     {"比較...", "Compare..."},
     {"音源と比較...", "Compare with Module..."},
+    {"演奏する曲を開く...", "Open Song to Play..."},
+    {"読み取ったSMFを演奏する曲に", "Play the Song Read Last"},
+    {"再生/一時停止", "Play/Pause"},
+    {"停止", "Stop"},
+    {"小節へ移動", "Go to Bar"},
+    {"ループ", "Loop"},
+    {"ﾐｭｰﾄとｿﾛを解除", "Clear Mute and Solo"},
 }};
 
 constexpr std::array<TCaption, size_t(TToolButton::Count)> kHints{{

@@ -27,12 +27,13 @@ enum class TCommand {
     MinimizeAll, CloseAll, ArrangeIcons,
     HelpContents, About, ContactForm,
     Undo, Redo, ClearUndoHistory, Compare, CompareWithModule,
+    SongOpen, SongReadLast, SongPlay, SongStop, SongGoToBar, SongLoop, SongClearMix,
     Count
 };
 
 // Menus and sub-menus.
 extern const TCaption kMenuFile, kMenuEdit, kMenuSaveAs, kMenuExportSysx, kMenuView, kMenuCommunication, kMenuOption,
-    kMenuWindow, kMenuHelp;
+    kMenuWindow, kMenuHelp, kMenuSong;
 const TCaption& CommandCaption(TCommand command);
 
 // The fourteen toolbar buttons in the order of the caption tables.

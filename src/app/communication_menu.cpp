@@ -47,6 +47,7 @@ void TCommunicationMenu::OpenInput() {
 }
 
 void TCommunicationMenu::SendAllCommand(bool allUserDrums) {
+    if (!Doc_.Playback().StopForTransmission(Form_.Prompts())) return;
     RunSendAll(Doc_.Session().Transmitter, allUserDrums, Form_.Prompts(), Form_.CommandFrame());
 }
 
@@ -131,11 +132,15 @@ private:
 }  // namespace
 
 void TCommunicationMenu::DataRequestCommand() {
+    if (!Doc_.Playback().StopForTransmission(Form_.Prompts())) return;
     TWindowRequestView view(*this);
     veka::DataRequestCommand(Doc_, Settings_, Data_, RequestLogPath().toStdString(), Form_.Prompts(), view);
 }
 
-void TCommunicationMenu::PanicCommand() { RunPanic(Doc_.Session().Transmitter, Form_.Prompts(), Form_.CommandFrame()); }
+void TCommunicationMenu::PanicCommand() {
+    Doc_.Playback().Panic();  // the song's notes and sustain too, and nothing handed ahead sounds after it
+    RunPanic(Doc_.Session().Transmitter, Form_.Prompts(), Form_.CommandFrame());
+}
 
 void TCommunicationMenu::OpenPortDialog(bool offerQuit) {
     Doc_.NotePlayer().ReleaseAll();  // the ports may close: their notes end first

@@ -163,8 +163,9 @@ std::string TDialogPrompts::SongFileName(TSongRequest& request) {
     };
     const QString folder = QString::fromStdString(request.Folder);
     if (request.What != TSongFile::Write) {
-        const QString caption = request.What == TSongFile::Read ? Tr(CommandCaption(TCommand::GetSetupMeasures), language)
-                                                                : text("埋め込むﾌｧｲﾙ", "Append to ");
+        const QString caption = request.What == TSongFile::Read   ? Tr(CommandCaption(TCommand::GetSetupMeasures), language)
+                                : request.What == TSongFile::Play ? Tr(CommandCaption(TCommand::SongOpen), language)
+                                                                  : text("埋め込むﾌｧｲﾙ", "Append to ");
         const QString filter = SongFilter(language);
         return (Form_.Hooks.OpenName ? Form_.Hooks.OpenName(caption, folder, filter)
                                    : QFileDialog::getOpenFileName(&Form_, caption, folder, filter))

@@ -3,6 +3,7 @@
 #include "windows/drum_window.h"
 #include "windows/effect_window.h"
 #include "windows/part_window.h"
+#include "document/document.h"
 #include "windows/patch_window.h"
 #include "windows/user_drum_window.h"
 #include "windows/assign_window.h"
@@ -25,7 +26,7 @@ void TVekaMainForm::RegisterEditorWindows() {
         connect(History_, &QObject::destroyed, this, [this] { History_ = nullptr; });
         return History_;
     });
-    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), Program_.PartOrders()); });
+    Windows_->SetFactory(wnPart, [this]() -> QWidget* { return new TPartWindow1(Services(), Program_.PartOrders(), Doc_->Playback()); });
     Windows_->SetFactory(wnMaster, [this]() -> QWidget* { return new TMasterWindow(Services()); });
     Windows_->SetFactory(wnDrum, [this]() -> QWidget* { return new TDrumWindow1(Services(), Program_.PartOrders()); });
     Windows_->SetFactory(wnUserDrum, [this]() -> QWidget* { return new TUserDrumWindow(Services(), *Services_, Program_.PartOrders()); });

@@ -12,6 +12,7 @@
 #include "app/managed_windows.h"
 #include "app/option_menu.h"
 #include "app/shortcut_keys.h"
+#include "app/song_menu.h"
 #include "app/toolbars.h"
 
 namespace veka {
@@ -73,6 +74,15 @@ void TVekaMainForm::BuildMenus() {
     add(communication, TCommand::SendAllUserDrums);
     communication->addSeparator();
     add(communication, TCommand::Panic);
+
+    QMenu* song = menuBar()->addMenu(Tr(kMenuSong, lang));
+    song->setObjectName("SongMenu");
+    add(song, TCommand::SongOpen);
+    add(song, TCommand::SongReadLast);
+    song->addSeparator();
+    for (TCommand c : {TCommand::SongPlay, TCommand::SongStop, TCommand::SongGoToBar, TCommand::SongLoop}) add(song, c);
+    song->addSeparator();
+    add(song, TCommand::SongClearMix);
 
     QMenu* option = menuBar()->addMenu(Tr(kMenuOption, lang));
     option->setObjectName("OptionMenu");
@@ -140,6 +150,13 @@ void TVekaMainForm::BuildMenus() {
     on(TCommand::SendAllUserDrums, [this] { Communication_->SendAllCommand(true); });
     on(TCommand::Panic, [this] { Communication_->PanicCommand(); });
     on(TCommand::DataRequest, [this] { Communication_->DataRequestCommand(); });
+    on(TCommand::SongOpen, [this] { Songs_->OpenSongCommand(); });
+    on(TCommand::SongReadLast, [this] { Songs_->SongReadLastCommand(); });
+    on(TCommand::SongPlay, [this] { Songs_->PlayPauseCommand(); });
+    on(TCommand::SongStop, [this] { Songs_->StopCommand(); });
+    on(TCommand::SongGoToBar, [this] { Songs_->GoToBarCommand(); });
+    connect(Action(TCommand::SongLoop), &QAction::triggered, this, [this](bool on) { Songs_->LoopCommand(on); });
+    on(TCommand::SongClearMix, [this] { Songs_->ClearMixCommand(); });
     on(TCommand::MidiPortSetup, [this] { Communication_->OpenPortDialog(); });
     on(TCommand::MinimizeAll, [this] { Windows_->MinimizeAll(); });
     on(TCommand::CloseAll, [this] { Windows_->CloseAll(); });
@@ -172,6 +189,7 @@ void TVekaMainForm::EnableCommands() {
     for (int c = int(TCommand::ExportSysxAll); c <= int(TCommand::ExportSysxInsertion); ++c)
         Action(TCommand(c))->setEnabled(true);
     Files_->EnableEmbedding();  // only while the working copy of a song is there
+    Songs_->UpdateActions();
     Edit_->UpdateActions();
     // The toolbar buttons follow their commands through QAction::changed.
     for (const TWindowDescriptor& d : WindowDescriptors()) Action(d.Command)->setEnabled(Windows_->Available(d.Number));

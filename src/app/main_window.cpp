@@ -1,6 +1,9 @@
 #include "app/main_window.h"
+#include "app/song_menu.h"
+#include "app/transport_bar.h"
 #include "widgets/message_box_title.h"
 
+#include <QToolBar>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -177,6 +180,7 @@ bool TVekaMainForm::Create() {
     BuildMenus();
     Parts_ = std::make_unique<TPartMenu>(*this, *Doc_, Settings_, Language_);
     Toolbars_ = std::make_unique<TToolbars>(*this, Data_, Doc_->Transmitter(), Language_);
+    Songs_ = std::make_unique<TSongMenu>(*this, *Doc_, Options_, Language_);
     StatusArea_ = std::make_unique<TStatusArea>(*this, Language_, Clock(), [this] {
         Doc_->Session().Transmitter.RequestStop();
         Communication_->StopRequest();
@@ -260,6 +264,7 @@ void TVekaMainForm::ConnectSession() {
         else QApplication::restoreOverrideCursor();
         menuBar()->setEnabled(!busy);
         Toolbars_->SetEnabled(!busy);
+        if (Songs_) Songs_->Transport().Bar()->setEnabled(!busy);
         Mdi_->setEnabled(!busy);
         StatusArea_->SetBusy(busy);
         if (!busy) RefreshLamps();  // a whole Send All leaves nothing unheard

@@ -21,7 +21,7 @@ namespace veka {
 
 // The rooms behind the menus, bars and keys; each one's header says what it answers.
 class TCommunicationMenu; class TDialogPrompts; class TEditMenu; class TFileMenu; class THelpMenu;
-class TManagedWindows; class TOptionMenu; class TPartMenu; class TShortcutKeys; class TStatusArea;
+class TManagedWindows; class TOptionMenu; class TPartMenu; class TShortcutKeys; class TSongMenu; class TStatusArea;
 class TToolbars; class TWindowCommandFrame; class TWindowServicesHost; struct TWindowServices;
 class TMySplash; class TSysxHistoryDialog;
 
@@ -61,6 +61,7 @@ public:
     TOptionMenu& OptionMenu() { return *OptionMenu_; }
     THelpMenu& Help() { return *Help_; }
     TPartMenu& Parts() { return *Parts_; }
+    TSongMenu& Songs() { return *Songs_; }
     TShortcutKeys& Shortcuts() { return *Shortcuts_; }
     TStatusArea& StatusArea() { return *StatusArea_; }
     TManagedWindows& Windows() { return *Windows_; }
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<THelpMenu> Help_;
     std::unique_ptr<TPartMenu> Parts_;
     std::unique_ptr<TShortcutKeys> Shortcuts_;
+    std::unique_ptr<TSongMenu> Songs_;  // its transport bar comes after the toolbars
     std::array<QAction*, size_t(TCommand::Count)> Actions_{};
     std::unique_ptr<TToolbars> Toolbars_;
     TSysxHistoryDialog* History_ = nullptr;

@@ -28,6 +28,8 @@ int DefaultShortcut(TCommand command) {
         case TCommand::Redo: return kShortcutCtrl | kShortcutShift | 'Z';
         case TCommand::SendAll: return kShortcutCtrl | 'T';
         case TCommand::Panic: return kShortcutCtrl | kShortcutShift | 'P';
+        case TCommand::SongPlay: return ' ';
+        case TCommand::SongGoToBar: return kShortcutCtrl | 'G';
         default: return 0;
     }
 }
@@ -77,6 +79,7 @@ std::vector<TAssignableCommand> TShortcutKeys::AssignableCommands() {
     add(TCommand::Panic);
     for (int c = int(TCommand::MidiPortSetup); c <= int(TCommand::SysxHistory); ++c) add(TCommand(c));
     for (TCommand c : {TCommand::MinimizeAll, TCommand::CloseAll, TCommand::ArrangeIcons, TCommand::HelpContents}) add(c);
+    for (int c = int(TCommand::SongOpen); c <= int(TCommand::SongClearMix); ++c) add(TCommand(c), &kMenuSong);
     return list;
 }
 

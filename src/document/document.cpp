@@ -42,6 +42,7 @@ TDocument::TDocument(std::unique_ptr<TVGS> image, TPumpWait& wait, ITimerSource&
     Session_ = std::make_unique<TMidiSession>(*Image_, &Wait_);
     TestNote_ = std::make_unique<TTestNote>(Session_->Transmitter, LastNotes_);
     NotePlayer_ = std::make_unique<TNotePlayer>(Session_->Transmitter, LastNotes_, Session_->Focus);
+    Playback_ = std::make_unique<TSongPlayback>(Session_->Transmitter, Wait_, timers);
     Undo_ = std::make_unique<TUndoHistory>(*Image_);
 
     // A drag raises a change per step: the file is written once the steps have paused.

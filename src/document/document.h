@@ -12,6 +12,7 @@
 
 #include "document/new_setup.h"
 #include "document/note_player.h"
+#include "document/song_playback.h"
 #include "document/test_note.h"
 #include "document/timer.h"
 #include "document/user_prompts.h"
@@ -39,6 +40,8 @@ public:
     TLastNotes& LastNotes() { return LastNotes_; }
     TTestNote& TestNote() { return *TestNote_; }
     TNotePlayer& NotePlayer() { return *NotePlayer_; }
+    // The song that plays beside the setup.
+    TSongPlayback& Playback() { return *Playback_; }
 
     // What the document asks of the program around it. Working: a long transmission or a data
     // request runs its own loop, so steps and the recovery file settle after it. GestureHeld: a
@@ -144,6 +147,7 @@ private:
     TLastNotes LastNotes_;
     std::unique_ptr<TTestNote> TestNote_;
     std::unique_ptr<TNotePlayer> NotePlayer_;  // after the session and the notes: goes first
+    std::unique_ptr<TSongPlayback> Playback_;  // ends its notes on the session's ports
     std::unique_ptr<TUndoHistory> Undo_;
 
     std::string FileName_;

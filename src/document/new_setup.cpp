@@ -14,6 +14,8 @@ void ResetModuleAndImage(TTransmitter& transmitter, TLastNotes& notes, bool send
     const uint8_t data = 0;
     transmitter.SendSysxLogged(0, kGsResetAddress, std::span<const uint8_t>(&data, 1), "Init", 0);
     transmitter.Pump().Wait(TNewSetupSteps::kResetWaitMs);
+    // The module and the image are both at power-on.
+    transmitter.SetImageHeard(true);
     if (!send) return;
     if (status) status("Initializing...");
     for (int port = 0; port < transmitter.ActivePortCount(); ++port)

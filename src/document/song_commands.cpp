@@ -167,9 +167,22 @@ bool ImportSong(TDocument& document, const TSongPlace& place, const std::string&
     } catch (const std::exception& error) {
         WarnSendFailed(prompts, language, error);
     }
+    // The rest of the song is the one to play now.
+    document.Playback().LoadSongReadLast(place.ProgramFolder, SongReadLastName(result.Description), prompts);
     // After the transmission, whose end clears the status line.
     frame.ShowStatus(result.Description);
     return true;
+}
+
+std::string SongReadLastName(const std::string& description) {
+    // "Last SMF : <path> date : <when>"
+    const std::string head = "Last SMF : ", tail = " date : ";
+    std::string path = description;
+    if (path.rfind(head, 0) == 0) path.erase(0, head.size());
+    if (const size_t end = path.rfind(tail); end != std::string::npos) path.erase(end);
+    const size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos) path.erase(0, slash + 1);
+    return path.empty() ? std::string(kTempSmfName) : path;
 }
 
 bool ExportSmfCommand(TDocument& document, const TSongPlace& place, IUserPrompts& prompts, ICommandFrame& frame) {

@@ -26,6 +26,9 @@ bool GetSetupMeasuresCommand(TDocument& document, const TSongPlace& place, IUser
 // module hears it. The setup is no file afterwards (the next Save asks for a name).
 bool ImportSong(TDocument& document, const TSongPlace& place, const std::string& path, IUserPrompts& prompts,
                 ICommandFrame& frame);
+// The song read last as the player names it, from the description the settings keep of it
+// ("Last SMF : <path> date : <when>"): the file's name.
+std::string SongReadLastName(const std::string& description);
 // Export SMF: a new song of the image's setup measures.
 bool ExportSmfCommand(TDocument& document, const TSongPlace& place, IUserPrompts& prompts, ICommandFrame& frame);
 // Replace (intoSongReadLast) or Append Setup Measures: the setup in front of a song, written as a new song.

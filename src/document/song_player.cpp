@@ -197,7 +197,7 @@ bool TSongPlayer::Emit(const TScheduledEvent& event, int64_t due) {
         if (!Heard(part)) return true;
         if (!Send(event.Port, bytes, due)) return false;
         if (sounding < 255) ++sounding;
-        if (OnNote) OnNote(part);
+        if (OnNote) OnNote(part, due);
         return true;
     }
     if (event.IsNoteOff()) {

@@ -103,8 +103,9 @@ public:
     const std::string& Failure() const { return Failure_; }
     int FailedPort() const { return FailedPort_; }
 
-    // A part's note started (the activity light), a change of state or of position.
-    std::function<void(int part)> OnNote;
+    // A part's note was handed on, due at dueMicroseconds (the activity light); a change of
+    // state or of position.
+    std::function<void(int part, int64_t dueMicroseconds)> OnNote;
     std::function<void()> OnStateChange;
 
 private:

@@ -25,9 +25,9 @@ struct TSaveRequest {
 
 enum class TSaveChanges { Save, Discard, Cancel };
 
-// A song the user names: one to read the setup from, one to put the setup in front of, or the
-// song to write (in SMF format 0 or 1, offered and then chosen).
-enum class TSongFile { Read, AppendTo, Write };
+// A song the user names: one to read the setup from, one to put the setup in front of, one to
+// play, or the song to write (in SMF format 0 or 1, offered and then chosen).
+enum class TSongFile { Read, AppendTo, Write, Play };
 struct TSongRequest {
     TSongFile What = TSongFile::Read;
     std::string Folder;     // where the dialog opens

@@ -309,6 +309,7 @@ TRequestReport TDataRequest::Run(const TRequestSelection& requested, const std::
     };
     Total_ = total();
     if (Total_ == 0) return report;
+    Transmitter_.OnLongRun();
 
     const bool accepted = Router_.AcceptExclusive;
     Router_.AcceptExclusive = true;

@@ -4,6 +4,11 @@
 
 namespace veka {
 
+int64_t TPumpWait::NowMicroseconds() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 void TPumpWait::AfterOutermost(std::function<void()> work) {
     if (!work) return;
     if (Depth_ == 0) {

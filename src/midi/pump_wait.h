@@ -14,6 +14,9 @@ public:
     virtual ~TPumpWait() = default;
     // Milliseconds of a monotonic clock.
     virtual int64_t NowMs() = 0;
+    // Microseconds of the same clock, for work timed finer than a millisecond (a song's
+    // messages); the steady clock's unless the clock is a test's.
+    virtual int64_t NowMicroseconds();
     // Handle events until ms have passed.
     virtual void Wait(int ms) = 0;
     // Handle events until done() or ms have passed; the final answer of done().
@@ -69,6 +72,7 @@ public:
     std::vector<int> Waits;
     int64_t Now = 0;
     int64_t NowMs() override { return Now; }
+    int64_t NowMicroseconds() override { return Now * 1000; }
     void Wait(int ms) override;
     bool WaitFor(int ms, const std::function<bool()>& done) override;
     int64_t TotalWaited() const;

@@ -62,9 +62,12 @@ void TTransmitter::SendPart(int port, int part, bool force) {
 }
 
 bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll) {
+    OnLongRun();
     StopRequested_ = false;
     SentMessages_ = 0;
     LastProgressText_.clear();
+    const bool wholeImage = init && system && parts && drums && userDrums;
+    if (wholeImage) ImageHeard_ = false;  // until it has run to its end
     TBusyGuard guard(*this);
     // The part sends count their messages too: SendSysx is wrapped for the time of Send All.
     SendAllRunning_ = true;
@@ -75,9 +78,11 @@ bool TTransmitter::SendAll(bool init, bool system, bool parts, bool drums, bool 
     try {
         const bool whole = SendAllSteps(init, system, parts, drums, userDrums, userDrumsAll);
         // The module of every port there now holds the image: nothing is left to catch up.
-        if (whole && init && system && parts && drums && userDrums)
+        if (whole && wholeImage) {
+            ImageHeard_ = true;
             for (int port = 0; port < ActivePortCount(); ++port)
                 if (!Port(port).Gone()) Loss.Settle(port);
+        }
         return whole;
     } catch (const TSendAllStopped&) {
         return false;

@@ -14,6 +14,7 @@
 #include "midi/pump_wait.h"
 #include "module/exclusive.h"
 #include "module/image.h"
+#include "module/signal.h"
 #include "module/transport_texts.h"
 
 namespace veka {
@@ -82,6 +83,14 @@ public:
     // between two messages. A send error propagates after the clean-up (Progress's end,
     // OnBusy(false)). The image is only read.
     bool SendAll(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
+    // Whether the module was given the whole image in this run (a whole Send All that ran to its
+    // end, or a reset of both): edits since then went out as they were made. A whole Send All
+    // cut short, or an image changed without its messages, leaves it unknown.
+    bool ImageHeard() const { return ImageHeard_; }
+    void SetImageHeard(bool heard) { ImageHeard_ = heard; }
+    // Work that needs the ports to itself begins (Send All, a data request): a song that plays
+    // pauses first.
+    TSignal<> OnLongRun;
     // Asks a running Send All to stop before its next message (from a handler that runs during
     // its waits: the Stop button, Escape).
     void RequestStop() { StopRequested_ = true; }
@@ -128,6 +137,7 @@ private:
     void NextMessage();
     bool SendAllSteps(bool init, bool system, bool parts, bool drums, bool userDrums, bool userDrumsAll);
     bool SendAllRunning_ = false;
+    bool ImageHeard_ = false;
 };
 
 }  // namespace veka

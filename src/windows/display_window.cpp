@@ -86,6 +86,17 @@ void TDotGrid::UpdateDot(int column, int row) {
     update(QRect(column * kCellWidth - 1, row * kCellHeight - 1, kCellWidth + 3, kCellHeight + 3));
 }
 
+bool TDotGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void TDotGrid::keyPressEvent(QKeyEvent* event) {
     int column = CursorColumn_, row = CursorRow_;
     switch (event->key()) {

@@ -13,6 +13,7 @@
 #include "widgets/caption.h"
 #include "windows/drum_columns.h"
 #include "widgets/edge_font_panel.h"
+#include "windows/part_mix_column.h"
 #include "windows/part_row_audition.h"
 #include "document/part_texts.h"
 #include "module/image.h"
@@ -46,7 +47,7 @@ int TPartWindow1::DisplayShift(int parameter) {
     return 0;
 }
 
-TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent)
+TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, ISongMix& mix, QWidget* parent)
     : TVekaTempForm(services, "PartWindow1", parent), Orders_(orders) {
     setWindowTitle(Tr(kTexts[ptTitle], Language()));
 
@@ -94,7 +95,14 @@ TPartWindow1::TPartWindow1(const TWindowServices& services, IPartOrderStore& ord
         return QStringLiteral("%1%2").arg(QChar('A' + Edit().CurrentPort())).arg(row);
     };
     VekaGrid1_->setFont(QFont(Utf8(Options().GridFontName()), std::max(6, Options().GridFontSize())));
-    layout->addWidget(VekaGrid1_, 1);
+    auto* rows = new QHBoxLayout();
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    MixColumn_ = new TPartMixColumn(mix, Image(), *VekaGrid1_, Language(), this);
+    MixColumn_->SetPort(Edit().CurrentPort());
+    rows->addWidget(MixColumn_);
+    rows->addWidget(VekaGrid1_, 1);
+    layout->addLayout(rows, 1);
     VekaGrid1_->installEventFilter(this);  // a new grid font
     StatusBar1_ = new QLabel(this);
     StatusBar1_->setObjectName("StatusBar1");
@@ -231,6 +239,7 @@ void TPartWindow1::VekaGrid1CellChange(int col, int row, const TOneCell& cell) {
         Edit().ReportEditError(error);  // the value stays in the image
     }
     if (IsToneParameter(parameter)) VekaGrid1_->Cell(1, row).Text = Image().PartToneName(Edit().CurrentPort(), row);
+    if (parameter == ppRxChannel) MixColumn_->Refresh();
     ShowTitle(parameter, value);
     VekaGrid1Click();
 }
@@ -297,6 +306,8 @@ void TPartWindow1::RefreshFromImage() {
         const TRefreshGuard guard(*this);
         ShowPortTabs(*TabControl1_);
         FillRows();
+        MixColumn_->SetPort(Edit().CurrentPort());
+        MixColumn_->Refresh();
         Stabilize();
     }
     VekaGrid1Click();
@@ -314,6 +325,7 @@ void TPartWindow1::ImageChanged(const TChangeNotice& change) {
     if (change.Link.Kind != LinkPart || change.Port != Edit().CurrentPort()) return;
     const int part = change.Link.Owner;
     if (part < 1 || part > 16) return;
+    if (change.Link.Index == ppRxChannel) MixColumn_->Refresh();  // its mute and solo are another channel's
     VekaGrid1_->SetLinkedValue(change.Link, change.Record.Value - DisplayShift(change.Link.Index));
     if (IsToneParameter(change.Link.Index)) {
         VekaGrid1_->Cell(1, part).Text = Image().PartToneName(change.Port, part);
@@ -329,6 +341,7 @@ void TPartWindow1::SelectPart(int part) {
 void TPartWindow1::PropagateValue(const TLinkData& link, int value) {
     if (link.Kind != LinkPart) return;
     VekaGrid1_->SetLinkedValue(link, value - DisplayShift(link.Index));
+    if (link.Index == ppRxChannel) MixColumn_->Refresh();
     // A part that took a kit shared on its drum map shows the kit's name.
     if (IsToneParameter(link.Index) && link.Owner >= 1 && link.Owner <= 16) {
         VekaGrid1_->Cell(1, link.Owner).Text = Image().PartToneName(Edit().CurrentPort(), link.Owner);

@@ -17,7 +17,9 @@ class QToolButton;
 
 namespace veka {
 
+class ISongMix;
 class TEdgeFontPanel;
+class TPartMixColumn;
 class TPartRowAudition;
 
 class TPartWindow1 : public TVekaTempForm {
@@ -26,7 +28,8 @@ public:
     static constexpr int kRows = 17;       // the header row and parts 1..16
     static constexpr int kFixedCols = 2;   // part number, tone name
 
-    TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, QWidget* parent = nullptr);
+    // mix: mute and solo of the song that plays, beside the part rows.
+    TPartWindow1(const TWindowServices& services, IPartOrderStore& orders, ISongMix& mix, QWidget* parent = nullptr);
     ~TPartWindow1() override;
 
     // Shows order n (0..3) on the current port.
@@ -48,6 +51,7 @@ public:
     QTabBar* Tabs() const { return TabControl1_; }
     QToolButton* OrderButton(int n) const { return OrderButtons_[size_t(n & 3)]; }
     TEdgeFontPanel* TitlePanel() const { return EdgeFontPanel1_; }
+    TPartMixColumn* MixColumn() const { return MixColumn_; }
     QString StatusText() const;
     bool Auditioning() const;
 
@@ -83,6 +87,7 @@ private:
     std::array<QToolButton*, 4> OrderButtons_{};
     QTabBar* TabControl1_ = nullptr;
     TVekaGrid* VekaGrid1_ = nullptr;
+    TPartMixColumn* MixColumn_ = nullptr;
     QLabel* StatusBar1_ = nullptr;
     IPartOrderStore& Orders_;
     std::vector<TLinkData> OrderList_;

@@ -162,10 +162,16 @@ TEST_F(MainWindowTest, MenusAreCompleteAndOnlyBuiltCommandsAreEnabled) {
     TVekaMainForm& form = Make();
     ASSERT_TRUE(form.Create());
     const auto menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 7);
+    ASSERT_EQ(menus.size(), 8);
     EXPECT_EQ(menus[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
     EXPECT_EQ(menus[1]->text(), QString::fromUtf8("編集(&E)"));
-    EXPECT_EQ(menus[6]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
+    EXPECT_EQ(menus[4]->text(), QString::fromUtf8("曲(&S)"));
+    EXPECT_EQ(menus[7]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
+    // Play asks for a song when there is none; what needs a song waits for one.
+    EXPECT_TRUE(form.Action(TCommand::SongPlay)->isEnabled());
+    EXPECT_TRUE(form.Action(TCommand::SongOpen)->isEnabled());
+    for (TCommand c : {TCommand::SongStop, TCommand::SongLoop, TCommand::SongReadLast, TCommand::SongClearMix})
+        EXPECT_FALSE(form.Action(c)->isEnabled()) << int(c);
     EXPECT_EQ(form.Action(TCommand::SendAll)->text(), QString::fromUtf8("全て送信"));
     // Replace Setup Measures waits for a song read first.
     EXPECT_FALSE(form.Action(TCommand::ReplaceSetupMeasures)->isEnabled());
