@@ -114,7 +114,8 @@ void TPartMixColumn::FollowRows() {
         const QRect cell = Grid_.CellRect(0, part);
         QToolButton* mute = Mute_[size_t(part - 1)];
         QToolButton* solo = Solo_[size_t(part - 1)];
-        if (cell.isEmpty()) {
+        // A row the scroll bar or the window's edge cuts has no buttons: they would stand below the grid.
+        if (cell.isEmpty() || cell.bottom() >= Grid_.viewport()->height()) {
             mute->hide();
             solo->hide();
             continue;

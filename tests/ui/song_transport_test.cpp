@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "app/dialog_prompts.h"
 #include "app/song_menu.h"
 #include "app/transport_bar.h"
 #include "document/document.h"
@@ -20,6 +22,7 @@
 #include "smf/smf_test_util.h"
 #include "windows/part_mix_column.h"
 #include "windows/part_window.h"
+#include "document/song_playback.h"
 
 namespace veka {
 namespace {
@@ -159,6 +162,35 @@ TEST_F(SongTransportTest, EveryTransportControlHasANameInBothLanguages) {
         }
         EXPECT_EQ(transport.BarField()->accessibleName(), japanese ? QString::fromUtf8("位置 (小節)") : "Position (bar)");
         EXPECT_EQ(form.Action(TCommand::SongPlay)->text(), japanese ? QString::fromUtf8("再生/一時停止") : "Play/Pause");
+        Form.reset();
+    }
+}
+
+// Pictures of the transport bar and the Part window's mute and solo column, for a person to
+// look at: a song paused in its loop, one part muted and one soloed.
+TEST_F(SongTransportTest, PicturesOfTheTransportAndTheMuteColumnInBothLanguages) {
+    QDir().mkpath(VEKA_ARTIFACT_DIR);
+    const std::string song = Dir / "two bars.mid";
+    test::WriteBytes(song, TwoBarSong());
+    for (const bool japanese : {false, true}) {
+        Options.SystemJapanese = japanese;
+        TVekaMainForm& form = StartQuiet(Clock);
+        TSongPlayback& playback = form.Document().Playback();
+        ASSERT_TRUE(playback.LoadSong(song, VEKA_TEST_DEFAULT_DIR, form.Prompts()));
+        TManagedSubWindow* sub = form.Windows().OpenOrBringForward(wnPart);
+        ASSERT_TRUE(sub);
+        sub->move(0, 0);
+        form.Songs().Transport().LoopButton()->click();
+        EXPECT_TRUE(playback.Player().Looping());
+        playback.SetMuted(0, 1, true);
+        playback.SetSoloed(0, 3, true);
+        ASSERT_TRUE(playback.Play(form.Prompts(), form.CommandFrame()));
+        PlayFor(600);
+        playback.OnNoteSounded(0, 3);
+        QApplication::processEvents();
+        const QString name = QStringLiteral(VEKA_ARTIFACT_DIR "/song-transport-%1.png").arg(japanese ? "ja" : "en");
+        EXPECT_TRUE(form.grab().save(name)) << name.toStdString();
+        playback.Stop();
         Form.reset();
     }
 }
