@@ -1,7 +1,6 @@
 #include "app/song_menu.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +22,7 @@ namespace veka {
 
 namespace {
 
-// Space plays and pauses, but a focused button, check box or list keeps its own Space.
+// Space plays and pauses, but a focused button, check box or drop-down list keeps its own Space.
 class TSpaceGuard : public QObject {
 public:
     explicit TSpaceGuard(QObject* parent) : QObject(parent) {}
@@ -33,9 +32,7 @@ protected:
         if (event->type() != QEvent::ShortcutOverride) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
-        if (qobject_cast<QAbstractButton*>(watched) || qobject_cast<QComboBox*>(watched) ||
-            qobject_cast<QAbstractItemView*>(watched))
-            event->accept();
+        if (qobject_cast<QAbstractButton*>(watched) || qobject_cast<QComboBox*>(watched)) event->accept();
         return false;
     }
 };

@@ -9,12 +9,18 @@
 #include <chrono>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "jack_peer.h"
 #include "temp_dir.h"
 #include "veka_process.h"
+#include "process_home.h"
+#include "x_server.h"
+#include "document/settings.h"
+#include "midi/midi_devices.h"
+#include "midi/midi_session.h"
 
 namespace veka::test {
 namespace {
@@ -127,14 +133,9 @@ struct TArrival {
 
 // One play of the song to both peers: every note in order on each port, and the arrivals'
 // distance from the song's schedule in milliseconds, sorted.
-std::vector<double> PlayAndMeasure(const std::vector<std::string>& arguments, const std::string& home,
-                                   const std::string& run, const std::string& log, TJackPeer& a, TJackPeer& b) {
-    const size_t fromA = a.Received().size(), fromB = b.Received().size();
-    TVekaProcess cli(arguments, home, run, log, {}, {}, VEKA_CLI);
-    EXPECT_TRUE(cli.Started());
-    EXPECT_EQ(cli.Wait(60s), 0);
-    a.WaitCycles(4, 2s);
-
+// What each peer received from fromA and fromB on. programChange: the song's program change
+// came first (the window takes it into the setup instead).
+std::vector<double> Measure(TJackPeer& a, TJackPeer& b, size_t fromA, size_t fromB, bool programChange) {
     const double rate = a.SampleRate();
     std::vector<TArrival> arrivals;
     uint32_t first = 0;
@@ -165,7 +166,7 @@ std::vector<double> PlayAndMeasure(const std::vector<std::string>& arguments, co
         EXPECT_EQ(offs, keys) << "port " << port;
         // The program change came first.
         EXPECT_GT(got.size(), from);
-        if (got.size() > from) {
+        if (programChange && got.size() > from) {
             EXPECT_EQ(got[from], (std::vector<uint8_t>{uint8_t(0xC0 | port), uint8_t(port)}));
         }
     }
@@ -186,23 +187,63 @@ std::vector<double> PlayAndMeasure(const std::vector<std::string>& arguments, co
     return errors;
 }
 
-TEST_F(JackPlayProcess, EveryNoteOfBothPortsArrivesInOrderWithinAMillisecondOfTheSongsSchedule) {
-    // The dummy driver's frame clock is the machine's: a cycle held up by a loaded machine moves
-    // every later frame, which no output can make up for. Such a run is played again, twice at most.
+std::vector<double> PlayAndMeasure(const std::vector<std::string>& arguments, const std::string& home,
+                                   const std::string& run, const std::string& log, TJackPeer& a, TJackPeer& b) {
+    const size_t fromA = a.Received().size(), fromB = b.Received().size();
+    TVekaProcess cli(arguments, home, run, log, {}, {}, VEKA_CLI);
+    EXPECT_TRUE(cli.Started());
+    EXPECT_EQ(cli.Wait(60s), 0);
+    a.WaitCycles(4, 2s);
+    return Measure(a, b, fromA, fromB, true);
+}
+
+// Plays of the song, judged on their timing: the 99th percentile of the best play within a
+// millisecond. The dummy driver's frame clock is the machine's: a cycle it missed (an xrun the
+// peers saw) moves every later frame, which no output can make up for, so such a play is not
+// judged and the song is played again (five plays at most). When the driver missed cycles in
+// every play the timing cannot be judged on this machine: the test says so and is skipped.
+void JudgeTiming(const char* label, TJackPeer& a, TJackPeer& b, const std::function<std::vector<double>()>& play,
+                 const std::function<std::string()> said) {
     double best = 1e9;
-    for (int attempt = 1; attempt <= 3 && best > 1.0; ++attempt) {
-        const auto errors = PlayAndMeasure(Arguments(), Dir / "home", Dir / "run", Log(), *A, *B);
-        if (HasFailure()) {
-            ADD_FAILURE() << Said();
+    int judged = 0;
+    uint64_t missed = 0;
+    for (int attempt = 1; attempt <= 5 && best > 1.0; ++attempt) {
+        const uint64_t xrunsBefore = a.Xruns() + b.Xruns();
+        const auto errors = play();
+        if (::testing::Test::HasFailure()) {
+            ADD_FAILURE() << said();
             return;
         }
+        const uint64_t xruns = a.Xruns() + b.Xruns() - xrunsBefore;
         const double p99 = errors[size_t(std::ceil(0.99 * double(errors.size()))) - 1];
-        std::printf("play %d: note arrival against the song's schedule: 99th percentile %.3f ms, worst %.3f ms (%zu notes)\n",
-                    attempt, p99, errors.back(), errors.size());
-        RecordProperty("p99_ms_" + std::to_string(attempt), std::to_string(p99));
+        std::printf("%s %d: note arrival against the song's schedule: 99th percentile %.3f ms, worst %.3f ms "
+                    "(%zu notes, %llu xruns)\n",
+                    label, attempt, p99, errors.back(), errors.size(), static_cast<unsigned long long>(xruns));
+        ::testing::Test::RecordProperty(std::string(label) + "_p99_ms_" + std::to_string(attempt), std::to_string(p99));
+        if (xruns > 0) {
+            missed += xruns;
+            continue;
+        }
+        ++judged;
         best = std::min(best, p99);
     }
+    if (judged == 0)
+        GTEST_SKIP() << "the JACK server's driver missed cycles in every play (" << missed
+                     << " xruns): the timing cannot be judged here";
     EXPECT_LE(best, 1.0);
+}
+
+size_t NoteOns(TJackPeer& peer, size_t from) {
+    size_t count = 0;
+    const auto& got = peer.Received();
+    for (size_t i = from; i < got.size(); ++i)
+        if (got[i].size() == 3 && (got[i][0] & 0xF0) == 0x90 && got[i][2] > 0) ++count;
+    return count;
+}
+
+TEST_F(JackPlayProcess, EveryNoteOfBothPortsArrivesInOrderWithinAMillisecondOfTheSongsSchedule) {
+    JudgeTiming("play", *A, *B, [&] { return PlayAndMeasure(Arguments(), Dir / "home", Dir / "run", Log(), *A, *B); },
+                [&] { return Said(); });
 }
 
 TEST_F(JackPlayProcess, CtrlCStopsWithEveryNoteAndTheSustainEndedOnEveryChannelOfBothPorts) {
@@ -249,6 +290,59 @@ TEST_F(JackPlayProcess, CtrlCStopsWithEveryNoteAndTheSustainEndedOnEveryChannelO
         EXPECT_EQ(std::count(sustainOff.begin(), sustainOff.end(), true), 16);
         EXPECT_EQ(std::count(allOff.begin(), allOff.end(), true), 16);
     }
+}
+
+// The same song read by the program and played from its window's transport bar: the notes of both
+// ports arrive in order and on time, as from the command line.
+TEST_F(JackPlayProcess, TheWindowsTransportPlaysEveryNoteInOrderWithinAMillisecondToo) {
+    if (std::system("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    TXServer x;
+    ASSERT_TRUE(x.Ready()) << "Xvfb did not start";
+    TMidiDevices::Instance().Refresh();
+    const int outA = FindDevice(TMidiDevices::Instance().Outputs(), A->InputName());
+    const int outB = FindDevice(TMidiDevices::Instance().Outputs(), B->InputName());
+    ASSERT_GE(outA, 0);
+    ASSERT_GE(outB, 0);
+    {
+        TSettings settings(Dir.Path / "home" / "Veka.ini");
+        settings.WriteInteger("setting", "max part", 1);
+        settings.WriteInteger("midiport", "midiout 0", outA);
+        settings.WriteString("midiport", "driver name : out1", TMidiDevices::Instance().Outputs()[size_t(outA)].Name);
+        settings.WriteInteger("midiport", "midiout 1", outB);
+        settings.WriteString("midiport", "driver name : out2", TMidiDevices::Instance().Outputs()[size_t(outB)].Name);
+        settings.WriteBool("other option", "2", false);
+    }
+    // The song given at the start is read: its setup goes to the module, the rest is the song to play.
+    const std::string log = Dir / "gui.log";
+    TVekaProcess program({Dir / "SONG.mid"}, Dir / "home", Dir / "run", log, x.Display());
+    ASSERT_TRUE(program.Started());
+    const std::string window = x.Tool("search --sync --onlyvisible --name \"^Veka 4\"");
+    ASSERT_FALSE(window.empty()) << ReadText(log);
+    // The setup's Send All is over once the ports stay quiet for a while.
+    for (size_t seen = SIZE_MAX; seen != A->Received().size() + B->Received().size();) {
+        seen = A->Received().size() + B->Received().size();
+        std::this_thread::sleep_for(1500ms);
+    }
+    x.Tool("windowfocus --sync " + window);
+    std::this_thread::sleep_for(300ms);
+    JudgeTiming(
+        "window play", *A, *B,
+        [&] {
+            const size_t fromA = A->Received().size(), fromB = B->Received().size();
+            // The transport bar's play button, the first on the bar under the toolbars.
+            x.Tool("mousemove --window " + window + " 29 77 click 1");
+            const auto end = std::chrono::steady_clock::now() + 30s;
+            while ((NoteOns(*A, fromA) < size_t(kNotes) || NoteOns(*B, fromB) < size_t(kNotes)) &&
+                   std::chrono::steady_clock::now() < end)
+                A->WaitReceived(A->Received().size() + 1, 100ms);
+            // The last note-offs; then the song has ended and the button plays it again from the start.
+            std::this_thread::sleep_for(1s);
+            return Measure(*A, *B, fromA, fromB, false);
+        },
+        [&] { return ReadText(log); });
+    program.Terminate();
+    EXPECT_EQ(program.Wait(20s), 0) << ReadText(log);
 }
 
 }  // namespace
