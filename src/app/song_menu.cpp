@@ -22,7 +22,8 @@ namespace veka {
 
 namespace {
 
-// Space plays and pauses, but a focused button, check box or drop-down list keeps its own Space.
+// Space plays and pauses; a focused button, check box or drop-down list keeps its own Space, as
+// text fields, lists and trees do by themselves.
 class TSpaceGuard : public QObject {
 public:
     explicit TSpaceGuard(QObject* parent) : QObject(parent) {}
