@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The MIDI transport under ThreadSanitizer: the driver threads (the virtual module's and
 # JACK's) write the input ring while the test's thread reads it, and the outputs are written
-# from the user's thread while JACK's thread drains them. Builds the transport's tests with
+# from the user's thread while JACK's thread (or, for ALSA outputs, the output's own sending
+# thread) drains them. Builds the transport's tests with
 # clang and -fsanitize=thread and runs them; any report fails. The JACK tests need the
 # server the test script starts (JACK_DEFAULT_SERVER); without one they are skipped.
 set -euo pipefail

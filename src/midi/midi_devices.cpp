@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "midi/jack_output.h"
+#include "midi/timed_output.h"
 #include "midi/virtual_module.h"
 
 namespace veka {
@@ -174,7 +175,8 @@ bool OpenAgain(TRt& rt, const TMidiDeviceInfo& info, const char* portName, unsig
     }
 }
 
-// An ALSA sequencer output (JACK outputs are jack_output.h's, which keep a song's timing).
+// An ALSA sequencer output; it sends at once, so it is opened behind timed_output.h's thread,
+// which keeps a song's timing (JACK outputs are jack_output.h's, which keep it to the frame).
 class TRtMidiOutDevice : public IMidiOutDevice {
 public:
     explicit TRtMidiOutDevice(const TMidiDeviceInfo& info) : Info_(info), Out_(ApiOf(info.Backend), kClientName) {
@@ -313,7 +315,7 @@ std::unique_ptr<IMidiOutDevice> TMidiDevices::OpenOutput(int index) {
     }
     if (info.Backend == TMidiBackend::Jack) return OpenJackOutput(info);
     try {
-        return std::make_unique<TRtMidiOutDevice>(info);
+        return SendOnTime(std::make_unique<TRtMidiOutDevice>(info));
     } catch (const RtMidiError& e) {
         throw EMidiDeviceError(e.getMessage());
     }

@@ -31,7 +31,8 @@ public:
     // Connects again to the device of the same name once it is back; false while it is not.
     virtual bool Reconnect() { return Present(); }
     // Whether SendAt keeps a message until its due time and delivers it then (JACK, to the
-    // frame). Other devices send it at once, so their caller sends each message when it is due.
+    // frame; ALSA, from a thread of its own). Other devices (the virtual module) send it at
+    // once, so their caller sends each message when it is due.
     virtual bool Timed() const { return false; }
     // A message due at dueMicroseconds of the steady clock; false when the queue of later
     // messages is full (try again later). Throws EMidiDeviceError as Send does.

@@ -50,8 +50,8 @@ public:
     void SendEvent(const TMyMidiEvent& event);
 
     // A song's messages, handed over ahead of their time where the device keeps them until
-    // then (Timed: JACK); elsewhere SendAt sends at once and the caller sends when due. No
-    // lamp and no events: the player has its own. False when the device's queue is full.
+    // then (Timed: JACK and ALSA); elsewhere SendAt sends at once and the caller sends when
+    // due. No lamp and no events: the player has its own. False when the device's queue is full.
     bool Timed() const { return Device_ && Device_->Timed(); }
     bool SendAt(std::span<const uint8_t> message, int64_t dueMicroseconds);
     // Drops the song's messages handed over that have not gone out yet.
