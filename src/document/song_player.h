@@ -3,8 +3,9 @@
 // is edited. Play, pause and stop, a bar to go to, a loop over bars, and mute and solo per part
 // that leave the image alone. Whoever owns it calls Pump often (every few milliseconds): it
 // hands each message to its port when it is due, or ahead of time to an output that delivers
-// at the due time itself (JACK, to the frame; ALSA, from a thread of its own). Between two pumps the edits of the windows go
-// out at once on the same outputs, so they land between the song's messages, whole.
+// at the due time itself (JACK, to the frame; ALSA, from a thread of its own). Between two
+// pumps the edits of the windows go out at once on the same outputs, so they land between the
+// song's messages, whole.
 #include <array>
 #include <cstdint>
 #include <functional>

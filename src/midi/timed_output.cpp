@@ -90,8 +90,7 @@ bool TTimedOutDevice::SendAt(std::span<const uint8_t> message, int64_t dueMicros
 void TTimedOutDevice::DropScheduled() {
     {
         const std::lock_guard<std::mutex> guard(Lock_);
-        Queue_.clear();
-        Read_ = 0;
+        ClearQueue();
     }
     Wake_.notify_all();
 }
@@ -101,14 +100,14 @@ bool TTimedOutDevice::RealTime() const {
     return RealTime_;
 }
 
-void TTimedOutDevice::Pop() {
-    THeader header;
-    std::memcpy(&header, Queue_.data() + Read_, sizeof header);
+void TTimedOutDevice::ClearQueue() {
+    Queue_.clear();
+    Read_ = 0;
+}
+
+void TTimedOutDevice::Pop(const THeader& header) {
     Read_ += sizeof header + header.Size;
-    if (Read_ == Queue_.size()) {
-        Queue_.clear();
-        Read_ = 0;
-    }
+    if (Read_ == Queue_.size()) ClearQueue();
 }
 
 void TTimedOutDevice::Run() {
@@ -132,7 +131,7 @@ void TTimedOutDevice::Run() {
         std::memcpy(&header, Queue_.data() + Read_, sizeof header);
         if (Quit_ && header.Due > closeBy) return;  // nobody waits for those any more
         if (SteadyMicroseconds() < header.Due) {
-            // Woken early by a message sent now, a drop or the close: look again.
+            // Woken early (a drop, the close, or for nothing): look again.
             Wake_.wait_until(lock, SteadyAt(header.Due));
             continue;
         }
@@ -142,11 +141,10 @@ void TTimedOutDevice::Run() {
         } catch (const std::exception& e) {
             // The player hears of it at its next hand-over and stops; what is queued is moot.
             Failure_ = e.what();
-            Queue_.clear();
-            Read_ = 0;
+            ClearQueue();
             continue;
         }
-        Pop();
+        Pop(header);
     }
 }
 

@@ -54,7 +54,9 @@ private:
     void Run();
     // Under the lock: the failure of the sending thread, thrown once.
     void ThrowFailure();
-    void Pop();
+    // Under the lock: nothing queued; past the message at the front, whose header was read.
+    void ClearQueue();
+    void Pop(const THeader& header);
 
     std::unique_ptr<IMidiOutDevice> Device_;
     mutable std::mutex Lock_;
